@@ -1,0 +1,12 @@
+#include "app/CommandLine.h"
+
+namespace sorn {
+
+std::string FileNameFromCommandLine(std::string_view line) {
+    if (line.find('"') == std::string_view::npos) return std::string(line);
+    // A quoted path: from the second character up to the next quote.
+    std::string_view rest = line.substr(1);
+    return std::string(rest.substr(0, rest.find('"')));
+}
+
+} // namespace sorn

@@ -1,0 +1,288 @@
+#include "app/Form1.h"
+
+#include "app/CommandLine.h"
+#include "app/MdMain.h"
+#include "app/PanelBar.h"
+#include "app/ScoreArea.h"
+#include "app/Shell.h"
+#include "app/Version.h"
+#include "app/frmAbout.h"
+#include "sound/InstrumentNames.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTime>
+#include <QTimer>
+#include <QWindowStateChangeEvent>
+
+namespace sorn {
+
+namespace {
+
+constexpr int kClientWidth = 650;
+constexpr int kClientHeight = 274;
+constexpr int kScrollBarSize = 17;
+constexpr int kStatusBar1Height = 25;
+constexpr int kPicture1Border = 2;
+constexpr int kPicture1Top = 33;
+constexpr int kPicture1Height = 176;
+
+// Drives ProgressBar1 while an export runs on this thread, so it paints at once.
+class ProgressBarSink : public ProgressSink {
+public:
+    explicit ProgressBarSink(QProgressBar* bar) : bar_(bar) {}
+    void SetMaximum(int maximum) override { bar_->setMaximum(std::max(maximum, 1)); }
+    void SetValue(int value) override {
+        if (bar_->value() == value) return;
+        bar_->setValue(value);
+        bar_->repaint();
+    }
+
+private:
+    QProgressBar* bar_;
+};
+
+std::vector<PanelBar::Panel> Panels(std::initializer_list<const char*> texts) {
+    std::vector<PanelBar::Panel> panels;
+    for (const char* text : texts) panels.push_back({QString::fromUtf8(text)});
+    return panels;
+}
+
+} // namespace
+
+Form1::Form1(Services services, std::string appPath) : services_(services) {
+    BuildControls();
+    BuildMenus();
+
+    // Start-up, in the order the rest of the program relies on.
+    progressSink_ = std::make_unique<ProgressBarSink>(ProgressBar1);
+    document_.SetProgressBar(progressSink_.get());
+    setWindowTitle(QStringLiteral("SORN楽譜エディタ ") + QString::fromUtf8(kVersionText));
+    if (appPath.empty() || appPath.back() != '/') appPath += '/';
+    state_.AppPath = std::move(appPath);
+    state_.Layout = StaffLayout{};
+    LayOutScoreArea();
+
+    resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+}
+
+Form1::~Form1() { document_.SetProgressBar(nullptr); }
+
+void Form1::BuildControls() {
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+    client->setMinimumSize(240, kClientHeight);
+
+    StatusBar2 = new PanelBar(Panels({"A 全●", "S 2●", "D 4●", "F 8●", "G 16●", "H 32●", "J 64●",
+                                      "Shift 休符", "Q ♭♭", "W ♭", "E 互", "R ♯", "T ♯♯",
+                                      "Space ｜", "Del 削除"}),
+                              client);
+    StatusBar2->setGeometry(0, 0, kClientWidth, 17);
+    StatusBar3 = new PanelBar(Panels({"Z 付点", "1 タイ", "3 音符を繋ぐ", "4 pp", "5 p", "6 mp",
+                                      "7 mf ", "8 f ", "9 ff "}),
+                              client);
+    StatusBar3->setGeometry(0, 17, kClientWidth, 16);
+
+    Picture1 = new QFrame(client);
+    Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Picture1->setLineWidth(kPicture1Border);
+    Picture1->setGeometry(0, kPicture1Top, kClientWidth, kPicture1Height);
+    Picture2 = new ScoreArea(Picture1);
+    FlatScrollBar1 = new QScrollBar(Qt::Horizontal, Picture1);
+    FlatScrollBar2 = new QScrollBar(Qt::Vertical, Picture1);
+    for (QScrollBar* bar : {FlatScrollBar1, FlatScrollBar2}) {
+        bar->setRange(0, 0);
+        bar->setFocusPolicy(Qt::NoFocus);
+    }
+    connect(FlatScrollBar1, &QScrollBar::valueChanged, this, [this] { RedrawScore(); });
+    connect(FlatScrollBar2, &QScrollBar::valueChanged, this, [this](int value) {
+        state_.CurrentPart = static_cast<std::uint8_t>(value);
+        RedrawScore();
+    });
+    connect(Picture2, &ScoreArea::FileDropped, this, &Form1::Picture2_FileDropped);
+
+    cmdMusic = new QPushButton(QStringLiteral("曲の情報"), client);
+    cmdMusic->setGeometry(16, 216, 73, 25);
+    cmdPart = new QPushButton(QStringLiteral("パートの情報"), client);
+    cmdPart->setGeometry(104, 216, 89, 25);
+    for (QPushButton* button : {cmdMusic, cmdPart}) button->setFocusPolicy(Qt::NoFocus);
+
+    StatusBar1 = new PanelBar({{QString(), 100}, {QString(), 16}, {QString(), 110},
+                               {QString(), 120, true}, {QString(), 56}},
+                              client);
+    StatusBar1->setGeometry(0, kClientHeight - kStatusBar1Height, kClientWidth, kStatusBar1Height);
+    ProgressBar1 = new QProgressBar(client);
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->setRange(0, 1);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setGeometry(0, kClientHeight - kStatusBar1Height + 1, 98, kStatusBar1Height);
+
+    clock_ = new QTimer(this);
+    connect(clock_, &QTimer::timeout, this, &Form1::UpdateClock);
+    clock_->start(1000);
+    UpdateClock();
+}
+
+void Form1::BuildMenus() {
+    auto item = [this](QMenu* menu, const char* caption, QKeySequence shortcut = {}) {
+        QAction* action = menu->addAction(QString::fromUtf8(caption));
+        action->setShortcut(shortcut);
+        return action;
+    };
+    QMenuBar* bar = menuBar();
+
+    mnuFile = bar->addMenu(QStringLiteral("ファイル(&F)"));
+    mnuFileNew = item(mnuFile, "新規作成(&N)", QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuFileOpen = item(mnuFile, "開く(&O)", QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuFileSave = item(mnuFile, "保存(&S)", QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuFileGmfsave = item(mnuFile, "WAVで保存(&W)");
+    mnuFileMidisave = item(mnuFile, "MIDIで保存(&M)");
+    mnuFile->addSeparator();
+    mnuFilePrint = item(mnuFile, "印刷(P)");
+    mnuFile->addSeparator();
+    mnuFileExit = item(mnuFile, "終了(&X)");
+
+    mnuEdit = bar->addMenu(QStringLiteral("編集(&E)"));
+    mnuEditOnpu = item(mnuEdit, "選択している音符の情報を見る");
+    mnuEdit->addSeparator();
+    mnuEditInsertspace = item(mnuEdit, "スペースの挿入", QKeySequence(Qt::CTRL | Qt::Key_I));
+    mnuEditDeletespace = item(mnuEdit, "スペースの削除", QKeySequence(Qt::CTRL | Qt::Key_D));
+    mnuEdit->addSeparator();
+    mnuEditMusicProp = item(mnuEdit, "曲の情報");
+    mnuEditLong = mnuEdit->addMenu(QStringLiteral("曲の長さ"));
+    mnuEditLonger10 = item(mnuEditLong, "曲を長くする(10)");
+    mnuEditLonger50 = item(mnuEditLong, "曲を長くする(50)");
+    mnuEditLonger100 = item(mnuEditLong, "曲を長くする(100)");
+    mnuEditLong->addSeparator();
+    mnuEditShorter10 = item(mnuEditLong, "曲を短くする(10)");
+    mnuEditShorter20 = item(mnuEditLong, "曲を短くする(20)");
+    mnuEdit->addSeparator();
+    mnuEditStatus = item(mnuEdit, "パートの情報");
+    mnuEditPart = mnuEdit->addMenu(QStringLiteral("パート数"));
+    mnuEditMorePart = item(mnuEditPart, "パート数を増やす");
+    mnuEditLessPart = item(mnuEditPart, "現在のパートを削除");
+
+    mnuListen = bar->addMenu(QStringLiteral("試聴(&L)"));
+    mnuListenListen = item(mnuListen, "試聴(&L)", QKeySequence(Qt::CTRL | Qt::Key_L));
+
+    mnuHelp = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
+    mnuHelpHelp = item(mnuHelp, "ヘルプ(&H)");
+    mnuHelp->addSeparator();
+    mnuHelpAbout = item(mnuHelp, "バージョン情報(&A)");
+
+    connect(mnuFileNew, &QAction::triggered, this, [this] { MdMain::New(*this); });
+    connect(mnuFileOpen, &QAction::triggered, this, [this] { MdMain::Open(*this, {}); });
+    connect(mnuFileSave, &QAction::triggered, this, [this] { MdMain::Save(*this); });
+    connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
+    connect(mnuHelpHelp, &QAction::triggered, this, &Form1::mnuHelpHelp_Click);
+    connect(mnuHelpAbout, &QAction::triggered, this, &Form1::mnuHelpAbout_Click);
+}
+
+// Places the scroll bars and the score area inside Picture1's border.
+void Form1::LayOutScoreArea() {
+    const QRect inner = Picture1->contentsRect();
+    const int H = inner.height();
+    const int W = inner.width();
+    FlatScrollBar1->setGeometry(inner.left(), inner.top() + H - kScrollBarSize, W - kScrollBarSize,
+                                kScrollBarSize);
+    Picture2->setGeometry(inner.left(), inner.top(), W - kScrollBarSize, H - kScrollBarSize);
+    FlatScrollBar2->setGeometry(inner.left() + W - kScrollBarSize, inner.top(), kScrollBarSize,
+                                H - kScrollBarSize);
+}
+
+void Form1::Form_Load(std::string_view commandLine) {
+    const std::string name = FileNameFromCommandLine(commandLine);
+    if (name.empty() || MdMain::Open(*this, name) != 0 || !document_.HasParts())
+        MdMain::New(*this);
+}
+
+// Widths follow the window; heights stay as start-up set them.
+void Form1::Form_Resize() {
+    if (isMinimized()) return;
+    const int W = centralWidget()->width();
+    const int H = centralWidget()->height();
+    const int scoreWidth = W - 2 * kPicture1Border - kScrollBarSize;
+    StatusBar2->resize(W, StatusBar2->height());
+    StatusBar3->resize(W, StatusBar3->height());
+    Picture1->resize(W, Picture1->height());
+    const QRect inner = Picture1->contentsRect();
+    FlatScrollBar2->move(inner.left() + scoreWidth, FlatScrollBar2->y());
+    Picture2->resize(scoreWidth, Picture2->height());
+    FlatScrollBar1->resize(scoreWidth, FlatScrollBar1->height());
+    StatusBar1->setGeometry(0, H - kStatusBar1Height, W, kStatusBar1Height);
+    ProgressBar1->move(0, H - StatusBar1->height() + 1);
+    RedrawScore();
+}
+
+void Form1::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (centralWidget()) Form_Resize();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    if (MdMain::AskToSave(*this) == 1) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void Form1::RedrawScore() {
+    if (!document_.HasParts()) return;
+    EditorState& s = state_;
+    // Keep the cursor inside the window and the score. Moving the scroll bar
+    // here would redraw from its notification; this pass draws instead.
+    const QSignalBlocker blocker(FlatScrollBar1);
+    const std::int32_t n = VisibleColumns(s.Layout, static_cast<float>(centralWidget()->width()));
+    if (s.CursorColumn > n - 1) {
+        s.CursorColumn = static_cast<std::int16_t>(n - 1);
+        if (FlatScrollBar1->value() < FlatScrollBar1->maximum())
+            FlatScrollBar1->setValue(FlatScrollBar1->value() + 1);
+    }
+    if (s.CursorColumn < 0) {
+        s.CursorColumn = 0;
+        if (FlatScrollBar1->value() > 0) FlatScrollBar1->setValue(FlatScrollBar1->value() - 1);
+    }
+    const int first = FlatScrollBar1->value();
+    if (document_.Length() < first + s.CursorColumn)
+        s.CursorColumn = static_cast<std::int16_t>(document_.Length() - first);
+
+    Picture2->Image().fill(Qt::white);
+    Picture2->update();
+
+    StatusBar1->SetPanelText(3, QStringLiteral("位置 %1/%2")
+                                    .arg(first + s.CursorColumn)
+                                    .arg(document_.Length()));
+    const auto name = InstrumentName(document_.GetInstrumentNumber(s.CurrentPart) + 1);
+    StatusBar1->SetPanelText(4, QStringLiteral("パート %1/%2  ")
+                                        .arg(s.CurrentPart + 1)
+                                        .arg(document_.PartSuu() + 1) +
+                                    QString::fromUtf8(name.data(),
+                                                      static_cast<qsizetype>(name.size())));
+}
+
+void Form1::mnuHelpHelp_Click() { services_.shell.Open(state_.AppPath + "help/help.htm"); }
+
+void Form1::mnuHelpAbout_Click() {
+    frmAbout dialog(this);
+    dialog.exec();
+}
+
+// Opened once the drop has finished, so the save question is not asked
+// while the dragging program still waits for an answer.
+void Form1::Picture2_FileDropped(const QString& path) {
+    QTimer::singleShot(0, this, [this, name = path.toStdString()] { MdMain::Open(*this, name); });
+}
+
+void Form1::UpdateClock() {
+    StatusBar1->SetPanelText(StatusBar1->PanelCount(),
+                             QTime::currentTime().toString(QStringLiteral("H:mm")));
+}
+
+} // namespace sorn

@@ -1,0 +1,90 @@
+#include "app/MdMain.h"
+
+#include "app/ErrorTexts.h"
+#include "app/FileDialogs.h"
+#include "app/Form1.h"
+#include "platform/QtFileDialogs.h"
+
+#include <QScrollBar>
+
+namespace sorn::MdMain {
+
+namespace {
+
+void ResetCursor(Form1& form) {
+    EditorState& s = form.State();
+    s.CursorPitch = 128;
+    s.CursorColumn = 0;
+    form.FlatScrollBar1->setValue(0);
+    form.FlatScrollBar2->setValue(0);
+}
+
+} // namespace
+
+FileDialogRequest ScoreFileDialog(const std::string& presetName) {
+    return {"楽譜ファイル|*.sorn", "sorn", DocumentsFolder(), presetName};
+}
+
+void New(Form1& form) {
+    if (AskToSave(form) == 1) return;
+    ResetCursor(form);
+    form.Document().FileNew();
+    form.State().ScoreModified = false;
+    RefreshAfterEdit(form);
+}
+
+int Open(Form1& form, const std::string& fileName) {
+    if (AskToSave(form) == 1) return kCancelled;
+    std::string name = fileName;
+    if (name.empty()) {
+        auto chosen = form.Outside().dialogs.OpenFile(ScoreFileDialog({}));
+        if (!chosen) return kFailed;
+        name = *chosen;
+    }
+    std::error_code error;
+    switch (form.Document().FileOpen(name, form.Outside().boxes, &error)) {
+    case OpenResult::Opened:
+    case OpenResult::NotAScore: break;
+    case OpenResult::Refused: return kFailed;
+    case OpenResult::Failed:
+        form.Outside().boxes.Show("ファイルを開くことができませんでした。\n" + name + "\n" +
+                                      ErrorReason(error),
+                                  MsgButtons::Ok, MsgIcon::Warning);
+        return kFailed;
+    }
+    ResetCursor(form);
+    form.State().ScoreModified = false;
+    RefreshAfterEdit(form);
+    return kDone;
+}
+
+int Save(Form1& form) {
+    SornData& doc = form.Document();
+    auto chosen = form.Outside().dialogs.SaveFile(ScoreFileDialog(doc.SornFileName()));
+    if (!chosen) return kFailed;
+    if (std::error_code error = doc.FileSave(*chosen)) {
+        form.Outside().boxes.Show("楽譜を保存できませんでした。元のファイルは変更されていません。\n" +
+                                      *chosen + "\n" + ErrorReason(error),
+                                  MsgButtons::Ok, MsgIcon::Warning);
+        return kFailed;
+    }
+    form.State().ScoreModified = false;
+    return kDone;
+}
+
+int AskToSave(Form1& form) {
+    if (!form.State().ScoreModified) return 0;
+    switch (form.Outside().boxes.Show(kUnsavedQuestion, MsgButtons::YesNoCancel, MsgIcon::Question)) {
+    case MsgResult::Yes: return Save(form);
+    case MsgResult::No: return 0;
+    default: return 1;
+    }
+}
+
+void RefreshAfterEdit(Form1& form) {
+    form.FlatScrollBar2->setMaximum(form.Document().PartSuu());
+    form.FlatScrollBar1->setMaximum(form.Document().Length());
+    form.RedrawScore();
+}
+
+} // namespace sorn::MdMain

@@ -1,0 +1,29 @@
+#pragma once
+// The score area: shows the image the redraw paints and takes dropped files.
+
+#include <QImage>
+#include <QWidget>
+
+namespace sorn {
+
+class ScoreArea : public QWidget {
+    Q_OBJECT
+public:
+    explicit ScoreArea(QWidget* parent = nullptr);
+
+    // The drawing surface, always the size of the widget.
+    QImage& Image();
+
+signals:
+    void FileDropped(const QString& path);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    QImage image_;
+};
+
+} // namespace sorn

@@ -1,0 +1,44 @@
+// Starts the editor, or runs one batch command when the arguments ask for it.
+
+#include "app/Batch.h"
+#include "app/Form1.h"
+#include "platform/QtFileDialogs.h"
+#include "platform/QtMessageBoxes.h"
+#include "platform/QtShell.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTimer>
+#include <QTranslator>
+#include <iostream>
+
+int main(int argc, char* argv[]) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (sorn::IsBatchCommandLine(args)) return sorn::RunBatch(args, std::cout, std::cerr);
+
+    QApplication app(argc, argv);
+    // The whole interface is Japanese, the toolkit's own buttons too.
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslator);
+    QApplication::setFont(QFont(QStringLiteral("Noto Sans CJK JP"), 9));
+
+    sorn::QtMessageBoxes boxes;
+    sorn::QtFileDialogs dialogs;
+    sorn::QtShell shell;
+    sorn::Form1 window(sorn::Services{boxes, dialogs, shell},
+                       QCoreApplication::applicationDirPath().toStdString());
+    boxes.SetParent(&window);
+    dialogs.SetParent(&window);
+
+    std::string commandLine;
+    for (const auto& arg : args) commandLine += (commandLine.empty() ? "" : " ") + arg;
+    window.Form_Load(commandLine);
+    window.show();
+    // Start-up measurements end here: the first window is on screen.
+    if (qEnvironmentVariableIsSet("SORN_QUIT_WHEN_SHOWN")) QTimer::singleShot(0, &app, &QApplication::quit);
+    return app.exec();
+}

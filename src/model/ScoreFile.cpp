@@ -1,0 +1,283 @@
+// Reading and writing ".sorn" score files: a short little-endian header, then
+// per part a sized part header and the raw 30-byte position records.
+
+#include "model/ScoreFileTexts.h"
+#include "model/SornData.h"
+#include "model/UniqueFd.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace sorn {
+
+namespace {
+
+constexpr char kMagic[4] = {'s', 'O', 'R', 'N'};
+constexpr char kTagCurrent[4] = {'O', 'R', 'N', '2'};
+constexpr char kTagOld[4] = {'O', 'R', 'N', '1'};
+constexpr std::int32_t kHeaderSizeWritten = 11;
+constexpr std::int32_t kHeaderSizeNoSpeed = 9;
+constexpr std::int32_t kVersionWritten = 7;
+constexpr std::int32_t kPartHeaderSizeWritten = 1;
+constexpr std::int64_t kOldPartHeaderBytes = 10;
+constexpr std::int64_t kRecordBytes = sizeof(PositionRecord);
+
+void PutLE(std::string& out, std::uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+}
+
+std::error_code LastError() { return {errno, std::generic_category()}; }
+
+std::error_code WriteAll(int fd, const void* data, std::size_t size) {
+    const char* p = static_cast<const char*>(data);
+    while (size > 0) {
+        ssize_t n = ::write(fd, p, size);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return LastError();
+        }
+        p += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return {};
+}
+
+// Where the bytes really go: a symlinked score stays a symlink.
+std::string ResolveTarget(const std::string& fileName) {
+    std::error_code ec;
+    if (std::filesystem::is_symlink(fileName, ec)) {
+        auto real = std::filesystem::canonical(fileName, ec);
+        if (!ec) return real.string();
+    }
+    return fileName;
+}
+
+mode_t NewFileMode(const std::string& target) {
+    struct stat st {};
+    if (::stat(target.c_str(), &st) == 0) return st.st_mode & 07777;
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+} // namespace
+
+std::error_code SornData::FileSave(const std::string& FileName) {
+    if (parts_.empty()) return std::make_error_code(std::errc::invalid_argument);
+    const std::string target = ResolveTarget(FileName);
+    const std::filesystem::path targetPath(target);
+    std::string dir = targetPath.parent_path().string();
+    if (dir.empty()) dir = ".";
+    std::string tempName = dir + "/." + targetPath.filename().string() + ".XXXXXX";
+
+    UniqueFd fd(::mkstemp(tempName.data()));
+    if (!fd) return LastError();
+    bool renamed = false;
+    auto removeTemp = [&] {
+        if (!renamed) ::unlink(tempName.c_str());
+    };
+
+    std::string header(kMagic, 4);
+    header.append(kTagCurrent, 4);
+    PutLE(header, kHeaderSizeWritten, 4);
+    PutLE(header, kVersionWritten, 4);
+    PutLE(header, partSuu_, 1);
+    PutLE(header, static_cast<std::uint32_t>(length_), 4);
+    PutLE(header, static_cast<std::uint16_t>(speed_), 2);
+    std::error_code ec = WriteAll(fd.get(), header.data(), header.size());
+    for (std::size_t i = 0; !ec && i <= partSuu_ && i < parts_.size(); ++i) {
+        std::string partHeader;
+        PutLE(partHeader, kPartHeaderSizeWritten, 4);
+        PutLE(partHeader, parts_[i].InstrumentNumber, 1);
+        ec = WriteAll(fd.get(), partHeader.data(), partHeader.size());
+        const auto& records = parts_[i].GData1;
+        if (!ec) ec = WriteAll(fd.get(), records.data(), records.size() * sizeof(PositionRecord));
+    }
+    if (!ec && ::fchmod(fd.get(), NewFileMode(target)) != 0) ec = LastError();
+    // The data must be on disk before the rename makes it the score.
+    if (!ec && ::fsync(fd.get()) != 0) ec = LastError();
+    if (!ec && fd.close() != 0) ec = LastError();
+    if (!ec && ::rename(tempName.c_str(), target.c_str()) != 0) ec = LastError();
+    if (ec) {
+        fd.close();
+        removeTemp();
+        return ec;
+    }
+    renamed = true;
+    UniqueFd dirFd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY));
+    if (dirFd) ::fsync(dirFd.get());
+    sornFileName_ = FileName;
+    return {};
+}
+
+// Reads a score into a document of its own. Reads past the end of the file
+// leave fields at their new-score values and positions empty, as a file that
+// was cut short has always opened; a header that promises more than the file
+// can hold is refused before anything is allocated.
+class ScoreFileReader {
+public:
+    ScoreFileReader(int fd, std::int64_t size) : fd_(fd), size_(size) {}
+
+    bool oldFormat = false;
+
+    OpenResult Read(SornData& doc, MessageBoxes& boxes, std::error_code& error) {
+        char magic[4];
+        if (!Bytes(magic, 4, error) || std::memcmp(magic, kMagic, 4) != 0)
+            return error ? OpenResult::Failed : OpenResult::NotAScore;
+        doc.FileNew();
+        char tag[4] = {};
+        Bytes(tag, 4, error);
+        if (error) return OpenResult::Failed;
+        if (std::memcmp(tag, kTagOld, 4) == 0) {
+            oldFormat = true;
+            return ReadOld(doc, boxes, error);
+        }
+        if (std::memcmp(tag, kTagCurrent, 4) == 0) return ReadCurrent(doc, boxes, error);
+        boxes.Show(texts::UnknownFormat, MsgButtons::Ok, MsgIcon::None);
+        return OpenResult::Refused;
+    }
+
+private:
+    OpenResult ReadOld(SornData& doc, MessageBoxes& boxes, std::error_code& error) {
+        pos_ += 8; // two fields nobody reads
+        Field(doc.partSuu_, 1, error);
+        Field(doc.length_, 4, error);
+        if (error) return OpenResult::Failed;
+        if (!Plausible(doc, kOldPartHeaderBytes, boxes)) return OpenResult::Refused;
+        doc.parts_.assign(std::size_t{doc.partSuu_} + 1, PartRecord{});
+        for (auto& part : doc.parts_) {
+            pos_ += kOldPartHeaderBytes;
+            if (!Records(part, doc.length_, error)) return OpenResult::Failed;
+        }
+        return OpenResult::Opened;
+    }
+
+    OpenResult ReadCurrent(SornData& doc, MessageBoxes& boxes, std::error_code& error) {
+        std::int32_t headerSize = 0;
+        if (!Field(headerSize, 4, error)) return error ? OpenResult::Failed : OpenResult::Opened;
+        const std::int64_t afterHeader = pos_ + headerSize;
+        std::int32_t version = 0;
+        // Only the two sizes this program has written are understood; any
+        // other size keeps the new-score values and skips the fields.
+        if (headerSize == kHeaderSizeNoSpeed || headerSize == kHeaderSizeWritten) {
+            Field(version, 4, error);
+            Field(doc.partSuu_, 1, error);
+            Field(doc.length_, 4, error);
+            if (headerSize == kHeaderSizeWritten) Field(doc.speed_, 2, error);
+        }
+        if (error) return OpenResult::Failed;
+        if (headerSize < 0) return Refuse(boxes);
+        pos_ = afterHeader;
+        if (!Plausible(doc, 4, boxes)) return OpenResult::Refused;
+        if (version > kVersionWritten) boxes.Show(texts::NewerVersion, MsgButtons::Ok, MsgIcon::None);
+
+        doc.parts_.assign(std::size_t{doc.partSuu_} + 1, PartRecord{});
+        for (auto& part : doc.parts_) {
+            std::int32_t partHeaderSize = 0;
+            Field(partHeaderSize, 4, error);
+            if (partHeaderSize < 0) return Refuse(boxes);
+            const std::int64_t afterPartHeader = pos_ + partHeaderSize;
+            // A longer part header from a newer writer still starts with the
+            // instrument, so its parts keep their instruments.
+            if (partHeaderSize >= 1) Field(part.InstrumentNumber, 1, error);
+            pos_ = afterPartHeader;
+            if (error || !Records(part, doc.length_, error)) return OpenResult::Failed;
+        }
+        return OpenResult::Opened;
+    }
+
+    // Length must be one the editor can address, and the file must reach at
+    // least the start of the last part's block.
+    bool Plausible(const SornData& doc, std::int64_t minPartHeader, MessageBoxes& boxes) {
+        if (doc.length_ < 0 || doc.length_ > MaxLength) {
+            Refuse(boxes);
+            return false;
+        }
+        const std::int64_t minBlock = minPartHeader + kRecordBytes * (std::int64_t{doc.length_} + 1);
+        const std::int64_t lastPartStart = pos_ + std::int64_t{doc.partSuu_} * minBlock;
+        if (lastPartStart > size_) {
+            Refuse(boxes);
+            return false;
+        }
+        return true;
+    }
+
+    OpenResult Refuse(MessageBoxes& boxes) {
+        if (!refused_) boxes.Show(texts::DamagedFile, MsgButtons::Ok, MsgIcon::Warning);
+        refused_ = true;
+        return OpenResult::Refused;
+    }
+
+    // Reads up to n bytes at the current offset; true when all n were there.
+    bool Bytes(void* out, std::int64_t n, std::error_code& error) {
+        std::int64_t got = 0;
+        char* p = static_cast<char*>(out);
+        while (got < n && pos_ + got < size_) {
+            ssize_t r = ::pread(fd_, p + got, static_cast<std::size_t>(n - got), pos_ + got);
+            if (r < 0 && errno == EINTR) continue;
+            if (r < 0) {
+                error = LastError();
+                return false;
+            }
+            if (r == 0) break;
+            got += r;
+        }
+        pos_ += n;
+        return got == n;
+    }
+
+    // A little-endian field, left as it was when the file ends inside it.
+    template <typename T> bool Field(T& field, int bytes, std::error_code& error) {
+        unsigned char raw[4] = {};
+        if (!Bytes(raw, bytes, error)) return false;
+        std::uint32_t value = 0;
+        for (int i = bytes - 1; i >= 0; --i) value = (value << 8) | raw[i];
+        field = static_cast<T>(value);
+        return true;
+    }
+
+    bool Records(PartRecord& part, std::int32_t length, std::error_code& error) {
+        part.GData1.assign(static_cast<std::size_t>(length) + 1, PositionRecord{});
+        Bytes(part.GData1.data(), kRecordBytes * (std::int64_t{length} + 1), error);
+        return !error;
+    }
+
+    int fd_;
+    std::int64_t size_;
+    std::int64_t pos_ = 0;
+    bool refused_ = false;
+};
+
+OpenResult SornData::FileOpen(const std::string& FileName, MessageBoxes& boxes,
+                              std::error_code* error) {
+    std::error_code ec;
+    UniqueFd fd(::open(FileName.c_str(), O_RDONLY | O_CLOEXEC));
+    struct stat st {};
+    if (!fd || ::fstat(fd.get(), &st) != 0) {
+        if (error) *error = LastError();
+        return OpenResult::Failed;
+    }
+    if (S_ISDIR(st.st_mode)) {
+        if (error) *error = std::make_error_code(std::errc::is_a_directory);
+        return OpenResult::Failed;
+    }
+    SornData fresh;
+    ScoreFileReader reader(fd.get(), st.st_size);
+    OpenResult result = reader.Read(fresh, boxes, ec);
+    if (error) *error = ec;
+    if (result != OpenResult::Opened) return result;
+    partSuu_ = fresh.partSuu_;
+    length_ = fresh.length_;
+    speed_ = fresh.speed_;
+    parts_ = std::move(fresh.parts_);
+    // The older format carries no tempo or instruments; its name is not
+    // remembered, so Save proposes no name that would overwrite it.
+    if (!reader.oldFormat) sornFileName_ = FileName;
+    return result;
+}
+
+} // namespace sorn

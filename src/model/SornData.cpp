@@ -1,0 +1,208 @@
+#include "model/SornData.h"
+
+#include "model/SymbolCodes.h"
+
+#include <algorithm>
+#include <charconv>
+#include <utility>
+
+namespace sorn {
+
+namespace {
+bool ValidSlot(std::int16_t dataIndex) { return dataIndex >= 0 && dataIndex < SlotCount; }
+} // namespace
+
+void SornData::StartProgressBar(std::int16_t Max) {
+    progressMax_ = std::max<std::int32_t>(Max, 0);
+    progressCount_ = 0;
+    if (progress_) {
+        progress_->SetMaximum(progressMax_);
+        progress_->SetValue(0);
+    }
+}
+
+void SornData::AddProgressBar() {
+    ++progressCount_;
+    // A bar never shows more than its maximum.
+    if (progress_) progress_->SetValue(std::min(progressCount_, progressMax_));
+}
+
+void SornData::SubtractProgressBar() {
+    --progressCount_;
+    if (progress_ && progressCount_ >= 0)
+        progress_->SetValue(std::min(progressCount_, progressMax_));
+}
+
+const PositionRecord* SornData::Record(std::uint8_t Part, std::int32_t Iti) const {
+    if (Part >= parts_.size() || Iti < 0 || Iti > length_) return nullptr;
+    const auto& positions = parts_[Part].GData1;
+    if (static_cast<std::size_t>(Iti) >= positions.size()) return nullptr;
+    return &positions[static_cast<std::size_t>(Iti)];
+}
+
+PositionRecord* SornData::MutableRecord(std::uint8_t Part, std::int32_t Iti) {
+    return const_cast<PositionRecord*>(std::as_const(*this).Record(Part, Iti));
+}
+
+std::uint8_t SornData::GetGSyurui(std::uint8_t Part, std::int32_t Iti,
+                                  std::int16_t dataIndex) const {
+    const PositionRecord* r = Record(Part, Iti);
+    return r && ValidSlot(dataIndex) ? r->Syurui[dataIndex] : 0;
+}
+
+std::uint8_t SornData::GetGAtai(std::uint8_t Part, std::int32_t Iti,
+                                std::int16_t dataIndex) const {
+    const PositionRecord* r = Record(Part, Iti);
+    return r && ValidSlot(dataIndex) ? r->Atai[dataIndex] : 0;
+}
+
+bool SornData::SetGSyurui(std::uint8_t Part, std::int32_t Iti, std::int16_t dataIndex,
+                          std::uint8_t Syurui) {
+    PositionRecord* r = MutableRecord(Part, Iti);
+    if (!r || !ValidSlot(dataIndex)) return false;
+    r->Syurui[dataIndex] = Syurui;
+    return true;
+}
+
+bool SornData::SetGAtai(std::uint8_t Part, std::int32_t Iti, std::int16_t dataIndex,
+                        std::uint8_t Atai) {
+    PositionRecord* r = MutableRecord(Part, Iti);
+    if (!r || !ValidSlot(dataIndex)) return false;
+    r->Atai[dataIndex] = Atai;
+    return true;
+}
+
+bool SornData::SetGData1(std::uint8_t Part, std::int32_t Iti, std::int16_t dataIndex,
+                         std::uint8_t Syurui, std::uint8_t Atai) {
+    PositionRecord* r = MutableRecord(Part, Iti);
+    if (!r || !ValidSlot(dataIndex)) return false;
+    r->Syurui[dataIndex] = Syurui;
+    r->Atai[dataIndex] = Atai;
+    return true;
+}
+
+bool SornData::SetInstrumentNumber(std::uint8_t Part, std::string_view NewName) {
+    if (Part >= parts_.size()) return false;
+    unsigned value = 0;
+    const char* end = NewName.data() + NewName.size();
+    auto [ptr, ec] = std::from_chars(NewName.data(), end, value);
+    if (ec != std::errc{} || ptr != end || value > 255) return false;
+    parts_[Part].InstrumentNumber = static_cast<std::uint8_t>(value);
+    return true;
+}
+
+std::uint8_t SornData::GetInstrumentNumber(std::uint8_t Part) const {
+    return Part < parts_.size() ? parts_[Part].InstrumentNumber : 0;
+}
+
+bool SornData::CheckGData1(std::uint8_t Part, std::int32_t Iti, std::uint8_t Syurui,
+                           std::uint8_t Atai) {
+    PositionRecord* r = MutableRecord(Part, Iti);
+    if (!r) return false;
+    int firstFree = -1;
+    for (int i = 1; i < SlotCount; ++i) {
+        if (r->Syurui[i] == Kind::Empty && firstFree < 0) {
+            firstFree = i;
+            continue;
+        }
+        if (r->Syurui[i] == Syurui) {
+            // Same kind found wherever it stands: the same value again takes
+            // the symbol away (a key pressed twice), another value replaces it.
+            if (r->Atai[i] == Atai)
+                r->Syurui[i] = Kind::Empty;
+            else
+                r->Atai[i] = Atai;
+            return true;
+        }
+    }
+    if (firstFree < 0) return false;
+    r->Syurui[firstFree] = Syurui;
+    r->Atai[firstFree] = Atai;
+    return true;
+}
+
+bool SornData::DeleteSyuruiGData1(std::uint8_t Part, std::int32_t Iti, std::uint8_t Syurui) {
+    PositionRecord* r = MutableRecord(Part, Iti);
+    if (!r) return false;
+    for (int i = 1; i < SlotCount; ++i) {
+        if (r->Syurui[i] == Syurui) {
+            r->Syurui[i] = Kind::Empty;
+            r->Atai[i] = 0;
+        }
+    }
+    return true;
+}
+
+bool SornData::DeleteAllGData1(std::uint8_t Part, std::int32_t Iti) {
+    PositionRecord* r = MutableRecord(Part, Iti);
+    if (!r) return false;
+    *r = PositionRecord{};
+    return true;
+}
+
+std::uint8_t SornData::AtaiBackSerch(std::uint8_t Part, std::int32_t Iti, std::uint8_t Syurui,
+                                     std::uint8_t DefaultAtai, std::int32_t& resIti) const {
+    resIti = -1;
+    if (Part >= parts_.size() || Iti < 0 || Iti > length_ + 1) return DefaultAtai;
+    const auto& positions = parts_[Part].GData1;
+    for (std::int32_t p = std::min<std::int32_t>(Iti - 1, length_); p >= 0; --p) {
+        const PositionRecord& r = positions[static_cast<std::size_t>(p)];
+        for (int k = 0; k < SlotCount; ++k) {
+            if (r.Syurui[k] == Syurui) {
+                resIti = p;
+                return r.Atai[k];
+            }
+        }
+    }
+    return DefaultAtai;
+}
+
+void SornData::AddPart() {
+    if (parts_.empty() || parts_.size() >= MaxParts) return;
+    PartRecord part;
+    part.GData1.resize(static_cast<std::size_t>(length_) + 1);
+    parts_.push_back(std::move(part));
+    partSuu_ = static_cast<std::uint8_t>(parts_.size() - 1);
+}
+
+void SornData::DeletePart(std::uint8_t Part) {
+    if (parts_.size() <= 1 || Part >= parts_.size()) return;
+    parts_.erase(parts_.begin() + Part);
+    partSuu_ = static_cast<std::uint8_t>(parts_.size() - 1);
+}
+
+bool SornData::InsertSpace(std::uint8_t Part, std::int32_t Iti) {
+    if (!Record(Part, Iti) || length_ >= MaxLength) return false;
+    SetLength(length_ + 1);
+    auto& positions = parts_[Part].GData1;
+    std::move_backward(positions.begin() + Iti, positions.end() - 1, positions.end());
+    positions[static_cast<std::size_t>(Iti)] = PositionRecord{};
+    return true;
+}
+
+bool SornData::DeleteSpace(std::uint8_t Part, std::int32_t Iti) {
+    if (!Record(Part, Iti)) return false;
+    auto& positions = parts_[Part].GData1;
+    std::move(positions.begin() + Iti + 1, positions.end(), positions.begin() + Iti);
+    positions.back() = PositionRecord{};
+    return true;
+}
+
+void SornData::SetLength(std::int32_t value) {
+    length_ = std::clamp(value, MinLength, MaxLength);
+    ResizeParts();
+}
+
+void SornData::ResizeParts() {
+    for (auto& part : parts_) part.GData1.resize(static_cast<std::size_t>(length_) + 1);
+}
+
+void SornData::FileNew() {
+    partSuu_ = 0;
+    length_ = NewScoreLength;
+    speed_ = DefaultSpeed;
+    parts_.assign(1, PartRecord{});
+    ResizeParts();
+}
+
+} // namespace sorn

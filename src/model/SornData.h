@@ -1,0 +1,123 @@
+#pragma once
+// The score document: parts of positions, each position fifteen slots of one
+// kind byte and one value byte. Everything else in the program reads and
+// writes the score only through these operations and holds plain numbers.
+
+#include "model/MessageBoxes.h"
+#include "model/ProgressSink.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+namespace sorn {
+
+inline constexpr int SlotCount = 15;
+inline constexpr int MaxParts = 256;
+inline constexpr std::int32_t MinLength = 20;
+// The editor addresses positions with 16-bit numbers.
+inline constexpr std::int32_t MaxLength = 32767;
+inline constexpr std::int32_t NewScoreLength = 30;
+inline constexpr std::int16_t DefaultSpeed = 60;
+
+// One column of one part; exactly these 30 bytes are stored in score files.
+struct PositionRecord {
+    std::array<std::uint8_t, SlotCount> Syurui{};
+    std::array<std::uint8_t, SlotCount> Atai{};
+};
+static_assert(sizeof(PositionRecord) == 30);
+
+struct PartRecord {
+    std::uint8_t InstrumentNumber = 0;
+    std::vector<PositionRecord> GData1;
+};
+
+enum class OpenResult {
+    Opened,    // the document now holds the file's score
+    NotAScore, // no "sORN" at the start: nothing changed, nothing shown
+    Refused,   // a message was shown; the document is unchanged
+    Failed,    // the file could not be read; see the error code
+};
+
+class SornData {
+public:
+    SornData() = default;
+
+    // Out-of-range part, position or slot numbers are caller errors: getters
+    // then read as an empty slot, and mutators change nothing and return false.
+
+    std::uint8_t PartSuu() const { return partSuu_; }
+    void SetPartSuu(std::uint8_t value) { partSuu_ = value; }
+    std::int16_t Speed() const { return speed_; }
+    void SetSpeed(std::int16_t value) { speed_ = value; }
+
+    void SetProgressBar(ProgressSink* PB) { progress_ = PB; }
+    void StartProgressBar(std::int16_t Max);
+    void AddProgressBar();
+    void SubtractProgressBar();
+
+    std::uint8_t GetGSyurui(std::uint8_t Part, std::int32_t Iti, std::int16_t dataIndex) const;
+    std::uint8_t GetGAtai(std::uint8_t Part, std::int32_t Iti, std::int16_t dataIndex) const;
+    bool SetGSyurui(std::uint8_t Part, std::int32_t Iti, std::int16_t dataIndex,
+                    std::uint8_t Syurui);
+    bool SetGAtai(std::uint8_t Part, std::int32_t Iti, std::int16_t dataIndex, std::uint8_t Atai);
+    bool SetGData1(std::uint8_t Part, std::int32_t Iti, std::int16_t dataIndex,
+                   std::uint8_t Syurui, std::uint8_t Atai);
+    // NewName is the decimal text of a program number; anything else is refused.
+    bool SetInstrumentNumber(std::uint8_t Part, std::string_view NewName);
+    std::uint8_t GetInstrumentNumber(std::uint8_t Part) const;
+
+    // Adds, replaces or (same kind and value) removes an attached symbol in
+    // slots 1..14. Returns false when it needed a free slot and found none.
+    bool CheckGData1(std::uint8_t Part, std::int32_t Iti, std::uint8_t Syurui, std::uint8_t Atai);
+    bool DeleteSyuruiGData1(std::uint8_t Part, std::int32_t Iti, std::uint8_t Syurui);
+    bool DeleteAllGData1(std::uint8_t Part, std::int32_t Iti);
+    // Value of the nearest symbol of that kind before Iti (Iti itself is not
+    // looked at; Iti may be Length + 1), or DefaultAtai with resIti = -1.
+    std::uint8_t AtaiBackSerch(std::uint8_t Part, std::int32_t Iti, std::uint8_t Syurui,
+                               std::uint8_t DefaultAtai, std::int32_t& resIti) const;
+
+    void AddPart();
+    void DeletePart(std::uint8_t Part);
+    // Refused (false) when the score is already as long as it can be.
+    bool InsertSpace(std::uint8_t Part, std::int32_t Iti);
+    bool DeleteSpace(std::uint8_t Part, std::int32_t Iti);
+
+    std::int32_t Length() const { return length_; }
+    // Kept within MinLength..MaxLength; every part is resized together.
+    void SetLength(std::int32_t value);
+
+    void FileNew();
+    // Writes a temporary file beside FileName and renames it over FileName,
+    // so a failure leaves any older file as it was.
+    std::error_code FileSave(const std::string& FileName);
+    // Reads into a fresh document and takes it over only when the file is a
+    // score; messages about the content go to boxes.
+    OpenResult FileOpen(const std::string& FileName, MessageBoxes& boxes,
+                        std::error_code* error = nullptr);
+    const std::string& SornFileName() const { return sornFileName_; }
+
+    // Until New or Open has run the document has no parts at all.
+    bool HasParts() const { return !parts_.empty(); }
+    int PartCount() const { return static_cast<int>(parts_.size()); }
+    const PositionRecord* Record(std::uint8_t Part, std::int32_t Iti) const;
+
+private:
+    friend class ScoreFileReader;
+    PositionRecord* MutableRecord(std::uint8_t Part, std::int32_t Iti);
+    void ResizeParts();
+
+    std::uint8_t partSuu_ = 0;
+    std::int16_t speed_ = 0;
+    std::vector<PartRecord> parts_;
+    std::int32_t length_ = 0;
+    ProgressSink* progress_ = nullptr;
+    std::int32_t progressMax_ = 0;
+    std::int32_t progressCount_ = 0;
+    std::string sornFileName_;
+};
+
+} // namespace sorn

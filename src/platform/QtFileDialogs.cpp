@@ -1,0 +1,49 @@
+#include "platform/QtFileDialogs.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace sorn {
+
+namespace {
+// "楽譜ファイル|*.sorn" becomes "楽譜ファイル (*.sorn)".
+QString QtFilter(const std::string& filter) {
+    const QString f = QString::fromStdString(filter);
+    const auto bar = f.indexOf(u'|');
+    if (bar < 0) return f;
+    return f.left(bar) + QStringLiteral(" (") + f.mid(bar + 1).replace(u';', u' ') + u')';
+}
+} // namespace
+
+std::string DocumentsFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+}
+
+std::optional<std::string> QtFileDialogs::OpenFile(const FileDialogRequest& request) {
+    return Run(request, false);
+}
+
+std::optional<std::string> QtFileDialogs::SaveFile(const FileDialogRequest& request) {
+    return Run(request, true);
+}
+
+std::optional<std::string> QtFileDialogs::Run(const FileDialogRequest& request, bool save) {
+    QFileDialog dialog(parent_, save ? QStringLiteral("名前を付けて保存") : QStringLiteral("開く"));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilter(QtFilter(request.filter));
+    dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
+    const QString preset = QString::fromStdString(request.presetName);
+    if (!preset.isEmpty()) {
+        const QFileInfo info(preset);
+        dialog.setDirectory(info.absolutePath());
+        dialog.selectFile(info.fileName());
+    } else if (!request.initialFolder.empty()) {
+        dialog.setDirectory(QString::fromStdString(request.initialFolder));
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().first().toStdString();
+}
+
+} // namespace sorn

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "model/MessageBoxes.h"
+
+class QWidget;
+
+namespace sorn {
+
+inline constexpr const char* kAppTitle = "SORN楽譜エディタ";
+
+// Real message boxes, modal over the main window.
+class QtMessageBoxes : public MessageBoxes {
+public:
+    void SetParent(QWidget* parent) { parent_ = parent; }
+    MsgResult Show(std::string_view text, MsgButtons buttons, MsgIcon icon) override;
+
+private:
+    QWidget* parent_ = nullptr;
+};
+
+} // namespace sorn

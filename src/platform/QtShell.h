@@ -1,0 +1,13 @@
+#pragma once
+
+#include "app/Shell.h"
+
+namespace sorn {
+
+// Opens a local file in the desktop's associated program.
+class QtShell : public Shell {
+public:
+    void Open(const std::string& path) override;
+};
+
+} // namespace sorn

@@ -1,0 +1,37 @@
+#pragma once
+// Screen geometry of the staff, shared by drawing and hit-testing.
+
+#include <cmath>
+#include <cstdint>
+
+namespace sorn {
+
+struct StaffLayout {
+    std::int32_t StaffTop = 56;    // y of the top staff line
+    std::int32_t StepHeight = 4;   // pixels from a line to the next space
+    std::int32_t ColumnWidth = 40; // one position per column
+    std::int32_t SystemGap = 28;   // extra space below a printed system
+};
+
+// Column 0 starts this far from the left edge of the score.
+inline constexpr int kStaffLeftMargin = 20;
+
+// Rounds to the nearest integer, a half to the even neighbour.
+inline std::int32_t Nearest(double v) { return static_cast<std::int32_t>(std::nearbyint(v)); }
+
+// Whole columns that fit in a width.
+inline std::int32_t VisibleColumns(const StaffLayout& l, float width) {
+    return Nearest(width - kStaffLeftMargin) / l.ColumnWidth;
+}
+
+// Centre x of screen column c.
+inline std::int32_t ColumnX(const StaffLayout& l, std::int16_t c) {
+    return Nearest((c + 0.5) * l.ColumnWidth + kStaffLeftMargin);
+}
+
+// y of a staff position; 128, the middle line, lies four steps below StaffTop.
+inline std::int32_t PitchY(const StaffLayout& l, std::uint8_t p) {
+    return (128 - p) * l.StepHeight + 4 * l.StepHeight + l.StaffTop;
+}
+
+} // namespace sorn

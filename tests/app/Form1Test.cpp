@@ -1,0 +1,128 @@
+// The main window as it opens: layout, menus, key hints and status texts.
+
+#include "EditorFixture.h"
+#include "app/PanelBar.h"
+#include "app/ScoreArea.h"
+#include "app/frmAbout.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTime>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace sorn::test {
+namespace {
+
+QStringList PanelTexts(const PanelBar* bar) {
+    QStringList texts;
+    for (int i = 1; i <= bar->PanelCount(); ++i) texts << bar->PanelText(i);
+    return texts;
+}
+
+QStringList Captions(const QMenu* menu) {
+    QStringList captions;
+    for (const QAction* action : menu->actions())
+        captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return captions;
+}
+
+TEST(Form1, CaptionAndClientLayout) {
+    Editor e;
+    Form1& f = *e.form;
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("SORN楽譜エディタ 2.5.0"));
+    EXPECT_EQ(f.centralWidget()->size(), QSize(650, 274));
+    EXPECT_EQ(f.StatusBar2->geometry(), QRect(0, 0, 650, 17));
+    EXPECT_EQ(f.StatusBar3->geometry(), QRect(0, 17, 650, 16));
+    EXPECT_EQ(f.Picture1->geometry(), QRect(0, 33, 650, 176));
+    EXPECT_EQ(f.cmdMusic->geometry(), QRect(16, 216, 73, 25));
+    EXPECT_EQ(f.cmdPart->geometry(), QRect(104, 216, 89, 25));
+    EXPECT_EQ(f.StatusBar1->geometry(), QRect(0, 249, 650, 25));
+    EXPECT_EQ(f.ProgressBar1->geometry(), QRect(0, 250, 98, 25));
+    // Inside Picture1's 2-pixel border: 646 x 172.
+    EXPECT_EQ(f.Picture2->geometry(), QRect(2, 2, 629, 155));
+    EXPECT_EQ(f.FlatScrollBar1->geometry(), QRect(2, 157, 629, 17));
+    EXPECT_EQ(f.FlatScrollBar2->geometry(), QRect(631, 2, 17, 155));
+    EXPECT_EQ(f.cmdMusic->text(), QStringLiteral("曲の情報"));
+    EXPECT_EQ(f.cmdPart->text(), QStringLiteral("パートの情報"));
+}
+
+TEST(Form1, ResizeChangesWidthsOnly) {
+    Editor e;
+    Form1& f = *e.form;
+    f.resize(900, f.height() + 100);
+    EXPECT_EQ(f.centralWidget()->width(), 900);
+    EXPECT_EQ(f.Picture2->geometry(), QRect(2, 2, 900 - 4 - 17, 155));
+    EXPECT_EQ(f.FlatScrollBar2->x(), 2 + 900 - 4 - 17);
+    EXPECT_EQ(f.FlatScrollBar1->width(), 900 - 4 - 17);
+    EXPECT_EQ(f.Picture1->height(), 176);
+    EXPECT_EQ(f.StatusBar1->y(), 374 - 25);
+    EXPECT_EQ(f.ProgressBar1->y(), 374 - 25 + 1);
+}
+
+TEST(Form1, KeyHintPanels) {
+    Editor e;
+    EXPECT_EQ(PanelTexts(e.form->StatusBar2),
+              QStringList({"A 全●", "S 2●", "D 4●", "F 8●", "G 16●", "H 32●", "J 64●", "Shift 休符",
+                           "Q ♭♭", "W ♭", "E 互", "R ♯", "T ♯♯", "Space ｜", "Del 削除"}));
+    EXPECT_EQ(PanelTexts(e.form->StatusBar3),
+              QStringList({"Z 付点", "1 タイ", "3 音符を繋ぐ", "4 pp", "5 p", "6 mp", "7 mf ",
+                           "8 f ", "9 ff "}));
+}
+
+TEST(Form1, StatusTextsAndClock) {
+    Editor e;
+    PanelBar* bar = e.form->StatusBar1;
+    EXPECT_EQ(bar->PanelText(3), QStringLiteral("位置 0/30"));
+    EXPECT_EQ(bar->PanelText(4), QStringLiteral("パート 1/1  グランドピアノ"));
+    EXPECT_TRUE(QTime::fromString(bar->PanelText(bar->PanelCount()), QStringLiteral("H:mm")).isValid());
+}
+
+TEST(Form1, MenusCaptionsAndShortcuts) {
+    Editor e;
+    Form1& f = *e.form;
+    EXPECT_EQ(Captions(f.mnuFile),
+              QStringList({"新規作成(&N)", "開く(&O)", "保存(&S)", "WAVで保存(&W)", "MIDIで保存(&M)",
+                           "-", "印刷(P)", "-", "終了(&X)"}));
+    EXPECT_EQ(Captions(f.mnuEdit),
+              QStringList({"選択している音符の情報を見る", "-", "スペースの挿入", "スペースの削除", "-",
+                           "曲の情報", "曲の長さ", "-", "パートの情報", "パート数"}));
+    EXPECT_EQ(Captions(f.mnuEditLong),
+              QStringList({"曲を長くする(10)", "曲を長くする(50)", "曲を長くする(100)", "-",
+                           "曲を短くする(10)", "曲を短くする(20)"}));
+    EXPECT_EQ(Captions(f.mnuEditPart), QStringList({"パート数を増やす", "現在のパートを削除"}));
+    EXPECT_EQ(Captions(f.mnuListen), QStringList({"試聴(&L)"}));
+    EXPECT_EQ(Captions(f.mnuHelp), QStringList({"ヘルプ(&H)", "-", "バージョン情報(&A)"}));
+    QStringList top;
+    for (QAction* a : f.menuBar()->actions()) top << a->text();
+    EXPECT_EQ(top, QStringList({"ファイル(&F)", "編集(&E)", "試聴(&L)", "ヘルプ(&H)"}));
+
+    EXPECT_EQ(f.mnuFileNew->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+    EXPECT_EQ(f.mnuFileOpen->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+    EXPECT_EQ(f.mnuFileSave->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+    EXPECT_EQ(f.mnuEditInsertspace->shortcut(), QKeySequence(QStringLiteral("Ctrl+I")));
+    EXPECT_EQ(f.mnuEditDeletespace->shortcut(), QKeySequence(QStringLiteral("Ctrl+D")));
+    EXPECT_EQ(f.mnuListenListen->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
+    EXPECT_TRUE(f.mnuFilePrint->shortcut().isEmpty());
+}
+
+TEST(Form1, HelpOpensOurPageAndAboutShowsTheVersion) {
+    Editor e;
+    e.form->mnuHelpHelp->trigger();
+    ASSERT_EQ(e.shell.opened.size(), 1u);
+    EXPECT_EQ(e.shell.opened[0], e.state().AppPath + "help/help.htm");
+    EXPECT_TRUE(std::filesystem::exists(e.shell.opened[0]));
+
+    frmAbout about;
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("バージョン情報"));
+    EXPECT_EQ(about.Label1->text(), QStringLiteral(" SORN楽譜エディタ\n　　　Ver. 2.5.0"));
+    EXPECT_EQ(about.Command1->text(), QStringLiteral("閉じる"));
+}
+
+} // namespace
+} // namespace sorn::test

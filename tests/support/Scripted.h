@@ -1,0 +1,67 @@
+#pragma once
+// Stand-ins for the dialogs a user would answer: each records what was
+// asked and gives the next scripted answer.
+
+#include "app/FileDialogs.h"
+#include "app/Shell.h"
+#include "model/MessageBoxes.h"
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace sorn::test {
+
+struct ShownMessage {
+    std::string text;
+    MsgButtons buttons;
+    MsgIcon icon;
+};
+
+class ScriptedMessageBoxes : public MessageBoxes {
+public:
+    std::deque<MsgResult> answers; // an empty script answers Ok / Cancel
+    std::vector<ShownMessage> shown;
+
+    MsgResult Show(std::string_view text, MsgButtons buttons, MsgIcon icon) override {
+        shown.push_back({std::string(text), buttons, icon});
+        if (answers.empty())
+            return buttons == MsgButtons::YesNoCancel ? MsgResult::Cancel : MsgResult::Ok;
+        MsgResult answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+class ScriptedFileDialogs : public FileDialogs {
+public:
+    std::deque<std::optional<std::string>> answers; // nullopt: the user cancels
+    std::vector<FileDialogRequest> openRequests;
+    std::vector<FileDialogRequest> saveRequests;
+
+    std::optional<std::string> OpenFile(const FileDialogRequest& request) override {
+        openRequests.push_back(request);
+        return Next();
+    }
+    std::optional<std::string> SaveFile(const FileDialogRequest& request) override {
+        saveRequests.push_back(request);
+        return Next();
+    }
+
+private:
+    std::optional<std::string> Next() {
+        if (answers.empty()) return std::nullopt;
+        auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+class RecordingShell : public Shell {
+public:
+    std::vector<std::string> opened;
+    void Open(const std::string& path) override { opened.push_back(path); }
+};
+
+} // namespace sorn::test
