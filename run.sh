@@ -20,7 +20,7 @@ There is no display to show the editor on.
   Start it on a desktop session, or under a virtual X server:
     xvfb-run -a ./run.sh [FILE.sorn]
   Batch commands need no display, for example:
-    ./run.sh --export-midi out.mid score.sorn
+    ./run.sh --save-as copy.sorn score.sorn
     ./run.sh --info score.sorn
   All commands: ./run.sh --help
 MSG

@@ -88,11 +88,17 @@ bool ReadScore(SornData& doc, const std::string& path, std::ostream& err) {
     StderrMessageBoxes boxes(err);
     std::error_code error;
     switch (doc.FileOpen(path, boxes, &error)) {
-    case OpenResult::Opened: return true;
-    case OpenResult::NotAScore: err << "楽譜ファイルではありません: " << path << '\n'; return false;
-    case OpenResult::Refused: return false;
+    case OpenResult::Opened:
+        return true;
+    case OpenResult::NotAScore:
+        err << "楽譜ファイルではありません: " << path << '\n';
+        return false;
+    case OpenResult::Refused:
+        return false;
     case OpenResult::Failed:
-        err << "ファイルを開くことができませんでした。\n" << path << '\n' << ErrorReason(error) << '\n';
+        err << "ファイルを開くことができませんでした。\n"
+            << path << '\n'
+            << ErrorReason(error) << '\n';
         return false;
     }
     return false;
@@ -116,7 +122,8 @@ void PrintInfo(const SornData& doc, std::ostream& out) {
 
 std::string Extension(const std::string& path) {
     std::string ext = std::filesystem::path(path).extension().string();
-    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : ext)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return ext;
 }
 

@@ -50,7 +50,8 @@ private:
 
 std::vector<PanelBar::Panel> Panels(std::initializer_list<const char*> texts) {
     std::vector<PanelBar::Panel> panels;
-    for (const char* text : texts) panels.push_back({QString::fromUtf8(text)});
+    for (const char* text : texts)
+        panels.push_back({QString::fromUtf8(text)});
     return panels;
 }
 
@@ -72,17 +73,19 @@ Form1::Form1(Services services, std::string appPath) : services_(services) {
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
 }
 
-Form1::~Form1() { document_.SetProgressBar(nullptr); }
+Form1::~Form1() {
+    document_.SetProgressBar(nullptr);
+}
 
 void Form1::BuildControls() {
     auto* client = new QWidget(this);
     setCentralWidget(client);
     client->setMinimumSize(240, kClientHeight);
 
-    StatusBar2 = new PanelBar(Panels({"A 全●", "S 2●", "D 4●", "F 8●", "G 16●", "H 32●", "J 64●",
-                                      "Shift 休符", "Q ♭♭", "W ♭", "E 互", "R ♯", "T ♯♯",
-                                      "Space ｜", "Del 削除"}),
-                              client);
+    StatusBar2 = new PanelBar(
+        Panels({"A 全●", "S 2●", "D 4●", "F 8●", "G 16●", "H 32●", "J 64●", "Shift 休符", "Q ♭♭",
+                "W ♭", "E 互", "R ♯", "T ♯♯", "Space ｜", "Del 削除"}),
+        client);
     StatusBar2->setGeometry(0, 0, kClientWidth, 17);
     StatusBar3 = new PanelBar(Panels({"Z 付点", "1 タイ", "3 音符を繋ぐ", "4 pp", "5 p", "6 mp",
                                       "7 mf ", "8 f ", "9 ff "}),
@@ -111,10 +114,14 @@ void Form1::BuildControls() {
     cmdMusic->setGeometry(16, 216, 73, 25);
     cmdPart = new QPushButton(QStringLiteral("パートの情報"), client);
     cmdPart->setGeometry(104, 216, 89, 25);
-    for (QPushButton* button : {cmdMusic, cmdPart}) button->setFocusPolicy(Qt::NoFocus);
+    for (QPushButton* button : {cmdMusic, cmdPart})
+        button->setFocusPolicy(Qt::NoFocus);
 
-    StatusBar1 = new PanelBar({{QString(), 100}, {QString(), 16}, {QString(), 110},
-                               {QString(), 120, true}, {QString(), 56}},
+    StatusBar1 = new PanelBar({{QString(), 100},
+                               {QString(), 16},
+                               {QString(), 110},
+                               {QString(), 120, true},
+                               {QString(), 56}},
                               client);
     StatusBar1->setGeometry(0, kClientHeight - kStatusBar1Height, kClientWidth, kStatusBar1Height);
     ProgressBar1 = new QProgressBar(client);
@@ -198,8 +205,7 @@ void Form1::LayOutScoreArea() {
 
 void Form1::Form_Load(std::string_view commandLine) {
     const std::string name = FileNameFromCommandLine(commandLine);
-    if (name.empty() || MdMain::Open(*this, name) != 0 || !document_.HasParts())
-        MdMain::New(*this);
+    if (name.empty() || MdMain::Open(*this, name) != 0 || !document_.HasParts()) MdMain::New(*this);
 }
 
 // Widths follow the window; heights stay as start-up set them.
@@ -256,18 +262,17 @@ void Form1::RedrawScore() {
     Picture2->Image().fill(Qt::white);
     Picture2->update();
 
-    StatusBar1->SetPanelText(3, QStringLiteral("位置 %1/%2")
-                                    .arg(first + s.CursorColumn)
-                                    .arg(document_.Length()));
+    StatusBar1->SetPanelText(
+        3, QStringLiteral("位置 %1/%2").arg(first + s.CursorColumn).arg(document_.Length()));
     const auto name = InstrumentName(document_.GetInstrumentNumber(s.CurrentPart) + 1);
-    StatusBar1->SetPanelText(4, QStringLiteral("パート %1/%2  ")
-                                        .arg(s.CurrentPart + 1)
-                                        .arg(document_.PartSuu() + 1) +
-                                    QString::fromUtf8(name.data(),
-                                                      static_cast<qsizetype>(name.size())));
+    StatusBar1->SetPanelText(
+        4, QStringLiteral("パート %1/%2  ").arg(s.CurrentPart + 1).arg(document_.PartSuu() + 1) +
+               QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
 }
 
-void Form1::mnuHelpHelp_Click() { services_.shell.Open(state_.AppPath + "help/help.htm"); }
+void Form1::mnuHelpHelp_Click() {
+    services_.shell.Open(state_.AppPath + "help/help.htm");
+}
 
 void Form1::mnuHelpAbout_Click() {
     frmAbout dialog(this);

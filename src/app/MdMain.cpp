@@ -44,8 +44,10 @@ int Open(Form1& form, const std::string& fileName) {
     std::error_code error;
     switch (form.Document().FileOpen(name, form.Outside().boxes, &error)) {
     case OpenResult::Opened:
-    case OpenResult::NotAScore: break;
-    case OpenResult::Refused: return kFailed;
+    case OpenResult::NotAScore:
+        break;
+    case OpenResult::Refused:
+        return kFailed;
     case OpenResult::Failed:
         form.Outside().boxes.Show("ファイルを開くことができませんでした。\n" + name + "\n" +
                                       ErrorReason(error),
@@ -63,9 +65,10 @@ int Save(Form1& form) {
     auto chosen = form.Outside().dialogs.SaveFile(ScoreFileDialog(doc.SornFileName()));
     if (!chosen) return kFailed;
     if (std::error_code error = doc.FileSave(*chosen)) {
-        form.Outside().boxes.Show("楽譜を保存できませんでした。元のファイルは変更されていません。\n" +
-                                      *chosen + "\n" + ErrorReason(error),
-                                  MsgButtons::Ok, MsgIcon::Warning);
+        form.Outside().boxes.Show(
+            "楽譜を保存できませんでした。元のファイルは変更されていません。\n" + *chosen + "\n" +
+                ErrorReason(error),
+            MsgButtons::Ok, MsgIcon::Warning);
         return kFailed;
     }
     form.State().ScoreModified = false;
@@ -74,10 +77,14 @@ int Save(Form1& form) {
 
 int AskToSave(Form1& form) {
     if (!form.State().ScoreModified) return 0;
-    switch (form.Outside().boxes.Show(kUnsavedQuestion, MsgButtons::YesNoCancel, MsgIcon::Question)) {
-    case MsgResult::Yes: return Save(form);
-    case MsgResult::No: return 0;
-    default: return 1;
+    switch (
+        form.Outside().boxes.Show(kUnsavedQuestion, MsgButtons::YesNoCancel, MsgIcon::Question)) {
+    case MsgResult::Yes:
+        return Save(form);
+    case MsgResult::No:
+        return 0;
+    default:
+        return 1;
     }
 }
 

@@ -5,8 +5,8 @@
 namespace sorn {
 
 namespace {
-constexpr int kPadding = 4; // text inset inside a panel
-constexpr int kGap = 2;     // space between panels
+constexpr int kPadding = 3; // text inset inside a panel
+constexpr int kGap = 1;     // space between panels
 } // namespace
 
 PanelBar::PanelBar(std::vector<Panel> panels, QWidget* parent)

@@ -10,9 +10,8 @@ namespace sorn {
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("バージョン情報"));
-    Label1 = new QLabel(QStringLiteral(" SORN楽譜エディタ\n　　　Ver. ") +
-                            QString::fromUtf8(kVersionText),
-                        this);
+    Label1 = new QLabel(
+        QStringLiteral(" SORN楽譜エディタ\n　　　Ver. ") + QString::fromUtf8(kVersionText), this);
     QFont big = Label1->font();
     big.setPointSizeF(big.pointSizeF() * 1.3);
     Label1->setFont(big);

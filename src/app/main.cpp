@@ -2,6 +2,7 @@
 
 #include "app/Batch.h"
 #include "app/Form1.h"
+#include "app/PanelBar.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/QtShell.h"
@@ -13,6 +14,16 @@
 #include <QTimer>
 #include <QTranslator>
 #include <iostream>
+
+namespace {
+class QuitAfterFirstPaint : public QObject {
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) QTimer::singleShot(0, qApp, &QApplication::quit);
+        return false;
+    }
+};
+} // namespace
 
 int main(int argc, char* argv[]) {
     std::vector<std::string> args(argv + 1, argv + argc);
@@ -35,10 +46,13 @@ int main(int argc, char* argv[]) {
     dialogs.SetParent(&window);
 
     std::string commandLine;
-    for (const auto& arg : args) commandLine += (commandLine.empty() ? "" : " ") + arg;
+    for (const auto& arg : args)
+        commandLine += (commandLine.empty() ? "" : " ") + arg;
     window.Form_Load(commandLine);
     window.show();
-    // Start-up measurements end here: the first window is on screen.
-    if (qEnvironmentVariableIsSet("SORN_QUIT_WHEN_SHOWN")) QTimer::singleShot(0, &app, &QApplication::quit);
+    // Start-up measurements end once the window has painted itself.
+    QuitAfterFirstPaint quitter;
+    if (qEnvironmentVariableIsSet("SORN_QUIT_WHEN_SHOWN"))
+        window.StatusBar1->installEventFilter(&quitter);
     return app.exec();
 }

@@ -27,10 +27,13 @@ constexpr std::int64_t kOldPartHeaderBytes = 10;
 constexpr std::int64_t kRecordBytes = sizeof(PositionRecord);
 
 void PutLE(std::string& out, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+    for (int i = 0; i < bytes; ++i)
+        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
 }
 
-std::error_code LastError() { return {errno, std::generic_category()}; }
+std::error_code LastError() {
+    return {errno, std::generic_category()};
+}
 
 std::error_code WriteAll(int fd, const void* data, std::size_t size) {
     const char* p = static_cast<const char*>(data);
@@ -173,7 +176,8 @@ private:
         if (headerSize < 0) return Refuse(boxes);
         pos_ = afterHeader;
         if (!Plausible(doc, 4, boxes)) return OpenResult::Refused;
-        if (version > kVersionWritten) boxes.Show(texts::NewerVersion, MsgButtons::Ok, MsgIcon::None);
+        if (version > kVersionWritten)
+            boxes.Show(texts::NewerVersion, MsgButtons::Ok, MsgIcon::None);
 
         doc.parts_.assign(std::size_t{doc.partSuu_} + 1, PartRecord{});
         for (auto& part : doc.parts_) {
@@ -197,7 +201,8 @@ private:
             Refuse(boxes);
             return false;
         }
-        const std::int64_t minBlock = minPartHeader + kRecordBytes * (std::int64_t{doc.length_} + 1);
+        const std::int64_t minBlock =
+            minPartHeader + kRecordBytes * (std::int64_t{doc.length_} + 1);
         const std::int64_t lastPartStart = pos_ + std::int64_t{doc.partSuu_} * minBlock;
         if (lastPartStart > size_) {
             Refuse(boxes);
@@ -235,7 +240,8 @@ private:
         unsigned char raw[4] = {};
         if (!Bytes(raw, bytes, error)) return false;
         std::uint32_t value = 0;
-        for (int i = bytes - 1; i >= 0; --i) value = (value << 8) | raw[i];
+        for (int i = bytes - 1; i >= 0; --i)
+            value = (value << 8) | raw[i];
         field = static_cast<T>(value);
         return true;
     }

@@ -9,7 +9,9 @@
 namespace sorn {
 
 namespace {
-bool ValidSlot(std::int16_t dataIndex) { return dataIndex >= 0 && dataIndex < SlotCount; }
+bool ValidSlot(std::int16_t dataIndex) {
+    return dataIndex >= 0 && dataIndex < SlotCount;
+}
 } // namespace
 
 void SornData::StartProgressBar(std::int16_t Max) {
@@ -50,8 +52,7 @@ std::uint8_t SornData::GetGSyurui(std::uint8_t Part, std::int32_t Iti,
     return r && ValidSlot(dataIndex) ? r->Syurui[dataIndex] : 0;
 }
 
-std::uint8_t SornData::GetGAtai(std::uint8_t Part, std::int32_t Iti,
-                                std::int16_t dataIndex) const {
+std::uint8_t SornData::GetGAtai(std::uint8_t Part, std::int32_t Iti, std::int16_t dataIndex) const {
     const PositionRecord* r = Record(Part, Iti);
     return r && ValidSlot(dataIndex) ? r->Atai[dataIndex] : 0;
 }
@@ -194,7 +195,8 @@ void SornData::SetLength(std::int32_t value) {
 }
 
 void SornData::ResizeParts() {
-    for (auto& part : parts_) part.GData1.resize(static_cast<std::size_t>(length_) + 1);
+    for (auto& part : parts_)
+        part.GData1.resize(static_cast<std::size_t>(length_) + 1);
 }
 
 void SornData::FileNew() {

@@ -64,8 +64,8 @@ public:
     bool SetGSyurui(std::uint8_t Part, std::int32_t Iti, std::int16_t dataIndex,
                     std::uint8_t Syurui);
     bool SetGAtai(std::uint8_t Part, std::int32_t Iti, std::int16_t dataIndex, std::uint8_t Atai);
-    bool SetGData1(std::uint8_t Part, std::int32_t Iti, std::int16_t dataIndex,
-                   std::uint8_t Syurui, std::uint8_t Atai);
+    bool SetGData1(std::uint8_t Part, std::int32_t Iti, std::int16_t dataIndex, std::uint8_t Syurui,
+                   std::uint8_t Atai);
     // NewName is the decimal text of a program number; anything else is refused.
     bool SetInstrumentNumber(std::uint8_t Part, std::string_view NewName);
     std::uint8_t GetInstrumentNumber(std::uint8_t Part) const;

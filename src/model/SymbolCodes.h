@@ -17,17 +17,17 @@ inline constexpr std::uint8_t EighthNote = 4;
 inline constexpr std::uint8_t SixteenthNote = 5;
 inline constexpr std::uint8_t ThirtySecondNote = 6;
 inline constexpr std::uint8_t SixtyFourthNote = 7;
-inline constexpr std::uint8_t Rest = 9;          // value: length code
-inline constexpr std::uint8_t BarLine = 10;      // value: BarLineCode
-inline constexpr std::uint8_t Accidental = 11;   // value: AccidentalCode
-inline constexpr std::uint8_t Dot = 12;          // value: 1
-inline constexpr std::uint8_t Dynamics = 13;     // value: DynamicsCode
-inline constexpr std::uint8_t Clef = 20;         // value: ClefCode
-inline constexpr std::uint8_t Tie = 23;          // value: 1
+inline constexpr std::uint8_t Rest = 9;           // value: length code
+inline constexpr std::uint8_t BarLine = 10;       // value: BarLineCode
+inline constexpr std::uint8_t Accidental = 11;    // value: AccidentalCode
+inline constexpr std::uint8_t Dot = 12;           // value: 1
+inline constexpr std::uint8_t Dynamics = 13;      // value: DynamicsCode
+inline constexpr std::uint8_t Clef = 20;          // value: ClefCode
+inline constexpr std::uint8_t Tie = 23;           // value: 1
 inline constexpr std::uint8_t TimeSignature = 30; // value: packed numerator/denominator
-inline constexpr std::uint8_t KeySignature = 31; // value: KeyCode
-inline constexpr std::uint8_t RepeatWord = 64;   // value: RepeatWordCode
-inline constexpr std::uint8_t Beam = 96;         // value: 1, joins this note to the next
+inline constexpr std::uint8_t KeySignature = 31;  // value: KeyCode
+inline constexpr std::uint8_t RepeatWord = 64;    // value: RepeatWordCode
+inline constexpr std::uint8_t Beam = 96;          // value: 1, joins this note to the next
 } // namespace Kind
 
 inline constexpr bool IsNote(std::uint8_t kind) {

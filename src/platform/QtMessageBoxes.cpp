@@ -9,9 +9,15 @@ MsgResult QtMessageBoxes::Show(std::string_view text, MsgButtons buttons, MsgIco
     box.setWindowTitle(QString::fromUtf8(kAppTitle));
     box.setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     switch (icon) {
-    case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
-    case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
-    case MsgIcon::Warning: box.setIcon(QMessageBox::Warning); break;
+    case MsgIcon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case MsgIcon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case MsgIcon::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
     }
     if (buttons == MsgButtons::YesNoCancel) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
@@ -21,10 +27,14 @@ MsgResult QtMessageBoxes::Show(std::string_view text, MsgButtons buttons, MsgIco
         box.setStandardButtons(QMessageBox::Ok);
     }
     switch (box.exec()) {
-    case QMessageBox::Yes: return MsgResult::Yes;
-    case QMessageBox::No: return MsgResult::No;
-    case QMessageBox::Cancel: return MsgResult::Cancel;
-    default: return buttons == MsgButtons::YesNoCancel ? MsgResult::Cancel : MsgResult::Ok;
+    case QMessageBox::Yes:
+        return MsgResult::Yes;
+    case QMessageBox::No:
+        return MsgResult::No;
+    case QMessageBox::Cancel:
+        return MsgResult::Cancel;
+    default:
+        return buttons == MsgButtons::YesNoCancel ? MsgResult::Cancel : MsgResult::Ok;
     }
 }
 

@@ -17,7 +17,9 @@ struct StaffLayout {
 inline constexpr int kStaffLeftMargin = 20;
 
 // Rounds to the nearest integer, a half to the even neighbour.
-inline std::int32_t Nearest(double v) { return static_cast<std::int32_t>(std::nearbyint(v)); }
+inline std::int32_t Nearest(double v) {
+    return static_cast<std::int32_t>(std::nearbyint(v));
+}
 
 // Whole columns that fit in a width.
 inline std::int32_t VisibleColumns(const StaffLayout& l, float width) {

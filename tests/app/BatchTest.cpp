@@ -4,8 +4,8 @@
 #include "model/SornData.h"
 #include "support/TempDir.h"
 
-#include <gtest/gtest.h>
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <sstream>
 #include <sys/wait.h>
 
@@ -55,9 +55,10 @@ TEST(Batch, InfoIsOneJsonLine) {
 TEST(Batch, SaveAsRewritesTheSameScore) {
     TempDir dir;
     const std::string in = WriteScore(dir);
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {"--save-as", dir.File("out.sorn"), in}, {"-o", dir.File("out2.SORN"), in},
-             {in, "--export-to", dir.File("out3.sorn")}}) {
+    for (const auto& args :
+         std::vector<std::vector<std::string>>{{"--save-as", dir.File("out.sorn"), in},
+                                               {"-o", dir.File("out2.SORN"), in},
+                                               {in, "--export-to", dir.File("out3.sorn")}}) {
         BatchRun r = Batch(args);
         EXPECT_EQ(r.code, 0) << r.err;
     }
@@ -68,7 +69,8 @@ TEST(Batch, SaveAsRewritesTheSameScore) {
 
 TEST(Batch, OlderFormatIsWrittenAsCurrent) {
     TempDir dir;
-    std::vector<std::uint8_t> old = {'s', 'O', 'R', 'N', 'O', 'R', 'N', '1', 0, 0, 0, 0, 0, 0, 0, 0, 0, 20, 0, 0, 0};
+    std::vector<std::uint8_t> old = {'s', 'O', 'R', 'N', 'O', 'R', 'N', '1', 0, 0, 0,
+                                     0,   0,   0,   0,   0,   0,   20,  0,   0, 0};
     old.resize(21 + 10 + 30 * 21, 0);
     old[31] = 9;      // a rest at position 0
     old[31 + 15] = 2; // of half length
@@ -112,15 +114,18 @@ TEST(Batch, HelpAndVersion) {
 TEST(Batch, ProgramRunsWithoutADisplay) {
     TempDir dir;
     const std::string in = WriteScore(dir);
-    const std::string command = std::string("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ") +
-                                SORN_EDITOR_EXE + " --info '" + in + "' > '" + dir.File("out.txt") + "'";
+    const std::string command =
+        std::string("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ") + SORN_EDITOR_EXE +
+        " --info '" + in + "' > '" + dir.File("out.txt") + "'";
     const int status = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
     const auto out = ReadBytes(dir.File("out.txt"));
     EXPECT_EQ(std::string(out.begin(), out.end()),
               "{\"parts\":3,\"length\":64,\"tempo\":120,\"instruments\":[0,40,127]}\n");
-    EXPECT_EQ(WEXITSTATUS(std::system((std::string(SORN_EDITOR_EXE) + " --bogus 2>/dev/null").c_str())), 2);
+    EXPECT_EQ(
+        WEXITSTATUS(std::system((std::string(SORN_EDITOR_EXE) + " --bogus 2>/dev/null").c_str())),
+        2);
 }
 
 } // namespace

@@ -10,8 +10,8 @@
 #include <QAction>
 #include <QDropEvent>
 #include <QMimeData>
-#include <QUrl>
 #include <QScrollBar>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 namespace sorn::test {
@@ -140,8 +140,8 @@ TEST(OpenCommand, CancelledDialogOrDamagedFileKeepsEverything) {
     EXPECT_EQ(e.doc().GetGSyurui(0, 0, 0), 3);
     EXPECT_TRUE(e.state().ScoreModified);
 
-    std::vector<std::uint8_t> damaged = {'s', 'O', 'R', 'N', 'O', 'R', 'N', '2', 11, 0, 0, 0,
-                                         7,   0,   0,   0,   255, 30, 0, 0, 0, 60, 0};
+    std::vector<std::uint8_t> damaged = {'s', 'O', 'R', 'N', 'O', 'R', 'N', '2', 11, 0,  0, 0,
+                                         7,   0,   0,   0,   255, 30,  0,   0,   0,  60, 0};
     WriteBytes(dir.File("damaged.sorn"), damaged);
     e.boxes.answers = {MsgResult::No};
     e.boxes.shown.clear();

@@ -9,10 +9,10 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTime>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTime>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -21,7 +21,8 @@ namespace {
 
 QStringList PanelTexts(const PanelBar* bar) {
     QStringList texts;
-    for (int i = 1; i <= bar->PanelCount(); ++i) texts << bar->PanelText(i);
+    for (int i = 1; i <= bar->PanelCount(); ++i)
+        texts << bar->PanelText(i);
     return texts;
 }
 
@@ -80,18 +81,19 @@ TEST(Form1, StatusTextsAndClock) {
     PanelBar* bar = e.form->StatusBar1;
     EXPECT_EQ(bar->PanelText(3), QStringLiteral("位置 0/30"));
     EXPECT_EQ(bar->PanelText(4), QStringLiteral("パート 1/1  グランドピアノ"));
-    EXPECT_TRUE(QTime::fromString(bar->PanelText(bar->PanelCount()), QStringLiteral("H:mm")).isValid());
+    EXPECT_TRUE(
+        QTime::fromString(bar->PanelText(bar->PanelCount()), QStringLiteral("H:mm")).isValid());
 }
 
 TEST(Form1, MenusCaptionsAndShortcuts) {
     Editor e;
     Form1& f = *e.form;
     EXPECT_EQ(Captions(f.mnuFile),
-              QStringList({"新規作成(&N)", "開く(&O)", "保存(&S)", "WAVで保存(&W)", "MIDIで保存(&M)",
-                           "-", "印刷(P)", "-", "終了(&X)"}));
+              QStringList({"新規作成(&N)", "開く(&O)", "保存(&S)", "WAVで保存(&W)",
+                           "MIDIで保存(&M)", "-", "印刷(P)", "-", "終了(&X)"}));
     EXPECT_EQ(Captions(f.mnuEdit),
-              QStringList({"選択している音符の情報を見る", "-", "スペースの挿入", "スペースの削除", "-",
-                           "曲の情報", "曲の長さ", "-", "パートの情報", "パート数"}));
+              QStringList({"選択している音符の情報を見る", "-", "スペースの挿入", "スペースの削除",
+                           "-", "曲の情報", "曲の長さ", "-", "パートの情報", "パート数"}));
     EXPECT_EQ(Captions(f.mnuEditLong),
               QStringList({"曲を長くする(10)", "曲を長くする(50)", "曲を長くする(100)", "-",
                            "曲を短くする(10)", "曲を短くする(20)"}));
@@ -99,7 +101,8 @@ TEST(Form1, MenusCaptionsAndShortcuts) {
     EXPECT_EQ(Captions(f.mnuListen), QStringList({"試聴(&L)"}));
     EXPECT_EQ(Captions(f.mnuHelp), QStringList({"ヘルプ(&H)", "-", "バージョン情報(&A)"}));
     QStringList top;
-    for (QAction* a : f.menuBar()->actions()) top << a->text();
+    for (QAction* a : f.menuBar()->actions())
+        top << a->text();
     EXPECT_EQ(top, QStringList({"ファイル(&F)", "編集(&E)", "試聴(&L)", "ヘルプ(&H)"}));
 
     EXPECT_EQ(f.mnuFileNew->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));

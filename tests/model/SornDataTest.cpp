@@ -29,7 +29,8 @@ TEST(SornData, NewScoreIsOneEmptyPartOf31Positions) {
     EXPECT_EQ(doc.Speed(), 60);
     EXPECT_EQ(doc.GetInstrumentNumber(0), 0);
     for (int iti = 0; iti <= 30; ++iti)
-        for (int slot = 0; slot < SlotCount; ++slot) EXPECT_EQ(doc.GetGSyurui(0, iti, slot), 0);
+        for (int slot = 0; slot < SlotCount; ++slot)
+            EXPECT_EQ(doc.GetGSyurui(0, iti, slot), 0);
 }
 
 // An attached symbol is found wherever it stands; a new one takes the lowest
@@ -58,7 +59,8 @@ TEST(SornData, CheckGData1TwiceRestoresThePosition) {
     doc.CheckGData1(0, 0, Kind::Dynamics, DynamicsCode::pp);
     doc.CheckGData1(0, 0, Kind::Dynamics, DynamicsCode::pp);
     EXPECT_EQ(doc.GetGSyurui(0, 0, 0), Kind::EighthNote);
-    for (int slot = 1; slot < SlotCount; ++slot) EXPECT_EQ(doc.GetGSyurui(0, 0, slot), 0);
+    for (int slot = 1; slot < SlotCount; ++slot)
+        EXPECT_EQ(doc.GetGSyurui(0, 0, slot), 0);
 }
 
 TEST(SornData, CheckGData1WithNoFreeSlotChangesNothing) {
@@ -104,24 +106,29 @@ TEST(SornData, InsertSpaceShiftsOnePartAndLengthensAll) {
     doc.AddPart();
     doc.AddPart();
     for (std::uint8_t part = 0; part < 3; ++part)
-        for (int iti = 0; iti <= 30; ++iti) Mark(doc, part, iti);
+        for (int iti = 0; iti <= 30; ++iti)
+            Mark(doc, part, iti);
     ASSERT_TRUE(doc.InsertSpace(1, 10));
     EXPECT_EQ(doc.Length(), 31);
     for (std::uint8_t part : {0, 2}) {
-        for (int iti = 0; iti <= 30; ++iti) EXPECT_EQ(doc.GetGAtai(part, iti, 0), 100 + iti);
+        for (int iti = 0; iti <= 30; ++iti)
+            EXPECT_EQ(doc.GetGAtai(part, iti, 0), 100 + iti);
         EXPECT_EQ(doc.GetGSyurui(part, 31, 0), 0);
     }
-    for (int iti = 0; iti < 10; ++iti) EXPECT_EQ(doc.GetGAtai(1, iti, 0), 100 + iti);
+    for (int iti = 0; iti < 10; ++iti)
+        EXPECT_EQ(doc.GetGAtai(1, iti, 0), 100 + iti);
     EXPECT_EQ(doc.GetGSyurui(1, 10, 0), 0);
     EXPECT_EQ(doc.GetGSyurui(1, 10, 14), 0);
-    for (int iti = 11; iti <= 31; ++iti) EXPECT_EQ(doc.GetGAtai(1, iti, 0), 100 + iti - 1);
+    for (int iti = 11; iti <= 31; ++iti)
+        EXPECT_EQ(doc.GetGAtai(1, iti, 0), 100 + iti - 1);
 }
 
 TEST(SornData, DeleteSpaceShiftsOnePartBack) {
     SornData doc = NewScore();
     doc.AddPart();
     for (std::uint8_t part = 0; part < 2; ++part)
-        for (int iti = 0; iti <= 30; ++iti) Mark(doc, part, iti);
+        for (int iti = 0; iti <= 30; ++iti)
+            Mark(doc, part, iti);
     ASSERT_TRUE(doc.DeleteSpace(0, 4));
     EXPECT_EQ(doc.Length(), 30);
     EXPECT_EQ(doc.GetGAtai(0, 3, 0), 103);
@@ -140,7 +147,8 @@ TEST(SornData, LengthStaysBetween20And32767) {
     doc.SetLength(5);
     EXPECT_EQ(doc.Length(), 20);
     doc.SetLength(40);
-    for (int iti = 0; iti <= 40; ++iti) Mark(doc, 0, iti);
+    for (int iti = 0; iti <= 40; ++iti)
+        Mark(doc, 0, iti);
     doc.SetLength(25);
     EXPECT_EQ(doc.Length(), 25);
     EXPECT_EQ(doc.GetGAtai(0, 25, 0), 125);
@@ -163,7 +171,8 @@ TEST(SornData, AddAndDeleteParts) {
     EXPECT_EQ(doc.PartSuu(), 0);
     EXPECT_EQ(doc.GetInstrumentNumber(0), 40);
     EXPECT_EQ(doc.GetGAtai(0, 7, 0), 107);
-    for (int i = 0; i < 300; ++i) doc.AddPart();
+    for (int i = 0; i < 300; ++i)
+        doc.AddPart();
     EXPECT_EQ(doc.PartSuu(), 255);
     EXPECT_EQ(doc.PartCount(), 256);
     doc.DeletePart(255);

@@ -19,7 +19,8 @@ TEST(InstrumentNames, TableEndsAndExactTexts) {
     EXPECT_EQ(InstrumentName(129), "");
     EXPECT_EQ(InstrumentName(-1), "");
     std::set<std::string_view> distinct;
-    for (int n = 1; n <= 128; ++n) distinct.insert(InstrumentName(static_cast<std::int16_t>(n)));
+    for (int n = 1; n <= 128; ++n)
+        distinct.insert(InstrumentName(static_cast<std::int16_t>(n)));
     EXPECT_EQ(distinct.size(), 128u);
     EXPECT_EQ(distinct.count(""), 0u);
 }

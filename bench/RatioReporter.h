@@ -1,0 +1,66 @@
+#pragma once
+// Console output as usual, then each figure set against its peer from the
+// same run: "name / peer = ratio (target)".
+
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace sorn::bench {
+
+struct Comparison {
+    std::string name;
+    std::string peer; // empty: compared with an absolute limit in milliseconds
+    double target;    // ratio limit, or milliseconds when there is no peer
+};
+
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    explicit RatioReporter(std::vector<Comparison> comparisons)
+        : comparisons_(std::move(comparisons)) {}
+
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs)
+            if (!run.error_occurred && run.run_type == Run::RT_Iteration)
+                millis_[run.run_name.function_name] =
+                    run.GetAdjustedRealTime() * Scale(run.time_unit);
+    }
+
+    void Finalize() override {
+        ConsoleReporter::Finalize();
+        std::printf("\n%-34s %12s %12s %9s %9s\n", "figure", "ms", "peer ms", "ratio", "target");
+        for (const auto& c : comparisons_) {
+            const double ms = millis_.count(c.name) ? millis_[c.name] : -1;
+            if (c.peer.empty()) {
+                std::printf("%-34s %12.1f %12s %9s %7.0fms %s\n", c.name.c_str(), ms, "-", "-",
+                            c.target, ms >= 0 && ms < c.target ? "ok" : "MISSED");
+                continue;
+            }
+            const double peer = millis_.count(c.peer) ? millis_[c.peer] : -1;
+            const double ratio = peer > 0 ? ms / peer : -1;
+            std::printf("%-34s %12.1f %12.1f %9.2f %8.2fx %s\n", c.name.c_str(), ms, peer, ratio,
+                        c.target, ratio >= 0 && ratio <= c.target ? "ok" : "MISSED");
+        }
+    }
+
+private:
+    static double Scale(benchmark::TimeUnit unit) {
+        switch (unit) {
+        case benchmark::kNanosecond:
+            return 1e-6;
+        case benchmark::kMicrosecond:
+            return 1e-3;
+        case benchmark::kMillisecond:
+            return 1.0;
+        default:
+            return 1e3;
+        }
+    }
+    std::vector<Comparison> comparisons_;
+    std::map<std::string, double> millis_;
+};
+
+} // namespace sorn::bench

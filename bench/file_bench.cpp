@@ -1,0 +1,98 @@
+// Open and Save of the largest score the editor allows (256 parts of 32768
+// positions, about 252 MB) against copying the same file with cp.
+
+#include "RatioReporter.h"
+#include "model/SornData.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+struct QuietBoxes : sorn::MessageBoxes {
+    sorn::MsgResult Show(std::string_view, sorn::MsgButtons, sorn::MsgIcon) override {
+        return sorn::MsgResult::Ok;
+    }
+};
+
+const std::filesystem::path& Folder() {
+    static const std::filesystem::path folder = [] {
+        auto dir = std::filesystem::temp_directory_path() / "sorn-file-bench";
+        std::filesystem::create_directories(dir);
+        sorn::SornData doc;
+        doc.FileNew();
+        for (int i = 1; i < sorn::MaxParts; ++i)
+            doc.AddPart();
+        doc.SetLength(sorn::MaxLength);
+        // Some content everywhere, so nothing is a hole in the file.
+        for (int p = 0; p <= doc.PartSuu(); ++p)
+            for (int iti = 0; iti <= doc.Length(); iti += 2)
+                doc.SetGData1(static_cast<std::uint8_t>(p), iti, 0, 3,
+                              static_cast<std::uint8_t>(120 + iti % 16));
+        if (doc.FileSave((dir / "largest.sorn").string())) std::abort();
+        return dir;
+    }();
+    return folder;
+}
+
+std::string Largest() {
+    return (Folder() / "largest.sorn").string();
+}
+
+void Shell(const std::string& command) {
+    if (std::system(command.c_str()) != 0) std::abort();
+}
+
+void BM_Open(benchmark::State& state) {
+    QuietBoxes boxes;
+    for (auto _ : state) {
+        sorn::SornData doc;
+        if (doc.FileOpen(Largest(), boxes) != sorn::OpenResult::Opened) state.SkipWithError("open");
+        benchmark::DoNotOptimize(doc.Length());
+    }
+}
+
+void BM_Save(benchmark::State& state) {
+    QuietBoxes boxes;
+    sorn::SornData doc;
+    doc.FileOpen(Largest(), boxes);
+    const std::string target = (Folder() / "saved.sorn").string();
+    for (auto _ : state)
+        if (doc.FileSave(target)) state.SkipWithError("save");
+}
+
+// Our save flushes the file to disk before it replaces the old one; cp
+// alone does not, so both are shown.
+void BM_CopyWithCp(benchmark::State& state) {
+    const std::string command =
+        "cp '" + Largest() + "' '" + (Folder() / "copy.sorn").string() + "'";
+    for (auto _ : state)
+        Shell(command);
+}
+
+void BM_CopyWithCpAndSync(benchmark::State& state) {
+    const std::string copy = (Folder() / "copy.sorn").string();
+    const std::string command = "cp '" + Largest() + "' '" + copy + "' && sync '" + copy + "'";
+    for (auto _ : state)
+        Shell(command);
+}
+
+BENCHMARK(BM_Open)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
+BENCHMARK(BM_Save)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
+BENCHMARK(BM_CopyWithCp)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
+BENCHMARK(BM_CopyWithCpAndSync)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    Folder();
+    sorn::bench::RatioReporter reporter({{"BM_Open", "BM_CopyWithCp", 1.5},
+                                         {"BM_Save", "BM_CopyWithCp", 1.5},
+                                         {"BM_Save", "BM_CopyWithCpAndSync", 1.5}});
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    std::filesystem::remove_all(Folder());
+    return 0;
+}
