@@ -3,7 +3,7 @@
 // status bars, the two property buttons and the menu bar. It owns the one
 // document and the editor state for the whole run.
 
-#include "app/EditorState.h"
+#include "render/EditorState.h"
 #include "model/SornData.h"
 
 #include <QMainWindow>

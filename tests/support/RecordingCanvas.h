@@ -1,0 +1,81 @@
+#pragma once
+// A canvas that keeps every call as a line of text, so tests can state
+// exact coordinates: "line 60 56 60 88". Relative lines are kept with
+// their absolute ends.
+
+#include "render/Canvas.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace sorn::test {
+
+class RecordingCanvas : public Canvas {
+public:
+    explicit RecordingCanvas(float width = 629, float height = 155)
+        : width_(width), height_(height) {}
+
+    std::vector<std::string> calls;
+
+    void Clear() override { calls.push_back("clear"); }
+    void SetLineWidth(int width) override { calls.push_back("width " + std::to_string(width)); }
+    void SetFillSolid(bool solid) override { calls.push_back(solid ? "fill solid" : "fill none"); }
+    void SetInvert(bool invert) override { calls.push_back(invert ? "invert on" : "invert off"); }
+    void Line(float x1, float y1, float x2, float y2) override {
+        calls.push_back("line " + N(x1) + " " + N(y1) + " " + N(x2) + " " + N(y2));
+        cx_ = x2;
+        cy_ = y2;
+    }
+    void LineBy(float dx, float dy) override { Line(cx_, cy_, cx_ + dx, cy_ + dy); }
+    void Box(float x, float y, float w, float h) override {
+        calls.push_back("box " + N(x) + " " + N(y) + " " + N(w) + " " + N(h));
+    }
+    void Circle(float cx, float cy, float r) override {
+        calls.push_back("circle " + N(cx) + " " + N(cy) + " " + N(r));
+    }
+    void Arc(float cx, float cy, float r, float a1, float a2) override {
+        calls.push_back("arc " + N(cx) + " " + N(cy) + " " + N(r) + " " + N(a1) + " " + N(a2));
+    }
+    void Point(float x, float y) override { calls.push_back("point " + N(x) + " " + N(y)); }
+    void Glyph(GlyphKey key, Rect s, Rect t, GlyphMode mode) override {
+        static const char* names[] = {"toon",    "heon", "haona", "haont",    "number",
+                                      "natural", "flat", "sharp", "dynamics", "flag"};
+        calls.push_back(std::string("glyph ") + names[static_cast<int>(key)] + " " + N(s.x) + " " +
+                        N(s.y) + " " + N(s.width) + " " + N(s.height) + " -> " + N(t.x) + " " +
+                        N(t.y) + " " + N(t.width) + " " + N(t.height) +
+                        (mode == GlyphMode::And ? " and" : " copy"));
+    }
+    void Text(std::string_view text, float x, float y) override {
+        calls.push_back("text " + std::string(text) + " " + N(x) + " " + N(y));
+    }
+    float Width() const override { return width_; }
+    float Height() const override { return height_; }
+
+    // The calls that start with a prefix, in order.
+    std::vector<std::string> Only(const std::string& prefix) const {
+        std::vector<std::string> out;
+        std::copy_if(calls.begin(), calls.end(), std::back_inserter(out),
+                     [&](const std::string& c) { return c.rfind(prefix, 0) == 0; });
+        return out;
+    }
+    bool Has(const std::string& call) const {
+        return std::find(calls.begin(), calls.end(), call) != calls.end();
+    }
+
+    // Shortest form of a coordinate: 60, 92.5, 0.3367.
+    static std::string N(float v) {
+        char buffer[32];
+        std::snprintf(buffer, sizeof buffer, "%.4g", static_cast<double>(v));
+        return buffer;
+    }
+
+private:
+    float width_;
+    float height_;
+    float cx_ = 0;
+    float cy_ = 0;
+};
+
+} // namespace sorn::test
