@@ -1,6 +1,7 @@
 // Reading and writing ".sorn" score files: a short little-endian header, then
 // per part a sized part header and the raw 30-byte position records.
 
+#include "model/AtomicFile.h"
 #include "model/ScoreFileTexts.h"
 #include "model/SornData.h"
 #include "model/UniqueFd.h"
@@ -8,7 +9,6 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -35,54 +35,13 @@ std::error_code LastError() {
     return {errno, std::generic_category()};
 }
 
-std::error_code WriteAll(int fd, const void* data, std::size_t size) {
-    const char* p = static_cast<const char*>(data);
-    while (size > 0) {
-        ssize_t n = ::write(fd, p, size);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return LastError();
-        }
-        p += n;
-        size -= static_cast<std::size_t>(n);
-    }
-    return {};
-}
-
-// Where the bytes really go: a symlinked score stays a symlink.
-std::string ResolveTarget(const std::string& fileName) {
-    std::error_code ec;
-    if (std::filesystem::is_symlink(fileName, ec)) {
-        auto real = std::filesystem::canonical(fileName, ec);
-        if (!ec) return real.string();
-    }
-    return fileName;
-}
-
-mode_t NewFileMode(const std::string& target) {
-    struct stat st {};
-    if (::stat(target.c_str(), &st) == 0) return st.st_mode & 07777;
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
 } // namespace
 
 std::error_code SornData::FileSave(const std::string& FileName) {
     if (parts_.empty()) return std::make_error_code(std::errc::invalid_argument);
-    const std::string target = ResolveTarget(FileName);
-    const std::filesystem::path targetPath(target);
-    std::string dir = targetPath.parent_path().string();
-    if (dir.empty()) dir = ".";
-    std::string tempName = dir + "/." + targetPath.filename().string() + ".XXXXXX";
-
-    UniqueFd fd(::mkstemp(tempName.data()));
-    if (!fd) return LastError();
-    bool renamed = false;
-    auto removeTemp = [&] {
-        if (!renamed) ::unlink(tempName.c_str());
-    };
+    AtomicFile file;
+    std::error_code ec = file.Open(FileName);
+    if (ec) return ec;
 
     std::string header(kMagic, 4);
     header.append(kTagCurrent, 4);
@@ -91,28 +50,17 @@ std::error_code SornData::FileSave(const std::string& FileName) {
     PutLE(header, partSuu_, 1);
     PutLE(header, static_cast<std::uint32_t>(length_), 4);
     PutLE(header, static_cast<std::uint16_t>(speed_), 2);
-    std::error_code ec = WriteAll(fd.get(), header.data(), header.size());
+    ec = file.Write(header.data(), header.size());
     for (std::size_t i = 0; !ec && i <= partSuu_ && i < parts_.size(); ++i) {
         std::string partHeader;
         PutLE(partHeader, kPartHeaderSizeWritten, 4);
         PutLE(partHeader, parts_[i].InstrumentNumber, 1);
-        ec = WriteAll(fd.get(), partHeader.data(), partHeader.size());
+        ec = file.Write(partHeader.data(), partHeader.size());
         const auto& records = parts_[i].GData1;
-        if (!ec) ec = WriteAll(fd.get(), records.data(), records.size() * sizeof(PositionRecord));
+        if (!ec) ec = file.Write(records.data(), records.size() * sizeof(PositionRecord));
     }
-    if (!ec && ::fchmod(fd.get(), NewFileMode(target)) != 0) ec = LastError();
-    // The data must be on disk before the rename makes it the score.
-    if (!ec && ::fsync(fd.get()) != 0) ec = LastError();
-    if (!ec && fd.close() != 0) ec = LastError();
-    if (!ec && ::rename(tempName.c_str(), target.c_str()) != 0) ec = LastError();
-    if (ec) {
-        fd.close();
-        removeTemp();
-        return ec;
-    }
-    renamed = true;
-    UniqueFd dirFd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY));
-    if (dirFd) ::fsync(dirFd.get());
+    if (!ec) ec = file.Commit();
+    if (ec) return ec;
     sornFileName_ = FileName;
     return {};
 }
