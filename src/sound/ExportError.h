@@ -1,0 +1,30 @@
+#pragma once
+// Why an export stopped, in the form the user sees it: an error number
+// followed directly by its Japanese description.
+
+#include <string>
+#include <system_error>
+
+namespace sorn {
+
+// Numbers for what is wrong in the score itself; file errors keep errno.
+namespace ExportErrorNumber {
+inline constexpr int TempoNotPositive = 1001;
+inline constexpr int TempoTooSlow = 1002;
+inline constexpr int NoteOutOfRange = 1003;
+inline constexpr int InstrumentOutOfRange = 1004;
+inline constexpr int LengthTooLong = 1005;
+} // namespace ExportErrorNumber
+
+struct ExportError {
+    int Number = 0;
+    std::string Description;
+
+    explicit operator bool() const { return Number != 0; }
+    // What the message box shows.
+    std::string Message() const { return std::to_string(Number) + Description; }
+
+    static ExportError FromFile(std::error_code error);
+};
+
+} // namespace sorn

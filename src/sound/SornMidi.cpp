@@ -1,0 +1,254 @@
+#include "sound/SornMidi.h"
+
+#include "model/AtomicFile.h"
+#include "model/SymbolCodes.h"
+#include "sound/SornCalculater.h"
+
+namespace sorn {
+
+namespace {
+
+constexpr std::uint16_t kTicksPerQuarter = 480;
+// The longest time a four-byte variable-length quantity can carry.
+constexpr std::int64_t kMaxDeltaTime = (std::int64_t{1} << 28) - 1;
+// The tempo event has three bytes for microseconds per quarter note.
+constexpr std::int64_t kMaxTempoMicroseconds = 0xFFFFFF;
+// Never written by the editor; sounded like a note, for no time.
+constexpr std::uint8_t kZeroLengthNoteKind = 8;
+constexpr int kPercussionChannel = 9;
+constexpr int kMelodicChannels = 15;
+
+constexpr std::uint8_t kNoteOff = 0x80;
+constexpr std::uint8_t kNoteOn = 0x90;
+constexpr std::uint8_t kProgramChange = 0xC0;
+constexpr std::uint8_t kMeta = 0xFF;
+constexpr std::uint8_t kMetaTempo = 0x51;
+constexpr std::uint8_t kMetaEndOfTrack = 0x2F;
+
+std::int64_t ToFileTicks(std::int64_t calcTicks) {
+    return calcTicks * kTicksPerQuarter / (CalcTicksPerWhole / 4);
+}
+
+constexpr PositionRecord kEmptyPosition{};
+
+enum class RepeatState { Normal, JumpPending, InRepeat, RepeatDone, DCPending, AfterDC };
+
+bool IsRepeatBar(std::uint8_t kind, std::uint8_t value) {
+    return kind == Kind::BarLine &&
+           (value == BarLineCode::RepeatEnd || value == BarLineCode::RepeatStart ||
+            value == BarLineCode::RepeatBoth);
+}
+
+void PutBig16(std::uint8_t* at, unsigned value) {
+    at[0] = static_cast<std::uint8_t>(value >> 8);
+    at[1] = static_cast<std::uint8_t>(value);
+}
+
+std::string PartLabel(int Part) {
+    return "パート " + std::to_string(Part + 1);
+}
+
+} // namespace
+
+std::uint8_t SornMidi::Channel(int Part) {
+    const int melodic = Part % kMelodicChannels;
+    return static_cast<std::uint8_t>(melodic < kPercussionChannel ? melodic : melodic + 1);
+}
+
+bool SornMidi::Fail(int number, std::string description) {
+    error_ = {number, std::move(description)};
+    return false;
+}
+
+std::int16_t SornMidi::SaveToMIDI(SornData& document, const std::string& SaveFileName) {
+    document_ = &document;
+    error_ = {};
+    return Save(document, SaveFileName) ? 1 : 0;
+}
+
+bool SornMidi::Save(SornData& document, const std::string& SaveFileName) {
+    const std::int16_t speed = document.Speed();
+    if (speed <= 0)
+        return Fail(ExportErrorNumber::TempoNotPositive,
+                    "テンポが0以下のためMIDIファイルを作れません。曲の情報でテンポを1以上にし"
+                    "てください。");
+    const std::int64_t tempo = 60000000 / speed;
+    if (tempo > kMaxTempoMicroseconds)
+        return Fail(ExportErrorNumber::TempoTooSlow,
+                    "テンポ " + std::to_string(speed) +
+                        " はMIDIファイルで表せるより遅いため書き出せません。テンポを4以上にし"
+                        "てください。");
+    for (int p = 0; p <= document.PartSuu(); ++p) {
+        const std::uint8_t instrument = document.GetInstrumentNumber(static_cast<std::uint8_t>(p));
+        if (instrument > 127)
+            return Fail(ExportErrorNumber::InstrumentOutOfRange,
+                        PartLabel(p) + " の楽器番号 " + std::to_string(instrument) +
+                            " はMIDIの音色番号(0～127)ではありません。");
+    }
+
+    AtomicFile file;
+    if (std::error_code ec = file.Open(SaveFileName)) return Fail(ExportError::FromFile(ec));
+    if (!WriteHeader(file)) return false;
+    document.StartProgressBar(static_cast<std::int16_t>(document.PartSuu() + 1));
+    for (int p = 0; p <= document.PartSuu(); ++p) {
+        if (!WriteTrack(file, static_cast<std::uint8_t>(p), static_cast<std::uint32_t>(tempo)))
+            return false;
+        document.AddProgressBar();
+    }
+    if (std::error_code ec = file.Commit()) return Fail(ExportError::FromFile(ec));
+    return true;
+}
+
+bool SornMidi::Fail(ExportError error) {
+    error_ = std::move(error);
+    return false;
+}
+
+bool SornMidi::WriteHeader(AtomicFile& file) {
+    // The track count is the whole 16-bit field, so 256 parts fit as well.
+    const unsigned tracks = document_->PartSuu() + 1u;
+    std::uint8_t header[14] = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1}; // format 1
+    PutBig16(header + 10, tracks);
+    PutBig16(header + 12, kTicksPerQuarter);
+    if (std::error_code ec = file.Write(header, sizeof header))
+        return Fail(ExportError::FromFile(ec));
+    return true;
+}
+
+bool SornMidi::WriteTrack(AtomicFile& file, std::uint8_t Part, std::uint32_t tempo) {
+    const std::uint8_t channel = Channel(Part);
+    track_.clear();
+    track_.insert(track_.end(), {'M', 'T', 'r', 'k', 0, 0, 0, 0});
+    track_.push_back(0);
+    track_.push_back(static_cast<std::uint8_t>(kProgramChange | channel));
+    track_.push_back(document_->GetInstrumentNumber(Part));
+    track_.push_back(0);
+    Put(kMeta, kMetaTempo, 3);
+    Put(static_cast<std::uint8_t>(tempo >> 16), static_cast<std::uint8_t>(tempo >> 8),
+        static_cast<std::uint8_t>(tempo));
+    if (!WalkPart(Part, channel)) return false;
+
+    const std::uint32_t count = static_cast<std::uint32_t>(track_.size() - 8);
+    for (int i = 0; i < 4; ++i)
+        track_[4 + i] = static_cast<std::uint8_t>(count >> (24 - 8 * i));
+    if (std::error_code ec = file.Write(track_.data(), track_.size()))
+        return Fail(ExportError::FromFile(ec));
+    return true;
+}
+
+bool SornMidi::WalkPart(std::uint8_t Part, std::uint8_t channel) {
+    const SornData& doc = *document_;
+    SornCalculater calc;
+    RepeatState state = RepeatState::Normal;
+    // Rests and the end of the track wait; the wait carries across jumps.
+    std::int64_t waiting = 0;
+    const std::int32_t last = doc.Length();
+    auto at = [&](std::int32_t iti) -> const PositionRecord& {
+        const PositionRecord* r = doc.Record(Part, iti);
+        return r ? *r : kEmptyPosition;
+    };
+    auto tooLong = [&](std::int32_t iti) {
+        return Fail(ExportErrorNumber::LengthTooLong,
+                    PartLabel(Part) + " の位置 " + std::to_string(iti) +
+                        " までの音または休みが長すぎてMIDIファイルに書けません。");
+    };
+
+    for (std::int32_t Iti = 0; Iti <= last;) {
+        const PositionRecord& r = at(Iti);
+        std::int64_t d = ToFileTicks(calc.getLengthofSound(doc, Part, Iti));
+        for (int k = 1; k < SlotCount; ++k)
+            if (r.Syurui[k] == Kind::Dynamics) calc.SetDynamicsFortePiano(r.Atai[k]);
+
+        const std::uint8_t kind = r.Syurui[0];
+        if (kind == Kind::Rest) {
+            waiting += d;
+            if (waiting > kMaxDeltaTime) return tooLong(Iti);
+        } else if (IsNote(kind) || kind == kZeroLengthNoteKind) {
+            const std::int32_t noteIti = Iti;
+            const std::int16_t note = calc.GetMidiHeight(doc, Part, Iti);
+            if (note < 0 || note > 127)
+                return Fail(ExportErrorNumber::NoteOutOfRange,
+                            PartLabel(Part) + " の位置 " + std::to_string(noteIti) +
+                                " の音符の高さ(" + std::to_string(note) +
+                                ")がMIDIで表せる範囲(0～127)を外れています。");
+            const std::uint8_t velocity = calc.GetOnryou();
+            d += ToFileTicks(calc.Tie(doc, Part, Iti));
+            if (d > kMaxDeltaTime) return tooLong(noteIti);
+            WriteDeltaTime(static_cast<std::int32_t>(waiting));
+            waiting = 0;
+            Put(static_cast<std::uint8_t>(kNoteOn | channel), static_cast<std::uint8_t>(note),
+                velocity);
+            WriteDeltaTime(static_cast<std::int32_t>(d));
+            Put(static_cast<std::uint8_t>(kNoteOff | channel), static_cast<std::uint8_t>(note), 0);
+        } else if (kind == Kind::Clef) {
+            calc.SetOnbukigou(r.Atai[0]);
+        } else if (kind == Kind::KeySignature) {
+            calc.SetChogo(r.Atai[0]);
+        }
+        // A tie has moved Iti to the end of its chain: that position closes
+        // the bar and carries the repeat signs that count.
+        calc.SFSyokika(doc, Part, Iti);
+
+        const PositionRecord& signs = at(Iti);
+        bool fine = false;
+        for (int k = 1; k < SlotCount && !fine; ++k) {
+            const std::uint8_t sk = signs.Syurui[k];
+            const std::uint8_t sv = signs.Atai[k];
+            if (sk == Kind::BarLine &&
+                (sv == BarLineCode::RepeatEnd || sv == BarLineCode::RepeatBoth)) {
+                if (state == RepeatState::Normal)
+                    state = RepeatState::JumpPending;
+                else if (state == RepeatState::InRepeat)
+                    state = RepeatState::RepeatDone;
+            } else if (sk == Kind::RepeatWord &&
+                       (sv == RepeatWordCode::DC || sv == RepeatWordCode::DaCapo)) {
+                if (state == RepeatState::Normal) state = RepeatState::DCPending;
+            } else if (sk == Kind::RepeatWord && sv == RepeatWordCode::Fine) {
+                fine = state == RepeatState::AfterDC;
+            }
+        }
+        if (fine) break;
+
+        switch (state) {
+        case RepeatState::JumpPending: {
+            std::int32_t back = Iti - 1;
+            for (; back >= 0; --back) {
+                const PositionRecord& b = at(back);
+                bool found = false;
+                for (int k = 1; k < SlotCount && !found; ++k)
+                    found = IsRepeatBar(b.Syurui[k], b.Atai[k]);
+                if (found) break;
+            }
+            // Just after the repeat bar found, or the start when there is none.
+            Iti = back + 1;
+            state = RepeatState::InRepeat;
+            break;
+        }
+        case RepeatState::DCPending:
+            Iti = 0;
+            state = RepeatState::AfterDC;
+            break;
+        case RepeatState::RepeatDone:
+            state = RepeatState::Normal;
+            ++Iti;
+            break;
+        default:
+            ++Iti;
+            break;
+        }
+    }
+    WriteDeltaTime(static_cast<std::int32_t>(waiting));
+    Put(kMeta, kMetaEndOfTrack, 0);
+    return true;
+}
+
+void SornMidi::WriteDeltaTime(std::int32_t value) {
+    // Seven bits a byte, most significant first; all but the last byte carry 0x80.
+    const auto v = static_cast<std::uint32_t>(value);
+    if (v >= 1u << 21) track_.push_back(static_cast<std::uint8_t>(0x80 | ((v >> 21) & 0x7F)));
+    if (v >= 1u << 14) track_.push_back(static_cast<std::uint8_t>(0x80 | ((v >> 14) & 0x7F)));
+    if (v >= 1u << 7) track_.push_back(static_cast<std::uint8_t>(0x80 | ((v >> 7) & 0x7F)));
+    track_.push_back(static_cast<std::uint8_t>(v & 0x7F));
+}
+
+} // namespace sorn

@@ -1,0 +1,50 @@
+#pragma once
+// Writes the whole score as a Standard MIDI File of format 1, one track per
+// part: every note of slot 0 becomes a note-on and a note-off, rests become
+// waiting time, and repeats, D.C. and Fine are played out by walking the
+// positions again.
+
+#include "model/SornData.h"
+#include "sound/ExportError.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace sorn {
+
+class AtomicFile;
+
+class SornMidi {
+public:
+    // 1 when the file was written, 0 when an error stopped the export; then
+    // Error() tells why and whatever was at SaveFileName before is untouched.
+    // Drives the document's progress bar, one step per part.
+    std::int16_t SaveToMIDI(SornData& document, const std::string& SaveFileName);
+    const ExportError& Error() const { return error_; }
+
+    // The MIDI channel of a part: never the percussion channel, wrapping
+    // round the fifteen melodic ones.
+    static std::uint8_t Channel(int Part);
+
+private:
+    bool Save(SornData& document, const std::string& SaveFileName);
+    bool WriteHeader(AtomicFile& file);
+    bool WriteTrack(AtomicFile& file, std::uint8_t Part, std::uint32_t tempo);
+    bool WalkPart(std::uint8_t Part, std::uint8_t channel);
+    void WriteDeltaTime(std::int32_t value);
+    void Put(std::uint8_t a, std::uint8_t b, std::uint8_t c) {
+        track_.push_back(a);
+        track_.push_back(b);
+        track_.push_back(c);
+    }
+    bool Fail(int number, std::string description);
+    bool Fail(ExportError error);
+
+    SornData* document_ = nullptr;
+    // One track chunk at a time, so its length is known before it is written.
+    std::vector<std::uint8_t> track_;
+    ExportError error_;
+};
+
+} // namespace sorn

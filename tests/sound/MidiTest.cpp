@@ -1,0 +1,344 @@
+// MIDI export: the exact bytes of header, tracks and notes, the repeat walk,
+// and exports that must stop without touching what is on disk.
+
+#include "ScoreBuilder.h"
+#include "sound/SornMidi.h"
+#include "support/TempDir.h"
+
+#include <cerrno>
+#include <csignal>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace sorn {
+namespace {
+
+using test::ReadBytes;
+using test::ScoreBuilder;
+using test::TempDir;
+using test::WriteBytes;
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes Cat(std::initializer_list<Bytes> parts) {
+    Bytes all;
+    for (const Bytes& b : parts)
+        all.insert(all.end(), b.begin(), b.end());
+    return all;
+}
+
+void PutBig(Bytes& b, std::uint32_t value, int bytes) {
+    for (int i = bytes - 1; i >= 0; --i)
+        b.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+}
+
+Bytes Header(unsigned tracks) {
+    Bytes b = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1};
+    PutBig(b, tracks, 2);
+    PutBig(b, 480, 2);
+    return b;
+}
+
+// A track chunk: program change and tempo, the events, and the end of the
+// track after endDelta (already in variable-length form).
+Bytes Track(const Bytes& events, const Bytes& endDelta = {0}, std::uint8_t channel = 0,
+            std::uint8_t instrument = 0, std::uint32_t tempo = 500000) {
+    Bytes data = {0, static_cast<std::uint8_t>(0xC0 | channel), instrument, 0, 0xFF, 0x51, 3};
+    PutBig(data, tempo, 3);
+    data.insert(data.end(), events.begin(), events.end());
+    data.insert(data.end(), endDelta.begin(), endDelta.end());
+    data.insert(data.end(), {0xFF, 0x2F, 0});
+    Bytes chunk = {'M', 'T', 'r', 'k'};
+    PutBig(chunk, static_cast<std::uint32_t>(data.size()), 4);
+    return Cat({chunk, data});
+}
+
+// A quarter note straight after the previous event.
+Bytes Quarter(std::uint8_t note, std::uint8_t velocity = 90, std::uint8_t channel = 0) {
+    return {0,    static_cast<std::uint8_t>(0x90 | channel), note, velocity, 0x83,
+            0x60, static_cast<std::uint8_t>(0x80 | channel), note, 0};
+}
+
+Bytes Export(SornData& doc, const TempDir& dir, const std::string& name = "out.mid") {
+    SornMidi midi;
+    EXPECT_EQ(midi.SaveToMIDI(doc, dir.File(name)), 1) << midi.Error().Message();
+    EXPECT_FALSE(midi.Error());
+    return ReadBytes(dir.File(name));
+}
+
+std::size_t FilesIn(const TempDir& dir) {
+    return static_cast<std::size_t>(
+        std::distance(std::filesystem::directory_iterator(dir.Path()), {}));
+}
+
+constexpr std::uint8_t A = 122, B = 124, C = 126, D = 128; // MIDI 60, 64, 67, 71
+
+TEST(MidiFile, QuarterNoteC4IsExactlyTheKnownBytes) {
+    TempDir dir;
+    ScoreBuilder s;
+    s.Note(0, Kind::QuarterNote, StaffPosition::MiddleC);
+    const Bytes expected = {0x4D, 0x54, 0x68, 0x64, 0x00, 0x00, 0x00, 0x06, 0x00, 0x01, 0x00, 0x01,
+                            0x01, 0xE0, 0x4D, 0x54, 0x72, 0x6B, 0x00, 0x00, 0x00, 0x17, 0x00, 0xC0,
+                            0x00, 0x00, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20, 0x00, 0x90, 0x3C, 0x5A,
+                            0x83, 0x60, 0x80, 0x3C, 0x00, 0x00, 0xFF, 0x2F, 0x00};
+    EXPECT_EQ(Export(s.doc, dir), expected);
+}
+
+TEST(MidiFile, RestsWaitBeforeTheNextNoteAndAtTheEnd) {
+    TempDir dir;
+    ScoreBuilder s;
+    s.Rest(0, LengthCode::Quarter);
+    s.Note(1, Kind::EighthNote, B).Attach(1, Kind::Dynamics, DynamicsCode::f);
+    s.Rest(2, LengthCode::Half);
+    s.Rest(3, LengthCode::Quarter).Attach(3, Kind::Dot, MarkPresent);
+    EXPECT_EQ(Export(s.doc, dir),
+              Cat({Header(1),
+                   Track({0x83, 0x60, 0x90, 64, 100, 0x81, 0x70, 0x80, 64, 0}, {0x8D, 0x10})}));
+}
+
+TEST(MidiFile, TieChainSoundsAsOneNote) {
+    TempDir dir;
+    ScoreBuilder s;
+    s.Note(0, Kind::HalfNote, A).Attach(0, Kind::Tie, MarkPresent);
+    s.Note(1, Kind::QuarterNote, A).Attach(1, Kind::Tie, MarkPresent);
+    s.Note(2, Kind::EighthNote, A);
+    s.Note(3, Kind::QuarterNote, B);
+    EXPECT_EQ(
+        Export(s.doc, dir),
+        Cat({Header(1), Track(Cat({{0, 0x90, 60, 90, 0x8D, 0x10, 0x80, 60, 0}, Quarter(64)}))}));
+}
+
+TEST(MidiFile, DeltaTimesTakeOneToFourBytes) {
+    const struct {
+        int wholeRests;
+        Bytes delta;
+    } cases[] = {
+        {0, {0}}, {8, {0xF8, 0x00}}, {9, {0x81, 0x87, 0x00}}, {1093, {0x81, 0x80, 0x8B, 0x00}}};
+    for (const auto& c : cases) {
+        TempDir dir;
+        ScoreBuilder s(1, 1100);
+        for (int i = 0; i < c.wholeRests; ++i)
+            s.Rest(i, LengthCode::Whole);
+        EXPECT_EQ(Export(s.doc, dir), Cat({Header(1), Track({}, c.delta)})) << c.wholeRests;
+    }
+}
+
+TEST(MidiFile, EveryPartIsATrackWithItsChannelInstrumentAndTempo) {
+    TempDir dir;
+    ScoreBuilder s(4, MinLength, 4); // the slowest tempo a file can hold: 15 s a beat
+    s.doc.SetInstrumentNumber(0, "127");
+    s.doc.SetInstrumentNumber(3, "40");
+    s.Note(0, Kind::QuarterNote, A, 3);
+    const std::uint32_t tempo = 15000000;
+    EXPECT_EQ(Export(s.doc, dir),
+              Cat({Header(4), Track({}, {0}, 0, 127, tempo), Track({}, {0}, 1, 0, tempo),
+                   Track({}, {0}, 2, 0, tempo), Track(Quarter(60, 90, 3), {0}, 3, 40, tempo)}));
+    s.doc.SetSpeed(32767);
+    EXPECT_EQ(Export(s.doc, dir)[31], 0x27); // 1831 microseconds: 00 07 27
+}
+
+TEST(MidiFile, PartsNeverPlayOnThePercussionChannel) {
+    const std::pair<int, int> channels[] = {{0, 0},  {8, 8},   {9, 10},  {14, 15}, {15, 0},
+                                            {23, 8}, {24, 10}, {29, 15}, {30, 0},  {255, 0}};
+    for (const auto& [part, channel] : channels)
+        EXPECT_EQ(SornMidi::Channel(part), channel) << "part " << part;
+
+    TempDir dir;
+    ScoreBuilder s(10);
+    s.Note(0, Kind::QuarterNote, A, 9);
+    const Bytes bytes = Export(s.doc, dir);
+    const Bytes lastTrack = Track(Quarter(60, 90, 10), {0}, 10);
+    ASSERT_GT(bytes.size(), lastTrack.size());
+    EXPECT_EQ(Bytes(bytes.end() - static_cast<long>(lastTrack.size()), bytes.end()), lastTrack);
+}
+
+TEST(MidiFile, TwoHundredFiftySixPartsFillTheTrackCount) {
+    TempDir dir;
+    ScoreBuilder s(MaxParts);
+    ASSERT_EQ(s.doc.PartSuu(), 255);
+    const Bytes bytes = Export(s.doc, dir);
+    ASSERT_EQ(bytes.size(), 14u + 256u * Track({}).size());
+    EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 14), Header(256));
+    EXPECT_EQ(bytes[10], 0x01);
+    EXPECT_EQ(bytes[11], 0x00);
+}
+
+// The repeat walk, read back as the notes played in order.
+class MidiRepeats : public ::testing::Test {
+protected:
+    Bytes Played(std::initializer_list<std::uint8_t> notes) {
+        Bytes events;
+        for (std::uint8_t n : notes)
+            events = Cat({events, Quarter(n)});
+        return Cat({Header(1), Track(events)});
+    }
+    TempDir dir_;
+    ScoreBuilder s_;
+};
+
+TEST_F(MidiRepeats, RepeatedSectionPlaysTwice) {
+    s_.Note(0, Kind::QuarterNote, A).Bar(1, BarLineCode::RepeatStart);
+    s_.Note(2, Kind::QuarterNote, B).Bar(3, BarLineCode::RepeatEnd);
+    s_.Note(4, Kind::QuarterNote, C);
+    EXPECT_EQ(Export(s_.doc, dir_), Played({60, 64, 64, 67}));
+}
+
+TEST_F(MidiRepeats, RepeatBothBarBetweenTwoSections) {
+    s_.Note(0, Kind::QuarterNote, A).Bar(1, BarLineCode::RepeatStart);
+    s_.Note(2, Kind::QuarterNote, B).Bar(3, BarLineCode::RepeatBoth);
+    s_.Note(4, Kind::QuarterNote, C).Bar(5, BarLineCode::RepeatEnd);
+    s_.Note(6, Kind::QuarterNote, D);
+    EXPECT_EQ(Export(s_.doc, dir_), Played({60, 64, 64, 67, 67, 71}));
+}
+
+TEST_F(MidiRepeats, EndRepeatWithoutStartGoesBackToTheBeginning) {
+    s_.Note(0, Kind::QuarterNote, A).Note(1, Kind::QuarterNote, B);
+    s_.Bar(2, BarLineCode::RepeatEnd).Note(3, Kind::QuarterNote, C);
+    EXPECT_EQ(Export(s_.doc, dir_), Played({60, 64, 60, 64, 67}));
+}
+
+TEST_F(MidiRepeats, DaCapoPlaysOnceMoreWithoutRepeatsUntilFine) {
+    s_.Note(0, Kind::QuarterNote, A).Bar(1, BarLineCode::RepeatStart);
+    s_.Note(2, Kind::QuarterNote, B).Attach(2, Kind::RepeatWord, RepeatWordCode::Fine);
+    s_.Bar(3, BarLineCode::RepeatEnd);
+    s_.Note(4, Kind::QuarterNote, C).Attach(4, Kind::RepeatWord, RepeatWordCode::DC);
+    s_.Rest(5, LengthCode::Whole); // never reached: the Fine ends the track
+    EXPECT_EQ(Export(s_.doc, dir_), Played({60, 64, 64, 67, 60, 64}));
+}
+
+TEST_F(MidiRepeats, SecondDaCapoIsIgnoredAndWithoutFineThePieceEnds) {
+    s_.Note(0, Kind::QuarterNote, A);
+    s_.Note(1, Kind::QuarterNote, B).Attach(1, Kind::RepeatWord, RepeatWordCode::DaCapo);
+    s_.Note(2, Kind::QuarterNote, C).Attach(2, Kind::RepeatWord, RepeatWordCode::DC);
+    EXPECT_EQ(Export(s_.doc, dir_), Played({60, 64, 60, 64, 67}));
+}
+
+TEST_F(MidiRepeats, WaitingAndLoudnessCarryAcrossTheJump) {
+    s_.Note(0, Kind::QuarterNote, A);
+    s_.Rest(1, LengthCode::Quarter).Attach(1, Kind::Dynamics, DynamicsCode::p);
+    s_.Bar(1, BarLineCode::RepeatEnd);
+    const Bytes expected = Cat(
+        {Header(1), Track(Cat({Quarter(60), {0x83, 0x60, 0x90, 60, 64, 0x83, 0x60, 0x80, 60, 0}}),
+                          {0x83, 0x60})});
+    EXPECT_EQ(Export(s_.doc, dir_), expected);
+}
+
+TEST(MidiProgress, OneStepPerPart) {
+    struct Recorder : ProgressSink {
+        std::vector<int> values;
+        int maximum = -1;
+        void SetMaximum(int m) override { maximum = m; }
+        void SetValue(int v) override { values.push_back(v); }
+    } progress;
+    TempDir dir;
+    ScoreBuilder s(3);
+    s.doc.SetProgressBar(&progress);
+    Export(s.doc, dir);
+    EXPECT_EQ(progress.maximum, 3);
+    EXPECT_EQ(progress.values, (std::vector<int>{0, 1, 2, 3}));
+}
+
+// Exports that must stop: the message the user sees, and the file on disk.
+class MidiFailure : public ::testing::Test {
+protected:
+    void SetUp() override { WriteBytes(target_, oldBytes_); }
+    // Runs the export, expects it to fail with that message, and the old file
+    // to be the only file in the folder, unchanged.
+    void ExpectRefused(SornData& doc, const std::string& message) {
+        SornMidi midi;
+        EXPECT_EQ(midi.SaveToMIDI(doc, target_), 0);
+        EXPECT_EQ(midi.Error().Message(), message);
+        EXPECT_EQ(ReadBytes(target_), oldBytes_);
+        EXPECT_EQ(FilesIn(dir_), 1u);
+    }
+    TempDir dir_;
+    std::string target_ = dir_.File("song.mid");
+    Bytes oldBytes_ = Bytes(5000, 0xAB);
+};
+
+TEST_F(MidiFailure, NotesOutsideMidiNameTheirPartAndPosition) {
+    ScoreBuilder high(2);
+    high.Note(4, Kind::QuarterNote, 161, 1); // G9, MIDI 127, is still fine
+    high.Note(5, Kind::QuarterNote, 162, 1);
+    ExpectRefused(high.doc, "1003パート 2 の位置 5 の音符の高さ(129)がMIDIで表せる範囲(0～127)を"
+                            "外れています。");
+    ScoreBuilder low;
+    low.Note(7, Kind::QuarterNote, 86);
+    ExpectRefused(low.doc, "1003パート 1 の位置 7 の音符の高さ(-1)がMIDIで表せる範囲(0～127)を外"
+                           "れています。");
+    ScoreBuilder shifted; // the F clef moves staff position 3 below step 0
+    shifted.Main(0, Kind::Clef, ClefCode::F).Note(1, Kind::QuarterNote, 3);
+    SornMidi midi;
+    EXPECT_EQ(midi.SaveToMIDI(shifted.doc, target_), 0);
+    EXPECT_EQ(midi.Error().Number, ExportErrorNumber::NoteOutOfRange);
+}
+
+TEST_F(MidiFailure, TemposAFileCannotHold) {
+    for (std::int16_t speed : {0, -120}) {
+        ScoreBuilder s(1, MinLength, speed);
+        ExpectRefused(s.doc, "1001テンポが0以下のためMIDIファイルを作れません。曲の情報でテンポを1"
+                             "以上にしてください。");
+    }
+    ScoreBuilder slow(1, MinLength, 3);
+    ExpectRefused(slow.doc, "1002テンポ 3 はMIDIファイルで表せるより遅いため書き出せません。テン"
+                            "ポを4以上にしてください。");
+}
+
+TEST_F(MidiFailure, InstrumentOutsideTheProgramNumbers) {
+    ScoreBuilder s(2);
+    s.doc.SetInstrumentNumber(1, "200");
+    ExpectRefused(s.doc, "1004パート 2 の楽器番号 200 はMIDIの音色番号(0～127)ではありません。");
+}
+
+TEST_F(MidiFailure, WaitLongerThanADeltaTimeCanCarry) {
+    ScoreBuilder s(1, 600);
+    for (std::int32_t iti = 0; iti <= 600; ++iti) {
+        s.Rest(iti, LengthCode::Whole);
+        for (int slot = 1; slot < SlotCount; ++slot)
+            s.doc.SetGData1(0, iti, static_cast<std::int16_t>(slot), Kind::Dot, MarkPresent);
+    }
+    ExpectRefused(s.doc, "1005パート 1 の位置 478 までの音または休みが長すぎてMIDIファイルに書"
+                         "けません。");
+}
+
+TEST_F(MidiFailure, FileErrorsKeepTheirNumber) {
+    ScoreBuilder s;
+    SornMidi midi;
+    EXPECT_EQ(midi.SaveToMIDI(s.doc, dir_.File("missing/song.mid")), 0);
+    EXPECT_EQ(midi.Error().Message(),
+              std::to_string(ENOENT) + "保存先のフォルダが見つかりません。");
+
+    // A write that fails half-way (a file-size limit in a child process).
+    ScoreBuilder big(16, MaxLength);
+    for (std::int32_t iti = 0; iti <= MaxLength; ++iti)
+        big.Note(iti, Kind::EighthNote, A);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{65536, 65536};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        SornMidi child;
+        const bool ok = child.SaveToMIDI(big.doc, target_) == 0 && child.Error().Number == EFBIG &&
+                        ReadBytes(target_) == oldBytes_;
+        ::_exit(ok ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(ReadBytes(target_), oldBytes_);
+    EXPECT_EQ(FilesIn(dir_), 1u);
+}
+
+TEST_F(MidiFailure, SuccessReplacesALongerFileWhole) {
+    ScoreBuilder s;
+    s.Note(0, Kind::QuarterNote, A);
+    SornMidi midi;
+    ASSERT_EQ(midi.SaveToMIDI(s.doc, target_), 1);
+    EXPECT_EQ(ReadBytes(target_), Cat({Header(1), Track(Quarter(60))}));
+    EXPECT_EQ(FilesIn(dir_), 1u);
+}
+
+} // namespace
+} // namespace sorn
