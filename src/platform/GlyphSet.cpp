@@ -1,0 +1,354 @@
+#include "platform/GlyphSet.h"
+
+#include <QFont>
+#include <QFontDatabase>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+#include <QTransform>
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace sorn {
+namespace {
+
+// Outlines are taken at 1000 pixels to the em, so path units are font units.
+constexpr int kOutlineSize = 1000;
+constexpr double kSpace = 8.0; // pixels between staff lines
+
+const QString kMusicFamily = QStringLiteral("Noto Music");
+const QString kSerifFamily = QStringLiteral("Noto Serif");
+
+QFont OutlineFont(const QString& family, bool bold) {
+    // Register the files directly if fontconfig does not know them.
+    static const bool registered = [] {
+        const QStringList families = QFontDatabase::families();
+        if (!families.contains(kMusicFamily))
+            QFontDatabase::addApplicationFont(
+                QStringLiteral("/usr/share/fonts/truetype/noto/NotoMusic-Regular.ttf"));
+        if (!families.contains(kSerifFamily)) {
+            QFontDatabase::addApplicationFont(
+                QStringLiteral("/usr/share/fonts/truetype/noto/NotoSerif-Regular.ttf"));
+            QFontDatabase::addApplicationFont(
+                QStringLiteral("/usr/share/fonts/truetype/noto/NotoSerif-Bold.ttf"));
+        }
+        return true;
+    }();
+    (void)registered;
+    QFont font(family);
+    font.setPixelSize(kOutlineSize);
+    font.setBold(bold);
+    font.setStyleStrategy(QFont::NoFontMerging);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+QString FromCodePoints(std::initializer_list<char32_t> cps) {
+    std::u32string s(cps);
+    return QString::fromUcs4(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QPainterPath Outline(const QFont& font, const QString& text) {
+    QPainterPath path;
+    path.addText(0, 0, font, text);
+    return path;
+}
+
+QPainterPath MusicOutline(char32_t cp) {
+    static const QFont font = OutlineFont(kMusicFamily, false);
+    return Outline(font, FromCodePoints({cp}));
+}
+
+// Maps font units to glyph pixels: (ux, uy) lands on (px, py), scaled by sx, sy.
+QTransform Place(double sx, double sy, double ux, double uy, double px, double py) {
+    return QTransform(sx, 0, 0, sy, px - ux * sx, py - uy * sy);
+}
+
+QImage Blank(GlyphKey key) {
+    const GlyphSize size = SizeOf(key);
+    QImage image(size.width, size.height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+// Fills a path in black, antialiased; `thicken` pixels are added to every
+// stroke of it.
+void Ink(QImage& image, const QPainterPath& path, const QTransform& t, double thicken = 0) {
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(thicken > 0 ? QPen(Qt::black, thicken) : QPen(Qt::NoPen));
+    p.setBrush(Qt::black);
+    p.drawPath(t.map(path));
+}
+
+// Steepens the antialiased edges so that small symbols stay crisp, and
+// rounds the ink to 16 grey levels.
+void Finish(QImage& image, double low = 0.2, double high = 0.8) {
+    for (int y = 0; y < image.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const double ink = (255 - qGray(row[x])) / 255.0;
+            const double c = std::clamp((ink - low) / (high - low), 0.0, 1.0);
+            const int v = 255 - 17 * static_cast<int>(std::lround(c * 15));
+            row[x] = qRgb(v, v, v);
+        }
+    }
+}
+
+void StaffRow(QImage& image, int row) {
+    QPainter p(&image);
+    p.fillRect(QRect(0, row, image.width(), 1), Qt::black);
+}
+
+// Five staff rows at glyph rows 16, 24, 32, 40 and 48.
+constexpr int kClefTopRow = 16;
+
+struct StaffMetrics {
+    double scale;    // pixels per font unit
+    double lineY[5]; // centres of the five lines, top first, in font units
+};
+
+// The music font's five-line staff glyph fixes the size its clefs are
+// drawn for, and where they sit on the lines.
+StaffMetrics MeasureStaff() {
+    std::vector<double> centres;
+    for (const QPolygonF& line : MusicOutline(U'\U0001D11A').toSubpathPolygons())
+        centres.push_back(line.boundingRect().center().y());
+    std::sort(centres.begin(), centres.end());
+    StaffMetrics m{};
+    if (centres.size() != 5) {
+        // Not the expected staff glyph: assume an em of four spaces.
+        for (int i = 0; i < 5; ++i)
+            m.lineY[i] = -kOutlineSize + i * kOutlineSize / 4.0;
+    } else {
+        std::copy(centres.begin(), centres.end(), m.lineY);
+    }
+    m.scale = kSpace / ((m.lineY[4] - m.lineY[0]) / 4);
+    return m;
+}
+
+// A pixel row's centre, for lining up a font line with a glyph row.
+double RowCentre(int row) {
+    return row + 0.5;
+}
+
+QImage Clef(GlyphKey key, const StaffMetrics& staff) {
+    QImage image = Blank(key);
+    const double width = image.width();
+    QPainterPath path;
+    double fontY = 0; // a font y that belongs on glyph row `row`
+    int row = 0;
+    switch (key) {
+    case GlyphKey::toon: // curl round the second line from the bottom
+        path = MusicOutline(U'\U0001D11E');
+        fontY = staff.lineY[3];
+        row = kClefTopRow + 24;
+        break;
+    case GlyphKey::haona: // centred on the middle line
+    case GlyphKey::haont: // centred on the fourth line
+        path = MusicOutline(U'\U0001D121');
+        fontY = staff.lineY[2];
+        row = key == GlyphKey::haona ? kClefTopRow + 16 : kClefTopRow + 8;
+        break;
+    default: { // F clef: its two dots straddle the fourth line
+        path = MusicOutline(U'\U0001D122');
+        const QRectF all = path.boundingRect();
+        QRectF dots;
+        for (const QPolygonF& part : path.toSubpathPolygons()) {
+            const QRectF b = part.boundingRect();
+            if (b.left() > all.center().x()) dots = dots.isNull() ? b : dots.united(b);
+        }
+        fontY = dots.isNull() ? all.top() + all.height() * 0.3 : dots.center().y();
+        row = kClefTopRow + 8;
+        break;
+    }
+    }
+    const QRectF b = path.boundingRect();
+    // Wide clefs are narrowed rather than shrunk, so they keep their
+    // height against the lines.
+    const double sx = std::min(staff.scale, (width - 1) / b.width());
+    const QTransform t = Place(sx, staff.scale, b.center().x(), fontY, width / 2, RowCentre(row));
+    Ink(image, path, t);
+    Finish(image);
+    for (int line = 0; line < 5; ++line)
+        StaffRow(image, kClefTopRow + 8 * line);
+    return image;
+}
+
+// The x of every long vertical edge of an outline, left to right: the two
+// sides of each stem of an accidental.
+std::vector<double> StemEdges(const QPainterPath& path) {
+    const double minLength = path.boundingRect().height() * 0.15;
+    std::vector<double> edges;
+    for (const QPolygonF& part : path.toSubpathPolygons()) {
+        for (qsizetype i = 0; i + 1 < part.size(); ++i) {
+            const QPointF a = part[i], b = part[i + 1];
+            if (std::abs(a.x() - b.x()) < 1 && std::abs(a.y() - b.y()) > minLength)
+                edges.push_back(a.x());
+        }
+    }
+    std::sort(edges.begin(), edges.end());
+    edges.erase(std::unique(edges.begin(), edges.end(),
+                            [](double a, double b) { return std::abs(a - b) < 2; }),
+                edges.end());
+    return edges;
+}
+
+// The note's line or space runs through glyph row 7.
+constexpr int kAccidentalNoteRow = 7;
+
+QImage Accidental(GlyphKey key) {
+    QImage image = Blank(key);
+    QPainterPath path;
+    double centreY = 0; // font y that belongs on the note row
+    int row = kAccidentalNoteRow;
+    int stemColumn = 0; // pixel column of the rightmost stem
+    double stemGap = 0; // pixels between the stems of a sharp or natural
+    double height = 0;  // pixels, for sharp and natural
+    switch (key) {
+    case GlyphKey::sharp:
+        // Narrower than printed: key signatures set them 4 pixels apart.
+        path = MusicOutline(U'\u266F');
+        centreY = path.boundingRect().center().y();
+        stemColumn = 12;
+        stemGap = 3;
+        height = 14.5;
+        break;
+    case GlyphKey::natural:
+        path = MusicOutline(U'\u266E');
+        centreY = path.boundingRect().center().y();
+        stemColumn = 13;
+        stemGap = 4;
+        height = 14.5;
+        break;
+    default: { // flat: the note sits in its loop, the smaller outline
+        path = MusicOutline(U'\u266D');
+        QRectF loop;
+        for (const QPolygonF& part : path.toSubpathPolygons()) {
+            const QRectF b = part.boundingRect();
+            if (loop.isNull() || b.height() < loop.height()) loop = b;
+        }
+        centreY = loop.center().y();
+        row = kAccidentalNoteRow + 1;
+        stemColumn = 9;
+        break;
+    }
+    }
+    const QRectF b = path.boundingRect();
+    double sx = 0, sy = 0;
+    if (key == GlyphKey::flat) {
+        // From the top row down to the loop's centre sets the size; the
+        // loop is widened to stay open at this size.
+        sy = (RowCentre(row) - 0.3) / (centreY - b.top());
+        sx = sy * 1.3;
+    } else {
+        sy = height / b.height();
+        sx = sy;
+    }
+    // Stems land on whole pixel columns, one pixel wide, so the sign stays
+    // sharp; without the expected stems it is only placed by its box.
+    const std::vector<double> edges = StemEdges(path);
+    double thicken = 0.4;
+    QTransform t;
+    if (edges.size() == 4 && stemGap > 0)
+        sx = stemGap / ((edges[2] + edges[3]) / 2 - (edges[0] + edges[1]) / 2);
+    if (edges.size() == 4 || edges.size() == 2) {
+        const double left = edges[edges.size() - 2], right = edges[edges.size() - 1];
+        thicken = std::max(0.0, 1.0 - (right - left) * sx);
+        t = Place(sx, sy, (left + right) / 2, centreY, stemColumn + 0.5, RowCentre(row));
+    } else {
+        t = Place(sx, sy, b.right(), centreY, stemColumn + 1.0, RowCentre(row));
+    }
+    Ink(image, path, t, thicken);
+    Finish(image);
+    return image;
+}
+
+QImage Numbers() {
+    QImage image = Blank(GlyphKey::number);
+    static const int kValues[20] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10,
+                                    11, 12, 13, 14, 15, 16, 20, 24, 27, 32};
+    constexpr int kCell = 16;
+    // The numerals fill two staff spaces, from the top row down to the
+    // next cell's top row.
+    constexpr double kTop = 0.3;
+    constexpr double kHeight = 15.4;
+    constexpr double kMaxWidth = 15.0;
+    const QFont font = OutlineFont(kSerifFamily, true);
+    const QRectF all = Outline(font, QStringLiteral("0123456789")).boundingRect();
+    const double scale = kHeight / all.height();
+    for (int c = 0; c < 20; ++c) {
+        const QPainterPath path = Outline(font, QString::number(kValues[c]));
+        const QRectF b = path.boundingRect();
+        const double sx = std::min(scale, kMaxWidth / b.width());
+        Ink(image, path,
+            Place(sx, scale, b.center().x(), all.top(), c * kCell + kCell / 2.0, kTop));
+    }
+    Finish(image);
+    StaffRow(image, 0);
+    StaffRow(image, 8);
+    return image;
+}
+
+QImage Dynamics() {
+    QImage image = Blank(GlyphKey::dynamics);
+    constexpr int kCell = 34;
+    constexpr double kTop = 0.3;
+    constexpr double kHeight = 15.4;
+    constexpr double kMaxWidth = 32.0;
+    const QFont font = OutlineFont(kMusicFamily, false);
+    constexpr char32_t p = U'\U0001D18F', m = U'\U0001D190', f = U'\U0001D191';
+    const QString marks[10] = {
+        FromCodePoints({p, p, p, p}), FromCodePoints({p, p, p}), FromCodePoints({p, p}),
+        FromCodePoints({p}),          FromCodePoints({m, p}),    FromCodePoints({m, f}),
+        FromCodePoints({f}),          FromCodePoints({f, f}),    FromCodePoints({f, f, f}),
+        FromCodePoints({f, f, f, f}),
+    };
+    // One scale and baseline for every cell: from the top of f to the
+    // bottom of p.
+    const QRectF all = Outline(font, FromCodePoints({p, m, f})).boundingRect();
+    const double scale = kHeight / all.height();
+    for (int c = 0; c < 10; ++c) {
+        const QPainterPath path = Outline(font, marks[c]);
+        const QRectF b = path.boundingRect();
+        const double sx = std::min(scale, kMaxWidth / b.width());
+        Ink(image, path,
+            Place(sx, scale, b.center().x(), all.top(), c * kCell + kCell / 2.0, kTop));
+    }
+    Finish(image);
+    return image;
+}
+
+QImage Flag() {
+    QImage image = Blank(GlyphKey::flag);
+    // The font's flag hangs from the top of an upward stem; turned over it
+    // rises from the bottom of a downward one.
+    const QPainterPath path = MusicOutline(U'\U0001D16E');
+    const QRectF b = path.boundingRect();
+    const double sx = image.width() / b.width();
+    const double sy = -image.height() / b.height();
+    Ink(image, path, Place(sx, sy, b.left(), b.top(), 0, image.height()), 0.5);
+    Finish(image, 0.1, 0.9);
+    return image;
+}
+
+} // namespace
+
+GlyphSet::GlyphSet() {
+    const StaffMetrics staff = MeasureStaff();
+    for (GlyphKey key : {GlyphKey::toon, GlyphKey::heon, GlyphKey::haona, GlyphKey::haont})
+        images_[static_cast<int>(key)] = Clef(key, staff);
+    images_[static_cast<int>(GlyphKey::number)] = Numbers();
+    for (GlyphKey key : {GlyphKey::natural, GlyphKey::flat, GlyphKey::sharp})
+        images_[static_cast<int>(key)] = Accidental(key);
+    images_[static_cast<int>(GlyphKey::dynamics)] = Dynamics();
+    images_[static_cast<int>(GlyphKey::flag)] = Flag();
+}
+
+const GlyphSet& GlyphSet::Shared() {
+    static const GlyphSet set;
+    return set;
+}
+
+} // namespace sorn

@@ -1,0 +1,189 @@
+#include "platform/QtCanvas.h"
+
+#include "platform/GlyphSet.h"
+
+#include <QFontMetricsF>
+#include <QPen>
+#include <QString>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace sorn {
+namespace {
+
+constexpr int kTextPixelSize = 12;
+// The text's top lies this far above its capitals, like a compact
+// character cell, so that "x" sits on the note it is written beside.
+constexpr double kTextLead = 2.0;
+
+int Round(float v) {
+    return static_cast<int>(std::lround(v));
+}
+
+} // namespace
+
+QtCanvas::QtCanvas(QImage& image, const GlyphSet& glyphs)
+    : image_(image), glyphs_(glyphs), textFont_(QStringLiteral("Noto Serif")) {
+    textFont_.setPixelSize(kTextPixelSize);
+    textFont_.setStyleHint(QFont::Serif);
+    painter_.begin(&image_);
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+}
+
+QtCanvas::~QtCanvas() {
+    painter_.end();
+}
+
+void QtCanvas::Clear() {
+    painter_.setCompositionMode(QPainter::CompositionMode_Source);
+    painter_.fillRect(image_.rect(), Qt::white);
+    painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+void QtCanvas::SetLineWidth(int width) {
+    lineWidth_ = std::clamp(width, 1, 3);
+}
+void QtCanvas::SetFillSolid(bool solid) {
+    solid_ = solid;
+}
+void QtCanvas::SetInvert(bool invert) {
+    invert_ = invert;
+}
+
+QPainter& QtCanvas::Begin(const QRectF& bounds) {
+    if (!invert_) return painter_;
+    const int margin = lineWidth_ + 2;
+    scratchArea_ = bounds.toAlignedRect()
+                       .adjusted(-margin, -margin, margin, margin)
+                       .intersected(image_.rect());
+    scratch_ = QImage(scratchArea_.size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    scratch_.fill(Qt::white);
+    scratchPainter_.begin(&scratch_);
+    scratchPainter_.setRenderHint(QPainter::Antialiasing, false);
+    scratchPainter_.translate(-scratchArea_.topLeft());
+    return scratchPainter_;
+}
+
+void QtCanvas::End() {
+    if (!invert_) return;
+    scratchPainter_.end();
+    if (scratchArea_.isEmpty()) return;
+    // Ink becomes white and paper black, so the exclusive-or below inverts
+    // exactly the inked pixels (and grey ink partly).
+    scratch_.invertPixels();
+    painter_.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    painter_.drawImage(scratchArea_.topLeft(), scratch_);
+    painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+void QtCanvas::SetUpPen(QPainter& p, bool fill) const {
+    // Square caps put both end pixels of a line in it.
+    p.setPen(QPen(Qt::black, lineWidth_, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setBrush(fill && solid_ ? QBrush(Qt::black) : QBrush(Qt::NoBrush));
+}
+
+void QtCanvas::Line(float x1, float y1, float x2, float y2) {
+    const QPointF a(x1, y1), b(x2, y2);
+    QPainter& p = Begin(QRectF(a, b).normalized());
+    SetUpPen(p, false);
+    p.drawLine(a, b);
+    End();
+    current_ = b;
+}
+
+void QtCanvas::LineBy(float dx, float dy) {
+    const QPointF from = current_;
+    Line(from.x(), from.y(), from.x() + dx, from.y() + dy);
+}
+
+void QtCanvas::Box(float x, float y, float width, float height) {
+    const QRectF box = QRectF(x, y, width, height).normalized();
+    QPainter& p = Begin(box);
+    SetUpPen(p, true);
+    p.drawRect(box);
+    End();
+}
+
+void QtCanvas::Circle(float cx, float cy, float r) {
+    const QRectF box(cx - r, cy - r, 2 * r, 2 * r);
+    QPainter& p = Begin(box);
+    SetUpPen(p, true);
+    p.drawEllipse(box);
+    End();
+}
+
+void QtCanvas::Arc(float cx, float cy, float r, float a1, float a2) {
+    // Counter-clockwise from a1 to a2, however far round that is.
+    constexpr double kTurn = 2 * std::numbers::pi;
+    double span = std::fmod(static_cast<double>(a2) - a1, kTurn);
+    if (span < 0) span += kTurn;
+    const auto sixteenths = [](double radians) {
+        return static_cast<int>(std::lround(radians * 180 / std::numbers::pi * 16));
+    };
+    const QRectF box(cx - r, cy - r, 2 * r, 2 * r);
+    QPainter& p = Begin(box);
+    SetUpPen(p, false);
+    p.drawArc(box, sixteenths(a1), sixteenths(span));
+    End();
+}
+
+void QtCanvas::Point(float x, float y) {
+    const QPointF at(x, y);
+    QPainter& p = Begin(QRectF(at, at));
+    SetUpPen(p, false);
+    p.drawPoint(at);
+    End();
+}
+
+void QtCanvas::Glyph(GlyphKey key, Rect source, Rect target, GlyphMode mode) {
+    const QImage& glyph = glyphs_.Image(key);
+    const int sh = Round(source.height);
+    const bool mirrored = sh < 0;
+    // A negative height counts upward from the source's first row.
+    const QRect wanted =
+        mirrored ? QRect(Round(source.x), Round(source.y) + sh + 1, Round(source.width), -sh)
+                 : QRect(Round(source.x), Round(source.y), Round(source.width), sh);
+    QRect dest(Round(target.x), Round(target.y), Round(target.width), Round(target.height));
+    const QRect src = wanted.intersected(glyph.rect());
+    if (src.isEmpty() || dest.isEmpty()) return;
+    if (src != wanted) {
+        // Keep the part of the target that the clipped source maps to.
+        const double kx = double(dest.width()) / wanted.width();
+        const double ky = double(dest.height()) / wanted.height();
+        const int top = mirrored ? wanted.bottom() - src.bottom() : src.top() - wanted.top();
+        dest = QRect(dest.x() + Round((src.left() - wanted.left()) * kx),
+                     dest.y() + Round(top * ky), Round(src.width() * kx), Round(src.height() * ky));
+        if (dest.isEmpty()) return;
+    }
+    QPainter& p = Begin(dest);
+    p.setCompositionMode(mode == GlyphMode::And ? QPainter::RasterOp_SourceAndDestination
+                                                : QPainter::CompositionMode_Source);
+    if (mirrored)
+        p.drawImage(dest, glyph.copy(src).mirrored(false, true));
+    else
+        p.drawImage(dest, glyph, src);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    End();
+}
+
+void QtCanvas::Text(std::string_view text, float x, float y) {
+    const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QFontMetricsF metrics(textFont_);
+    const QPointF baseline(x, y + kTextLead + metrics.capHeight());
+    const QRectF bounds = metrics.boundingRect(s).translated(baseline);
+    QPainter& p = Begin(bounds);
+    p.setFont(textFont_);
+    p.setPen(Qt::black);
+    p.drawText(baseline, s);
+    End();
+}
+
+float QtCanvas::Width() const {
+    return static_cast<float>(image_.width());
+}
+float QtCanvas::Height() const {
+    return static_cast<float>(image_.height());
+}
+
+} // namespace sorn
