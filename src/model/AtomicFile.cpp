@@ -10,6 +10,8 @@ namespace sorn {
 
 namespace {
 
+constexpr off_t kWritebackChunk = off_t{1} << 20;
+
 std::error_code LastError() {
     return {errno, std::generic_category()};
 }
@@ -50,8 +52,7 @@ std::error_code AtomicFile::Open(const std::string& FileName) {
     Discard();
     target_ = ResolveTarget(FileName);
     const std::filesystem::path targetPath(target_);
-    dir_ = targetPath.parent_path().string();
-    if (dir_.empty()) dir_ = ".";
+    dir_ = targetPath.has_parent_path() ? targetPath.parent_path().string() : std::string(".");
     std::string name = dir_ + "/." + targetPath.filename().string() + ".XXXXXX";
     fd_.emplace(::mkostemp(name.data(), O_CLOEXEC));
     if (!*fd_) {
@@ -60,6 +61,7 @@ std::error_code AtomicFile::Open(const std::string& FileName) {
         return ec;
     }
     tempName_ = std::move(name);
+    written_ = flushedUpTo_ = 0;
     return {};
 }
 
@@ -75,6 +77,13 @@ std::error_code AtomicFile::Write(const void* data, std::size_t size) {
         }
         p += n;
         size -= static_cast<std::size_t>(n);
+        written_ += n;
+    }
+    // Start the disk on what is written while the caller prepares the rest,
+    // so that the flush in Commit has little left to wait for.
+    if (written_ - flushedUpTo_ >= kWritebackChunk) {
+        ::sync_file_range(fd, flushedUpTo_, written_ - flushedUpTo_, SYNC_FILE_RANGE_WRITE);
+        flushedUpTo_ = written_;
     }
     return {};
 }

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <sys/types.h>
 #include <string>
 #include <system_error>
 
@@ -35,6 +36,8 @@ private:
     std::string target_;
     std::string dir_;
     std::string tempName_;
+    off_t written_ = 0;
+    off_t flushedUpTo_ = 0; // writeback started for bytes before this
 };
 
 } // namespace sorn

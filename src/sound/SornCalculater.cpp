@@ -82,7 +82,10 @@ SornCalculater::SornCalculater() : clef_(ClefCode::G), velocity_(90) {}
 
 std::int16_t SornCalculater::GetMidiHeight(const SornData& doc, std::uint8_t Part,
                                            std::int32_t Iti) {
-    const PositionRecord& r = At(doc, Part, Iti);
+    return GetMidiHeight(At(doc, Part, Iti));
+}
+
+std::int16_t SornCalculater::GetMidiHeight(const PositionRecord& r) {
     const int a = r.Atai[0] - ClefShift(clef_);
     const bool onStaff = a >= 0 && a < static_cast<int>(currentAccidentals_.size());
     int offset = onStaff ? AccidentalOffset(currentAccidentals_[a]) : 0;
@@ -101,7 +104,10 @@ std::int16_t SornCalculater::GetMidiHeight(const SornData& doc, std::uint8_t Par
 
 std::int32_t SornCalculater::getLengthofSound(const SornData& doc, std::uint8_t Part,
                                               std::int32_t Iti) const {
-    const PositionRecord& r = At(doc, Part, Iti);
+    return getLengthofSound(At(doc, Part, Iti));
+}
+
+std::int32_t SornCalculater::getLengthofSound(const PositionRecord& r) const {
     std::int32_t length = 0;
     if (IsNote(r.Syurui[0]))
         length = LengthTicks(r.Syurui[0]);
@@ -114,7 +120,10 @@ std::int32_t SornCalculater::getLengthofSound(const SornData& doc, std::uint8_t 
 }
 
 void SornCalculater::SFSyokika(const SornData& doc, std::uint8_t Part, std::int32_t Iti) {
-    const PositionRecord& r = At(doc, Part, Iti);
+    SFSyokika(At(doc, Part, Iti));
+}
+
+void SornCalculater::SFSyokika(const PositionRecord& r) {
     for (int k = 1; k < SlotCount; ++k) {
         if (r.Syurui[k] == Kind::BarLine) {
             currentAccidentals_ = keyAccidentals_;
@@ -199,14 +208,14 @@ std::int32_t SornCalculater::Tie(const SornData& doc, std::uint8_t Part, std::in
             if (r.Syurui[0] == Kind::Empty) {
                 if (BreaksTie(r)) break;
                 // A bar line crossed by the tie still ends the bar.
-                SFSyokika(doc, Part, q);
+                SFSyokika(r);
                 continue;
             }
             if (IsNote(r.Syurui[0]) && r.Atai[0] == staffPosition) to = &r;
             break;
         }
         if (!to) break;
-        extra += getLengthofSound(doc, Part, q);
+        extra += getLengthofSound(*to);
         chainEnd = q;
         if (!HasMark(*to, Kind::Tie)) break;
         from = to;

@@ -39,6 +39,12 @@ public:
     // at the largest 32-bit number rather than wrapping round.
     std::int32_t Tie(const SornData& doc, std::uint8_t Part, std::int32_t& Iti);
 
+    // The same for a position the caller already holds, so that a walk
+    // looks each position up once.
+    std::int16_t GetMidiHeight(const PositionRecord& position);
+    std::int32_t getLengthofSound(const PositionRecord& position) const;
+    void SFSyokika(const PositionRecord& position);
+
 private:
     std::uint8_t clef_;
     std::uint8_t velocity_;

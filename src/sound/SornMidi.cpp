@@ -44,6 +44,18 @@ void PutBig16(std::uint8_t* at, unsigned value) {
     at[1] = static_cast<std::uint8_t>(value);
 }
 
+// Seven bits a byte, most significant first; all but the last byte carry
+// 0x80. Returns the number of bytes, 1 to 4.
+int EncodeDelta(std::int32_t value, std::uint8_t* out) {
+    const auto v = static_cast<std::uint32_t>(value);
+    int n = 0;
+    if (v >= 1u << 21) out[n++] = static_cast<std::uint8_t>(0x80 | ((v >> 21) & 0x7F));
+    if (v >= 1u << 14) out[n++] = static_cast<std::uint8_t>(0x80 | ((v >> 14) & 0x7F));
+    if (v >= 1u << 7) out[n++] = static_cast<std::uint8_t>(0x80 | ((v >> 7) & 0x7F));
+    out[n++] = static_cast<std::uint8_t>(v & 0x7F);
+    return n;
+}
+
 std::string PartLabel(int Part) {
     return "パート " + std::to_string(Part + 1);
 }
@@ -117,15 +129,17 @@ bool SornMidi::WriteHeader(AtomicFile& file) {
 
 bool SornMidi::WriteTrack(AtomicFile& file, std::uint8_t Part, std::uint32_t tempo) {
     const std::uint8_t channel = Channel(Part);
-    track_.clear();
-    track_.insert(track_.end(), {'M', 'T', 'r', 'k', 0, 0, 0, 0});
-    track_.push_back(0);
-    track_.push_back(static_cast<std::uint8_t>(kProgramChange | channel));
-    track_.push_back(document_->GetInstrumentNumber(Part));
-    track_.push_back(0);
-    Put(kMeta, kMetaTempo, 3);
-    Put(static_cast<std::uint8_t>(tempo >> 16), static_cast<std::uint8_t>(tempo >> 8),
-        static_cast<std::uint8_t>(tempo));
+    const auto program = static_cast<std::uint8_t>(kProgramChange | channel);
+    const std::uint8_t instrument = document_->GetInstrumentNumber(Part);
+    const auto t2 = static_cast<std::uint8_t>(tempo >> 16);
+    const auto t1 = static_cast<std::uint8_t>(tempo >> 8);
+    const auto t0 = static_cast<std::uint8_t>(tempo);
+    const std::uint8_t start[] = {
+        'M', 'T',     'r',        'k', 0,  0,  0,  0, // the length is filled in at the end
+        0,   program, instrument,                     // delta 0, program change
+        0,   kMeta,   kMetaTempo, 3,   t2, t1, t0,    // delta 0, tempo
+    };
+    track_.assign(std::begin(start), std::end(start));
     if (!WalkPart(Part, channel)) return false;
 
     const std::uint32_t count = static_cast<std::uint32_t>(track_.size() - 8);
@@ -154,32 +168,29 @@ bool SornMidi::WalkPart(std::uint8_t Part, std::uint8_t channel) {
     };
 
     for (std::int32_t Iti = 0; Iti <= last;) {
-        const PositionRecord& r = at(Iti);
-        std::int64_t d = ToFileTicks(calc.getLengthofSound(doc, Part, Iti));
+        const std::int32_t here = Iti;
+        const PositionRecord& r = at(here);
+        std::int64_t d = ToFileTicks(calc.getLengthofSound(r));
         for (int k = 1; k < SlotCount; ++k)
             if (r.Syurui[k] == Kind::Dynamics) calc.SetDynamicsFortePiano(r.Atai[k]);
 
         const std::uint8_t kind = r.Syurui[0];
         if (kind == Kind::Rest) {
             waiting += d;
-            if (waiting > kMaxDeltaTime) return tooLong(Iti);
+            if (waiting > kMaxDeltaTime) return tooLong(here);
         } else if (IsNote(kind) || kind == kZeroLengthNoteKind) {
-            const std::int32_t noteIti = Iti;
-            const std::int16_t note = calc.GetMidiHeight(doc, Part, Iti);
+            const std::int16_t note = calc.GetMidiHeight(r);
             if (note < 0 || note > 127)
                 return Fail(ExportErrorNumber::NoteOutOfRange,
-                            PartLabel(Part) + " の位置 " + std::to_string(noteIti) +
-                                " の音符の高さ(" + std::to_string(note) +
+                            PartLabel(Part) + " の位置 " + std::to_string(here) + " の音符の高さ(" +
+                                std::to_string(note) +
                                 ")がMIDIで表せる範囲(0～127)を外れています。");
             const std::uint8_t velocity = calc.GetOnryou();
             d += ToFileTicks(calc.Tie(doc, Part, Iti));
-            if (d > kMaxDeltaTime) return tooLong(noteIti);
-            WriteDeltaTime(static_cast<std::int32_t>(waiting));
+            if (d > kMaxDeltaTime) return tooLong(here);
+            WriteNote(static_cast<std::int32_t>(waiting), channel, static_cast<std::uint8_t>(note),
+                      velocity, static_cast<std::int32_t>(d));
             waiting = 0;
-            Put(static_cast<std::uint8_t>(kNoteOn | channel), static_cast<std::uint8_t>(note),
-                velocity);
-            WriteDeltaTime(static_cast<std::int32_t>(d));
-            Put(static_cast<std::uint8_t>(kNoteOff | channel), static_cast<std::uint8_t>(note), 0);
         } else if (kind == Kind::Clef) {
             calc.SetOnbukigou(r.Atai[0]);
         } else if (kind == Kind::KeySignature) {
@@ -187,9 +198,9 @@ bool SornMidi::WalkPart(std::uint8_t Part, std::uint8_t channel) {
         }
         // A tie has moved Iti to the end of its chain: that position closes
         // the bar and carries the repeat signs that count.
-        calc.SFSyokika(doc, Part, Iti);
+        const PositionRecord& signs = Iti == here ? r : at(Iti);
+        calc.SFSyokika(signs);
 
-        const PositionRecord& signs = at(Iti);
         bool fine = false;
         for (int k = 1; k < SlotCount && !fine; ++k) {
             const std::uint8_t sk = signs.Syurui[k];
@@ -238,17 +249,29 @@ bool SornMidi::WalkPart(std::uint8_t Part, std::uint8_t channel) {
         }
     }
     WriteDeltaTime(static_cast<std::int32_t>(waiting));
-    Put(kMeta, kMetaEndOfTrack, 0);
+    track_.insert(track_.end(), {kMeta, kMetaEndOfTrack, 0});
     return true;
 }
 
 void SornMidi::WriteDeltaTime(std::int32_t value) {
-    // Seven bits a byte, most significant first; all but the last byte carry 0x80.
-    const auto v = static_cast<std::uint32_t>(value);
-    if (v >= 1u << 21) track_.push_back(static_cast<std::uint8_t>(0x80 | ((v >> 21) & 0x7F)));
-    if (v >= 1u << 14) track_.push_back(static_cast<std::uint8_t>(0x80 | ((v >> 14) & 0x7F)));
-    if (v >= 1u << 7) track_.push_back(static_cast<std::uint8_t>(0x80 | ((v >> 7) & 0x7F)));
-    track_.push_back(static_cast<std::uint8_t>(v & 0x7F));
+    std::uint8_t bytes[4];
+    track_.insert(track_.end(), bytes, bytes + EncodeDelta(value, bytes));
+}
+
+void SornMidi::WriteNote(std::int32_t waiting, std::uint8_t channel, std::uint8_t note,
+                         std::uint8_t velocity, std::int32_t length) {
+    // One append per note: this is the loop every exported note goes through.
+    std::uint8_t bytes[14];
+    std::uint8_t* p = bytes;
+    p += EncodeDelta(waiting, p);
+    *p++ = static_cast<std::uint8_t>(kNoteOn | channel);
+    *p++ = note;
+    *p++ = velocity;
+    p += EncodeDelta(length, p);
+    *p++ = static_cast<std::uint8_t>(kNoteOff | channel);
+    *p++ = note;
+    *p++ = 0;
+    track_.insert(track_.end(), bytes, p);
 }
 
 } // namespace sorn

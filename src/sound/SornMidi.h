@@ -33,11 +33,9 @@ private:
     bool WriteTrack(AtomicFile& file, std::uint8_t Part, std::uint32_t tempo);
     bool WalkPart(std::uint8_t Part, std::uint8_t channel);
     void WriteDeltaTime(std::int32_t value);
-    void Put(std::uint8_t a, std::uint8_t b, std::uint8_t c) {
-        track_.push_back(a);
-        track_.push_back(b);
-        track_.push_back(c);
-    }
+    // Note on after the waiting time, note off after the length.
+    void WriteNote(std::int32_t waiting, std::uint8_t channel, std::uint8_t note,
+                   std::uint8_t velocity, std::int32_t length);
     bool Fail(int number, std::string description);
     bool Fail(ExportError error);
 
