@@ -1,7 +1,8 @@
 // MIDI export of a dense score: 16 parts of 32768 positions of eighth notes
 // with accidentals, ties, dynamics, repeats and a D.C., written to disk and
 // flushed like every export. Figures: time per export and bytes written per
-// second, against the fsync'd copy of the same file with cp as a peer.
+// second. Shown beside it: cp and sync of the same file, what the disk
+// alone costs.
 
 #include "RatioReporter.h"
 #include "model/SornData.h"
@@ -80,7 +81,6 @@ void BM_SaveToMIDI(benchmark::State& state) {
                             static_cast<std::int64_t>(std::filesystem::file_size(target)));
 }
 
-// The same bytes put on disk by cp and sync: what the disk alone costs.
 void BM_CopyWithCpAndSync(benchmark::State& state) {
     const std::string source = (Folder() / "dense.mid").string();
     const std::string copy = (Folder() / "copy.mid").string();
@@ -123,7 +123,12 @@ private:
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    Dense();
+    // One export before timing: the file cp copies, and a check that it works.
+    SornMidi first;
+    if (first.SaveToMIDI(Dense(), (Folder() / "dense.mid").string()) != 1) {
+        std::fprintf(stderr, "%s\n", first.Error().Message().c_str());
+        return 1;
+    }
     MidiReporter reporter({{"BM_SaveToMIDI", "", 100}});
     benchmark::RunSpecifiedBenchmarks(&reporter);
     std::filesystem::remove_all(Folder());
