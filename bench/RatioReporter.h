@@ -23,10 +23,13 @@ public:
 
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (!run.error_occurred && run.run_type == Run::RT_Iteration)
-                millis_[run.run_name.function_name] =
-                    run.GetAdjustedRealTime() * Scale(run.time_unit);
+        // With repetitions the median stands for the figure.
+        for (const Run& run : runs) {
+            if (run.error_occurred) continue;
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (run.run_type == Run::RT_Iteration || median)
+                millis_[Name(run)] = run.GetAdjustedRealTime() * Scale(run.time_unit);
+        }
     }
 
     void Finalize() override {
@@ -35,18 +38,24 @@ public:
         for (const auto& c : comparisons_) {
             const double ms = millis_.count(c.name) ? millis_[c.name] : -1;
             if (c.peer.empty()) {
-                std::printf("%-34s %12.1f %12s %9s %7.0fms %s\n", c.name.c_str(), ms, "-", "-",
+                std::printf("%-34s %12.3f %12s %9s %7.0fms %s\n", c.name.c_str(), ms, "-", "-",
                             c.target, ms >= 0 && ms < c.target ? "ok" : "MISSED");
                 continue;
             }
             const double peer = millis_.count(c.peer) ? millis_[c.peer] : -1;
             const double ratio = peer > 0 ? ms / peer : -1;
-            std::printf("%-34s %12.1f %12.1f %9.2f %8.2fx %s\n", c.name.c_str(), ms, peer, ratio,
+            std::printf("%-34s %12.3f %12.3f %9.2f %8.2fx %s\n", c.name.c_str(), ms, peer, ratio,
                         c.target, ratio >= 0 && ratio <= c.target ? "ok" : "MISSED");
         }
     }
 
 private:
+    // "BM_RedrawScore/1920" without the run's settings.
+    static std::string Name(const Run& run) {
+        std::string name = run.run_name.function_name;
+        if (!run.run_name.args.empty()) name += "/" + run.run_name.args;
+        return name;
+    }
     static double Scale(benchmark::TimeUnit unit) {
         switch (unit) {
         case benchmark::kNanosecond:

@@ -6,8 +6,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/ensure-packages.sh"
 build="$root/build-bench"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DSORN_BENCH=ON -DSORN_TESTS=OFF >/dev/null
-cmake --build "$build" -j2 --target file_bench startup_bench midi_bench >&2
-for bench in startup_bench file_bench midi_bench; do
+benches=(startup_bench file_bench redraw_bench midi_bench)
+cmake --build "$build" -j2 --target "${benches[@]}" >&2
+for bench in "${benches[@]}"; do
     echo "== $bench"
     "$build/bin/$bench" "$@"
 done

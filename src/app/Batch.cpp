@@ -1,13 +1,17 @@
 #include "app/Batch.h"
 
+#include "app/BatchRender.h"
 #include "app/ErrorTexts.h"
+#include "app/Exports.h"
 #include "app/Version.h"
 #include "model/SornData.h"
 
+#include <algorithm>
+#include <charconv>
 #include <filesystem>
 #include <map>
 #include <ostream>
-#include <sstream>
+#include <set>
 
 namespace sorn {
 
@@ -19,9 +23,13 @@ constexpr int kUsage = 2;
 
 const char* const kHelp = R"(使い方:
   sorn-editor [FILE.sorn]                  エディタを開く
+  sorn-editor --export-midi OUT.mid IN.sorn
+                                           楽譜全体を MIDI ファイルに書き出す
+  sorn-editor --render-view OUT.png [--part N] [--scroll P] [--width W] IN.sorn
+                                           楽譜表示部分を画像に書き出す
   sorn-editor --save-as OUT.sorn IN.sorn   楽譜を読み込み、現在の形式で保存する
   sorn-editor --info IN.sorn               パート数・長さ・テンポ・音色番号を JSON 1 行で出力する
-  sorn-editor -o OUT IN.sorn               OUT の拡張子で処理を選ぶ (.sorn)
+  sorn-editor -o OUT IN.sorn               OUT の拡張子で処理を選ぶ (.sorn, .mid, .png)
                                            (長い形 --export-to)
   sorn-editor --help | --version
 パート番号は 1 から数えます。終了コード: 0 成功, 1 失敗, 2 使い方の誤り。
@@ -40,46 +48,89 @@ private:
     std::ostream& err_;
 };
 
-struct Request {
-    std::string command; // the option that names the work
-    std::string output;
-    std::string input;
+// Commands that write a file take its name as their value.
+const std::map<std::string, std::string> kOutputCommands = {{"--save-as", "--save-as"},
+                                                            {"--render-view", "--render-view"},
+                                                            {"--export-midi", "--export-midi"},
+                                                            {"-o", "-o"},
+                                                            {"--export-to", "-o"}};
+const std::set<std::string> kPlainCommands = {"--info", "--help", "--version"};
+// Numeric options and the commands they belong to.
+const std::map<std::string, std::set<std::string>> kNumberOptions = {
+    {"--part", {"--render-view"}},
+    {"--scroll", {"--render-view"}},
+    {"--width", {"--render-view"}},
 };
 
-// Options that name the work and take the output file as their value.
-const std::map<std::string, std::string> kOutputCommands = {
-    {"--save-as", "--save-as"}, {"-o", "-o"}, {"--export-to", "-o"}};
+struct Request {
+    std::string command;
+    std::string output;
+    std::string input;
+    std::map<std::string, int> numbers;
+};
+
+bool Fail(std::ostream& err, const std::string& text) {
+    err << text << '\n';
+    return false;
+}
 
 bool Parse(const std::vector<std::string>& args, Request& request, std::ostream& err) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
+        const bool hasValue = i + 1 < args.size();
         if (auto found = kOutputCommands.find(arg); found != kOutputCommands.end()) {
-            if (!request.command.empty() || i + 1 >= args.size()) {
-                err << "使い方が正しくありません: " << arg << '\n';
-                return false;
-            }
+            if (!request.command.empty())
+                return Fail(err, "コマンドは一度に一つだけ指定してください: " + arg);
+            if (!hasValue) return Fail(err, "出力ファイルを指定してください: " + arg);
             request.command = found->second;
             request.output = args[++i];
-        } else if (arg == "--info" || arg == "--help" || arg == "--version") {
-            if (!request.command.empty()) {
-                err << "コマンドは一度に一つだけ指定してください: " << arg << '\n';
-                return false;
-            }
+        } else if (kPlainCommands.count(arg)) {
+            if (!request.command.empty())
+                return Fail(err, "コマンドは一度に一つだけ指定してください: " + arg);
             request.command = arg;
+        } else if (kNumberOptions.count(arg)) {
+            if (!hasValue) return Fail(err, "値を指定してください: " + arg);
+            const std::string& text = args[++i];
+            int value = 0;
+            auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+            if (ec != std::errc{} || end != text.data() + text.size())
+                return Fail(err, "数値を指定してください: " + arg + " " + text);
+            request.numbers[arg] = value;
         } else if (arg.size() > 1 && arg[0] == '-') {
-            err << "不明なオプションです: " << arg << '\n';
-            return false;
+            return Fail(err, "不明なオプションです: " + arg);
         } else if (request.input.empty()) {
             request.input = arg;
         } else {
-            err << "入力ファイルは一つだけ指定してください: " << arg << '\n';
-            return false;
+            return Fail(err, "入力ファイルは一つだけ指定してください: " + arg);
         }
     }
     const bool needsInput = request.command != "--help" && request.command != "--version";
-    if (request.command.empty() || (needsInput && request.input.empty())) {
-        err << "使い方が正しくありません。sorn-editor --help をご覧ください。\n";
-        return false;
+    if (request.command.empty() || (needsInput && request.input.empty()))
+        return Fail(err, "使い方が正しくありません。sorn-editor --help をご覧ください。");
+    return true;
+}
+
+std::string Extension(const std::string& path) {
+    std::string ext = std::filesystem::path(path).extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return ext;
+}
+
+// "-o" becomes the command its extension names.
+bool ResolveOutputCommand(Request& request, std::ostream& err) {
+    if (request.command == "-o") {
+        static const std::map<std::string, std::string> byExtension = {
+            {".sorn", "--save-as"}, {".png", "--render-view"}, {".mid", "--export-midi"}};
+        auto found = byExtension.find(Extension(request.output));
+        if (found == byExtension.end())
+            return Fail(err, "この拡張子の出力には対応していません: " + request.output);
+        request.command = found->second;
+    }
+    for (const auto& [option, value] : request.numbers) {
+        (void)value;
+        if (!kNumberOptions.at(option).count(request.command))
+            return Fail(err, "このコマンドでは使えないオプションです: " + option);
     }
     return true;
 }
@@ -91,25 +142,14 @@ bool ReadScore(SornData& doc, const std::string& path, std::ostream& err) {
     case OpenResult::Opened:
         return true;
     case OpenResult::NotAScore:
-        err << "楽譜ファイルではありません: " << path << '\n';
-        return false;
+        return Fail(err, "楽譜ファイルではありません: " + path);
     case OpenResult::Refused:
         return false;
     case OpenResult::Failed:
-        err << "ファイルを開くことができませんでした。\n"
-            << path << '\n'
-            << ErrorReason(error) << '\n';
-        return false;
+        return Fail(err,
+                    "ファイルを開くことができませんでした。\n" + path + "\n" + ErrorReason(error));
     }
     return false;
-}
-
-int SaveScore(SornData& doc, const std::string& path, std::ostream& err) {
-    if (std::error_code error = doc.FileSave(path)) {
-        err << "楽譜を保存できませんでした。\n" << path << '\n' << ErrorReason(error) << '\n';
-        return kFailed;
-    }
-    return kOk;
 }
 
 void PrintInfo(const SornData& doc, std::ostream& out) {
@@ -120,24 +160,34 @@ void PrintInfo(const SornData& doc, std::ostream& out) {
     out << "]}\n";
 }
 
-std::string Extension(const std::string& path) {
-    std::string ext = std::filesystem::path(path).extension().string();
-    for (char& c : ext)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return ext;
+// A part number from the command line (counted from 1), or part 1.
+bool PartOption(const Request& request, const SornData& doc, std::uint8_t& part,
+                std::ostream& err) {
+    auto found = request.numbers.find("--part");
+    const int n = found == request.numbers.end() ? 1 : found->second;
+    if (n < 1 || n > doc.PartSuu() + 1)
+        return Fail(err, "パート " + std::to_string(n) + " はありません (1〜" +
+                             std::to_string(doc.PartSuu() + 1) + ")");
+    part = static_cast<std::uint8_t>(n - 1);
+    return true;
+}
+
+int Number(const Request& request, const std::string& option, int fallback) {
+    auto found = request.numbers.find(option);
+    return found == request.numbers.end() ? fallback : found->second;
 }
 
 } // namespace
 
 bool IsBatchCommandLine(const std::vector<std::string>& args) {
-    for (const auto& arg : args)
-        if (arg == "-o" || arg.rfind("--", 0) == 0) return true;
-    return false;
+    return std::any_of(args.begin(), args.end(), [](const std::string& arg) {
+        return arg == "-o" || arg.rfind("--", 0) == 0;
+    });
 }
 
 int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     Request request;
-    if (!Parse(args, request, err)) return kUsage;
+    if (!Parse(args, request, err) || !ResolveOutputCommand(request, err)) return kUsage;
     if (request.command == "--help") {
         out << kHelp;
         return kOk;
@@ -146,17 +196,34 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         out << "SORN楽譜エディタ " << kVersionText << '\n';
         return kOk;
     }
-    if (request.command == "-o" && Extension(request.output) != ".sorn") {
-        err << "この拡張子の出力には対応していません: " << request.output << '\n';
-        return kUsage;
-    }
     SornData doc;
     if (!ReadScore(doc, request.input, err)) return kFailed;
     if (request.command == "--info") {
         PrintInfo(doc, out);
         return kOk;
     }
-    return SaveScore(doc, request.output, err);
+    if (request.command == "--export-midi") {
+        const std::string problem = ExportMidi(doc, request.output);
+        return problem.empty() ? kOk : (Fail(err, problem), kFailed);
+    }
+    if (request.command == "--render-view") {
+        ViewRequest view;
+        if (!PartOption(request, doc, view.part, err)) return kFailed;
+        view.scroll = Number(request, "--scroll", 0);
+        view.windowWidth = Number(request, "--width", view.windowWidth);
+        if (view.windowWidth < 40 || view.windowWidth > 20000 || view.scroll < 0)
+            return Fail(err, "--width は 40〜20000、--scroll は 0 以上で指定してください。"),
+                   kUsage;
+        std::string problem = RenderView(doc, view, request.output);
+        return problem.empty() ? kOk : (Fail(err, problem), kFailed);
+    }
+    if (std::error_code error = doc.FileSave(request.output)) {
+        err << "楽譜を保存できませんでした。\n"
+            << request.output << '\n'
+            << ErrorReason(error) << '\n';
+        return kFailed;
+    }
+    return kOk;
 }
 
 } // namespace sorn

@@ -1,15 +1,21 @@
 #include "app/Form1.h"
 
 #include "app/CommandLine.h"
+#include "app/Exports.h"
+#include "app/FileDialogs.h"
 #include "app/MdMain.h"
 #include "app/PanelBar.h"
 #include "app/ScoreArea.h"
 #include "app/Shell.h"
 #include "app/Version.h"
+#include "app/WindowGeometry.h"
 #include "app/frmAbout.h"
-#include "sound/InstrumentNames.h"
+#include "platform/GlyphSet.h"
+#include "platform/QtCanvas.h"
+#include "render/RedrawScore.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QMenuBar>
@@ -25,11 +31,7 @@ namespace sorn {
 
 namespace {
 
-constexpr int kClientWidth = 650;
-constexpr int kClientHeight = 274;
-constexpr int kScrollBarSize = 17;
 constexpr int kStatusBar1Height = 25;
-constexpr int kPicture1Border = 2;
 constexpr int kPicture1Top = 33;
 constexpr int kPicture1Height = 176;
 
@@ -60,6 +62,8 @@ std::vector<PanelBar::Panel> Panels(std::initializer_list<const char*> texts) {
 Form1::Form1(Services services, std::string appPath) : services_(services) {
     BuildControls();
     BuildMenus();
+    ConnectEditMenu();
+    qApp->installEventFilter(this);
 
     // Start-up, in the order the rest of the program relies on.
     progressSink_ = std::make_unique<ProgressBarSink>(ProgressBar1);
@@ -187,6 +191,7 @@ void Form1::BuildMenus() {
     connect(mnuFileOpen, &QAction::triggered, this, [this] { MdMain::Open(*this, {}); });
     connect(mnuFileSave, &QAction::triggered, this, [this] { MdMain::Save(*this); });
     connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
+    connect(mnuFileMidisave, &QAction::triggered, this, &Form1::mnuFileMidisave_Click);
     connect(mnuHelpHelp, &QAction::triggered, this, &Form1::mnuHelpHelp_Click);
     connect(mnuHelpAbout, &QAction::triggered, this, &Form1::mnuHelpAbout_Click);
 }
@@ -213,7 +218,7 @@ void Form1::Form_Resize() {
     if (isMinimized()) return;
     const int W = centralWidget()->width();
     const int H = centralWidget()->height();
-    const int scoreWidth = W - 2 * kPicture1Border - kScrollBarSize;
+    const int scoreWidth = ScoreAreaWidth(W);
     StatusBar2->resize(W, StatusBar2->height());
     StatusBar3->resize(W, StatusBar3->height());
     Picture1->resize(W, Picture1->height());
@@ -241,33 +246,29 @@ void Form1::closeEvent(QCloseEvent* event) {
 
 void Form1::RedrawScore() {
     if (!document_.HasParts()) return;
-    EditorState& s = state_;
-    // Keep the cursor inside the window and the score. Moving the scroll bar
-    // here would redraw from its notification; this pass draws instead.
-    const QSignalBlocker blocker(FlatScrollBar1);
-    const std::int32_t n = VisibleColumns(s.Layout, static_cast<float>(centralWidget()->width()));
-    if (s.CursorColumn > n - 1) {
-        s.CursorColumn = static_cast<std::int16_t>(n - 1);
-        if (FlatScrollBar1->value() < FlatScrollBar1->maximum())
-            FlatScrollBar1->setValue(FlatScrollBar1->value() + 1);
+    HorizontalScroll scroll{FlatScrollBar1->value(), FlatScrollBar1->maximum()};
+    StatusTexts texts;
+    {
+        QtCanvas canvas(Picture2->Image(), GlyphSet::Shared());
+        texts = sorn::RedrawScore(document_, state_, scroll,
+                                  static_cast<float>(centralWidget()->width()), canvas);
     }
-    if (s.CursorColumn < 0) {
-        s.CursorColumn = 0;
-        if (FlatScrollBar1->value() > 0) FlatScrollBar1->setValue(FlatScrollBar1->value() - 1);
+    // This pass has drawn the new view already; the scroll bar's own
+    // notification would only draw it again.
+    if (scroll.value != FlatScrollBar1->value()) {
+        const QSignalBlocker blocker(FlatScrollBar1);
+        FlatScrollBar1->setValue(scroll.value);
     }
-    const int first = FlatScrollBar1->value();
-    if (document_.Length() < first + s.CursorColumn)
-        s.CursorColumn = static_cast<std::int16_t>(document_.Length() - first);
-
-    Picture2->Image().fill(Qt::white);
     Picture2->update();
+    StatusBar1->SetPanelText(3, QString::fromStdString(texts.position));
+    StatusBar1->SetPanelText(4, QString::fromStdString(texts.part));
+}
 
-    StatusBar1->SetPanelText(
-        3, QStringLiteral("位置 %1/%2").arg(first + s.CursorColumn).arg(document_.Length()));
-    const auto name = InstrumentName(document_.GetInstrumentNumber(s.CurrentPart) + 1);
-    StatusBar1->SetPanelText(
-        4, QStringLiteral("パート %1/%2  ").arg(s.CurrentPart + 1).arg(document_.PartSuu() + 1) +
-               QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+void Form1::mnuFileMidisave_Click() {
+    auto path = services_.dialogs.SaveFile(MidiFileDialog());
+    if (!path) return;
+    const std::string problem = ExportMidi(document_, *path);
+    if (!problem.empty()) services_.boxes.Show(problem, MsgButtons::Ok, MsgIcon::None);
 }
 
 void Form1::mnuHelpHelp_Click() {

@@ -3,15 +3,17 @@
 // status bars, the two property buttons and the menu bar. It owns the one
 // document and the editor state for the whole run.
 
-#include "render/EditorState.h"
 #include "model/SornData.h"
+#include "render/EditorState.h"
 
 #include <QMainWindow>
+#include <QPointF>
 #include <memory>
 #include <string>
 #include <string_view>
 
 class QAction;
+class QKeyEvent;
 class QFrame;
 class QMenu;
 class QProgressBar;
@@ -49,6 +51,13 @@ public:
     Services& Outside() { return services_; }
 
     void RedrawScore();
+    // The cursor's position in the score: first visible position + column.
+    std::int32_t CursorPosition() const;
+
+    // The dialogs of the cursor position, the song and the current part.
+    void ShowSymbolDialog();
+    void ShowSongDialog();
+    void ShowPartDialog();
 
     // Controls, by the names the editor has always used.
     PanelBar* StatusBar1;
@@ -92,6 +101,7 @@ public:
     QAction* mnuHelpAbout;
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -100,9 +110,13 @@ private:
     void BuildControls();
     void LayOutScoreArea();
     void Form_Resize();
+    void mnuFileMidisave_Click();
     void mnuHelpHelp_Click();
     void mnuHelpAbout_Click();
     void Picture2_FileDropped(const QString& path);
+    void Picture2_MouseDown(Qt::MouseButton button, QPointF position, QPoint globalPosition);
+    bool Form_KeyDown(const QKeyEvent& event);
+    void ConnectEditMenu();
     void UpdateClock();
 
     Services services_;

@@ -3,6 +3,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace sorn {
@@ -35,6 +36,15 @@ void ScoreArea::dropEvent(QDropEvent* event) {
     if (urls.isEmpty() || !urls.first().isLocalFile()) return;
     event->acceptProposedAction();
     emit FileDropped(urls.first().toLocalFile());
+}
+
+void ScoreArea::mousePressEvent(QMouseEvent* event) {
+    emit MouseDown(event->button(), event->position(), event->globalPosition().toPoint());
+}
+
+// The press before it has already moved the cursor.
+void ScoreArea::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) emit DoubleClicked();
 }
 
 } // namespace sorn

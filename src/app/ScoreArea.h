@@ -16,11 +16,15 @@ public:
 
 signals:
     void FileDropped(const QString& path);
+    void MouseDown(Qt::MouseButton button, QPointF position, QPoint globalPosition);
+    void DoubleClicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     QImage image_;

@@ -1,5 +1,6 @@
 #include "platform/QtFileDialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -16,8 +17,11 @@ QString QtFilter(const std::string& filter) {
 }
 } // namespace
 
+// A user without a Documents folder starts in the home folder, not wherever
+// the program happened to be started.
 std::string DocumentsFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return (QDir(documents).exists() ? documents : QDir::homePath()).toStdString();
 }
 
 std::optional<std::string> QtFileDialogs::OpenFile(const FileDialogRequest& request) {

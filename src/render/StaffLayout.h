@@ -36,4 +36,17 @@ inline std::int32_t PitchY(const StaffLayout& l, std::uint8_t p) {
     return (128 - p) * l.StepHeight + 4 * l.StepHeight + l.StaffTop;
 }
 
+// Staff position under a y coordinate, kept within the editor's 1..254.
+// Truncating the quotient makes the band around the middle line 7 pixels
+// high (y 69..75) and every other band 4.
+inline std::uint8_t PitchAtY(const StaffLayout& l, float y) {
+    const std::int32_t p = 128 - Nearest(y - l.StaffTop - 4 * l.StepHeight) / l.StepHeight;
+    return static_cast<std::uint8_t>(p < 1 ? 1 : (p > 254 ? 254 : p));
+}
+
+// Screen column under an x coordinate; x below 60 is column 0.
+inline std::int16_t ColumnAtX(const StaffLayout& l, float x) {
+    return static_cast<std::int16_t>(VisibleColumns(l, x));
+}
+
 } // namespace sorn

@@ -1,0 +1,76 @@
+// The redraw of the score area onto the real canvas, by window width, and a
+// key press delivered to the main window until the score area has painted.
+
+#include "DenseScore.h"
+#include "RatioReporter.h"
+#include "app/Form1.h"
+#include "app/ScoreArea.h"
+#include "platform/GlyphSet.h"
+#include "platform/QtCanvas.h"
+#include "render/RedrawScore.h"
+#include "support/Scripted.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void BM_RedrawScore(benchmark::State& state) {
+    const int width = static_cast<int>(state.range(0));
+    sorn::SornData doc;
+    sorn::bench::FillDense(doc, 1, 2000);
+    QImage image(width - 21, 155, QImage::Format_RGB32);
+    sorn::EditorState editor;
+    sorn::HorizontalScroll scroll{3, doc.Length()};
+    for (auto _ : state) {
+        sorn::QtCanvas canvas(image, sorn::GlyphSet::Shared());
+        benchmark::DoNotOptimize(
+            sorn::RedrawScore(doc, editor, scroll, static_cast<float>(width), canvas));
+    }
+}
+BENCHMARK(BM_RedrawScore)
+    ->Arg(640)
+    ->Arg(1280)
+    ->Arg(1920)
+    ->Arg(3840)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5);
+
+void BM_KeyToPaint(benchmark::State& state) {
+    sorn::test::ScriptedMessageBoxes boxes;
+    sorn::test::ScriptedFileDialogs dialogs;
+    sorn::test::RecordingShell shell;
+    sorn::Form1 form(sorn::Services{boxes, dialogs, shell}, "/tmp");
+    form.Form_Load("");
+    sorn::bench::FillDense(form.Document(), 4, 2000);
+    form.FlatScrollBar1->setMaximum(form.Document().Length());
+    form.show();
+    form.resize(1920, form.height());
+    QCoreApplication::processEvents();
+    form.State().CursorColumn = 20;
+    // R toggles a sharp: every press is an edit, a redraw and a paint.
+    for (auto _ : state) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_R, Qt::NoModifier, QStringLiteral("r"));
+        QCoreApplication::sendEvent(&form, &press);
+        form.Picture2->repaint();
+    }
+    form.State().ScoreModified = false;
+}
+BENCHMARK(BM_KeyToPaint)->Unit(benchmark::kMicrosecond)->Repetitions(5);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    sorn::bench::RatioReporter reporter({{"BM_RedrawScore/640", "", 1.0},
+                                         {"BM_RedrawScore/1280", "", 1.0},
+                                         {"BM_RedrawScore/1920", "", 1.0},
+                                         {"BM_RedrawScore/3840", "", 1.0},
+                                         {"BM_KeyToPaint", "", 2.0}});
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    return 0;
+}

@@ -1,0 +1,51 @@
+#include "app/BatchRender.h"
+
+#include "model/SornData.h"
+#include "platform/GlyphSet.h"
+#include "platform/QtCanvas.h"
+#include "render/RedrawScore.h"
+
+#include <QGuiApplication>
+#include <QSaveFile>
+#include <algorithm>
+#include <memory>
+
+namespace sorn {
+
+namespace {
+
+// Fonts and glyphs need a GUI application; batch work needs no display.
+void EnsureGuiApplication() {
+    if (QCoreApplication::instance()) return;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "sorn-editor";
+    static char* argv[] = {name, nullptr};
+    static std::unique_ptr<QGuiApplication> app = std::make_unique<QGuiApplication>(argc, argv);
+}
+
+std::string SavePng(const QImage& image, const std::string& path) {
+    // Written aside and renamed, like every file the editor writes.
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
+        return "画像を保存できませんでした: " + path + " (" + file.errorString().toStdString() +
+               ")";
+    return {};
+}
+
+} // namespace
+
+std::string RenderView(const SornData& doc, const ViewRequest& view, const std::string& path) {
+    EnsureGuiApplication();
+    QImage image(ScoreAreaWidth(view.windowWidth), kScoreAreaHeight, QImage::Format_RGB32);
+    EditorState state;
+    state.CurrentPart = view.part;
+    HorizontalScroll scroll{std::clamp(view.scroll, 0, doc.Length()), doc.Length()};
+    {
+        QtCanvas canvas(image, GlyphSet::Shared());
+        RedrawScore(doc, state, scroll, static_cast<float>(view.windowWidth), canvas);
+    }
+    return SavePng(image, path);
+}
+
+} // namespace sorn

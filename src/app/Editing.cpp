@@ -1,0 +1,62 @@
+#include "app/Editing.h"
+
+#include "model/SymbolCodes.h"
+
+namespace sorn::Editing {
+
+namespace {
+void Changed(EditorState& state, bool changed) {
+    if (changed) state.ScoreModified = true;
+}
+} // namespace
+
+void PutNote(SornData& doc, EditorState& state, std::int32_t position, std::uint8_t length) {
+    const std::uint8_t part = state.CurrentPart;
+    if (!doc.SetGData1(part, position, 0, length, state.CursorPitch)) return;
+    doc.DeleteSyuruiGData1(part, position, Kind::Beam);
+    if (length >= LengthCode::Eighth) doc.CheckGData1(part, position, Kind::Beam, MarkPresent);
+    Changed(state, true);
+}
+
+void PutRest(SornData& doc, EditorState& state, std::int32_t position, std::uint8_t length) {
+    Changed(state, doc.SetGData1(state.CurrentPart, position, 0, Kind::Rest, length));
+}
+
+void ToggleSymbol(SornData& doc, EditorState& state, std::int32_t position, std::uint8_t kind,
+                  std::uint8_t value) {
+    Changed(state, doc.CheckGData1(state.CurrentPart, position, kind, value));
+}
+
+void ClearPosition(SornData& doc, EditorState& state, std::int32_t position) {
+    Changed(state, doc.DeleteAllGData1(state.CurrentPart, position));
+}
+
+// The structural commands mark the score even when the document refuses,
+// as adding a 257th part or deleting the only one always has.
+void InsertSpace(SornData& doc, EditorState& state, std::int32_t position) {
+    doc.InsertSpace(state.CurrentPart, position);
+    Changed(state, true);
+}
+
+void DeleteSpace(SornData& doc, EditorState& state, std::int32_t position) {
+    doc.DeleteSpace(state.CurrentPart, position);
+    Changed(state, true);
+}
+
+void ChangeLength(SornData& doc, EditorState& state, std::int32_t by) {
+    doc.SetLength(doc.Length() + by);
+    Changed(state, true);
+}
+
+void AddPart(SornData& doc, EditorState& state) {
+    doc.AddPart();
+    Changed(state, true);
+}
+
+void DeletePart(SornData& doc, EditorState& state, std::uint8_t part) {
+    doc.DeletePart(part);
+    if (doc.PartSuu() < state.CurrentPart) state.CurrentPart = doc.PartSuu();
+    Changed(state, true);
+}
+
+} // namespace sorn::Editing

@@ -1,0 +1,18 @@
+#include "app/Exports.h"
+
+#include "app/FileDialogs.h"
+#include "sound/SornMidi.h"
+
+namespace sorn {
+
+std::string ExportMidi(SornData& doc, const std::string& path) {
+    SornMidi midi;
+    if (midi.SaveToMIDI(doc, path) == 1) return {};
+    return midi.Error().Message();
+}
+
+FileDialogRequest MidiFileDialog() {
+    return {"MIDIファイル|*.mid", "mid", "", ""};
+}
+
+} // namespace sorn

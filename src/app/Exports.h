@@ -1,0 +1,18 @@
+#pragma once
+// The exports shared by the menu commands and the batch command line, so
+// both write the same bytes and give the same messages.
+
+#include <string>
+
+namespace sorn {
+
+class SornData;
+struct FileDialogRequest;
+
+// Writes the whole score as a MIDI file. Returns the message to show when
+// the export stopped, or an empty string.
+std::string ExportMidi(SornData& doc, const std::string& path);
+
+FileDialogRequest MidiFileDialog();
+
+} // namespace sorn

@@ -1,0 +1,179 @@
+// Keyboard, mouse and Edit-menu handling of the main window.
+
+#include "app/Editing.h"
+#include "app/Form1.h"
+#include "app/MdMain.h"
+#include "app/ScoreArea.h"
+#include "model/SymbolCodes.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace sorn {
+
+namespace {
+
+struct NoteKey {
+    int key;
+    std::uint8_t length;
+};
+// A S D F G H J: whole to sixty-fourth; with Shift the rest of that length.
+constexpr NoteKey kNoteKeys[] = {
+    {Qt::Key_A, LengthCode::Whole},       {Qt::Key_S, LengthCode::Half},
+    {Qt::Key_D, LengthCode::Quarter},     {Qt::Key_F, LengthCode::Eighth},
+    {Qt::Key_G, LengthCode::Sixteenth},   {Qt::Key_H, LengthCode::ThirtySecond},
+    {Qt::Key_J, LengthCode::SixtyFourth},
+};
+
+struct SymbolKey {
+    int key;
+    std::uint8_t kind;
+    std::uint8_t value;
+};
+// Each press toggles its symbol; another key of the same kind replaces it.
+constexpr SymbolKey kSymbolKeys[] = {
+    {Qt::Key_Space, Kind::BarLine, BarLineCode::Single},
+    {Qt::Key_Q, Kind::Accidental, AccidentalCode::DoubleFlat},
+    {Qt::Key_W, Kind::Accidental, AccidentalCode::Flat},
+    {Qt::Key_E, Kind::Accidental, AccidentalCode::Natural},
+    {Qt::Key_R, Kind::Accidental, AccidentalCode::Sharp},
+    {Qt::Key_T, Kind::Accidental, AccidentalCode::DoubleSharp},
+    {Qt::Key_Z, Kind::Dot, MarkPresent},
+    {Qt::Key_1, Kind::Tie, MarkPresent},
+    {Qt::Key_3, Kind::Beam, MarkPresent},
+    {Qt::Key_4, Kind::Dynamics, DynamicsCode::pp},
+    {Qt::Key_5, Kind::Dynamics, DynamicsCode::p},
+    {Qt::Key_6, Kind::Dynamics, DynamicsCode::mp},
+    {Qt::Key_7, Kind::Dynamics, DynamicsCode::mf},
+    {Qt::Key_8, Kind::Dynamics, DynamicsCode::f},
+    {Qt::Key_9, Kind::Dynamics, DynamicsCode::ff},
+};
+
+std::uint8_t WithinPitchLimits(int pitch) {
+    return static_cast<std::uint8_t>(std::clamp(pitch, 1, 254));
+}
+
+} // namespace
+
+std::int32_t Form1::CursorPosition() const {
+    return static_cast<std::int16_t>(FlatScrollBar1->value() + state_.CursorColumn);
+}
+
+// The window sees every key before its controls, as long as it is the
+// window the key went to (a dialog's keys stay the dialog's).
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this) return false;
+    return Form_KeyDown(*static_cast<QKeyEvent*>(event));
+}
+
+bool Form1::Form_KeyDown(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers mods = event.modifiers();
+    // With Ctrl or Alt the key belongs to the menu shortcuts.
+    if (mods & (Qt::ControlModifier | Qt::AltModifier)) return false;
+    if (!document_.HasParts()) return false;
+    const bool shift = (mods & Qt::ShiftModifier) != 0;
+    // Letters and digits count only from the main keyboard.
+    const bool keypad = (mods & Qt::KeypadModifier) != 0;
+    const int key = event.key();
+    const std::int32_t P = CursorPosition();
+
+    bool done = false;
+    if (!keypad) {
+        for (const NoteKey& k : kNoteKeys) {
+            if (k.key != key) continue;
+            if (shift)
+                Editing::PutRest(document_, state_, P, k.length);
+            else
+                Editing::PutNote(document_, state_, P, k.length);
+            done = true;
+        }
+        for (const SymbolKey& k : kSymbolKeys) {
+            if (k.key != key || done) continue;
+            Editing::ToggleSymbol(document_, state_, P, k.kind, k.value);
+            done = true;
+        }
+    }
+    if (!done) {
+        switch (key) {
+        case Qt::Key_Delete:
+            Editing::ClearPosition(document_, state_, P);
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            ShowSymbolDialog();
+            break;
+        case Qt::Key_Up:
+        case Qt::Key_Down: {
+            const bool up = key == Qt::Key_Up;
+            if (shift) {
+                const int part = FlatScrollBar2->value();
+                if (up && part != 0) FlatScrollBar2->setValue(part - 1);
+                if (!up && part != document_.PartSuu()) FlatScrollBar2->setValue(part + 1);
+            } else {
+                state_.CursorPitch = WithinPitchLimits(state_.CursorPitch + (up ? 1 : -1));
+            }
+            break;
+        }
+        case Qt::Key_Left:
+            --state_.CursorColumn;
+            break;
+        case Qt::Key_Right:
+            ++state_.CursorColumn;
+            break;
+        default:
+            break;
+        }
+    }
+    RedrawScore();
+    return true;
+}
+
+void Form1::Picture2_MouseDown(Qt::MouseButton button, QPointF position, QPoint globalPosition) {
+    if (button == Qt::RightButton) {
+        mnuEdit->exec(globalPosition);
+        return;
+    }
+    state_.CursorPitch = PitchAtY(state_.Layout, static_cast<float>(position.y()));
+    state_.CursorColumn = ColumnAtX(state_.Layout, static_cast<float>(position.x()));
+    RedrawScore();
+}
+
+void Form1::ConnectEditMenu() {
+    auto edit = [this](QAction* action, auto change) {
+        connect(action, &QAction::triggered, this, [this, change] {
+            change();
+            MdMain::RefreshAfterEdit(*this);
+        });
+    };
+    edit(mnuEditInsertspace, [this] { Editing::InsertSpace(document_, state_, CursorPosition()); });
+    edit(mnuEditDeletespace, [this] { Editing::DeleteSpace(document_, state_, CursorPosition()); });
+    edit(mnuEditLonger10, [this] { Editing::ChangeLength(document_, state_, 10); });
+    edit(mnuEditLonger50, [this] { Editing::ChangeLength(document_, state_, 50); });
+    edit(mnuEditLonger100, [this] { Editing::ChangeLength(document_, state_, 100); });
+    edit(mnuEditShorter10, [this] { Editing::ChangeLength(document_, state_, -10); });
+    edit(mnuEditShorter20, [this] { Editing::ChangeLength(document_, state_, -20); });
+    edit(mnuEditMorePart, [this] { Editing::AddPart(document_, state_); });
+    edit(mnuEditLessPart, [this] {
+        Editing::DeletePart(document_, state_, static_cast<std::uint8_t>(FlatScrollBar2->value()));
+    });
+
+    connect(mnuEditOnpu, &QAction::triggered, this, &Form1::ShowSymbolDialog);
+    connect(mnuEditMusicProp, &QAction::triggered, this, &Form1::ShowSongDialog);
+    connect(cmdMusic, &QPushButton::clicked, this, &Form1::ShowSongDialog);
+    connect(mnuEditStatus, &QAction::triggered, this, &Form1::ShowPartDialog);
+    connect(cmdPart, &QPushButton::clicked, this, &Form1::ShowPartDialog);
+    connect(Picture2, &ScoreArea::MouseDown, this, &Form1::Picture2_MouseDown);
+    connect(Picture2, &ScoreArea::DoubleClicked, this, &Form1::ShowSymbolDialog);
+}
+
+// The dialogs arrive with their own work; until then the commands are quiet.
+void Form1::ShowSymbolDialog() {}
+void Form1::ShowSongDialog() {}
+void Form1::ShowPartDialog() {}
+
+} // namespace sorn

@@ -1,0 +1,64 @@
+// The MIDI export from the menu and from the command line write the same file.
+
+#include "EditorFixture.h"
+#include "app/Batch.h"
+#include "support/TempDir.h"
+
+#include <QAction>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace sorn::test {
+namespace {
+
+std::string Example(const std::string& name) {
+    return (std::filesystem::path(SORN_SOURCE_DIR) / "data/examples" / name).string();
+}
+
+int Batch(std::vector<std::string> args, std::string* err = nullptr) {
+    std::ostringstream out, errors;
+    const int code = RunBatch(args, out, errors);
+    if (err) *err = errors.str();
+    return code;
+}
+
+TEST(MidiExport, MenuAndCommandLineWriteTheSameBytes) {
+    TempDir dir;
+    Editor e(Example("chorale.sorn"));
+    e.dialogs.answers = {dir.File("menu.mid")};
+    e.form->mnuFileMidisave->trigger();
+    ASSERT_EQ(e.dialogs.saveRequests.size(), 1u);
+    EXPECT_EQ(e.dialogs.saveRequests[0].filter, "MIDIファイル|*.mid");
+    EXPECT_EQ(e.dialogs.saveRequests[0].defaultExtension, "mid");
+    EXPECT_TRUE(e.boxes.shown.empty());
+
+    ASSERT_EQ(Batch({"--export-midi", dir.File("batch.mid"), Example("chorale.sorn")}), 0);
+    ASSERT_EQ(Batch({"-o", dir.File("short.mid"), Example("chorale.sorn")}), 0);
+    const auto menu = ReadBytes(dir.File("menu.mid"));
+    ASSERT_GT(menu.size(), 100u);
+    EXPECT_EQ(std::string(menu.begin(), menu.begin() + 4), "MThd");
+    EXPECT_EQ(menu, ReadBytes(dir.File("batch.mid")));
+    EXPECT_EQ(menu, ReadBytes(dir.File("short.mid")));
+    EXPECT_FALSE(e.state().ScoreModified);
+}
+
+TEST(MidiExport, CancelWritesNothingAndFailureSaysWhy) {
+    TempDir dir;
+    Editor e;
+    e.dialogs.answers = {std::nullopt, dir.File("missing/out.mid")};
+    e.form->mnuFileMidisave->trigger();
+    EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
+    EXPECT_TRUE(e.boxes.shown.empty());
+    e.form->mnuFileMidisave->trigger();
+    ASSERT_EQ(e.boxes.shown.size(), 1u);
+    EXPECT_EQ(e.boxes.shown[0].text.rfind(std::to_string(ENOENT), 0), 0u); // number first
+
+    std::string err;
+    EXPECT_EQ(Batch({"--export-midi", dir.File("missing/out.mid"), Example("canon.sorn")}, &err),
+              1);
+    EXPECT_EQ(err.rfind(std::to_string(ENOENT), 0), 0u);
+}
+
+} // namespace
+} // namespace sorn::test

@@ -1,0 +1,200 @@
+// Entering music with keys and the mouse on the real window.
+
+#include "EditorFixture.h"
+#include "app/PanelBar.h"
+#include "app/ScoreArea.h"
+#include "model/SymbolCodes.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace sorn::test {
+namespace {
+
+struct Keys : Editor {
+    void Press(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QTest::keyClick(form.get(), key, mods);
+    }
+    std::int32_t P() { return form->CursorPosition(); }
+    std::uint8_t Kind0(std::int32_t i) { return doc().GetGSyurui(0, i, 0); }
+    int Count(std::int32_t i, std::uint8_t kind) {
+        int n = 0;
+        for (int s = 1; s < SlotCount; ++s)
+            n += doc().GetGSyurui(0, i, s) == kind;
+        return n;
+    }
+    std::uint8_t ValueOf(std::int32_t i, std::uint8_t kind) {
+        for (int s = 1; s < SlotCount; ++s)
+            if (doc().GetGSyurui(0, i, s) == kind) return doc().GetGAtai(0, i, s);
+        return 0;
+    }
+};
+
+TEST(Keys, NotesRestsAndBeams) {
+    Keys k;
+    k.Press(Qt::Key_A);
+    k.Press(Qt::Key_A);
+    EXPECT_EQ(k.Kind0(0), Kind::WholeNote);
+    EXPECT_EQ(k.doc().GetGAtai(0, 0, 0), 128);
+    EXPECT_TRUE(k.state().ScoreModified);
+
+    // F on a beamed half note: an eighth with exactly one beam.
+    k.doc().SetGData1(0, 1, 0, Kind::HalfNote, 130);
+    k.doc().SetGData1(0, 1, 3, Kind::Beam, 1);
+    k.Press(Qt::Key_Right);
+    k.Press(Qt::Key_F);
+    EXPECT_EQ(k.Kind0(1), Kind::EighthNote);
+    EXPECT_EQ(k.Count(1, Kind::Beam), 1);
+    // D on it: a quarter without beam.
+    k.Press(Qt::Key_D);
+    EXPECT_EQ(k.Kind0(1), Kind::QuarterNote);
+    EXPECT_EQ(k.Count(1, Kind::Beam), 0);
+    // Shift+F on a beamed position keeps the beam on the rest.
+    k.Press(Qt::Key_F);
+    k.Press(Qt::Key_F, Qt::ShiftModifier);
+    EXPECT_EQ(k.Kind0(1), Kind::Rest);
+    EXPECT_EQ(k.doc().GetGAtai(0, 1, 0), LengthCode::Eighth);
+    EXPECT_EQ(k.Count(1, Kind::Beam), 1);
+}
+
+TEST(Keys, SymbolsToggleAndReplace) {
+    Keys k;
+    k.Press(Qt::Key_4);
+    k.Press(Qt::Key_4);
+    EXPECT_EQ(k.Count(0, Kind::Dynamics), 0);
+    k.Press(Qt::Key_4);
+    k.Press(Qt::Key_8);
+    EXPECT_EQ(k.Count(0, Kind::Dynamics), 1);
+    EXPECT_EQ(k.ValueOf(0, Kind::Dynamics), DynamicsCode::f);
+
+    k.doc().CheckGData1(0, 0, Kind::BarLine, BarLineCode::Double);
+    k.Press(Qt::Key_Space);
+    EXPECT_EQ(k.ValueOf(0, Kind::BarLine), BarLineCode::Single);
+    k.Press(Qt::Key_Space);
+    EXPECT_EQ(k.Count(0, Kind::BarLine), 0);
+
+    const std::pair<Qt::Key, std::uint8_t> accidentals[] = {
+        {Qt::Key_Q, AccidentalCode::DoubleFlat},
+        {Qt::Key_W, AccidentalCode::Flat},
+        {Qt::Key_E, AccidentalCode::Natural},
+        {Qt::Key_R, AccidentalCode::Sharp},
+        {Qt::Key_T, AccidentalCode::DoubleSharp}};
+    for (auto [key, code] : accidentals) {
+        k.Press(key);
+        EXPECT_EQ(k.ValueOf(0, Kind::Accidental), code);
+    }
+    k.Press(Qt::Key_Z);
+    k.Press(Qt::Key_1);
+    k.Press(Qt::Key_3);
+    EXPECT_EQ(k.Count(0, Kind::Dot) + k.Count(0, Kind::Tie) + k.Count(0, Kind::Beam), 3);
+    k.Press(Qt::Key_Delete);
+    for (int s = 0; s < SlotCount; ++s)
+        EXPECT_EQ(k.doc().GetGSyurui(0, 0, s), 0);
+}
+
+TEST(Keys, CtrlAndAltAndKeypadLeaveTheScoreAlone) {
+    Keys k;
+    k.dialogs.answers = {std::nullopt};
+    k.Press(Qt::Key_S, Qt::ControlModifier); // the Save command, not a half note
+    EXPECT_EQ(k.dialogs.saveRequests.size(), 1u);
+    k.Press(Qt::Key_A, Qt::AltModifier);
+    k.Press(Qt::Key_4, Qt::KeypadModifier);
+    EXPECT_EQ(k.Kind0(0), 0);
+    EXPECT_EQ(k.Count(0, Kind::Dynamics), 0);
+    EXPECT_FALSE(k.state().ScoreModified);
+}
+
+TEST(Keys, PitchLimits) {
+    Keys k;
+    k.state().CursorPitch = 1;
+    k.Press(Qt::Key_Down);
+    EXPECT_EQ(k.state().CursorPitch, 1);
+    k.state().CursorPitch = 254;
+    k.Press(Qt::Key_Up);
+    EXPECT_EQ(k.state().CursorPitch, 254);
+    k.Press(Qt::Key_Down);
+    EXPECT_EQ(k.state().CursorPitch, 253);
+    EXPECT_FALSE(k.state().ScoreModified);
+}
+
+TEST(Keys, RightScrollsAtTheEdgeAndStopsAtTheEnd) {
+    Keys k; // 650 wide: 15 columns, score positions 0..30
+    for (int i = 0; i < 14; ++i)
+        k.Press(Qt::Key_Right);
+    EXPECT_EQ(k.state().CursorColumn, 14);
+    EXPECT_EQ(k.form->FlatScrollBar1->value(), 0);
+    k.Press(Qt::Key_Right);
+    EXPECT_EQ(k.state().CursorColumn, 14);
+    EXPECT_EQ(k.form->FlatScrollBar1->value(), 1);
+    for (int i = 0; i < 40; ++i)
+        k.Press(Qt::Key_Right);
+    EXPECT_EQ(k.P(), 30);
+    EXPECT_EQ(k.form->StatusBar1->PanelText(3), QStringLiteral("位置 30/30"));
+    k.Press(Qt::Key_D);
+    EXPECT_EQ(k.Kind0(30), Kind::QuarterNote);
+}
+
+TEST(Keys, LeftAtTheStartStays) {
+    Keys k;
+    k.Press(Qt::Key_Left);
+    EXPECT_EQ(k.P(), 0);
+    EXPECT_EQ(k.state().CursorColumn, 0);
+}
+
+TEST(Keys, ShiftUpDownChangeTheEditedPart) {
+    Keys k;
+    k.doc().AddPart();
+    k.form->FlatScrollBar2->setMaximum(1);
+    k.Press(Qt::Key_Up, Qt::ShiftModifier);
+    EXPECT_EQ(k.state().CurrentPart, 0);
+    k.Press(Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(k.state().CurrentPart, 1);
+    k.Press(Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(k.state().CurrentPart, 1);
+    k.Press(Qt::Key_G);
+    EXPECT_EQ(k.doc().GetGSyurui(1, 0, 0), Kind::SixteenthNote);
+    EXPECT_EQ(k.Kind0(0), 0);
+    EXPECT_EQ(k.form->StatusBar1->PanelText(4), QStringLiteral("パート 2/2  グランドピアノ"));
+}
+
+TEST(Mouse, ClickPlacesTheCursor) {
+    Keys k;
+    auto click = [&](int x, int y) {
+        QTest::mouseClick(k.form->Picture2, Qt::LeftButton, Qt::NoModifier, QPoint(x, y));
+        return k.state().CursorPitch;
+    };
+    EXPECT_EQ(click(50, 60), 131);
+    EXPECT_EQ(click(50, 69), 128);
+    EXPECT_EQ(click(50, 75), 128);
+    EXPECT_EQ(click(50, 76), 127);
+    EXPECT_EQ(k.state().CursorColumn, 0);
+    click(130, 72);
+    EXPECT_EQ(k.state().CursorColumn, 2);
+    // The area is taller than the staff needs: pitches stay within 1..254.
+    EXPECT_EQ(click(30, 10000), 1);
+    EXPECT_EQ(click(30, -10000), 254);
+    EXPECT_FALSE(k.state().ScoreModified);
+}
+
+TEST(Mouse, RightClickOpensTheEditMenuWithoutMovingTheCursor) {
+    Keys k;
+    k.state().CursorPitch = 140;
+    bool shown = false;
+    QTimer::singleShot(50, [&] {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            shown = popup == k.form->mnuEdit;
+            popup->close();
+        }
+    });
+    QTest::mouseClick(k.form->Picture2, Qt::RightButton, Qt::NoModifier, QPoint(200, 60));
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(k.state().CursorPitch, 140);
+}
+
+} // namespace
+} // namespace sorn::test
