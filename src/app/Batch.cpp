@@ -27,9 +27,13 @@ const char* const kHelp = R"(使い方:
                                            楽譜全体を MIDI ファイルに書き出す
   sorn-editor --render-view OUT.png [--part N] [--scroll P] [--width W] IN.sorn
                                            楽譜表示部分を画像に書き出す
+  sorn-editor --render-page OUT.png [--part N] [--page K] [--compact] IN.sorn
+                                           印刷するページを画像に書き出す
+  sorn-editor --print-pdf OUT.pdf [--part N] [--paper A4|A5|B4|B5] [--compact] IN.sorn
+                                           パートの全ページを PDF に印刷する
   sorn-editor --save-as OUT.sorn IN.sorn   楽譜を読み込み、現在の形式で保存する
   sorn-editor --info IN.sorn               パート数・長さ・テンポ・音色番号を JSON 1 行で出力する
-  sorn-editor -o OUT IN.sorn               OUT の拡張子で処理を選ぶ (.sorn, .mid, .png)
+  sorn-editor -o OUT IN.sorn               OUT の拡張子で処理を選ぶ (.sorn, .mid, .pdf, .png=ページ)
                                            (長い形 --export-to)
   sorn-editor --help | --version
 パート番号は 1 から数えます。終了コード: 0 成功, 1 失敗, 2 使い方の誤り。
@@ -52,14 +56,23 @@ private:
 const std::map<std::string, std::string> kOutputCommands = {{"--save-as", "--save-as"},
                                                             {"--render-view", "--render-view"},
                                                             {"--export-midi", "--export-midi"},
+                                                            {"--render-page", "--render-page"},
+                                                            {"--print-pdf", "--print-pdf"},
                                                             {"-o", "-o"},
                                                             {"--export-to", "-o"}};
 const std::set<std::string> kPlainCommands = {"--info", "--help", "--version"};
 // Numeric options and the commands they belong to.
 const std::map<std::string, std::set<std::string>> kNumberOptions = {
-    {"--part", {"--render-view"}},
+    {"--part", {"--render-view", "--render-page", "--print-pdf"}},
     {"--scroll", {"--render-view"}},
     {"--width", {"--render-view"}},
+    {"--page", {"--render-page"}},
+};
+const std::map<std::string, std::set<std::string>> kTextOptions = {
+    {"--paper", {"--print-pdf"}},
+};
+const std::map<std::string, std::set<std::string>> kFlagOptions = {
+    {"--compact", {"--render-page", "--print-pdf"}},
 };
 
 struct Request {
@@ -67,6 +80,8 @@ struct Request {
     std::string output;
     std::string input;
     std::map<std::string, int> numbers;
+    std::map<std::string, std::string> texts;
+    std::set<std::string> flags;
 };
 
 bool Fail(std::ostream& err, const std::string& text) {
@@ -96,6 +111,11 @@ bool Parse(const std::vector<std::string>& args, Request& request, std::ostream&
             if (ec != std::errc{} || end != text.data() + text.size())
                 return Fail(err, "数値を指定してください: " + arg + " " + text);
             request.numbers[arg] = value;
+        } else if (kTextOptions.count(arg)) {
+            if (!hasValue) return Fail(err, "値を指定してください: " + arg);
+            request.texts[arg] = args[++i];
+        } else if (kFlagOptions.count(arg)) {
+            request.flags.insert(arg);
         } else if (arg.size() > 1 && arg[0] == '-') {
             return Fail(err, "不明なオプションです: " + arg);
         } else if (request.input.empty()) {
@@ -120,18 +140,27 @@ std::string Extension(const std::string& path) {
 // "-o" becomes the command its extension names.
 bool ResolveOutputCommand(Request& request, std::ostream& err) {
     if (request.command == "-o") {
-        static const std::map<std::string, std::string> byExtension = {
-            {".sorn", "--save-as"}, {".png", "--render-view"}, {".mid", "--export-midi"}};
+        static const std::map<std::string, std::string> byExtension = {{".sorn", "--save-as"},
+                                                                       {".png", "--render-page"},
+                                                                       {".mid", "--export-midi"},
+                                                                       {".pdf", "--print-pdf"}};
         auto found = byExtension.find(Extension(request.output));
         if (found == byExtension.end())
             return Fail(err, "この拡張子の出力には対応していません: " + request.output);
         request.command = found->second;
     }
-    for (const auto& [option, value] : request.numbers) {
-        (void)value;
-        if (!kNumberOptions.at(option).count(request.command))
+    auto allowed = [&](const auto& table, const std::string& option) {
+        return table.at(option).count(request.command) != 0;
+    };
+    for (const auto& [option, value] : request.numbers)
+        if (!allowed(kNumberOptions, option))
             return Fail(err, "このコマンドでは使えないオプションです: " + option);
-    }
+    for (const auto& [option, value] : request.texts)
+        if (!allowed(kTextOptions, option))
+            return Fail(err, "このコマンドでは使えないオプションです: " + option);
+    for (const auto& option : request.flags)
+        if (!allowed(kFlagOptions, option))
+            return Fail(err, "このコマンドでは使えないオプションです: " + option);
     return true;
 }
 
@@ -215,6 +244,22 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
             return Fail(err, "--width は 40〜20000、--scroll は 0 以上で指定してください。"),
                    kUsage;
         std::string problem = RenderView(doc, view, request.output);
+        return problem.empty() ? kOk : (Fail(err, problem), kFailed);
+    }
+    if (request.command == "--render-page" || request.command == "--print-pdf") {
+        PageRequest page;
+        if (!PartOption(request, doc, page.part, err)) return kFailed;
+        page.compact = request.flags.count("--compact") != 0;
+        page.page = Number(request, "--page", 1) - 1;
+        if (auto paper = request.texts.find("--paper"); paper != request.texts.end()) {
+            if (!PaperByName(paper->second, page.paper))
+                return Fail(err,
+                            "用紙は A4, A5, B4, B5 のどれかを指定してください: " + paper->second),
+                       kUsage;
+        }
+        const std::string problem = request.command == "--print-pdf"
+                                        ? PrintPdf(doc, page, request.output)
+                                        : RenderPageImage(doc, page, request.output);
         return problem.empty() ? kOk : (Fail(err, problem), kFailed);
     }
     if (std::error_code error = doc.FileSave(request.output)) {

@@ -3,6 +3,8 @@
 #include "model/SornData.h"
 #include "platform/GlyphSet.h"
 #include "platform/QtCanvas.h"
+#include "platform/QtPrinter.h"
+#include "print/PrintJob.h"
 #include "render/RedrawScore.h"
 
 #include <QGuiApplication>
@@ -46,6 +48,37 @@ std::string RenderView(const SornData& doc, const ViewRequest& view, const std::
         RedrawScore(doc, state, scroll, static_cast<float>(view.windowWidth), canvas);
     }
     return SavePng(image, path);
+}
+
+bool PaperByName(const std::string& name, PaperSize& paper) {
+    static const std::pair<const char*, PaperSize> papers[] = {
+        {"A4", PaperSize::A4}, {"A5", PaperSize::A5}, {"B4", PaperSize::B4}, {"B5", PaperSize::B5}};
+    for (const auto& [text, size] : papers)
+        if (name == text) {
+            paper = size;
+            return true;
+        }
+    return false;
+}
+
+std::string RenderPageImage(const SornData& doc, const PageRequest& request,
+                            const std::string& path) {
+    EnsureGuiApplication();
+    QImage image = NewPageImage();
+    const int last = RenderPage(doc, request.part, request.compact, request.page, image);
+    if (request.page < 0 || request.page > last)
+        return "ページ " + std::to_string(request.page + 1) + " はありません (1〜" +
+               std::to_string(last + 1) + ")";
+    return SavePng(image, path);
+}
+
+std::string PrintPdf(const SornData& doc, const PageRequest& request, const std::string& path) {
+    EnsureGuiApplication();
+    QImage image = NewPageImage();
+    QtPrinter printer;
+    if (!PrintPart(doc, request.part, request.compact, request.paper, 1, printer, path, image))
+        return "PDF を書き出せませんでした: " + path;
+    return {};
 }
 
 } // namespace sorn

@@ -12,6 +12,8 @@
 #include "app/frmAbout.h"
 #include "platform/GlyphSet.h"
 #include "platform/QtCanvas.h"
+#include "platform/QtPrinter.h"
+#include "print/Form3.h"
 #include "render/RedrawScore.h"
 
 #include <QAction>
@@ -59,7 +61,8 @@ std::vector<PanelBar::Panel> Panels(std::initializer_list<const char*> texts) {
 
 } // namespace
 
-Form1::Form1(Services services, std::string appPath) : services_(services) {
+Form1::Form1(Services services, std::string appPath)
+    : services_(services), ownPrinter_(std::make_unique<QtPrinter>()), printer_(ownPrinter_.get()) {
     BuildControls();
     BuildMenus();
     ConnectEditMenu();
@@ -192,6 +195,7 @@ void Form1::BuildMenus() {
     connect(mnuFileSave, &QAction::triggered, this, [this] { MdMain::Save(*this); });
     connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
     connect(mnuFileMidisave, &QAction::triggered, this, &Form1::mnuFileMidisave_Click);
+    connect(mnuFilePrint, &QAction::triggered, this, &Form1::mnuFilePrint_Click);
     connect(mnuHelpHelp, &QAction::triggered, this, &Form1::mnuHelpHelp_Click);
     connect(mnuHelpAbout, &QAction::triggered, this, &Form1::mnuHelpAbout_Click);
 }
@@ -269,6 +273,13 @@ void Form1::mnuFileMidisave_Click() {
     if (!path) return;
     const std::string problem = ExportMidi(document_, *path);
     if (!problem.empty()) services_.boxes.Show(problem, MsgButtons::Ok, MsgIcon::None);
+}
+
+void Form1::mnuFilePrint_Click() {
+    Form3 dialog(document_, state_.CurrentPart,
+                 PrintServices{*printer_, services_.dialogs, services_.shell, state_.AppPath},
+                 this);
+    dialog.exec();
 }
 
 void Form1::mnuHelpHelp_Click() {

@@ -26,6 +26,7 @@ namespace sorn {
 class FileDialogs;
 class MessageBoxes;
 class PanelBar;
+class Printer;
 class ScoreArea;
 class Shell;
 
@@ -51,6 +52,8 @@ public:
     Services& Outside() { return services_; }
 
     void RedrawScore();
+    // Where printing goes; the real printer unless a test says otherwise.
+    void UsePrinter(Printer& printer) { printer_ = &printer; }
     // The cursor's position in the score: first visible position + column.
     std::int32_t CursorPosition() const;
 
@@ -111,6 +114,7 @@ private:
     void LayOutScoreArea();
     void Form_Resize();
     void mnuFileMidisave_Click();
+    void mnuFilePrint_Click();
     void mnuHelpHelp_Click();
     void mnuHelpAbout_Click();
     void Picture2_FileDropped(const QString& path);
@@ -123,6 +127,8 @@ private:
     SornData document_;
     EditorState state_;
     std::unique_ptr<ProgressSink> progressSink_;
+    std::unique_ptr<Printer> ownPrinter_;
+    Printer* printer_;
     QTimer* clock_;
 };
 

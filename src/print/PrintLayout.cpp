@@ -1,0 +1,194 @@
+#include "print/PrintLayout.h"
+
+#include "model/SornData.h"
+#include "model/SymbolCodes.h"
+#include "render/DrawPosition.h"
+
+#include <algorithm>
+
+namespace sorn {
+
+namespace {
+
+constexpr float kLeftMargin = 20;
+
+bool HasKind(const PositionRecord& r, std::uint8_t kind) {
+    return std::find(r.Syurui.begin(), r.Syurui.end(), kind) != r.Syurui.end();
+}
+
+// The value the nearest earlier symbol of a kind gives each position, as a
+// backward search from that position would find it, for the whole part in
+// one pass: a search per row would make long parts quadratic.
+class GoverningSymbols {
+public:
+    GoverningSymbols(const SornData& doc, std::uint8_t part) {
+        const std::int32_t length = doc.Length();
+        clefBefore_.assign(static_cast<std::size_t>(length) + 2, 0);
+        keyBefore_.assign(static_cast<std::size_t>(length) + 2, 0);
+        barAtOrBefore_.assign(static_cast<std::size_t>(length) + 1, -1);
+        std::uint8_t clef = 0;
+        std::uint8_t key = 0;
+        std::int32_t bar = -1;
+        for (std::int32_t p = 0; p <= length; ++p) {
+            const auto i = static_cast<std::size_t>(p);
+            clefBefore_[i] = clef;
+            keyBefore_[i] = key;
+            const PositionRecord* r = doc.Record(part, p);
+            if (!r) continue;
+            clef = FirstValue(*r, Kind::Clef, clef);
+            key = FirstValue(*r, Kind::KeySignature, key);
+            if (HasKind(*r, Kind::BarLine)) bar = p;
+            barAtOrBefore_[i] = bar;
+        }
+        clefBefore_.back() = clef;
+        keyBefore_.back() = key;
+    }
+
+    std::uint8_t ClefBefore(std::int32_t p) const {
+        return clefBefore_[static_cast<std::size_t>(p)];
+    }
+    std::uint8_t KeyBefore(std::int32_t p) const { return keyBefore_[static_cast<std::size_t>(p)]; }
+    std::int32_t BarAtOrBefore(std::int32_t p) const {
+        return barAtOrBefore_[static_cast<std::size_t>(p)];
+    }
+
+private:
+    static std::uint8_t FirstValue(const PositionRecord& r, std::uint8_t kind,
+                                   std::uint8_t otherwise) {
+        for (int k = 0; k < SlotCount; ++k)
+            if (r.Syurui[k] == kind) return r.Atai[k];
+        return otherwise;
+    }
+
+    std::vector<std::uint8_t> clefBefore_;
+    std::vector<std::uint8_t> keyBefore_;
+    std::vector<std::int32_t> barAtOrBefore_;
+};
+
+bool HasBarLine(const SornData& doc, std::uint8_t part, std::int32_t p, std::uint8_t value) {
+    for (int k = 0; k < SlotCount; ++k)
+        if (doc.GetGSyurui(part, p, static_cast<std::int16_t>(k)) == Kind::BarLine &&
+            doc.GetGAtai(part, p, static_cast<std::int16_t>(k)) == value)
+            return true;
+    return false;
+}
+
+} // namespace
+
+std::unique_ptr<SornData> CompactPart(const SornData& doc, std::uint8_t part) {
+    auto copy = std::make_unique<SornData>();
+    copy->FileNew();
+    copy->SetLength(doc.Length());
+    std::int32_t k = 0;
+    bool lastDropped = false;
+    for (std::int32_t n = 0; n <= doc.Length(); ++n) {
+        const PositionRecord* source = doc.Record(part, n);
+        if (!source) break;
+        bool content = false;
+        bool barLine = false;
+        std::uint8_t barValue = 0;
+        for (int s = 0; s < SlotCount; ++s) {
+            const std::uint8_t kind = source->Syurui[s];
+            copy->SetGData1(0, k, static_cast<std::int16_t>(s), kind, source->Atai[s]);
+            if (kind == Kind::BarLine) {
+                barLine = true;
+                barValue = source->Atai[s];
+            } else if (kind != Kind::Empty) {
+                content = true;
+            }
+        }
+        lastDropped = !content;
+        if (content) {
+            ++k;
+        } else if (barLine && k > 0) {
+            const PositionRecord* before = doc.Record(part, n - 1);
+            // The bar line moves onto the kept column before it, unless that
+            // column already ends with the same bar line: adding it again
+            // would take it away.
+            if (!(before && HasKind(*before, Kind::BarLine)) &&
+                !HasBarLine(*copy, 0, k - 1, barValue))
+                copy->CheckGData1(0, k - 1, Kind::BarLine, barValue);
+        }
+    }
+    // A dropped last column must not come back when the copy is padded to
+    // the shortest length a score can have.
+    if (lastDropped) copy->DeleteAllGData1(0, k);
+    copy->SetLength(k - 1);
+    return copy;
+}
+
+std::vector<PrintRow> LayOutRows(const SornData& doc, std::uint8_t part) {
+    const GoverningSymbols governing(doc, part);
+    const std::int32_t length = doc.Length();
+    std::vector<PrintRow> rows;
+    for (std::int32_t s = 0; s <= length;) {
+        PrintRow row;
+        row.first = s;
+        int h = -1; // index of the last header column
+        row.clef = governing.ClefBefore(s);
+        if (row.clef != 0) h = 0;
+        row.key = governing.KeyBefore(s);
+        if (row.key != KeyCode::CMajor) h += 1;
+        row.headerColumns = h + 1;
+        // The header counts toward the 30 columns; the row ends at its last bar line.
+        std::int32_t e = s + kColumnsPerRow - 1 - row.headerColumns;
+        e = governing.BarAtOrBefore(std::min(e, length));
+        if (e < s) e = s + kColumnsPerRow - 1 - row.headerColumns;
+        e = std::min(e, length);
+        row.last = e;
+        const int columns = (e - s + 1) + row.headerColumns;
+        row.columnWidth = Nearest(static_cast<double>(kRowWidth) / columns);
+        row.page = static_cast<int>(rows.size()) / kRowsPerPage;
+        rows.push_back(row);
+        s = e + 1;
+    }
+    return rows;
+}
+
+int RenderPrintPage(const SornData& doc, std::uint8_t part, bool compact, int page,
+                    Canvas& canvas) {
+    std::unique_ptr<SornData> compacted;
+    const SornData* printed = &doc;
+    if (compact) {
+        compacted = CompactPart(doc, part);
+        printed = compacted.get();
+        part = 0;
+    }
+    const std::vector<PrintRow> rows = LayOutRows(*printed, part);
+
+    SornData header;
+    header.FileNew();
+    canvas.Clear();
+    canvas.SetLineWidth(1);
+    std::int32_t beamEnd = -1;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const PrintRow& row = rows[r];
+        if (row.page != page) continue;
+        const float y0 = static_cast<float>(kRowHeight * static_cast<int>(r % kRowsPerPage));
+        const StaffLayout layout{56, 4, row.columnWidth, 28};
+        for (int u = 0; u <= 4; ++u) {
+            const float y = y0 + static_cast<float>(layout.StaffTop + 2 * layout.StepHeight * u);
+            canvas.Line(kLeftMargin, y, kPageWidth - kLeftMargin, y);
+        }
+        auto columnX = [&](int i) {
+            return (static_cast<float>(i) + 0.5f) * static_cast<float>(row.columnWidth) +
+                   kLeftMargin;
+        };
+        // The header repeats the clef and key in force, each in a column of its own.
+        header.DeleteAllGData1(0, 0);
+        header.DeleteAllGData1(0, 1);
+        int h = -1;
+        if (row.clef != 0) header.SetGData1(0, ++h, 0, Kind::Clef, row.clef);
+        if (row.key != KeyCode::CMajor) header.SetGData1(0, ++h, 0, Kind::KeySignature, row.key);
+        for (int i = 0; i <= h; ++i) {
+            std::int32_t headerBeamEnd = -1;
+            DrawPosition(header, 0, i, canvas, layout, columnX(i), y0, headerBeamEnd);
+        }
+        for (std::int32_t q = row.first; q <= row.last; ++q)
+            DrawPosition(*printed, part, q, canvas, layout, columnX(q - row.first + h + 1), y0,
+                         beamEnd);
+    }
+    return rows.empty() ? 0 : rows.back().page;
+}
+
+} // namespace sorn

@@ -1,0 +1,163 @@
+// The print preview dialog and printing to a printer or a PDF file.
+
+#include "EditorFixture.h"
+#include "app/Batch.h"
+#include "model/SymbolCodes.h"
+#include "print/Form3.h"
+#include "support/RecordingPrinter.h"
+#include "support/TempDir.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <regex>
+#include <sstream>
+
+namespace sorn::test {
+namespace {
+
+// 13 rows of notes on every other position: two pages, one when closed up.
+SornData ThirteenRows() {
+    SornData doc;
+    doc.FileNew();
+    doc.SetLength(13 * 30 - 1);
+    for (int i = 0; i < 13 * 30; i += 2)
+        doc.SetGData1(0, i, 0, Kind::QuarterNote, 128);
+    return doc;
+}
+
+struct Dialog {
+    SornData doc = ThirteenRows();
+    RecordingPrinter printer;
+    ScriptedFileDialogs dialogs;
+    RecordingShell shell;
+    TempDir dir;
+    Form3 form{doc, 0, PrintServices{printer, dialogs, shell, dir.Path().string() + "/"}};
+};
+
+TEST(PrintDialog, OpensWithThePageCountAndA4) {
+    Dialog d;
+    EXPECT_EQ(d.form.windowTitle(), QStringLiteral("印刷プレビュー"));
+    EXPECT_EQ(d.form.Label5->text(), QStringLiteral("2ページ"));
+    EXPECT_EQ(d.form.Label1->text(), QStringLiteral("12段"));
+    EXPECT_EQ(d.form.Label2->text(), QStringLiteral("30"));
+    EXPECT_EQ(d.form.Text1->text(), QStringLiteral("1"));
+    EXPECT_EQ(d.form.Combo1->count(), 4);
+    EXPECT_EQ(d.form.Combo1->currentText(), QStringLiteral("A4"));
+    EXPECT_FALSE(d.form.Combo1->isEditable());
+    EXPECT_EQ(d.form.PageImage().size(), QSize(1240, 1448));
+    ASSERT_FALSE(d.form.Picture2->pixmap().isNull());
+}
+
+TEST(PrintDialog, ClosingUpRecountsAtOnce) {
+    Dialog d;
+    d.form.chkKuhaku->setChecked(true);
+    EXPECT_EQ(d.form.Label5->text(), QStringLiteral("1ページ"));
+    d.form.chkKuhaku->setChecked(false);
+    EXPECT_EQ(d.form.Label5->text(), QStringLiteral("2ページ"));
+}
+
+TEST(PrintDialog, EachCopyIsADocumentOfEveryPage) {
+    Dialog d;
+    d.form.Text1->setText(QStringLiteral("2"));
+    d.form.Combo1->setCurrentText(QStringLiteral("B5"));
+    d.form.Command1->click();
+    const std::vector<std::string> document = {"begin B5 1240x1448", "page 1240x1448", "new page",
+                                               "page 1240x1448", "end"};
+    std::vector<std::string> twice = document;
+    twice.insert(twice.end(), document.begin(), document.end());
+    EXPECT_EQ(d.printer.calls, twice);
+    EXPECT_EQ(d.form.result(), QDialog::Accepted);
+}
+
+TEST(PrintDialog, NoCopiesPrintNothing) {
+    for (const char* copies : {"0", "abc", "-3"}) {
+        Dialog d;
+        d.form.Text1->setText(QString::fromLatin1(copies));
+        d.form.Command1->click();
+        EXPECT_TRUE(d.printer.calls.empty()) << copies;
+        EXPECT_EQ(d.form.result(), QDialog::Accepted);
+    }
+    Dialog d; // " 2.5 部" rounds to an even 2
+    d.form.Text1->setText(QStringLiteral(" 2.5部"));
+    d.form.Command1->click();
+    EXPECT_EQ(d.printer.calls.size(), 10u);
+}
+
+TEST(PrintDialog, FailingPrinterLeavesTheDialogOpen) {
+    Dialog d;
+    d.printer.failAtCall = 2;
+    d.form.Command1->click();
+    EXPECT_EQ(d.printer.calls.size(), 3u);
+    EXPECT_EQ(d.form.result(), 0);
+}
+
+TEST(PrintDialog, WithoutAPrinterTheCopiesGoIntoOnePdf) {
+    Dialog d;
+    d.printer.installed = false;
+    d.dialogs.answers = {std::nullopt};
+    d.form.Command1->click();
+    EXPECT_TRUE(d.printer.calls.empty());
+    EXPECT_EQ(d.form.result(), 0);
+    ASSERT_EQ(d.dialogs.saveRequests.size(), 1u);
+    EXPECT_EQ(d.dialogs.saveRequests[0].filter, "PDFファイル|*.pdf");
+
+    d.dialogs.answers = {d.dir.File("part.pdf")};
+    d.form.Text1->setText(QStringLiteral("2"));
+    d.form.Command1->click();
+    ASSERT_FALSE(d.printer.calls.empty());
+    EXPECT_EQ(d.printer.calls.front(), "begin A4 1240x1448 " + d.dir.File("part.pdf"));
+    EXPECT_EQ(std::count(d.printer.calls.begin(), d.printer.calls.end(), "end"), 1);
+    EXPECT_EQ(std::count(d.printer.calls.begin(), d.printer.calls.end(), "page 1240x1448"), 4);
+}
+
+TEST(PrintDialog, PreviewOpensTheLastRenderedPage) {
+    Dialog d;
+    d.form.Command3->click();
+    ASSERT_EQ(d.shell.opened.size(), 1u);
+    EXPECT_EQ(d.shell.opened[0], d.dir.File("GImage.bmp"));
+    QImage saved(QString::fromStdString(d.shell.opened[0]));
+    EXPECT_EQ(saved.size(), QSize(1240, 1448));
+}
+
+TEST(PrintDialog, FromTheFileMenu) {
+    Editor e;
+    RecordingPrinter printer;
+    e.form->UsePrinter(printer);
+    QTimer::singleShot(0, [] {
+        if (auto* dialog = qobject_cast<Form3*>(QApplication::activeModalWidget()))
+            dialog->Command1->click();
+    });
+    e.form->mnuFilePrint->trigger();
+    EXPECT_EQ(printer.calls.front(), "begin A4 1240x1448");
+    EXPECT_FALSE(e.state().ScoreModified);
+}
+
+// The real PDF of an example: its pages and their paper size.
+TEST(PrintPdf, ExampleScoreOnB5) {
+    TempDir dir;
+    const std::string example = std::string(SORN_SOURCE_DIR) + "/data/examples/kirakira.sorn";
+    std::ostringstream out, err;
+    ASSERT_EQ(RunBatch({"--print-pdf", dir.File("k.pdf"), "--paper", "B5", example}, out, err), 0)
+        << err.str();
+    const auto bytes = ReadBytes(dir.File("k.pdf"));
+    const std::string pdf(bytes.begin(), bytes.end());
+    const std::regex page("/Type\\s*/Page[^s]");
+    EXPECT_EQ(std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), {}), 1);
+    // B5 (ISO) is 176 x 250 mm: 499 x 709 points.
+    EXPECT_NE(pdf.find("/MediaBox [0 0 498.89"), std::string::npos);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
+
+    ASSERT_EQ(RunBatch({"-o", dir.File("p.png"), "--page", "1", example}, out, err), 0);
+    EXPECT_EQ(QImage(QString::fromStdString(dir.File("p.png"))).size(), QSize(1240, 1448));
+    EXPECT_EQ(RunBatch({"--render-page", dir.File("q.png"), "--page", "9", example}, out, err), 1);
+}
+
+} // namespace
+} // namespace sorn::test

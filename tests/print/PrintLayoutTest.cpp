@@ -1,0 +1,143 @@
+// Rows, headers, pages and closing up blank columns of a printed part.
+
+#include "print/PrintLayout.h"
+#include "model/SornData.h"
+#include "model/SymbolCodes.h"
+#include "support/RecordingCanvas.h"
+
+#include <gtest/gtest.h>
+
+namespace sorn {
+namespace {
+
+struct Part {
+    SornData doc;
+    explicit Part(std::int32_t length) {
+        doc.FileNew();
+        doc.SetLength(length);
+    }
+    Part& Bar(std::int32_t i, std::uint8_t code = BarLineCode::Single) {
+        doc.CheckGData1(0, i, Kind::BarLine, code);
+        return *this;
+    }
+    Part& Put(std::int32_t i, std::uint8_t kind, std::uint8_t value) {
+        doc.SetGData1(0, i, 0, kind, value);
+        return *this;
+    }
+    std::vector<std::pair<int, int>> Ranges() const {
+        std::vector<std::pair<int, int>> out;
+        for (const PrintRow& r : LayOutRows(doc, 0))
+            out.emplace_back(r.first, r.last);
+        return out;
+    }
+};
+
+using Ranges = std::vector<std::pair<int, int>>;
+
+TEST(PrintRows, FullRowsThenTheRest) {
+    Part p(30);
+    for (int i = 0; i <= 30; ++i)
+        p.Put(i, Kind::QuarterNote, 128);
+    const auto rows = LayOutRows(p.doc, 0);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].last, 29);
+    EXPECT_EQ(rows[0].columnWidth, 40);
+    EXPECT_EQ(rows[1].first, 30);
+    EXPECT_EQ(rows[1].columnWidth, 1200);
+
+    test::RecordingCanvas canvas(kPageWidth, kPageHeight);
+    EXPECT_EQ(RenderPrintPage(p.doc, 0, false, 0, canvas), 0);
+    const auto heads = canvas.Only("circle");
+    ASSERT_EQ(heads.size(), 31u);
+    EXPECT_EQ(heads[0], "circle 40 72 4");
+    EXPECT_EQ(heads[29], "circle 1200 72 4");
+    EXPECT_EQ(heads[30], "circle 620 188 4"); // row 1, 116 lower
+    EXPECT_TRUE(canvas.Has("line 20 56 1220 56"));
+    EXPECT_TRUE(canvas.Has("line 20 204 1220 204"));
+}
+
+TEST(PrintRows, BrokenAtBarLines) {
+    Part p(40);
+    p.Bar(9).Bar(19).Bar(29).Bar(39);
+    EXPECT_EQ(p.Ranges(), Ranges({{0, 29}, {30, 39}, {40, 40}}));
+}
+
+TEST(PrintRows, ClefAndKeyRepeatOnLaterRows) {
+    Part p(80);
+    p.Put(0, Kind::Clef, ClefCode::G).Put(1, Kind::KeySignature, 2);
+    const auto rows = LayOutRows(p.doc, 0);
+    ASSERT_GE(rows.size(), 3u);
+    EXPECT_EQ(rows[0].headerColumns, 0);
+    EXPECT_EQ(rows[0].last, 29);
+    EXPECT_EQ(rows[1].headerColumns, 2);
+    EXPECT_EQ(rows[1].last - rows[1].first + 1, 28);
+    EXPECT_EQ(rows[1].clef, ClefCode::G);
+    EXPECT_EQ(rows[1].key, 2);
+
+    test::RecordingCanvas canvas(kPageWidth, kPageHeight);
+    RenderPrintPage(p.doc, 0, false, 0, canvas);
+    // Row 1's header: the clef at column 0, the two sharps in column 1.
+    EXPECT_TRUE(canvas.Has("glyph toon 0 0 22 64 -> 30 156 22 64 copy"));
+    EXPECT_EQ(canvas.Only("glyph sharp").size(), 2u * 3); // rows 0 (the key itself), 1 and 2
+}
+
+TEST(PrintRows, CMajorMakesNoHeader) {
+    Part p(60);
+    p.Put(0, Kind::KeySignature, KeyCode::CMajor);
+    for (const PrintRow& r : LayOutRows(p.doc, 0))
+        EXPECT_EQ(r.headerColumns, 0);
+}
+
+TEST(PrintRows, ThirteenRowsMakeTwoPages) {
+    Part p(13 * 30 - 1);
+    test::RecordingCanvas canvas(kPageWidth, kPageHeight);
+    EXPECT_EQ(RenderPrintPage(p.doc, 0, false, 0, canvas), 1);
+    const auto rows = LayOutRows(p.doc, 0);
+    ASSERT_EQ(rows.size(), 13u);
+    EXPECT_EQ(rows[12].page, 1);
+    // Page 1 draws only its row, at the top of the page.
+    canvas.calls.clear();
+    RenderPrintPage(p.doc, 0, false, 1, canvas);
+    EXPECT_TRUE(canvas.Has("line 20 56 1220 56"));
+    EXPECT_FALSE(canvas.Has("line 20 172 1220 172"));
+}
+
+TEST(CompactPart, DropsBlankColumnsAndCarriesLoneBarLines) {
+    Part p(30);
+    p.Put(0, Kind::QuarterNote, 128).Bar(3).Put(4, Kind::HalfNote, 130);
+    p.Put(5, Kind::QuarterNote, 126).Bar(6).Bar(7, BarLineCode::Double);
+    const auto copy = CompactPart(p.doc, 0);
+    EXPECT_EQ(copy->Length(), 20); // the shortest score, padded after the survivors
+    EXPECT_EQ(copy->GetGSyurui(0, 0, 0), Kind::QuarterNote);
+    EXPECT_EQ(copy->GetGSyurui(0, 0, 1), Kind::BarLine);
+    EXPECT_EQ(copy->GetGSyurui(0, 1, 0), Kind::HalfNote);
+    EXPECT_EQ(copy->GetGSyurui(0, 2, 0), Kind::QuarterNote);
+    // Of two lone bar lines in a row only the first reaches the note.
+    EXPECT_EQ(copy->GetGSyurui(0, 2, 1), Kind::BarLine);
+    EXPECT_EQ(copy->GetGAtai(0, 2, 1), BarLineCode::Single);
+    for (int i = 3; i <= 20; ++i)
+        for (int s = 0; s < SlotCount; ++s)
+            EXPECT_EQ(copy->GetGSyurui(0, i, s), 0) << i;
+    EXPECT_EQ(p.doc.GetGSyurui(0, 3, 1), Kind::BarLine); // the score itself is untouched
+}
+
+TEST(CompactPart, NeverTakesABarLineAway) {
+    Part p(30);
+    p.Put(0, Kind::QuarterNote, 128).Bar(0).Bar(2);
+    const auto copy = CompactPart(p.doc, 0);
+    EXPECT_EQ(copy->GetGSyurui(0, 0, 1), Kind::BarLine);
+}
+
+TEST(CompactPart, LongPartKeepsItsSurvivors) {
+    Part p(100);
+    for (int i = 0; i <= 100; i += 2)
+        p.Put(i, Kind::EighthNote, 128);
+    const auto copy = CompactPart(p.doc, 0);
+    EXPECT_EQ(copy->Length(), 50);
+    test::RecordingCanvas canvas(kPageWidth, kPageHeight);
+    RenderPrintPage(p.doc, 0, true, 0, canvas);
+    EXPECT_EQ(canvas.Only("circle").size(), 51u);
+}
+
+} // namespace
+} // namespace sorn

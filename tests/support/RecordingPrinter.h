@@ -1,0 +1,37 @@
+#pragma once
+// A printer that keeps what it was asked to do, one line per call.
+
+#include "platform/Printer.h"
+
+#include <string>
+#include <vector>
+
+namespace sorn::test {
+
+class RecordingPrinter : public Printer {
+public:
+    bool installed = true;
+    int failAtCall = -1; // the call (counted from 0) that fails
+    std::vector<std::string> calls;
+
+    bool HasPrinter() const override { return installed; }
+    bool BeginDocument(PaperSize paper, QSize size, const std::string& pdf) override {
+        static const char* names[] = {"A4", "A5", "B4", "B5"};
+        return Record("begin " + std::string(names[static_cast<int>(paper)]) + " " +
+                      std::to_string(size.width()) + "x" + std::to_string(size.height()) +
+                      (pdf.empty() ? "" : " " + pdf));
+    }
+    bool PaintPage(const QImage& page) override {
+        return Record("page " + std::to_string(page.width()) + "x" + std::to_string(page.height()));
+    }
+    bool NewPage() override { return Record("new page"); }
+    bool EndDocument() override { return Record("end"); }
+
+private:
+    bool Record(std::string call) {
+        calls.push_back(std::move(call));
+        return static_cast<int>(calls.size()) - 1 != failAtCall;
+    }
+};
+
+} // namespace sorn::test
