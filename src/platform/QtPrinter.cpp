@@ -66,9 +66,9 @@ bool QtPrinter::BeginDocument(PaperSize paper, QSize coordinates, const std::str
 
 bool QtPrinter::PaintPage(const QImage& page) {
     if (!painter_.isActive()) return false;
-    // Grey levels are all the page has; they keep the PDF small.
-    painter_.drawImage(QRect(QPoint(0, 0), coordinates_),
-                       page.convertToFormat(QImage::Format_Grayscale8));
+    // Handed over as it is: the PDF writer finds the page all grey and
+    // stores it so, faster than any conversion made here.
+    painter_.drawImage(QRect(QPoint(0, 0), coordinates_), page);
     return true;
 }
 

@@ -1,0 +1,55 @@
+// Printing: one page image, and every page of the longest part into a PDF.
+
+#include "DenseScore.h"
+#include "RatioReporter.h"
+#include "platform/QtPrinter.h"
+#include "print/PrintJob.h"
+
+#include <QGuiApplication>
+#include <benchmark/benchmark.h>
+#include <filesystem>
+
+namespace {
+
+const sorn::SornData& LongestPart() {
+    static sorn::SornData doc = [] {
+        sorn::SornData d;
+        sorn::bench::FillDense(d, 1, sorn::MaxLength);
+        return d;
+    }();
+    return doc;
+}
+
+void BM_RenderPage(benchmark::State& state) {
+    QImage image = sorn::NewPageImage();
+    int page = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(sorn::RenderPage(LongestPart(), 0, false, page++ % 90, image));
+}
+BENCHMARK(BM_RenderPage)->Unit(benchmark::kMillisecond)->Repetitions(3);
+
+void BM_PrintLongestPartToPdf(benchmark::State& state) {
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "sorn-print-bench.pdf").string();
+    QImage image = sorn::NewPageImage();
+    for (auto _ : state) {
+        sorn::QtPrinter printer;
+        if (!sorn::PrintPart(LongestPart(), 0, false, sorn::PaperSize::A4, 1, printer, path, image))
+            state.SkipWithError("print");
+    }
+    state.counters["pages"] = sorn::RenderPage(LongestPart(), 0, false, 0, image) + 1;
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_PrintLongestPartToPdf)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    sorn::bench::RatioReporter reporter(
+        {{"BM_RenderPage", "", 20}, {"BM_PrintLongestPartToPdf", "", 5000}});
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    return 0;
+}
