@@ -1,0 +1,35 @@
+#pragma once
+// The command "試聴(&L)": the score is written as "Listen.mid", opened on
+// the sequencer and played in the modal window "試聴".
+
+#include <string>
+
+class QWidget;
+
+namespace sorn {
+
+class MessageBoxes;
+class Sequencer;
+class SornData;
+
+enum class AuditionResult {
+    ExportFailed, // the export's message was shown
+    NotPlayable,  // the song is empty or the device cannot play it: no window
+    Shown,        // the window was shown and has been closed again
+};
+
+// The menu command: Listen.mid beside the program (or in the user's data
+// folder when the program's folder is read-only), played through FluidSynth.
+AuditionResult RunAudition(QWidget* parent, SornData& doc, const std::string& appPath,
+                           MessageBoxes& boxes);
+
+// The same on a given file and device. Returns once the window is closed;
+// the device is closed by then.
+AuditionResult Audition(QWidget* parent, SornData& doc, const std::string& listenFile,
+                        Sequencer& device, MessageBoxes& boxes);
+
+// Closes the audition window if one is open, silencing it: for quitting the
+// program while it is open. Audition() then returns as usual.
+void CloseAudition();
+
+} // namespace sorn
