@@ -1,7 +1,7 @@
 #include "sound/SornMidi.h"
 
 #include "model/AtomicFile.h"
-#include "model/SymbolCodes.h"
+#include "sound/PartWalk.h"
 #include "sound/SornCalculater.h"
 
 namespace sorn {
@@ -13,8 +13,6 @@ constexpr std::uint16_t kTicksPerQuarter = 480;
 constexpr std::int64_t kMaxDeltaTime = (std::int64_t{1} << 28) - 1;
 // The tempo event has three bytes for microseconds per quarter note.
 constexpr std::int64_t kMaxTempoMicroseconds = 0xFFFFFF;
-// Never written by the editor; sounded like a note, for no time.
-constexpr std::uint8_t kZeroLengthNoteKind = 8;
 constexpr int kPercussionChannel = 9;
 constexpr int kMelodicChannels = 15;
 
@@ -27,16 +25,6 @@ constexpr std::uint8_t kMetaEndOfTrack = 0x2F;
 
 std::int64_t ToFileTicks(std::int64_t calcTicks) {
     return calcTicks * kTicksPerQuarter / (CalcTicksPerWhole / 4);
-}
-
-constexpr PositionRecord kEmptyPosition{};
-
-enum class RepeatState { Normal, JumpPending, InRepeat, RepeatDone, DCPending, AfterDC };
-
-bool IsRepeatBar(std::uint8_t kind, std::uint8_t value) {
-    return kind == Kind::BarLine &&
-           (value == BarLineCode::RepeatEnd || value == BarLineCode::RepeatStart ||
-            value == BarLineCode::RepeatBoth);
 }
 
 void PutBig16(std::uint8_t* at, unsigned value) {
@@ -150,105 +138,52 @@ bool SornMidi::WriteTrack(AtomicFile& file, std::uint8_t Part, std::uint32_t tem
     return true;
 }
 
-bool SornMidi::WalkPart(std::uint8_t Part, std::uint8_t channel) {
-    const SornData& doc = *document_;
-    SornCalculater calc;
-    RepeatState state = RepeatState::Normal;
-    // Rests and the end of the track wait; the wait carries across jumps.
-    std::int64_t waiting = 0;
-    const std::int32_t last = doc.Length();
-    auto at = [&](std::int32_t iti) -> const PositionRecord& {
-        const PositionRecord* r = doc.Record(Part, iti);
-        return r ? *r : kEmptyPosition;
-    };
-    auto tooLong = [&](std::int32_t iti) {
-        return Fail(ExportErrorNumber::LengthTooLong,
-                    PartLabel(Part) + " の位置 " + std::to_string(iti) +
-                        " までの音または休みが長すぎてMIDIファイルに書けません。");
-    };
+// Turns the walk into note events in track_; rests and the end of the track
+// wait, and the wait carries across jumps.
+class SornMidi::TrackWriter : public PartListener {
+public:
+    TrackWriter(SornMidi& midi, std::uint8_t Part, std::uint8_t channel)
+        : midi_(midi), part_(Part), channel_(channel) {}
 
-    for (std::int32_t Iti = 0; Iti <= last;) {
-        const std::int32_t here = Iti;
-        const PositionRecord& r = at(here);
-        std::int64_t d = ToFileTicks(calc.getLengthofSound(r));
-        for (int k = 1; k < SlotCount; ++k)
-            if (r.Syurui[k] == Kind::Dynamics) calc.SetDynamicsFortePiano(r.Atai[k]);
-
-        const std::uint8_t kind = r.Syurui[0];
-        if (kind == Kind::Rest) {
-            waiting += d;
-            if (waiting > kMaxDeltaTime) return tooLong(here);
-        } else if (IsNote(kind) || kind == kZeroLengthNoteKind) {
-            const std::int16_t note = calc.GetMidiHeight(r);
-            if (note < 0 || note > 127)
-                return Fail(ExportErrorNumber::NoteOutOfRange,
-                            PartLabel(Part) + " の位置 " + std::to_string(here) + " の音符の高さ(" +
-                                std::to_string(note) +
-                                ")がMIDIで表せる範囲(0～127)を外れています。");
-            const std::uint8_t velocity = calc.GetOnryou();
-            d += ToFileTicks(calc.Tie(doc, Part, Iti));
-            if (d > kMaxDeltaTime) return tooLong(here);
-            WriteNote(static_cast<std::int32_t>(waiting), channel, static_cast<std::uint8_t>(note),
-                      velocity, static_cast<std::int32_t>(d));
-            waiting = 0;
-        } else if (kind == Kind::Clef) {
-            calc.SetOnbukigou(r.Atai[0]);
-        } else if (kind == Kind::KeySignature) {
-            calc.SetChogo(r.Atai[0]);
-        }
-        // A tie has moved Iti to the end of its chain: that position closes
-        // the bar and carries the repeat signs that count.
-        const PositionRecord& signs = Iti == here ? r : at(Iti);
-        calc.SFSyokika(signs);
-
-        bool fine = false;
-        for (int k = 1; k < SlotCount && !fine; ++k) {
-            const std::uint8_t sk = signs.Syurui[k];
-            const std::uint8_t sv = signs.Atai[k];
-            if (sk == Kind::BarLine &&
-                (sv == BarLineCode::RepeatEnd || sv == BarLineCode::RepeatBoth)) {
-                if (state == RepeatState::Normal)
-                    state = RepeatState::JumpPending;
-                else if (state == RepeatState::InRepeat)
-                    state = RepeatState::RepeatDone;
-            } else if (sk == Kind::RepeatWord &&
-                       (sv == RepeatWordCode::DC || sv == RepeatWordCode::DaCapo)) {
-                if (state == RepeatState::Normal) state = RepeatState::DCPending;
-            } else if (sk == Kind::RepeatWord && sv == RepeatWordCode::Fine) {
-                fine = state == RepeatState::AfterDC;
-            }
-        }
-        if (fine) break;
-
-        switch (state) {
-        case RepeatState::JumpPending: {
-            std::int32_t back = Iti - 1;
-            for (; back >= 0; --back) {
-                const PositionRecord& b = at(back);
-                bool found = false;
-                for (int k = 1; k < SlotCount && !found; ++k)
-                    found = IsRepeatBar(b.Syurui[k], b.Atai[k]);
-                if (found) break;
-            }
-            // Just after the repeat bar found, or the start when there is none.
-            Iti = back + 1;
-            state = RepeatState::InRepeat;
-            break;
-        }
-        case RepeatState::DCPending:
-            Iti = 0;
-            state = RepeatState::AfterDC;
-            break;
-        case RepeatState::RepeatDone:
-            state = RepeatState::Normal;
-            ++Iti;
-            break;
-        default:
-            ++Iti;
-            break;
-        }
+    bool Rest(std::int32_t Iti, std::int32_t length) override {
+        waiting_ += ToFileTicks(length);
+        return waiting_ <= kMaxDeltaTime || TooLong(Iti);
     }
-    WriteDeltaTime(static_cast<std::int32_t>(waiting));
+
+    bool Note(std::int32_t Iti, std::int16_t note, std::uint8_t velocity, std::int32_t length,
+              std::int32_t tied) override {
+        if (note < 0 || note > 127)
+            return midi_.Fail(ExportErrorNumber::NoteOutOfRange,
+                              PartLabel(part_) + " の位置 " + std::to_string(Iti) +
+                                  " の音符の高さ(" + std::to_string(note) +
+                                  ")がMIDIで表せる範囲(0～127)を外れています。");
+        const std::int64_t d = ToFileTicks(length) + ToFileTicks(tied);
+        if (d > kMaxDeltaTime) return TooLong(Iti);
+        midi_.WriteNote(static_cast<std::int32_t>(waiting_), channel_,
+                        static_cast<std::uint8_t>(note), velocity, static_cast<std::int32_t>(d));
+        waiting_ = 0;
+        return true;
+    }
+
+    std::int64_t Waiting() const { return waiting_; }
+
+private:
+    bool TooLong(std::int32_t Iti) {
+        return midi_.Fail(ExportErrorNumber::LengthTooLong,
+                          PartLabel(part_) + " の位置 " + std::to_string(Iti) +
+                              " までの音または休みが長すぎてMIDIファイルに書けません。");
+    }
+
+    SornMidi& midi_;
+    std::uint8_t part_;
+    std::uint8_t channel_;
+    std::int64_t waiting_ = 0;
+};
+
+bool SornMidi::WalkPart(std::uint8_t Part, std::uint8_t channel) {
+    TrackWriter writer(*this, Part, channel);
+    if (!sorn::WalkPart(*document_, Part, writer)) return false;
+    WriteDeltaTime(static_cast<std::int32_t>(writer.Waiting()));
     track_.insert(track_.end(), {kMeta, kMetaEndOfTrack, 0});
     return true;
 }

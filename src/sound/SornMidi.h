@@ -28,6 +28,8 @@ public:
     static std::uint8_t Channel(int Part);
 
 private:
+    class TrackWriter;
+
     bool Save(SornData& document, const std::string& SaveFileName);
     bool WriteHeader(AtomicFile& file);
     bool WriteTrack(AtomicFile& file, std::uint8_t Part, std::uint32_t tempo);

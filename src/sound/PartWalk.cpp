@@ -1,0 +1,111 @@
+#include "sound/PartWalk.h"
+
+#include "model/SymbolCodes.h"
+#include "sound/SornCalculater.h"
+
+namespace sorn {
+
+namespace {
+
+// Never written by the editor; sounded like a note, for no time.
+constexpr std::uint8_t kZeroLengthNoteKind = 8;
+
+constexpr PositionRecord kEmptyPosition{};
+
+enum class RepeatState { Normal, JumpPending, InRepeat, RepeatDone, DCPending, AfterDC };
+
+bool IsRepeatBar(std::uint8_t kind, std::uint8_t value) {
+    return kind == Kind::BarLine &&
+           (value == BarLineCode::RepeatEnd || value == BarLineCode::RepeatStart ||
+            value == BarLineCode::RepeatBoth);
+}
+
+} // namespace
+
+bool WalkPart(const SornData& doc, std::uint8_t Part, PartListener& listener) {
+    SornCalculater calc;
+    RepeatState state = RepeatState::Normal;
+    const std::int32_t last = doc.Length();
+    auto at = [&](std::int32_t iti) -> const PositionRecord& {
+        const PositionRecord* r = doc.Record(Part, iti);
+        return r ? *r : kEmptyPosition;
+    };
+
+    for (std::int32_t Iti = 0; Iti <= last;) {
+        const std::int32_t here = Iti;
+        const PositionRecord& r = at(here);
+        const std::int32_t length = calc.getLengthofSound(r);
+        for (int k = 1; k < SlotCount; ++k)
+            if (r.Syurui[k] == Kind::Dynamics) calc.SetDynamicsFortePiano(r.Atai[k]);
+
+        const std::uint8_t kind = r.Syurui[0];
+        if (kind == Kind::Rest) {
+            if (!listener.Rest(here, length)) return false;
+        } else if (IsNote(kind) || kind == kZeroLengthNoteKind) {
+            const std::int16_t note = calc.GetMidiHeight(r);
+            const std::uint8_t velocity = calc.GetOnryou();
+            const std::int32_t tied = calc.Tie(doc, Part, Iti);
+            if (!listener.Note(here, note, velocity, length, tied)) return false;
+        } else if (kind == Kind::Clef) {
+            calc.SetOnbukigou(r.Atai[0]);
+        } else if (kind == Kind::KeySignature) {
+            calc.SetChogo(r.Atai[0]);
+        }
+        // A tie has moved Iti to the end of its chain: that position closes
+        // the bar and carries the repeat signs that count.
+        const PositionRecord& signs = Iti == here ? r : at(Iti);
+        calc.SFSyokika(signs);
+
+        bool fine = false;
+        for (int k = 1; k < SlotCount && !fine; ++k) {
+            const std::uint8_t sk = signs.Syurui[k];
+            const std::uint8_t sv = signs.Atai[k];
+            if (sk == Kind::BarLine &&
+                (sv == BarLineCode::RepeatEnd || sv == BarLineCode::RepeatBoth)) {
+                if (state == RepeatState::Normal)
+                    state = RepeatState::JumpPending;
+                else if (state == RepeatState::InRepeat)
+                    state = RepeatState::RepeatDone;
+            } else if (sk == Kind::RepeatWord &&
+                       (sv == RepeatWordCode::DC || sv == RepeatWordCode::DaCapo)) {
+                if (state == RepeatState::Normal) state = RepeatState::DCPending;
+            } else if (sk == Kind::RepeatWord && sv == RepeatWordCode::Fine) {
+                fine = state == RepeatState::AfterDC;
+            }
+        }
+        if (fine) break;
+
+        switch (state) {
+        case RepeatState::JumpPending: {
+            std::int32_t back = Iti - 1;
+            for (; back >= 0; --back) {
+                listener.SearchedBack();
+                const PositionRecord& b = at(back);
+                bool found = false;
+                for (int k = 1; k < SlotCount && !found; ++k)
+                    found = IsRepeatBar(b.Syurui[k], b.Atai[k]);
+                if (found) break;
+            }
+            // Just after the repeat bar found, or the start when there is none.
+            Iti = back + 1;
+            state = RepeatState::InRepeat;
+            break;
+        }
+        case RepeatState::DCPending:
+            Iti = 0;
+            state = RepeatState::AfterDC;
+            break;
+        case RepeatState::RepeatDone:
+            state = RepeatState::Normal;
+            ++Iti;
+            break;
+        default:
+            ++Iti;
+            break;
+        }
+        listener.PositionDone();
+    }
+    return true;
+}
+
+} // namespace sorn

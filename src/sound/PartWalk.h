@@ -1,0 +1,30 @@
+#pragma once
+// The walk through one part that both exports share: position by position
+// with one calculator, repeats, D.C. and Fine played out. The exporter hears
+// every rest and note in playing order and decides what to make of them.
+
+#include "model/SornData.h"
+
+#include <cstdint>
+
+namespace sorn {
+
+class PartListener {
+public:
+    virtual ~PartListener() = default;
+    // Lengths are calculator ticks. Returning false stops the walk.
+    virtual bool Rest(std::int32_t Iti, std::int32_t length) = 0;
+    // A note at Iti; tied is what the notes tied to it add, already walked
+    // past. note is the calculator's number, not yet checked for any range.
+    virtual bool Note(std::int32_t Iti, std::int16_t note, std::uint8_t velocity,
+                      std::int32_t length, std::int32_t tied) = 0;
+    // Once for every position the backward search for a repeat start looks at.
+    virtual void SearchedBack() {}
+    // Once for every position walked (a tie chain counts as one).
+    virtual void PositionDone() {}
+};
+
+// False when the listener stopped the walk.
+bool WalkPart(const SornData& doc, std::uint8_t Part, PartListener& listener);
+
+} // namespace sorn
