@@ -6,7 +6,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/ensure-packages.sh"
 build="$root/build-bench"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DSORN_BENCH=ON -DSORN_TESTS=OFF >/dev/null
-benches=(startup_bench file_bench redraw_bench midi_bench print_bench)
+benches=(startup_bench file_bench redraw_bench midi_bench print_bench wav_bench)
 cmake --build "$build" -j2 --target "${benches[@]}" >&2
 for bench in "${benches[@]}"; do
     echo "== $bench"
