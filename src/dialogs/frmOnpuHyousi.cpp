@@ -1,0 +1,106 @@
+#include "dialogs/frmOnpuHyousi.h"
+
+#include "dialogs/frmOnpu.h"
+
+#include <QButtonGroup>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace sorn {
+
+namespace {
+
+struct Option {
+    int index;
+    const char* caption;
+};
+// Numerators by column: the common ones, the unusual ones, the large ones.
+constexpr Option kCommon[] = {{1, "２拍子"}, {2, "３拍子"}, {3, "４拍子"}, {5, "６拍子"},
+                              {7, "８拍子"}, {8, "９拍子"}, {11, "12拍子"}};
+constexpr Option kUnusual[] = {{0, "１拍子"},  {4, "５拍子"},  {6, "７拍子"}, {9, "10拍子"},
+                               {10, "11拍子"}, {12, "13拍子"}, {13, "14拍子"}};
+constexpr Option kLarge[] = {{14, "15拍子"}, {15, "16拍子"}, {19, "20拍子"},
+                             {23, "24拍子"}, {26, "27拍子"}, {31, "32拍子"}};
+// Denominators in two rows of three.
+constexpr Option kDenominators[] = {{0, "1分(全音符)"}, {1, "2分"},  {2, "4分"},
+                                    {3, "8分"},         {4, "16分"}, {5, "32分"}};
+
+template <std::size_t N>
+void AddColumn(QButtonGroup* group, QGridLayout* grid, const Option (&options)[N], int column) {
+    for (std::size_t row = 0; row < N; ++row) {
+        auto* button = new QRadioButton(QString::fromUtf8(options[row].caption));
+        group->addButton(button, options[row].index);
+        grid->addWidget(button, static_cast<int>(row) + 1, column);
+    }
+}
+
+} // namespace
+
+frmOnpuHyousi::frmOnpuHyousi(frmOnpu& owner)
+    : QDialog(&owner), owner_(owner), numerator_(owner.mbytD_Hyoushi_Atai / 8),
+      denominator_(owner.mbytD_Hyoushi_Atai % 8) {
+    setWindowTitle(QStringLiteral("拍子の編集"));
+
+    Frame1 = new QGroupBox(QStringLiteral("分子"));
+    Label1 = new QLabel(QStringLiteral("一般的な拍子"));
+    Label2 = new QLabel(QStringLiteral("特殊な拍子"));
+    Line1 = new QFrame;
+    Line1->setFrameShape(QFrame::VLine);
+    Line1->setFrameShadow(QFrame::Sunken);
+    auto* numerators = new QGridLayout(Frame1);
+    numerators->setHorizontalSpacing(12);
+    numerators->addWidget(Label1, 0, 0);
+    numerators->addWidget(Line1, 0, 1, static_cast<int>(std::size(kCommon)) + 1, 1);
+    numerators->addWidget(Label2, 0, 2);
+    Option1 = new QButtonGroup(this);
+    AddColumn(Option1, numerators, kCommon, 0);
+    AddColumn(Option1, numerators, kUnusual, 2);
+    AddColumn(Option1, numerators, kLarge, 3);
+
+    Frame2 = new QGroupBox(QStringLiteral("分母"));
+    auto* denominators = new QGridLayout(Frame2);
+    denominators->setHorizontalSpacing(12);
+    Option2 = new QButtonGroup(this);
+    for (const Option& option : kDenominators) {
+        auto* button = new QRadioButton(QString::fromUtf8(option.caption));
+        Option2->addButton(button, option.index);
+        denominators->addWidget(button, option.index % 2, option.index / 2);
+    }
+
+    Command2 = new QPushButton(QStringLiteral("決定"));
+    Command1 = new QPushButton(QStringLiteral("キャンセル"));
+    Command2->setDefault(true);
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(Command2);
+    buttons->addWidget(Command1);
+    buttons->addStretch(1);
+
+    auto* frames = new QVBoxLayout;
+    frames->addWidget(Frame1);
+    frames->addWidget(Frame2);
+    auto* layout = new QHBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->setSpacing(16);
+    layout->addLayout(frames);
+    layout->addLayout(buttons);
+
+    if (QAbstractButton* button = Option1->button(numerator_)) button->setChecked(true);
+    if (QAbstractButton* button = Option2->button(denominator_)) button->setChecked(true);
+    connect(Option1, &QButtonGroup::idClicked, this, [this](int id) { numerator_ = id; });
+    connect(Option2, &QButtonGroup::idClicked, this, [this](int id) { denominator_ = id; });
+    connect(Command2, &QPushButton::clicked, this, &frmOnpuHyousi::Command2_Click);
+    connect(Command1, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void frmOnpuHyousi::Command2_Click() {
+    owner_.mbytD_Hyoushi_Atai = static_cast<std::uint8_t>(numerator_ * 8 + denominator_);
+    accept();
+}
+
+} // namespace sorn

@@ -1,0 +1,148 @@
+#include "sound/frmKyokuProp.h"
+
+#include "model/MessageBoxes.h"
+#include "model/SornData.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace sorn {
+
+namespace {
+
+constexpr double kMaxTempo = 32767;
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The leading number of a text, or 0 when it has none. Read with from_chars:
+// strtod would take its decimal point from the user's locale.
+double LeadingDecimal(const QString& text) {
+    // Full-width digits typed through an input method count as digits.
+    const std::string s = text.normalized(QString::NormalizationForm_KC).toStdString();
+    std::size_t i = 0;
+    while (i < s.size() && (s[i] == ' ' || s[i] == '\t'))
+        ++i;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
+    const std::size_t start = i;
+    while (i < s.size() && IsDigit(s[i]))
+        ++i;
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        while (i < s.size() && IsDigit(s[i]))
+            ++i;
+    }
+    double value = 0;
+    const auto [end, error] =
+        std::from_chars(s.data() + start, s.data() + i, value, std::chars_format::fixed);
+    if (error == std::errc::result_out_of_range) return negative ? -HUGE_VAL : HUGE_VAL;
+    if (error != std::errc{} || end == s.data() + start) return 0;
+    return negative ? -value : value;
+}
+
+} // namespace
+
+std::optional<std::int16_t> TempoFromText(const QString& text) {
+    // The default rounding mode takes a half to the even neighbour.
+    const double tempo = std::nearbyint(LeadingDecimal(text));
+    if (!(tempo >= 1 && tempo <= kMaxTempo)) return std::nullopt;
+    return static_cast<std::int16_t>(tempo);
+}
+
+frmKyokuProp::frmKyokuProp(SornData& document, MessageBoxes& boxes, QWidget* parent)
+    : QDialog(parent), doc_(document), boxes_(boxes), length_(document.Length()) {
+    setWindowTitle(QStringLiteral("曲の情報"));
+
+    Label1 = new QLabel(QStringLiteral("速さ(メトロノーム)"));
+    Text1 = new QLineEdit(QStringLiteral("60"));
+    Label2 = new QLabel(QStringLiteral("曲の長さ(音符の数)"));
+    Command3 = new QPushButton(QStringLiteral("-10"));
+    Command4 = new QPushButton(QStringLiteral("-1"));
+    Label3 = new QLabel;
+    Label3->setAlignment(Qt::AlignCenter);
+    Command5 = new QPushButton(QStringLiteral("+1"));
+    Command6 = new QPushButton(QStringLiteral("+10"));
+    Command1 = new QPushButton(QStringLiteral("OK"));
+    Command2 = new QPushButton(QStringLiteral("キャンセル"));
+    Command1->setDefault(true);
+    Label1->setBuddy(Text1);
+
+    // The length buttons are short; a narrow width keeps the row compact.
+    const int stepWidth = Command6->fontMetrics().horizontalAdvance(QStringLiteral("+10")) + 28;
+    for (QPushButton* step : {Command3, Command4, Command5, Command6}) {
+        step->setFixedWidth(stepWidth);
+        step->setAutoDefault(false);
+    }
+    Text1->setFixedWidth(Text1->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 12);
+    Label3->setMinimumWidth(Label3->fontMetrics().horizontalAdvance(QStringLiteral("000000")));
+
+    auto* values = new QGridLayout;
+    values->setVerticalSpacing(8);
+    values->addWidget(Label1, 0, 0, 1, 3);
+    values->addWidget(Text1, 0, 3, 1, 2, Qt::AlignLeft);
+    values->addWidget(Label2, 1, 0, 1, 5);
+    values->addWidget(Command3, 2, 0);
+    values->addWidget(Command4, 2, 1);
+    values->addWidget(Label3, 2, 2);
+    values->addWidget(Command5, 2, 3);
+    values->addWidget(Command6, 2, 4);
+    values->setRowMinimumHeight(1, Label2->sizeHint().height() + 8);
+    values->setAlignment(Label2, Qt::AlignBottom);
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(Command1);
+    buttons->addWidget(Command2);
+    buttons->addStretch(1);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->setSpacing(16);
+    layout->addLayout(values);
+    layout->addLayout(buttons);
+
+    // A tempo of 0 would stop both exports; it becomes the default at once.
+    if (doc_.Speed() == 0) doc_.SetSpeed(DefaultSpeed);
+    Text1->setText(QString::number(doc_.Speed()));
+    Label3->setText(QString::number(length_));
+
+    connect(Command3, &QPushButton::clicked, this, [this] { ChangeLength(-10); });
+    connect(Command4, &QPushButton::clicked, this, [this] { ChangeLength(-1); });
+    connect(Command5, &QPushButton::clicked, this, [this] { ChangeLength(1); });
+    connect(Command6, &QPushButton::clicked, this, [this] { ChangeLength(10); });
+    connect(Command1, &QPushButton::clicked, this, &frmKyokuProp::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void frmKyokuProp::ChangeLength(std::int32_t delta) {
+    length_ += delta;
+    // Shortening stops at the shortest score, lengthening at the longest
+    // the editor can address.
+    if (delta < 0 && length_ < MinLength) length_ = MinLength;
+    if (length_ > MaxLength) length_ = MaxLength;
+    Label3->setText(QString::number(length_));
+}
+
+void frmKyokuProp::Command1_Click() {
+    const std::optional<std::int16_t> tempo = TempoFromText(Text1->text());
+    if (!tempo) {
+        boxes_.Show(kTempoOutOfRange, MsgButtons::Ok, MsgIcon::Warning);
+        Text1->setFocus();
+        Text1->selectAll();
+        return;
+    }
+    doc_.SetSpeed(*tempo);
+    // A stored length below the usual floor stays as it is unless changed here.
+    if (length_ != doc_.Length()) doc_.SetLength(length_);
+    accept();
+}
+
+} // namespace sorn

@@ -1,0 +1,52 @@
+#pragma once
+// The song dialog "曲の情報": the tempo and the length of the score. The
+// document changes on OK only, apart from a tempo of 0 becoming 60 on opening.
+
+#include <QDialog>
+#include <cstdint>
+#include <optional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace sorn {
+
+class MessageBoxes;
+class SornData;
+
+inline constexpr const char* kTempoOutOfRange = "速さは1から32767までの数で入力してください。";
+
+// The tempo a text gives: its leading decimal number (with an optional
+// fraction; no number counts as 0) rounded to the nearest integer, halves to
+// even. Empty when that lies outside 1..32767.
+std::optional<std::int16_t> TempoFromText(const QString& text);
+
+class frmKyokuProp : public QDialog {
+    Q_OBJECT
+public:
+    frmKyokuProp(SornData& document, MessageBoxes& boxes, QWidget* parent = nullptr);
+
+    QLabel* Label1;
+    QLineEdit* Text1; // the tempo
+    QLabel* Label2;
+    QPushButton* Command3; // -10
+    QPushButton* Command4; // -1
+    QLabel* Label3;        // the working length
+    QPushButton* Command5; // +1
+    QPushButton* Command6; // +10
+    QPushButton* Command1; // OK
+    QPushButton* Command2; // キャンセル
+
+    std::int32_t WorkingLength() const { return length_; }
+
+private:
+    void ChangeLength(std::int32_t delta);
+    void Command1_Click();
+
+    SornData& doc_;
+    MessageBoxes& boxes_;
+    std::int32_t length_;
+};
+
+} // namespace sorn

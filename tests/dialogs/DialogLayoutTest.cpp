@@ -1,0 +1,93 @@
+// Every dialog gives its Japanese captions the room they ask for, keeps its
+// controls inside itself, and answers Enter and Escape. With
+// SORN_DIALOG_SHOTS set to a folder, each is also saved there as a PNG.
+
+#include "DialogTest.h"
+#include "dialogs/frmOnpu.h"
+#include "dialogs/frmOnpuChogo.h"
+#include "dialogs/frmOnpuHyousi.h"
+#include "dialogs/frmSyosetsusen.h"
+#include "sound/PartEdit.h"
+#include "sound/frmKyokuProp.h"
+#include "support/Scripted.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+namespace sorn::test {
+namespace {
+
+void ExpectLaidOut(QDialog& dialog, const char* name) {
+    SCOPED_TRACE(name);
+    dialog.show();
+    for (QWidget* w : dialog.findChildren<QWidget*>()) {
+        auto* button = qobject_cast<QAbstractButton*>(w);
+        if (!w->isVisible() || !(button || qobject_cast<QLabel*>(w) ||
+                                 qobject_cast<QGroupBox*>(w) || qobject_cast<QComboBox*>(w)))
+            continue;
+        // Widths fixed on purpose must still hold the caption with room.
+        int needed = w->sizeHint().width();
+        if (w->minimumWidth() == w->maximumWidth())
+            needed = button ? w->fontMetrics().horizontalAdvance(button->text()) + 12 : 0;
+        const std::string what =
+            button ? button->text().toStdString() : w->objectName().toStdString();
+        EXPECT_GE(w->width(), needed) << what;
+        EXPECT_GE(w->height(), w->sizeHint().height()) << what;
+        EXPECT_TRUE(dialog.rect().contains(QRect(w->mapTo(&dialog, QPoint()), w->size()))) << what;
+    }
+    const QString folder = qEnvironmentVariable("SORN_DIALOG_SHOTS");
+    if (!folder.isEmpty())
+        dialog.grab().save(QDir(folder).filePath(QString::fromUtf8(name) + ".png"));
+}
+
+TEST(DialogLayout, SymbolDialogInEachShapeAndItsSubDialogs) {
+    Score s;
+    s.Put(0, "3,128 11,1 12,1 10,16 13,11");
+    s.Put(1, "30,18 10,17 64,1");
+    s.Put(2, "31,3");
+    s.Put(3, "20,10 10,2");
+    int position = 0;
+    for (const char* name : {"frmOnpu-note", "frmOnpu-time", "frmOnpu-key", "frmOnpu-clef"}) {
+        frmOnpu d(s.doc, 0, position++, 128);
+        ExpectLaidOut(d, name);
+    }
+    frmOnpu owner(s.doc, 0, 1, 128);
+    frmOnpuChogo key(owner);
+    ExpectLaidOut(key, "frmOnpuChogo");
+    // Keys with as many flats as sharps stand side by side.
+    EXPECT_EQ(key.Option1->button(8)->y(), key.Option1->button(1)->y());
+    frmOnpuHyousi time(owner);
+    ExpectLaidOut(time, "frmOnpuHyousi");
+    frmSyosetsusen barLine(owner);
+    ExpectLaidOut(barLine, "frmSyosetsusen");
+
+    // Escape cancels, Enter presses the default button.
+    QTest::keyClick(&owner, Qt::Key_Escape);
+    EXPECT_EQ(s.Slots(1), "30,18 10,17 64,1");
+    owner.show();
+    owner.Option2->button(frmOnpu::kNothing)->click();
+    QTest::keyClick(&owner, Qt::Key_Return);
+    EXPECT_EQ(owner.result(), QDialog::Accepted);
+    EXPECT_EQ(s.Slots(1), "- 10,17 64,1");
+}
+
+TEST(DialogLayout, SongAndPartDialogs) {
+    Score s;
+    ScriptedMessageBoxes boxes;
+    frmKyokuProp song(s.doc, boxes);
+    ExpectLaidOut(song, "frmKyokuProp");
+    s.doc.SetInstrumentNumber(0, "40");
+    PartEdit part(s.doc, 0);
+    ExpectLaidOut(part, "PartEdit");
+    QTest::keyClick(&part, Qt::Key_Return);
+    EXPECT_EQ(part.result(), QDialog::Accepted);
+}
+
+} // namespace
+} // namespace sorn::test
