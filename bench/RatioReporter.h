@@ -4,6 +4,7 @@
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
@@ -34,22 +35,42 @@ public:
 
     void Finalize() override {
         ConsoleReporter::Finalize();
-        std::printf("\n%-34s %12s %12s %9s %9s\n", "figure", "ms", "peer ms", "ratio", "target");
+        // bench/run.sh gathers the rows of every program into one table.
+        std::FILE* table = nullptr;
+        if (const char* path = std::getenv("SORN_BENCH_TABLE")) table = std::fopen(path, "a");
+        std::printf("\n%s", Header().c_str());
         for (const auto& c : comparisons_) {
-            const double ms = millis_.count(c.name) ? millis_[c.name] : -1;
-            if (c.peer.empty()) {
-                std::printf("%-34s %12.3f %12s %9s %7.0fms %s\n", c.name.c_str(), ms, "-", "-",
-                            c.target, ms >= 0 && ms < c.target ? "ok" : "MISSED");
-                continue;
-            }
-            const double peer = millis_.count(c.peer) ? millis_[c.peer] : -1;
-            const double ratio = peer > 0 ? ms / peer : -1;
-            std::printf("%-34s %12.3f %12.3f %9.2f %8.2fx %s\n", c.name.c_str(), ms, peer, ratio,
-                        c.target, ratio >= 0 && ratio <= c.target ? "ok" : "MISSED");
+            const std::string row = Row(c);
+            std::printf("%s", row.c_str());
+            if (table) std::fputs(row.c_str(), table);
         }
+        if (table) std::fclose(table);
+    }
+
+    static std::string Header() {
+        return Format("%-34s %12s %12s %9s %10s %s\n", "figure", "ms", "peer ms", "ratio", "target",
+                      "");
     }
 
 private:
+    std::string Row(const Comparison& c) {
+        const double ms = millis_.count(c.name) ? millis_[c.name] : -1;
+        if (c.peer.empty())
+            return Format("%-34s %12.3f %12s %9s %8.0fms %s\n", c.name.c_str(), ms, "-", "-",
+                          c.target, ms >= 0 && ms < c.target ? "ok" : "MISSED");
+        const double peer = millis_.count(c.peer) ? millis_[c.peer] : -1;
+        const double ratio = peer > 0 ? ms / peer : -1;
+        return Format("%-34s %12.3f %12.3f %9.2f %9.2fx %s (vs %s)\n", c.name.c_str(), ms, peer,
+                      ratio, c.target, ratio >= 0 && ratio <= c.target ? "ok" : "MISSED",
+                      c.peer.c_str());
+    }
+
+    template <typename... Args> static std::string Format(const char* format, Args... args) {
+        char buffer[256];
+        std::snprintf(buffer, sizeof buffer, format, args...);
+        return buffer;
+    }
+
     // "BM_RedrawScore/1920" without the run's settings.
     static std::string Name(const Run& run) {
         std::string name = run.run_name.function_name;

@@ -5,6 +5,8 @@
 #include "app/Exports.h"
 #include "app/Version.h"
 #include "model/SornData.h"
+#include "sound/SornWav.h"
+#include "sound/Timbre.h"
 
 #include <algorithm>
 #include <charconv>
@@ -25,6 +27,8 @@ const char* const kHelp = R"(使い方:
   sorn-editor [FILE.sorn]                  エディタを開く
   sorn-editor --export-midi OUT.mid IN.sorn
                                            楽譜全体を MIDI ファイルに書き出す
+  sorn-editor --export-wav OUT.wav [--part N] [--timbre NAME|PATH] IN.sorn
+                                           1 パートを WAV ファイルに書き出す (既定の音色はヴァイオリン)
   sorn-editor --render-view OUT.png [--part N] [--scroll P] [--width W] IN.sorn
                                            楽譜表示部分を画像に書き出す
   sorn-editor --render-page OUT.png [--part N] [--page K] [--compact] IN.sorn
@@ -33,7 +37,7 @@ const char* const kHelp = R"(使い方:
                                            パートの全ページを PDF に印刷する
   sorn-editor --save-as OUT.sorn IN.sorn   楽譜を読み込み、現在の形式で保存する
   sorn-editor --info IN.sorn               パート数・長さ・テンポ・音色番号を JSON 1 行で出力する
-  sorn-editor -o OUT IN.sorn               OUT の拡張子で処理を選ぶ (.sorn, .mid, .pdf, .png=ページ)
+  sorn-editor -o OUT IN.sorn               OUT の拡張子で処理を選ぶ (.sorn, .mid, .wav, .pdf, .png=ページ)
                                            (長い形 --export-to)
   sorn-editor --help | --version
 パート番号は 1 から数えます。終了コード: 0 成功, 1 失敗, 2 使い方の誤り。
@@ -58,18 +62,20 @@ const std::map<std::string, std::string> kOutputCommands = {{"--save-as", "--sav
                                                             {"--export-midi", "--export-midi"},
                                                             {"--render-page", "--render-page"},
                                                             {"--print-pdf", "--print-pdf"},
+                                                            {"--export-wav", "--export-wav"},
                                                             {"-o", "-o"},
                                                             {"--export-to", "-o"}};
 const std::set<std::string> kPlainCommands = {"--info", "--help", "--version"};
 // Numeric options and the commands they belong to.
 const std::map<std::string, std::set<std::string>> kNumberOptions = {
-    {"--part", {"--render-view", "--render-page", "--print-pdf"}},
+    {"--part", {"--render-view", "--render-page", "--print-pdf", "--export-wav"}},
     {"--scroll", {"--render-view"}},
     {"--width", {"--render-view"}},
     {"--page", {"--render-page"}},
 };
 const std::map<std::string, std::set<std::string>> kTextOptions = {
     {"--paper", {"--print-pdf"}},
+    {"--timbre", {"--export-wav"}},
 };
 const std::map<std::string, std::set<std::string>> kFlagOptions = {
     {"--compact", {"--render-page", "--print-pdf"}},
@@ -143,7 +149,8 @@ bool ResolveOutputCommand(Request& request, std::ostream& err) {
         static const std::map<std::string, std::string> byExtension = {{".sorn", "--save-as"},
                                                                        {".png", "--render-page"},
                                                                        {".mid", "--export-midi"},
-                                                                       {".pdf", "--print-pdf"}};
+                                                                       {".pdf", "--print-pdf"},
+                                                                       {".wav", "--export-wav"}};
         auto found = byExtension.find(Extension(request.output));
         if (found == byExtension.end())
             return Fail(err, "この拡張子の出力には対応していません: " + request.output);
@@ -201,6 +208,13 @@ bool PartOption(const Request& request, const SornData& doc, std::uint8_t& part,
     return true;
 }
 
+// The folder the program runs from, where its timbres lie.
+std::string ProgramFolder() {
+    std::error_code error;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string("./") : exe.parent_path().string() + "/";
+}
+
 int Number(const Request& request, const std::string& option, int fallback) {
     auto found = request.numbers.find(option);
     return found == request.numbers.end() ? fallback : found->second;
@@ -233,6 +247,15 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     }
     if (request.command == "--export-midi") {
         const std::string problem = ExportMidi(doc, request.output);
+        return problem.empty() ? kOk : (Fail(err, problem), kFailed);
+    }
+    if (request.command == "--export-wav") {
+        std::uint8_t part = 0;
+        if (!PartOption(request, doc, part, err)) return kFailed;
+        auto timbre = request.texts.find("--timbre");
+        const std::string name =
+            timbre == request.texts.end() ? std::string(DefaultTimbreName) : timbre->second;
+        const std::string problem = ExportWav(doc, part, ProgramFolder(), name, request.output);
         return problem.empty() ? kOk : (Fail(err, problem), kFailed);
     }
     if (request.command == "--render-view") {

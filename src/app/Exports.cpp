@@ -15,4 +15,8 @@ FileDialogRequest MidiFileDialog() {
     return {"MIDIファイル|*.mid", "mid", "", ""};
 }
 
+FileDialogRequest WavFileDialog() {
+    return {"WAVファイル|*.wav", "wav", "", ""};
+}
+
 } // namespace sorn

@@ -14,5 +14,6 @@ struct FileDialogRequest;
 std::string ExportMidi(SornData& doc, const std::string& path);
 
 FileDialogRequest MidiFileDialog();
+FileDialogRequest WavFileDialog();
 
 } // namespace sorn

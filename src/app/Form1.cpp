@@ -15,6 +15,10 @@
 #include "platform/QtPrinter.h"
 #include "print/Form3.h"
 #include "render/RedrawScore.h"
+#include "sound/Audition.h"
+#include "sound/SornWav.h"
+#include "sound/Timbre.h"
+#include "sound/frmOnsyoku.h"
 
 #include <QAction>
 #include <QApplication>
@@ -195,7 +199,10 @@ void Form1::BuildMenus() {
     connect(mnuFileSave, &QAction::triggered, this, [this] { MdMain::Save(*this); });
     connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
     connect(mnuFileMidisave, &QAction::triggered, this, &Form1::mnuFileMidisave_Click);
+    connect(mnuFileGmfsave, &QAction::triggered, this, &Form1::mnuFileGmfsave_Click);
     connect(mnuFilePrint, &QAction::triggered, this, &Form1::mnuFilePrint_Click);
+    connect(mnuListenListen, &QAction::triggered, this,
+            [this] { RunAudition(this, document_, state_.AppPath, services_.boxes); });
     connect(mnuHelpHelp, &QAction::triggered, this, &Form1::mnuHelpHelp_Click);
     connect(mnuHelpAbout, &QAction::triggered, this, &Form1::mnuHelpAbout_Click);
 }
@@ -245,6 +252,7 @@ void Form1::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    CloseAudition(); // nothing keeps playing once the editor is gone
     event->accept();
 }
 
@@ -272,6 +280,16 @@ void Form1::mnuFileMidisave_Click() {
     auto path = services_.dialogs.SaveFile(MidiFileDialog());
     if (!path) return;
     const std::string problem = ExportMidi(document_, *path);
+    if (!problem.empty()) services_.boxes.Show(problem, MsgButtons::Ok, MsgIcon::None);
+}
+
+void Form1::mnuFileGmfsave_Click() {
+    timbreName_ = ChooseTimbre(this, state_.AppPath, timbreName_);
+    if (timbreName_ == TimbreCancel) return;
+    auto path = services_.dialogs.SaveFile(WavFileDialog());
+    if (!path) return;
+    const std::string problem =
+        ExportWav(document_, state_.CurrentPart, state_.AppPath, timbreName_, *path);
     if (!problem.empty()) services_.boxes.Show(problem, MsgButtons::Ok, MsgIcon::None);
 }
 

@@ -114,6 +114,7 @@ private:
     void LayOutScoreArea();
     void Form_Resize();
     void mnuFileMidisave_Click();
+    void mnuFileGmfsave_Click();
     void mnuFilePrint_Click();
     void mnuHelpHelp_Click();
     void mnuHelpAbout_Click();
@@ -129,6 +130,7 @@ private:
     std::unique_ptr<ProgressSink> progressSink_;
     std::unique_ptr<Printer> ownPrinter_;
     Printer* printer_;
+    std::string timbreName_; // the timbre chosen last; lasts for the run
     QTimer* clock_;
 };
 

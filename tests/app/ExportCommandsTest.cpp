@@ -2,9 +2,14 @@
 
 #include "EditorFixture.h"
 #include "app/Batch.h"
+#include "sound/frmOnsyoku.h"
 #include "support/TempDir.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -58,6 +63,51 @@ TEST(MidiExport, CancelWritesNothingAndFailureSaysWhy) {
     EXPECT_EQ(Batch({"--export-midi", dir.File("missing/out.mid"), Example("canon.sorn")}, &err),
               1);
     EXPECT_EQ(err.rfind(std::to_string(ENOENT), 0), 0u);
+}
+
+// Answers the timbre dialog once it is up: OK on the first timbre, or キャンセル.
+void AnswerTimbreDialog(bool ok) {
+    QTimer::singleShot(0, [ok] {
+        auto* dialog = qobject_cast<frmOnsyoku*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        dialog->List1->setCurrentRow(0);
+        (ok ? dialog->Command1 : dialog->Command2)->click();
+    });
+}
+
+TEST(WavExport, MenuAndCommandLineWriteTheSameBytes) {
+    TempDir dir;
+    Editor e(Example("sakura.sorn"));
+    AnswerTimbreDialog(true);
+    e.dialogs.answers = {dir.File("menu.wav")};
+    e.form->mnuFileGmfsave->trigger();
+    ASSERT_EQ(e.dialogs.saveRequests.size(), 1u);
+    EXPECT_EQ(e.dialogs.saveRequests[0].filter, "WAVファイル|*.wav");
+    EXPECT_EQ(e.dialogs.saveRequests[0].defaultExtension, "wav");
+    EXPECT_TRUE(e.boxes.shown.empty());
+
+    ASSERT_EQ(Batch({"--export-wav", dir.File("batch.wav"), Example("sakura.sorn")}), 0);
+    ASSERT_EQ(Batch({"-o", dir.File("short.wav"), "--part", "1", Example("sakura.sorn")}), 0);
+    const auto menu = ReadBytes(dir.File("menu.wav"));
+    ASSERT_GT(menu.size(), 44u);
+    EXPECT_EQ(std::string(menu.begin(), menu.begin() + 4), "RIFF");
+    EXPECT_EQ(menu, ReadBytes(dir.File("batch.wav")));
+    EXPECT_EQ(menu, ReadBytes(dir.File("short.wav")));
+}
+
+TEST(WavExport, CancelledTimbreEndsTheCommand) {
+    Editor e;
+    AnswerTimbreDialog(false);
+    e.form->mnuFileGmfsave->trigger();
+    EXPECT_TRUE(e.dialogs.saveRequests.empty());
+    std::string err;
+    EXPECT_EQ(Batch({"--export-wav", "/tmp/x.wav", "--part", "3", Example("sakura.sorn")}, &err),
+              1);
+    EXPECT_NE(err.find("パート 3"), std::string::npos);
+    EXPECT_EQ(
+        Batch({"--export-wav", "/tmp/x.wav", "--timbre", "no-such.hki2", Example("sakura.sorn")},
+              &err),
+        1);
 }
 
 } // namespace
