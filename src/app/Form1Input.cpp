@@ -4,7 +4,10 @@
 #include "app/Form1.h"
 #include "app/MdMain.h"
 #include "app/ScoreArea.h"
+#include "dialogs/frmOnpu.h"
 #include "model/SymbolCodes.h"
+#include "sound/PartEdit.h"
+#include "sound/frmKyokuProp.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -171,9 +174,32 @@ void Form1::ConnectEditMenu() {
     connect(Picture2, &ScoreArea::DoubleClicked, this, &Form1::ShowSymbolDialog);
 }
 
-// The dialogs arrive with their own work; until then the commands are quiet.
-void Form1::ShowSymbolDialog() {}
-void Form1::ShowSongDialog() {}
-void Form1::ShowPartDialog() {}
+// Each dialog writes the document on OK only; the window then marks the
+// score changed and redraws.
+void Form1::ShowSymbolDialog() {
+    if (!document_.HasParts()) return;
+    frmOnpu dialog(document_, state_.CurrentPart, CursorPosition(), state_.CursorPitch, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    state_.ScoreModified = true;
+    RedrawScore();
+}
+
+void Form1::ShowSongDialog() {
+    if (!document_.HasParts()) return;
+    frmKyokuProp dialog(document_, services_.boxes, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    state_.ScoreModified = true;
+    // The length may have changed, and with it the scroll range.
+    MdMain::RefreshAfterEdit(*this);
+}
+
+void Form1::ShowPartDialog() {
+    if (!document_.HasParts()) return;
+    PartEdit dialog(document_, state_.CurrentPart, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    state_.ScoreModified = true;
+    // The status bar names the part's instrument.
+    RedrawScore();
+}
 
 } // namespace sorn
