@@ -3,8 +3,9 @@
 // leading blanks, an optional sign, digits and an optional fraction; the
 // rest is ignored and a text without a number reads as 0.
 
+#include <cctype>
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <string>
 
 namespace sorn {
@@ -19,7 +20,12 @@ inline double LeadingNumber(const std::string& text) {
            (std::isdigit(static_cast<unsigned char>(text[end])) || text[end] == '.'))
         ++end;
     if (end == digits) return 0;
-    return std::strtod(text.substr(i, end - i).c_str(), nullptr);
+    // from_chars reads "." as the decimal mark whatever the user's locale.
+    const char* first = text.data() + i;
+    if (*first == '+') ++first;
+    double value = 0;
+    std::from_chars(first, text.data() + end, value);
+    return value;
 }
 
 // Rounded to the nearest whole number, a half to the even one.

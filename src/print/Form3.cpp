@@ -15,12 +15,14 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 
 namespace sorn {
 
 namespace {
 constexpr QSize kPreviewSize(300, 350);
+constexpr long kMostCopies = 999;
 
 struct Paper {
     const char* name;
@@ -114,7 +116,9 @@ void Form3::Command1_Click() {
     for (const Paper& p : kPapers)
         if (paperName == QLatin1String(p.name)) paper = &p;
     if (!paper) return;
-    const long copies = RoundHalfEven(LeadingNumber(Text1->text().toStdString()));
+    // More copies than anyone prints would only keep the printer busy for days.
+    const long copies =
+        std::min(RoundHalfEven(LeadingNumber(Text1->text().toStdString())), kMostCopies);
     std::string pdfPath;
     if (copies > 0 && !services_.printer.HasPrinter()) {
         // No printer on this machine: the pages go to a PDF file.

@@ -141,3 +141,26 @@ TEST(CompactPart, LongPartKeepsItsSurvivors) {
 
 } // namespace
 } // namespace sorn
+
+#include "model/LeadingNumber.h"
+
+#include <clocale>
+
+namespace sorn {
+namespace {
+
+// Text boxes read "." as the decimal mark even where the user's locale writes ",".
+TEST(LeadingNumber, ReadsTheNumberATextStartsWith) {
+    const char* previous = std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
+    EXPECT_EQ(LeadingNumber("13.5 部"), 13.5);
+    EXPECT_EQ(LeadingNumber("  -2x"), -2);
+    EXPECT_EQ(LeadingNumber("+7"), 7);
+    EXPECT_EQ(LeadingNumber("abc"), 0);
+    EXPECT_EQ(LeadingNumber(""), 0);
+    EXPECT_EQ(RoundHalfEven(2.5), 2);
+    EXPECT_EQ(RoundHalfEven(3.5), 4);
+    if (previous) std::setlocale(LC_NUMERIC, "C");
+}
+
+} // namespace
+} // namespace sorn
