@@ -1,9 +1,9 @@
 #include "app/Batch.h"
 
 #include "app/BatchRender.h"
-#include "app/ErrorTexts.h"
 #include "app/Exports.h"
 #include "app/Version.h"
+#include "model/ErrorReason.h"
 #include "model/SornData.h"
 #include "sound/SornWav.h"
 #include "sound/Timbre.h"
@@ -182,8 +182,8 @@ bool ReadScore(SornData& doc, const std::string& path, std::ostream& err) {
     case OpenResult::Refused:
         return false;
     case OpenResult::Failed:
-        return Fail(err,
-                    "ファイルを開くことができませんでした。\n" + path + "\n" + ErrorReason(error));
+        return Fail(err, "ファイルを開くことができませんでした。\n" + path + "\n" +
+                             ErrorReason(error, FileAction::Read));
     }
     return false;
 }
@@ -288,7 +288,7 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     if (std::error_code error = doc.FileSave(request.output)) {
         err << "楽譜を保存できませんでした。\n"
             << request.output << '\n'
-            << ErrorReason(error) << '\n';
+            << ErrorReason(error, FileAction::Write) << '\n';
         return kFailed;
     }
     return kOk;

@@ -1,8 +1,8 @@
 #include "app/MdMain.h"
 
-#include "app/ErrorTexts.h"
 #include "app/FileDialogs.h"
 #include "app/Form1.h"
+#include "model/ErrorReason.h"
 #include "platform/QtFileDialogs.h"
 
 #include <QScrollBar>
@@ -50,7 +50,7 @@ int Open(Form1& form, const std::string& fileName) {
         return kFailed;
     case OpenResult::Failed:
         form.Outside().boxes.Show("ファイルを開くことができませんでした。\n" + name + "\n" +
-                                      ErrorReason(error),
+                                      ErrorReason(error, FileAction::Read),
                                   MsgButtons::Ok, MsgIcon::Warning);
         return kFailed;
     }
@@ -67,7 +67,7 @@ int Save(Form1& form) {
     if (std::error_code error = doc.FileSave(*chosen)) {
         form.Outside().boxes.Show(
             "楽譜を保存できませんでした。元のファイルは変更されていません。\n" + *chosen + "\n" +
-                ErrorReason(error),
+                ErrorReason(error, FileAction::Write),
             MsgButtons::Ok, MsgIcon::Warning);
         return kFailed;
     }
