@@ -1,5 +1,6 @@
 #include "dialogs/frmOnpu.h"
 
+#include "dialogs/DialogButtons.h"
 #include "dialogs/PreviewBox.h"
 #include "dialogs/frmOnpuChogo.h"
 #include "dialogs/frmOnpuHyousi.h"
@@ -207,11 +208,7 @@ void frmOnpu::BuildControls() {
     Command1 = new QPushButton(QStringLiteral("決定"));
     Command2 = new QPushButton(QStringLiteral("キャンセル"));
     Command3 = new QPushButton(QStringLiteral("音符の全削除"));
-    Command1->setDefault(true);
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
-    buttons->addStretch(1);
+    auto* buttons = ButtonColumn(Command1, Command2);
     buttons->addWidget(Command3);
 
     auto* middle = new QVBoxLayout;

@@ -1,5 +1,6 @@
 #include "dialogs/frmOnpuChogo.h"
 
+#include "dialogs/DialogButtons.h"
 #include "dialogs/frmOnpu.h"
 
 #include <QButtonGroup>
@@ -54,11 +55,7 @@ frmOnpuChogo::frmOnpuChogo(frmOnpu& owner)
 
     Command1 = new QPushButton(QStringLiteral("決定"));
     Command2 = new QPushButton(QStringLiteral("キャンセル"));
-    Command1->setDefault(true);
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
-    buttons->addStretch(1);
+    auto* buttons = ButtonColumn(Command1, Command2);
 
     auto* layout = new QHBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);

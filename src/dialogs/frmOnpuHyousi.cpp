@@ -1,5 +1,6 @@
 #include "dialogs/frmOnpuHyousi.h"
 
+#include "dialogs/DialogButtons.h"
 #include "dialogs/frmOnpu.h"
 
 #include <QButtonGroup>
@@ -75,11 +76,7 @@ frmOnpuHyousi::frmOnpuHyousi(frmOnpu& owner)
 
     Command2 = new QPushButton(QStringLiteral("決定"));
     Command1 = new QPushButton(QStringLiteral("キャンセル"));
-    Command2->setDefault(true);
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(Command2);
-    buttons->addWidget(Command1);
-    buttons->addStretch(1);
+    auto* buttons = ButtonColumn(Command2, Command1);
 
     auto* frames = new QVBoxLayout;
     frames->addWidget(Frame1);

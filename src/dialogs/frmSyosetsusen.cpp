@@ -1,5 +1,6 @@
 #include "dialogs/frmSyosetsusen.h"
 
+#include "dialogs/DialogButtons.h"
 #include "dialogs/PreviewBox.h"
 #include "dialogs/frmOnpu.h"
 #include "render/StaffSigns.h"
@@ -57,11 +58,7 @@ frmSyosetsusen::frmSyosetsusen(frmOnpu& owner)
 
     Command1 = new QPushButton(QStringLiteral("決定"));
     Command2 = new QPushButton(QStringLiteral("キャンセル"));
-    Command1->setDefault(true);
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
-    buttons->addStretch(1);
+    auto* buttons = ButtonColumn(Command1, Command2);
 
     auto* left = new QVBoxLayout;
     left->addWidget(Frame1);

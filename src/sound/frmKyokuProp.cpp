@@ -1,5 +1,6 @@
 #include "sound/frmKyokuProp.h"
 
+#include "dialogs/DialogButtons.h"
 #include "model/MessageBoxes.h"
 #include "model/SornData.h"
 
@@ -73,7 +74,6 @@ frmKyokuProp::frmKyokuProp(SornData& document, MessageBoxes& boxes, QWidget* par
     Command6 = new QPushButton(QStringLiteral("+10"));
     Command1 = new QPushButton(QStringLiteral("OK"));
     Command2 = new QPushButton(QStringLiteral("キャンセル"));
-    Command1->setDefault(true);
     Label1->setBuddy(Text1);
 
     // The length buttons are short; a narrow width keeps the row compact.
@@ -98,10 +98,7 @@ frmKyokuProp::frmKyokuProp(SornData& document, MessageBoxes& boxes, QWidget* par
     values->setRowMinimumHeight(1, Label2->sizeHint().height() + 8);
     values->setAlignment(Label2, Qt::AlignBottom);
 
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
-    buttons->addStretch(1);
+    auto* buttons = ButtonColumn(Command1, Command2);
 
     auto* layout = new QHBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
