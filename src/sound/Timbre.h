@@ -13,14 +13,6 @@
 
 namespace sorn {
 
-// Numbers for what is wrong in a timbre file or a WAV export.
-namespace ExportErrorNumber {
-inline constexpr int TimbreLine = 1101;
-inline constexpr int TimbreOverflow = 1102;
-inline constexpr int NotATimbre = 1103;
-inline constexpr int NoSuchPart = 1104;
-} // namespace ExportErrorNumber
-
 inline constexpr std::int32_t TimbreTableSize = 100000;
 // Always first in the dialog's list; generated beside the program at build time.
 inline constexpr char DefaultTimbreName[] = "デフォルト\\Violin.hki";
