@@ -4,11 +4,11 @@
 // memory the open window holds.
 
 #include "RatioReporter.h"
+#include "app/Audition.h"
+#include "dialogs/Form4.h"
 #include "model/SornData.h"
 #include "model/SymbolCodes.h"
 #include "platform/FluidSequencer.h"
-#include "sound/Audition.h"
-#include "sound/Form4.h"
 #include "sound/SornMidi.h"
 #include "support/Scripted.h"
 

@@ -2,8 +2,8 @@
 
 #include "DenseScore.h"
 #include "RatioReporter.h"
+#include "platform/PrintJob.h"
 #include "platform/QtPrinter.h"
-#include "print/PrintJob.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>

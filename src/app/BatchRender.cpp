@@ -2,9 +2,9 @@
 
 #include "model/SornData.h"
 #include "platform/GlyphSet.h"
+#include "platform/PrintJob.h"
 #include "platform/QtCanvas.h"
 #include "platform/QtPrinter.h"
-#include "print/PrintJob.h"
 #include "render/RedrawScore.h"
 
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #include "app/Exports.h"
 
-#include "app/FileDialogs.h"
+#include "platform/FileDialogs.h"
 #include "sound/SornMidi.h"
 
 namespace sorn {

@@ -4,10 +4,10 @@
 #include "app/Form1.h"
 #include "app/MdMain.h"
 #include "app/ScoreArea.h"
+#include "dialogs/PartEdit.h"
+#include "dialogs/frmKyokuProp.h"
 #include "dialogs/frmOnpu.h"
 #include "model/SymbolCodes.h"
-#include "sound/PartEdit.h"
-#include "sound/frmKyokuProp.h"
 
 #include <QAction>
 #include <QKeyEvent>

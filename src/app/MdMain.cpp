@@ -1,8 +1,8 @@
 #include "app/MdMain.h"
 
-#include "app/FileDialogs.h"
 #include "app/Form1.h"
 #include "model/ErrorReason.h"
+#include "platform/FileDialogs.h"
 #include "platform/QtFileDialogs.h"
 
 #include <QScrollBar>

@@ -5,7 +5,7 @@
 // that pulls the audio in real time and drops it, so the window and the
 // tests behave the same on a machine without a sound card.
 
-#include "sound/Sequencer.h"
+#include "platform/Sequencer.h"
 
 #include <cstdint>
 #include <mutex>

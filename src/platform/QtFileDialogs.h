@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/FileDialogs.h"
+#include "platform/FileDialogs.h"
 
 class QWidget;
 

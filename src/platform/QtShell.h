@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Shell.h"
+#include "platform/Shell.h"
 
 namespace sorn {
 

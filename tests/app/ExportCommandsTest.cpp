@@ -2,7 +2,7 @@
 
 #include "EditorFixture.h"
 #include "app/Batch.h"
-#include "sound/frmOnsyoku.h"
+#include "dialogs/frmOnsyoku.h"
 #include "support/TempDir.h"
 
 #include <QAction>

@@ -2,8 +2,8 @@
 
 #include "EditorFixture.h"
 #include "app/Batch.h"
+#include "dialogs/Form3.h"
 #include "model/SymbolCodes.h"
-#include "print/Form3.h"
 #include "support/RecordingPrinter.h"
 #include "support/TempDir.h"
 

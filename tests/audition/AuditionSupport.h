@@ -4,8 +4,8 @@
 
 #include "model/SymbolCodes.h"
 #include "platform/FluidSequencer.h"
+#include "platform/Sequencer.h"
 #include "sound/ScoreBuilder.h"
-#include "sound/Sequencer.h"
 
 #include <QTest>
 #include <chrono>

@@ -1,9 +1,9 @@
 // The command from export to window: what is written, when the window is
 // shown at all, what the user is told, and that closing silences the device.
 
-#include "sound/Audition.h"
+#include "app/Audition.h"
 #include "AuditionSupport.h"
-#include "sound/Form4.h"
+#include "dialogs/Form4.h"
 #include "sound/SornMidi.h"
 #include "support/Scripted.h"
 #include "support/TempDir.h"

@@ -1,7 +1,7 @@
 // The window "試聴" with a recording device: its layout, what each button
 // sends, and the strip the status notification draws.
 
-#include "sound/Form4.h"
+#include "dialogs/Form4.h"
 #include "AuditionSupport.h"
 
 #include <QPushButton>

@@ -3,12 +3,12 @@
 // SORN_DIALOG_SHOTS set to a folder, each is also saved there as a PNG.
 
 #include "DialogTest.h"
+#include "dialogs/PartEdit.h"
+#include "dialogs/frmKyokuProp.h"
 #include "dialogs/frmOnpu.h"
 #include "dialogs/frmOnpuChogo.h"
 #include "dialogs/frmOnpuHyousi.h"
 #include "dialogs/frmSyosetsusen.h"
-#include "sound/PartEdit.h"
-#include "sound/frmKyokuProp.h"
 #include "support/Scripted.h"
 
 #include <QAbstractButton>

@@ -4,9 +4,9 @@
 #include "DialogTest.h"
 #include "app/EditorFixture.h"
 #include "app/ScoreArea.h"
+#include "dialogs/PartEdit.h"
+#include "dialogs/frmKyokuProp.h"
 #include "dialogs/frmOnpu.h"
-#include "sound/PartEdit.h"
-#include "sound/frmKyokuProp.h"
 
 #include <QAction>
 #include <QButtonGroup>

@@ -1,8 +1,8 @@
 // The song and part dialogs: tempo text, working length, instrument list.
 
 #include "DialogTest.h"
-#include "sound/PartEdit.h"
-#include "sound/frmKyokuProp.h"
+#include "dialogs/PartEdit.h"
+#include "dialogs/frmKyokuProp.h"
 #include "support/Scripted.h"
 
 #include <QComboBox>

@@ -1,7 +1,7 @@
 // The timbre dialog: what it lists, and the name each way of closing it leaves.
 
+#include "dialogs/frmOnsyoku.h"
 #include "sound/Timbre.h"
-#include "sound/frmOnsyoku.h"
 #include "support/TempDir.h"
 
 #include <QApplication>

@@ -2,9 +2,9 @@
 // Stand-ins for the dialogs a user would answer: each records what was
 // asked and gives the next scripted answer.
 
-#include "app/FileDialogs.h"
-#include "app/Shell.h"
 #include "model/MessageBoxes.h"
+#include "platform/FileDialogs.h"
+#include "platform/Shell.h"
 
 #include <deque>
 #include <optional>

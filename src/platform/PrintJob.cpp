@@ -1,4 +1,4 @@
-#include "print/PrintJob.h"
+#include "platform/PrintJob.h"
 
 #include "platform/GlyphSet.h"
 #include "platform/QtCanvas.h"

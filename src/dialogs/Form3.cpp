@@ -1,10 +1,10 @@
-#include "print/Form3.h"
+#include "dialogs/Form3.h"
 
-#include "app/FileDialogs.h"
-#include "app/Shell.h"
 #include "model/LeadingNumber.h"
 #include "platform/DataFolder.h"
-#include "print/PrintJob.h"
+#include "platform/FileDialogs.h"
+#include "platform/PrintJob.h"
+#include "platform/Shell.h"
 
 #include <QCheckBox>
 #include <QComboBox>

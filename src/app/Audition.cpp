@@ -1,9 +1,9 @@
-#include "sound/Audition.h"
+#include "app/Audition.h"
 
+#include "dialogs/Form4.h"
 #include "model/MessageBoxes.h"
 #include "platform/DataFolder.h"
 #include "platform/FluidSequencer.h"
-#include "sound/Form4.h"
 #include "sound/SornMidi.h"
 
 namespace sorn {

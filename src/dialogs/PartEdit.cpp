@@ -1,4 +1,4 @@
-#include "sound/PartEdit.h"
+#include "dialogs/PartEdit.h"
 
 #include "model/SornData.h"
 #include "sound/InstrumentNames.h"

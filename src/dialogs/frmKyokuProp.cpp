@@ -1,4 +1,4 @@
-#include "sound/frmKyokuProp.h"
+#include "dialogs/frmKyokuProp.h"
 
 #include "dialogs/DialogButtons.h"
 #include "model/MessageBoxes.h"

@@ -1,6 +1,6 @@
-#include "sound/Form4.h"
+#include "dialogs/Form4.h"
 
-#include "sound/Sequencer.h"
+#include "platform/Sequencer.h"
 
 #include <QCoreApplication>
 #include <QPainter>

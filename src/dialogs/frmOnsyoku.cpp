@@ -1,4 +1,4 @@
-#include "sound/frmOnsyoku.h"
+#include "dialogs/frmOnsyoku.h"
 
 #include "sound/Timbre.h"
 
