@@ -2,6 +2,7 @@
 
 #include "model/SornData.h"
 #include "model/SymbolCodes.h"
+#include "render/BeamsAndTies.h"
 #include "render/DrawPosition.h"
 
 #include <algorithm>
@@ -184,9 +185,17 @@ int RenderPrintPage(const SornData& doc, std::uint8_t part, bool compact, int pa
             std::int32_t headerBeamEnd = -1;
             DrawPosition(header, 0, i, canvas, layout, columnX(i), y0, headerBeamEnd);
         }
+        // Beam groups and ties stop at the row's end; a tie from the row
+        // before comes in from where the row's notes begin.
+        const RowEnd rowEnd{row.last, kPageWidth - kLeftMargin};
         for (std::int32_t q = row.first; q <= row.last; ++q)
             DrawPosition(*printed, part, q, canvas, layout, columnX(q - row.first + h + 1), y0,
-                         beamEnd);
+                         beamEnd, &rowEnd);
+        const std::int32_t tied = TieIntoRow(*printed, part, row.first, row.last);
+        if (tied >= 0)
+            DrawTieEnd(*printed, canvas, part, layout, tied,
+                       kLeftMargin + static_cast<float>((h + 1) * row.columnWidth),
+                       columnX(tied - row.first + h + 1), y0);
     }
     return rows.empty() ? 0 : rows.back().page;
 }

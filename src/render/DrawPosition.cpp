@@ -155,7 +155,8 @@ void DrawAccidentalGlyph(Canvas& canvas, const StaffLayout& layout, float x, flo
 }
 
 void DrawPosition(const SornData& doc, std::uint8_t part, std::int32_t position, Canvas& canvas,
-                  const StaffLayout& layout, float x, float offset, std::int32_t& beamEnd) {
+                  const StaffLayout& layout, float x, float offset, std::int32_t& beamEnd,
+                  const RowEnd* rowEnd) {
     const PositionRecord* record = doc.Record(part, position);
     if (!record) return;
     const auto& kinds = record->Syurui;
@@ -168,7 +169,7 @@ void DrawPosition(const SornData& doc, std::uint8_t part, std::int32_t position,
 
     for (int slot = 0; slot < SlotCount; ++slot)
         if (kinds[slot] == Kind::Beam && beamEnd < position)
-            DrawBeamGroup(doc, canvas, part, position, layout, x, offset, beamEnd);
+            DrawBeamGroup(doc, canvas, part, position, layout, x, offset, beamEnd, rowEnd);
 
     for (int slot = 0; slot < SlotCount; ++slot) {
         const std::uint8_t kind = kinds[slot];
@@ -198,7 +199,7 @@ void DrawPosition(const SornData& doc, std::uint8_t part, std::int32_t position,
             DrawClef(canvas, layout, value, x, offset);
             break;
         case Kind::Tie:
-            if (value == MarkPresent) DrawTie(doc, canvas, part, layout, x, y, position);
+            if (value == MarkPresent) DrawTie(doc, canvas, part, layout, x, y, position, rowEnd);
             break;
         case Kind::TimeSignature:
             DrawTimeSignature(canvas, layout, value, x, offset);

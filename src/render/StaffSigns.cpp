@@ -17,22 +17,33 @@ float Top(const StaffLayout& layout, float offset) {
     return static_cast<float>(layout.StaffTop) + offset;
 }
 
-// Where a key signature's sharps and flats go, shifted by the clef in force.
-int ClefOffset(std::uint8_t clef) {
+// Staff positions of the seven sharps and the seven flats of a key
+// signature, in order, where printed music puts them under the G clef:
+// F5 C5 G5 D5 A4 E5 B4 and B4 E5 A4 D5 G4 C5 F4.
+constexpr std::array<int, 7> kTrebleSharps = {132, 129, 133, 130, 127, 131, 128};
+constexpr std::array<int, 7> kTrebleFlats = {128, 131, 127, 130, 126, 129, 125};
+// The tenor clef has a pattern of its own that keeps every sign inside the staff.
+constexpr std::array<int, 7> kTenorSharps = {126, 130, 127, 131, 128, 132, 129};
+constexpr std::array<int, 7> kTenorFlats = {129, 132, 128, 131, 127, 130, 126};
+
+// The F clef puts the same notes two octaves lower, two steps down the
+// staff; the alto clef one octave lower, one step down.
+int ClefShift(std::uint8_t clef) {
     switch (clef) {
     case ClefCode::F:
         return -2;
     case ClefCode::CAlto:
         return -1;
-    case ClefCode::CTenor:
-        return -6;
     default:
         return 0;
     }
 }
 
-int Mod7(int v) {
-    return ((v % 7) + 7) % 7;
+// Staff position of the k-th sharp or flat (k = 0..6) under a clef.
+int KeyPlace(std::uint8_t clef, bool flat, int k) {
+    const auto i = static_cast<std::size_t>(k);
+    if (clef == ClefCode::CTenor) return flat ? kTenorFlats[i] : kTenorSharps[i];
+    return (flat ? kTrebleFlats[i] : kTrebleSharps[i]) + ClefShift(clef);
 }
 
 } // namespace
@@ -145,9 +156,8 @@ void DrawTimeSignature(Canvas& canvas, const StaffLayout& layout, std::uint8_t c
 
 void DrawKeySignature(Canvas& canvas, const StaffLayout& layout, float x, float offset,
                       std::uint8_t key, std::uint8_t previousKey, std::uint8_t clef) {
-    const int a = ClefOffset(clef);
-    auto S = [a](int n) { return Mod7(4 * n + 6 + a) + 126; };
-    auto F = [a](int n) { return Mod7(3 * n + 2 + a) + 126; };
+    auto S = [clef](int k) { return KeyPlace(clef, false, k); };
+    auto F = [clef](int k) { return KeyPlace(clef, true, k); };
     int m = 0; // glyphs so far; each next one 4 pixels further right
     auto glyph = [&](int place, GlyphKey k) {
         DrawAccidentalGlyph(canvas, layout, x + 1 + 4 * static_cast<float>(m), offset,
@@ -188,10 +198,8 @@ void DrawKeySignature(Canvas& canvas, const StaffLayout& layout, float x, float 
             for (int k = 0; k < p; ++k)
                 glyph(S(k), GlyphKey::natural);
         else if (prevFlats && c < p)
-            // Seven flats make a whole turn of the places, so the key code
-            // itself indexes the first flat to cancel.
             for (int i = 0; i < p - c; ++i)
-                glyph(F(c + i), GlyphKey::natural);
+                glyph(F(c - KeyCode::OneFlat + 1 + i), GlyphKey::natural);
         for (int k = 0; k <= c - KeyCode::OneFlat; ++k)
             glyph(F(k), GlyphKey::flat);
     }

@@ -4,6 +4,7 @@
 #include "render/BeamsAndTies.h"
 #include "RenderFixture.h"
 
+#include <cstdio>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -98,6 +99,65 @@ TEST(Beams, SecondaryBeamsFullAndShort) {
     EXPECT_TRUE(c.canvas.Has("line 44 52 84 52"));
     EXPECT_TRUE(c.canvas.Has("line 45 58 83 58"));
     EXPECT_TRUE(c.canvas.Has("line 45 64 83 64"));
+}
+
+// The beams of a flat group (every note at 130, stems down at 36 + 40t,
+// beam at y = 92, level j at 92 - 6j) read back from the drawn lines: the
+// beams between each pair of neighbours, then each short beam as t>j
+// (forward) or t<j (backward).
+std::string BeamCounts(const std::vector<std::uint8_t>& kinds) {
+    Drawing d;
+    const auto n = static_cast<std::int32_t>(kinds.size());
+    for (std::int32_t t = 0; t < n; ++t) {
+        d.Put(t, kinds[static_cast<std::size_t>(t)], 130);
+        if (t < n - 1) d.Attach(t, Kind::Beam, 1);
+    }
+    DrawBeamGroup(d.doc, d.canvas, 0, 0, d.layout, 40, 0, d.beamEnd);
+    std::vector<int> pairs(static_cast<std::size_t>(n - 1), 0);
+    std::string stubs;
+    for (const auto& call : d.canvas.Only("line")) {
+        float x1, y1, x2, y2;
+        std::sscanf(call.c_str(), "line %f %f %f %f", &x1, &y1, &x2, &y2);
+        if (x1 == x2) continue; // a stem
+        const int level = static_cast<int>(92 - y1) / 6;
+        if (x2 - x1 == 8) {
+            const bool forward = static_cast<int>(x1 - 36) % 40 == 1;
+            const int t = static_cast<int>(forward ? x1 - 37 : x2 + 1 - 36) / 40;
+            stubs += " " + std::to_string(t) + (forward ? ">" : "<") + std::to_string(level);
+        } else {
+            for (int t = static_cast<int>(x1 - 36) / 40; t < static_cast<int>(x2 - 36 + 1) / 40;
+                 ++t)
+                ++pairs[static_cast<std::size_t>(t)];
+        }
+    }
+    std::string out;
+    for (int count : pairs)
+        out += std::to_string(count) + " ";
+    return out + "|" + stubs;
+}
+
+TEST(Beams, SecondaryBeamsPerNeighbourPair) {
+    constexpr std::uint8_t e = Kind::EighthNote, s = Kind::SixteenthNote;
+    constexpr std::uint8_t t = Kind::ThirtySecondNote, x = Kind::SixtyFourthNote;
+    const std::vector<std::pair<std::vector<std::uint8_t>, std::string>> cases = {
+        // Values getting longer keep min(b, b') beams; extra levels of a note
+        // above both neighbours become short beams, forward only from the first.
+        {{t, s}, "2 | 0>2"},
+        {{t, t, s}, "3 2 |"},
+        {{x, t, s, e}, "3 2 1 | 0>3"},
+        {{s, e}, "1 | 0>1"},
+        {{e, s, e}, "1 1 | 1<1"},
+        {{e, s, t, e}, "1 2 1 | 2<2"},
+        {{s, e, s}, "1 1 | 0>1 2<1"},
+        // Values that never fall: short beams on every level of the first note
+        // and of each rise, as always.
+        {{e, s, t}, "1 2 | 1>1 2<1 2<2"},
+        {{s, s, t}, "2 2 | 0>1 2<1 2<2"},
+    };
+    for (const auto& [kinds, expected] : cases) {
+        SCOPED_TRACE(expected);
+        EXPECT_EQ(BeamCounts(kinds), expected);
+    }
 }
 
 TEST(Beams, ExtremePitchesAreClampedAndThePassGoesOn) {

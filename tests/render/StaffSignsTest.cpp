@@ -3,6 +3,7 @@
 #include "render/StaffSigns.h"
 #include "RenderFixture.h"
 
+#include <array>
 #include <gtest/gtest.h>
 
 namespace sorn::test {
@@ -83,13 +84,54 @@ Calls KeyGlyphs(std::uint8_t key, std::uint8_t previous, std::uint8_t clef = Cle
     return out;
 }
 
-TEST(KeySignatures, SharpsAndFlatsUnderTheGClef) {
-    EXPECT_EQ(KeyGlyphs(7, 0),
-              Calls({"sharp 132 @21", "sharp 129 @25", "sharp 126 @29", "sharp 130 @33",
-                     "sharp 127 @37", "sharp 131 @41", "sharp 128 @45"}));
-    EXPECT_EQ(KeyGlyphs(14, 0),
-              Calls({"flat 128 @21", "flat 131 @25", "flat 127 @29", "flat 130 @33", "flat 126 @37",
-                     "flat 129 @41", "flat 132 @45"}));
+// Where printed music puts the seven sharps and the seven flats: under the
+// G clef F5 C5 G5 D5 A4 E5 B4 and B4 E5 A4 D5 G4 C5 F4 (staff position 128
+// is the middle line), under the F clef two octaves lower, under the alto
+// clef one octave lower; the tenor clef keeps its own pattern.
+TEST(KeySignatures, ConventionalPlacesForEveryClefAndKey) {
+    struct Places {
+        std::uint8_t clef;
+        std::array<int, 7> sharps;
+        std::array<int, 7> flats;
+    };
+    const Places table[] = {
+        {ClefCode::G, {132, 129, 133, 130, 127, 131, 128}, {128, 131, 127, 130, 126, 129, 125}},
+        {5, {132, 129, 133, 130, 127, 131, 128}, {128, 131, 127, 130, 126, 129, 125}},
+        {ClefCode::F, {130, 127, 131, 128, 125, 129, 126}, {126, 129, 125, 128, 124, 127, 123}},
+        {ClefCode::CAlto, {131, 128, 132, 129, 126, 130, 127}, {127, 130, 126, 129, 125, 128, 124}},
+        {ClefCode::CTenor,
+         {126, 130, 127, 131, 128, 132, 129},
+         {129, 132, 128, 131, 127, 130, 126}},
+    };
+    auto glyphs = [](const char* name, const std::array<int, 7>& places, int from, int to,
+                     Calls& out) {
+        for (int k = from; k < to; ++k)
+            out.push_back(std::string(name) + " " + std::to_string(places[k]) + " @" +
+                          std::to_string(21 + 4 * static_cast<int>(out.size())));
+    };
+    for (const Places& p : table) {
+        SCOPED_TRACE(static_cast<int>(p.clef));
+        for (int count = 1; count <= 7; ++count) {
+            Calls sharps, flats;
+            glyphs("sharp", p.sharps, 0, count, sharps);
+            glyphs("flat", p.flats, 0, count, flats);
+            EXPECT_EQ(KeyGlyphs(count, 0, p.clef), sharps);
+            EXPECT_EQ(KeyGlyphs(KeyCode::OneFlat - 1 + count, 0, p.clef), flats);
+        }
+        // Cancelling naturals stand where the signs they cancel stood.
+        Calls all, fewer, sharpsToFlat;
+        glyphs("natural", p.sharps, 0, 7, all);
+        EXPECT_EQ(KeyGlyphs(KeyCode::CMajor, KeyCode::MostSharps, p.clef), all);
+        all.clear();
+        glyphs("natural", p.flats, 0, 7, all);
+        EXPECT_EQ(KeyGlyphs(KeyCode::CMajor, KeyCode::MostFlats, p.clef), all);
+        glyphs("natural", p.flats, 2, 7, fewer);
+        glyphs("flat", p.flats, 0, 2, fewer);
+        EXPECT_EQ(KeyGlyphs(KeyCode::OneFlat + 1, KeyCode::MostFlats, p.clef), fewer);
+        glyphs("natural", p.sharps, 0, 3, sharpsToFlat);
+        glyphs("flat", p.flats, 0, 1, sharpsToFlat);
+        EXPECT_EQ(KeyGlyphs(KeyCode::OneFlat, 3, p.clef), sharpsToFlat);
+    }
     EXPECT_TRUE(KeyGlyphs(0, 0).empty());
     EXPECT_TRUE(KeyGlyphs(15, 3).empty());
 }
@@ -97,7 +139,7 @@ TEST(KeySignatures, SharpsAndFlatsUnderTheGClef) {
 TEST(KeySignatures, ChangesCancelWithNaturals) {
     // Three sharps after five: the fourth and fifth are cancelled first.
     EXPECT_EQ(KeyGlyphs(3, 5), Calls({"natural 130 @21", "natural 127 @25", "sharp 132 @29",
-                                      "sharp 129 @33", "sharp 126 @37"}));
+                                      "sharp 129 @33", "sharp 133 @37"}));
     EXPECT_EQ(KeyGlyphs(0, 9), Calls({"natural 128 @21", "natural 131 @25"}));
     EXPECT_EQ(KeyGlyphs(8, 2), Calls({"natural 132 @21", "natural 129 @25", "flat 128 @29"}));
     EXPECT_EQ(KeyGlyphs(2, 8), Calls({"natural 128 @21", "sharp 132 @25", "sharp 129 @29"}));
