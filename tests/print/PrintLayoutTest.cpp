@@ -5,6 +5,8 @@
 #include "model/SymbolCodes.h"
 #include "support/RecordingCanvas.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <gtest/gtest.h>
 
 namespace sorn {
@@ -100,6 +102,101 @@ TEST(PrintRows, ThirteenRowsMakeTwoPages) {
     RenderPrintPage(p.doc, 0, false, 1, canvas);
     EXPECT_TRUE(canvas.Has("line 20 56 1220 56"));
     EXPECT_FALSE(canvas.Has("line 20 172 1220 172"));
+}
+
+// What one printed row holds of beamed eighths at staff position 130
+// (stems down, beams flat 20 pixels below the middle line).
+struct RowMarks {
+    int stems = 0;
+    int beams = 0;
+    int flags = 0;
+    bool operator==(const RowMarks&) const = default;
+};
+
+std::vector<RowMarks> MarksPerRow(const test::RecordingCanvas& canvas, int rows) {
+    std::vector<RowMarks> out(static_cast<std::size_t>(rows));
+    for (const auto& call : canvas.calls) {
+        float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+        const bool line = std::sscanf(call.c_str(), "line %f %f %f %f", &x1, &y1, &x2, &y2) == 4;
+        const bool flag =
+            std::sscanf(call.c_str(), "glyph flag %*f %*f %*f %*f -> %f %f", &x1, &y1) == 2;
+        if (!line && !flag) continue;
+        EXPECT_LE(std::max(x1, x2), kPageWidth - 20) << call; // nothing past the staff end
+        RowMarks& m = out.at(static_cast<std::size_t>(y1 / kRowHeight));
+        if (flag)
+            ++m.flags;
+        else if (x1 == x2)
+            ++m.stems;
+        else if (x1 != 20)
+            ++m.beams;
+    }
+    return out;
+}
+
+TEST(PrintRows, BeamGroupsEndWithTheRow) {
+    struct Case {
+        std::int32_t first, last; // beamed eighths first..last, no bar lines
+        std::vector<RowMarks> rows;
+    };
+    const std::vector<Case> cases = {
+        {24, 35, {{6, 1, 0}, {6, 1, 0}}},
+        {28, 30, {{2, 1, 0}, {1, 0, 1}}}, // the lone last note has stem and flag
+        {29, 31, {{1, 0, 1}, {2, 1, 0}}},
+        {20, 28, {{9, 1, 0}, {0, 0, 0}}}, // a group inside a row stays whole
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.first);
+        Part p(40);
+        for (std::int32_t i = c.first; i <= c.last; ++i) {
+            p.Put(i, Kind::EighthNote, 130);
+            if (i < c.last) p.doc.CheckGData1(0, i, Kind::Beam, 1);
+        }
+        test::RecordingCanvas canvas(kPageWidth, kPageHeight);
+        RenderPrintPage(p.doc, 0, false, 0, canvas);
+        EXPECT_EQ(MarksPerRow(canvas, 2), c.rows);
+    }
+}
+
+TEST(PrintRows, TiesAcrossARowBreakAreHalved) {
+    struct Case {
+        const char* what;
+        std::int32_t from, to; // tied quarter notes
+        std::uint8_t pitch;
+        bool header; // a G clef and two sharps at the start
+        std::vector<std::string> arcs;
+    };
+    // Neighbouring columns give h = 20 and r = 32 as on the screen; the first
+    // half rises to the staff end at 1220, the second falls from where the
+    // next row's notes begin.
+    const std::vector<Case> cases = {
+        {"above", 29, 30, 130, false, {"arc 1220 82 32 1.57 2.307", "arc 20 198 32 0.833 1.57"}},
+        {"below", 29, 30, 126, false, {"arc 1220 62 32 3.973 4.71", "arc 20 178 32 4.71 5.447"}},
+        {"after the header",
+         29,
+         30,
+         130,
+         true,
+         {"arc 1220 82 32 1.57 2.307", "arc 100 198 32 0.833 1.57"}},
+        {"across an empty column",
+         28,
+         30,
+         130,
+         false,
+         {"arc 1220 311 261 1.57 1.804", "arc 20 198 32 0.833 1.57"}},
+        {"inside a row", 0, 1, 130, false, {"arc 60 82 32 0.833 2.307"}},
+        {"to another pitch", 29, 30, 130, false, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Part p(59);
+        if (c.header) p.Put(0, Kind::Clef, ClefCode::G).Put(1, Kind::KeySignature, 2);
+        p.Put(c.from, Kind::QuarterNote, c.pitch).Put(c.to, Kind::QuarterNote, c.pitch);
+        if (c.arcs.empty()) p.Put(c.to, Kind::QuarterNote, c.pitch + 1);
+        p.doc.CheckGData1(0, c.from, Kind::Tie, 1);
+        test::RecordingCanvas canvas(kPageWidth, kPageHeight);
+        RenderPrintPage(p.doc, 0, false, 0, canvas);
+        EXPECT_EQ(canvas.Only("arc"), c.arcs);
+    }
 }
 
 TEST(CompactPart, DropsBlankColumnsAndCarriesLoneBarLines) {
