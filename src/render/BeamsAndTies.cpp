@@ -142,9 +142,10 @@ void DrawBeamGroup(const SornData& doc, Canvas& canvas, std::uint8_t part, std::
             stub = b > neighbours;
             forward = t == 0;
         }
+        const float stubStart = forward ? u + 1 : u - 9;
         if (stub)
             for (int j = from; j <= b; ++j)
-                forward ? segment(u + 1, u + 9, j) : segment(u - 9, u - 1, j);
+                segment(stubStart, stubStart + 8, j);
         canvas.SetLineWidth(1);
     }
 }
@@ -165,11 +166,9 @@ void HalfTie(Canvas& canvas, float x, float y, float h, bool above, bool first) 
     const float cx = first ? x + h : x;
     canvas.SetFillSolid(false);
     if (above)
-        first ? canvas.Arc(cx, y + r - 14, r, 1.57f, 3.14f - a)
-              : canvas.Arc(cx, y + r - 14, r, a, 1.57f);
+        canvas.Arc(cx, y + r - 14, r, first ? 1.57f : a, first ? 3.14f - a : 1.57f);
     else
-        first ? canvas.Arc(cx, y - r + 14, r, a + 3.14f, 4.71f)
-              : canvas.Arc(cx, y - r + 14, r, 4.71f, 6.28f - a);
+        canvas.Arc(cx, y - r + 14, r, first ? a + 3.14f : 4.71f, first ? 4.71f : 6.28f - a);
 }
 
 bool HoldsTie(const SornData& doc, std::uint8_t part, std::int32_t i) {
