@@ -1,7 +1,6 @@
 #include "app/BatchRender.h"
 
 #include "app/ScoreAreaRedraw.h"
-
 #include "model/SornData.h"
 #include "platform/GlyphSet.h"
 #include "platform/PrintJob.h"

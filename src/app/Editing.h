@@ -1,6 +1,7 @@
 #pragma once
-// Every change the keyboard and the Edit menu make to the score goes
-// through here, and each marks the score as changed.
+// The edit path: every change the keyboard, the Edit menu and the dialogs
+// make to the score goes through here, and each marks the score as changed;
+// the file commands clear the mark here too. Nothing else writes either.
 
 #include "app/EditorState.h"
 #include "model/SornData.h"
@@ -8,7 +9,6 @@
 
 #include <cstdint>
 #include <span>
-#include <string>
 
 namespace sorn::Editing {
 

@@ -10,7 +10,6 @@
 
 namespace sorn {
 
-class Canvas;
 class SornData;
 
 struct StatusTexts {
