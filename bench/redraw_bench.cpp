@@ -5,9 +5,9 @@
 #include "RatioReporter.h"
 #include "app/Form1.h"
 #include "app/ScoreArea.h"
+#include "app/ScoreAreaRedraw.h"
 #include "platform/GlyphSet.h"
 #include "platform/QtCanvas.h"
-#include "render/RedrawScore.h"
 #include "support/Scripted.h"
 
 #include <QApplication>
@@ -27,7 +27,7 @@ void BM_RedrawScore(benchmark::State& state) {
     for (auto _ : state) {
         sorn::QtCanvas canvas(image, sorn::GlyphSet::Shared());
         benchmark::DoNotOptimize(
-            sorn::RedrawScore(doc, editor, scroll, static_cast<float>(width), canvas));
+            sorn::RedrawScoreArea(doc, editor, scroll, static_cast<float>(width), canvas));
     }
 }
 BENCHMARK(BM_RedrawScore)

@@ -137,16 +137,16 @@ void PrintPages(const SornData& doc, std::uint8_t part) {
 void Redraw(const SornData& doc, std::uint8_t part) {
     constexpr float kWindowWidth = 800;
     CheckingCanvas window(kWindowWidth, 200);
-    EditorState state;
-    state.CurrentPart = part;
-    HorizontalScroll scroll{0, doc.Length()};
-    RedrawScore(doc, state, scroll, kWindowWidth, window);
-    scroll.value = std::max(0, doc.Length() - 5);
-    state.CursorColumn = 40;
-    const StatusTexts texts = RedrawScore(doc, state, scroll, kWindowWidth, window);
-    Require(state.CursorColumn >= 0 && scroll.value + state.CursorColumn <= doc.Length(),
+    ScoreView view;
+    view.part = part;
+    RedrawScore(doc, view, window);
+    HorizontalScroll scroll{std::max(0, doc.Length() - 5), doc.Length()};
+    view.cursorColumn = 40;
+    KeepCursorInside(view.cursorColumn, scroll, view.layout, kWindowWidth, doc.Length());
+    Require(view.cursorColumn >= 0 && scroll.value + view.cursorColumn <= doc.Length(),
             "the cursor left the score");
-    Require(!texts.position.empty() && !texts.part.empty(), "no status text");
+    view.first = scroll.value;
+    RedrawScore(doc, view, window);
 }
 
 } // namespace

@@ -1,11 +1,11 @@
 #include "app/BatchRender.h"
 
+#include "app/ScoreAreaRedraw.h"
 #include "model/SornData.h"
 #include "platform/GlyphSet.h"
 #include "platform/PrintJob.h"
 #include "platform/QtCanvas.h"
 #include "platform/QtPrinter.h"
-#include "render/RedrawScore.h"
 
 #include <QGuiApplication>
 #include <QSaveFile>
@@ -45,7 +45,7 @@ std::string RenderView(const SornData& doc, const ViewRequest& view, const std::
     HorizontalScroll scroll{std::clamp(view.scroll, 0, doc.Length()), doc.Length()};
     {
         QtCanvas canvas(image, GlyphSet::Shared());
-        RedrawScore(doc, state, scroll, static_cast<float>(view.windowWidth), canvas);
+        RedrawScoreArea(doc, state, scroll, static_cast<float>(view.windowWidth), canvas);
     }
     return SavePng(image, path);
 }

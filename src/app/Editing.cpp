@@ -2,6 +2,8 @@
 
 #include "model/SymbolCodes.h"
 
+#include <string>
+
 namespace sorn::Editing {
 
 namespace {
@@ -57,6 +59,37 @@ void DeletePart(SornData& doc, EditorState& state, std::uint8_t part) {
     doc.DeletePart(part);
     if (doc.PartSuu() < state.CurrentPart) state.CurrentPart = doc.PartSuu();
     Changed(state, true);
+}
+
+// The dialogs mark the score on OK even when nothing was altered.
+void RewritePosition(SornData& doc, EditorState& state, std::int32_t position,
+                     std::span<const Symbol> symbols) {
+    const std::uint8_t part = state.CurrentPart;
+    doc.DeleteAllGData1(part, position);
+    const Symbol first = symbols.empty() ? Symbol{} : symbols.front();
+    doc.SetGData1(part, position, 0, first.kind, first.value);
+    for (const Symbol& s : symbols.subspan(symbols.empty() ? 0 : 1))
+        doc.CheckGData1(part, position, s.kind, s.value);
+    Changed(state, true);
+}
+
+void SetSong(SornData& doc, EditorState& state, std::int16_t speed, std::int32_t length) {
+    doc.SetSpeed(speed);
+    if (length != doc.Length()) doc.SetLength(length);
+    Changed(state, true);
+}
+
+void SetInstrument(SornData& doc, EditorState& state, std::uint8_t part, int program) {
+    if (program >= 0) doc.SetInstrumentNumber(part, std::to_string(program));
+    Changed(state, true);
+}
+
+void RepairTempo(SornData& doc) {
+    if (doc.Speed() == 0) doc.SetSpeed(DefaultSpeed);
+}
+
+void MarkUnchanged(EditorState& state) {
+    state.ScoreModified = false;
 }
 
 } // namespace sorn::Editing

@@ -1,11 +1,14 @@
 #pragma once
-// Every change the keyboard and the Edit menu make to the score goes
-// through here, and each marks the score as changed.
+// The edit path: every change the keyboard, the Edit menu and the dialogs
+// make to the score goes through here, and each marks the score as changed;
+// the file commands clear the mark here too. Nothing else writes either.
 
+#include "app/EditorState.h"
 #include "model/SornData.h"
-#include "render/EditorState.h"
+#include "model/SymbolCodes.h"
 
 #include <cstdint>
+#include <span>
 
 namespace sorn::Editing {
 
@@ -26,5 +29,23 @@ void ChangeLength(SornData& doc, EditorState& state, std::int32_t by);
 void AddPart(SornData& doc, EditorState& state);
 // Deletes a part and keeps the current part inside the score.
 void DeletePart(SornData& doc, EditorState& state, std::uint8_t part);
+
+// What the symbol dialog chose for a position of the current part: the
+// position is emptied, symbols[0] goes into slot 0 and the rest take the
+// free slots in their order.
+void RewritePosition(SornData& doc, EditorState& state, std::int32_t position,
+                     std::span<const Symbol> symbols);
+// What the song dialog chose. A length equal to the current one is not
+// written, so a stored length below the usual floor stays.
+void SetSong(SornData& doc, EditorState& state, std::int16_t speed, std::int32_t length);
+// What the part dialog chose: a program 0..127, or none to keep the current one.
+void SetInstrument(SornData& doc, EditorState& state, std::uint8_t part, int program);
+// A tempo of 0 would stop both exports; the song dialog shows the default
+// instead and the score keeps it even when the dialog is cancelled. The
+// score is not marked: nothing the user did changed it.
+void RepairTempo(SornData& doc);
+
+// New, Open and a successful Save.
+void MarkUnchanged(EditorState& state);
 
 } // namespace sorn::Editing

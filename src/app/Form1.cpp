@@ -6,6 +6,7 @@
 #include "app/MdMain.h"
 #include "app/PanelBar.h"
 #include "app/ScoreArea.h"
+#include "app/ScoreAreaRedraw.h"
 #include "app/Version.h"
 #include "app/WindowGeometry.h"
 #include "app/frmAbout.h"
@@ -16,7 +17,6 @@
 #include "platform/QtCanvas.h"
 #include "platform/QtPrinter.h"
 #include "platform/Shell.h"
-#include "render/RedrawScore.h"
 #include "sound/SornWav.h"
 #include "sound/Timbre.h"
 
@@ -262,8 +262,8 @@ void Form1::RedrawScore() {
     StatusTexts texts;
     {
         QtCanvas canvas(Picture2->Image(), GlyphSet::Shared());
-        texts = sorn::RedrawScore(document_, state_, scroll,
-                                  static_cast<float>(centralWidget()->width()), canvas);
+        texts = RedrawScoreArea(document_, state_, scroll,
+                                static_cast<float>(centralWidget()->width()), canvas);
     }
     // This pass has drawn the new view already; the scroll bar's own
     // notification would only draw it again.

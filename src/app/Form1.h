@@ -3,8 +3,8 @@
 // status bars, the two property buttons and the menu bar. It owns the one
 // document and the editor state for the whole run.
 
+#include "app/EditorState.h"
 #include "model/SornData.h"
-#include "render/EditorState.h"
 
 #include <QMainWindow>
 #include <QPointF>

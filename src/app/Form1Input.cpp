@@ -174,21 +174,23 @@ void Form1::ConnectEditMenu() {
     connect(Picture2, &ScoreArea::DoubleClicked, this, &Form1::ShowSymbolDialog);
 }
 
-// Each dialog writes the document on OK only; the window then marks the
-// score changed and redraws.
+// Each dialog only reads the document; on OK the window writes what was
+// chosen through the edit path, which marks the score changed, and redraws.
 void Form1::ShowSymbolDialog() {
     if (!document_.HasParts()) return;
-    frmOnpu dialog(document_, state_.CurrentPart, CursorPosition(), state_.CursorPitch, this);
+    const std::int32_t position = CursorPosition();
+    frmOnpu dialog(document_, state_.CurrentPart, position, state_.CursorPitch, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    state_.ScoreModified = true;
+    Editing::RewritePosition(document_, state_, position, dialog.Chosen());
     RedrawScore();
 }
 
 void Form1::ShowSongDialog() {
     if (!document_.HasParts()) return;
+    Editing::RepairTempo(document_);
     frmKyokuProp dialog(document_, services_.boxes, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    state_.ScoreModified = true;
+    Editing::SetSong(document_, state_, dialog.ChosenSpeed(), dialog.WorkingLength());
     // The length may have changed, and with it the scroll range.
     MdMain::RefreshAfterEdit(*this);
 }
@@ -197,7 +199,7 @@ void Form1::ShowPartDialog() {
     if (!document_.HasParts()) return;
     PartEdit dialog(document_, state_.CurrentPart, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    state_.ScoreModified = true;
+    Editing::SetInstrument(document_, state_, state_.CurrentPart, dialog.ChosenProgram());
     // The status bar names the part's instrument.
     RedrawScore();
 }

@@ -1,5 +1,6 @@
 #include "app/MdMain.h"
 
+#include "app/Editing.h"
 #include "app/Form1.h"
 #include "model/ErrorReason.h"
 #include "platform/FileDialogs.h"
@@ -29,7 +30,7 @@ void New(Form1& form) {
     if (AskToSave(form) == 1) return;
     ResetCursor(form);
     form.Document().FileNew();
-    form.State().ScoreModified = false;
+    Editing::MarkUnchanged(form.State());
     RefreshAfterEdit(form);
 }
 
@@ -55,7 +56,7 @@ int Open(Form1& form, const std::string& fileName) {
         return kFailed;
     }
     ResetCursor(form);
-    form.State().ScoreModified = false;
+    Editing::MarkUnchanged(form.State());
     RefreshAfterEdit(form);
     return kDone;
 }
@@ -71,7 +72,7 @@ int Save(Form1& form) {
             MsgButtons::Ok, MsgIcon::Warning);
         return kFailed;
     }
-    form.State().ScoreModified = false;
+    Editing::MarkUnchanged(form.State());
     return kDone;
 }
 

@@ -1,8 +1,13 @@
 #pragma once
-// The OK and cancel buttons the dialogs stack at their top right.
+// What the dialogs share: the OK and cancel buttons stacked at their top
+// right, the layout that puts them beside the content, and choosing an
+// option by its id.
 
+#include <QAbstractButton>
+#include <QBoxLayout>
+#include <QButtonGroup>
+#include <QDialog>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace sorn {
 
@@ -14,6 +19,21 @@ inline QVBoxLayout* ButtonColumn(QPushButton* ok, QPushButton* cancel) {
     column->addWidget(cancel);
     column->addStretch(1);
     return column;
+}
+
+// The content on the left, the button column on the right; the dialog
+// keeps the size they need.
+inline void LayOutBesideButtons(QDialog* dialog, QLayout* content, QLayout* buttons) {
+    auto* layout = new QHBoxLayout(dialog);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->setSpacing(16);
+    layout->addLayout(content);
+    layout->addLayout(buttons);
+}
+
+// Checks the option of an id; an id the group does not have checks nothing.
+inline void SelectButton(QButtonGroup* group, int id) {
+    if (QAbstractButton* button = group->button(id)) button->setChecked(true);
 }
 
 } // namespace sorn

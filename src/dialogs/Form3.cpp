@@ -1,6 +1,6 @@
 #include "dialogs/Form3.h"
 
-#include "model/LeadingNumber.h"
+#include "dialogs/TextBoxNumber.h"
 #include "platform/DataFolder.h"
 #include "platform/FileDialogs.h"
 #include "platform/PrintJob.h"
@@ -110,15 +110,19 @@ void Form3::Command3_Click() {
     if (page_.save(QString::fromStdString(path), "BMP")) services_.shell.Open(path);
 }
 
+// More copies than anyone prints would only keep the printer busy for days;
+// bounded before rounding, so that a huge number still means the most.
+long CopiesFromText(const QString& text) {
+    return RoundHalfEven(std::clamp(TextBoxNumber(text), 0.0, static_cast<double>(kMostCopies)));
+}
+
 void Form3::Command1_Click() {
     const QString paperName = Combo1->currentText();
     const Paper* paper = nullptr;
     for (const Paper& p : kPapers)
         if (paperName == QLatin1String(p.name)) paper = &p;
     if (!paper) return;
-    // More copies than anyone prints would only keep the printer busy for days.
-    const long copies =
-        std::min(RoundHalfEven(LeadingNumber(Text1->text().toStdString())), kMostCopies);
+    const long copies = CopiesFromText(Text1->text());
     std::string pdfPath;
     if (copies > 0 && !services_.printer.HasPrinter()) {
         // No printer on this machine: the pages go to a PDF file.

@@ -21,6 +21,10 @@ class FileDialogs;
 class SornData;
 class Shell;
 
+// The copies a text asks for: its leading number rounded, halves to even,
+// within 0..999.
+long CopiesFromText(const QString& text);
+
 struct PrintServices {
     Printer& printer;
     FileDialogs& dialogs;

@@ -16,8 +16,7 @@ namespace {
 constexpr int kPrograms = 128;
 }
 
-PartEdit::PartEdit(SornData& document, std::uint8_t part, QWidget* parent)
-    : QDialog(parent), doc_(document), part_(part) {
+PartEdit::PartEdit(const SornData& document, std::uint8_t part, QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("パートの情報"));
 
     Label1 = new QLabel(QStringLiteral("楽器(MIDI)"));
@@ -32,7 +31,7 @@ PartEdit::PartEdit(SornData& document, std::uint8_t part, QWidget* parent)
                         QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     }
     // A program above 127, read from a file, has no item: nothing is selected.
-    const int current = doc_.GetInstrumentNumber(part_);
+    const int current = document.GetInstrumentNumber(part);
     Combo1->setCurrentIndex(current < kPrograms ? current : -1);
 
     Command1 = new QPushButton(QStringLiteral("OK"));
@@ -51,15 +50,12 @@ PartEdit::PartEdit(SornData& document, std::uint8_t part, QWidget* parent)
     layout->addWidget(Combo1, 0, 1);
     layout->addLayout(buttons, 1, 0, 1, 2);
 
-    connect(Command1, &QPushButton::clicked, this, &PartEdit::Command1_Click);
+    connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
     connect(Command2, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void PartEdit::Command1_Click() {
-    // Without a choice the part keeps the instrument it had.
-    const int chosen = Combo1->currentIndex();
-    if (chosen >= 0) doc_.SetInstrumentNumber(part_, std::to_string(chosen));
-    accept();
+int PartEdit::ChosenProgram() const {
+    return Combo1->currentIndex();
 }
 
 } // namespace sorn

@@ -1,6 +1,7 @@
 #include "dialogs/frmKyokuProp.h"
 
 #include "dialogs/DialogButtons.h"
+#include "dialogs/TextBoxNumber.h"
 #include "model/MessageBoxes.h"
 #include "model/SornData.h"
 
@@ -10,57 +11,23 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <charconv>
 #include <cmath>
-#include <string>
 
 namespace sorn {
 
 namespace {
-
 constexpr double kMaxTempo = 32767;
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// The leading number of a text, or 0 when it has none. Read with from_chars:
-// strtod would take its decimal point from the user's locale.
-double LeadingDecimal(const QString& text) {
-    // Full-width digits typed through an input method count as digits.
-    const std::string s = text.normalized(QString::NormalizationForm_KC).toStdString();
-    std::size_t i = 0;
-    while (i < s.size() && (s[i] == ' ' || s[i] == '\t'))
-        ++i;
-    bool negative = false;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
-    const std::size_t start = i;
-    while (i < s.size() && IsDigit(s[i]))
-        ++i;
-    if (i < s.size() && s[i] == '.') {
-        ++i;
-        while (i < s.size() && IsDigit(s[i]))
-            ++i;
-    }
-    double value = 0;
-    const auto [end, error] =
-        std::from_chars(s.data() + start, s.data() + i, value, std::chars_format::fixed);
-    if (error == std::errc::result_out_of_range) return negative ? -HUGE_VAL : HUGE_VAL;
-    if (error != std::errc{} || end == s.data() + start) return 0;
-    return negative ? -value : value;
-}
-
 } // namespace
 
 std::optional<std::int16_t> TempoFromText(const QString& text) {
     // The default rounding mode takes a half to the even neighbour.
-    const double tempo = std::nearbyint(LeadingDecimal(text));
+    const double tempo = std::nearbyint(TextBoxNumber(text));
     if (!(tempo >= 1 && tempo <= kMaxTempo)) return std::nullopt;
     return static_cast<std::int16_t>(tempo);
 }
 
-frmKyokuProp::frmKyokuProp(SornData& document, MessageBoxes& boxes, QWidget* parent)
-    : QDialog(parent), doc_(document), boxes_(boxes), length_(document.Length()) {
+frmKyokuProp::frmKyokuProp(const SornData& document, MessageBoxes& boxes, QWidget* parent)
+    : QDialog(parent), boxes_(boxes), length_(document.Length()), speed_(document.Speed()) {
     setWindowTitle(QStringLiteral("曲の情報"));
 
     Label1 = new QLabel(QStringLiteral("速さ(メトロノーム)"));
@@ -100,15 +67,9 @@ frmKyokuProp::frmKyokuProp(SornData& document, MessageBoxes& boxes, QWidget* par
 
     auto* buttons = ButtonColumn(Command1, Command2);
 
-    auto* layout = new QHBoxLayout(this);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    layout->setSpacing(16);
-    layout->addLayout(values);
-    layout->addLayout(buttons);
+    LayOutBesideButtons(this, values, buttons);
 
-    // A tempo of 0 would stop both exports; it becomes the default at once.
-    if (doc_.Speed() == 0) doc_.SetSpeed(DefaultSpeed);
-    Text1->setText(QString::number(doc_.Speed()));
+    Text1->setText(QString::number(speed_));
     Label3->setText(QString::number(length_));
 
     connect(Command3, &QPushButton::clicked, this, [this] { ChangeLength(-10); });
@@ -136,9 +97,7 @@ void frmKyokuProp::Command1_Click() {
         Text1->selectAll();
         return;
     }
-    doc_.SetSpeed(*tempo);
-    // A stored length below the usual floor stays as it is unless changed here.
-    if (length_ != doc_.Length()) doc_.SetLength(length_);
+    speed_ = *tempo;
     accept();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The song dialog "曲の情報": the tempo and the length of the score. The
-// document changes on OK only, apart from a tempo of 0 becoming 60 on opening.
+// The song dialog "曲の情報": the tempo and the length of the score. It only
+// reads the document; the window writes the choice on OK.
 
 #include <QDialog>
 #include <cstdint>
@@ -25,7 +25,7 @@ std::optional<std::int16_t> TempoFromText(const QString& text);
 class frmKyokuProp : public QDialog {
     Q_OBJECT
 public:
-    frmKyokuProp(SornData& document, MessageBoxes& boxes, QWidget* parent = nullptr);
+    frmKyokuProp(const SornData& document, MessageBoxes& boxes, QWidget* parent = nullptr);
 
     QLabel* Label1;
     QLineEdit* Text1; // the tempo
@@ -39,14 +39,16 @@ public:
     QPushButton* Command2; // キャンセル
 
     std::int32_t WorkingLength() const { return length_; }
+    // The tempo OK accepted.
+    std::int16_t ChosenSpeed() const { return speed_; }
 
 private:
     void ChangeLength(std::int32_t delta);
     void Command1_Click();
 
-    SornData& doc_;
     MessageBoxes& boxes_;
     std::int32_t length_;
+    std::int16_t speed_;
 };
 
 } // namespace sorn

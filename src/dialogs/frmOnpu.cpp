@@ -75,10 +75,6 @@ template <std::size_t N> int IndexOf(const Choice (&choices)[N], std::uint8_t co
     return -1;
 }
 
-void Select(QButtonGroup* group, int id) {
-    if (QAbstractButton* button = group->button(id)) button->setChecked(true);
-}
-
 // An exclusive group refuses to uncheck its last checked button.
 void SelectNone(QButtonGroup* group) {
     group->setExclusive(false);
@@ -124,7 +120,7 @@ void KeepRoomWhenHidden(QWidget* widget) {
 
 } // namespace
 
-frmOnpu::frmOnpu(SornData& document, std::uint8_t part, std::int32_t position,
+frmOnpu::frmOnpu(const SornData& document, std::uint8_t part, std::int32_t position,
                  std::uint8_t cursorPitch, QWidget* parent)
     : QDialog(parent), doc_(document), part_(part), position_(position), cursorPitch_(cursorPitch) {
     BuildControls();
@@ -133,88 +129,16 @@ frmOnpu::frmOnpu(SornData& document, std::uint8_t part, std::int32_t position,
 
 void frmOnpu::BuildControls() {
     setWindowTitle(QStringLiteral("音符の情報"));
-
-    Frame1 = new QGroupBox(QStringLiteral("音符の種類"));
-    Frame2 = new QGroupBox(QStringLiteral("音符・休符"));
-    Option2 = AddOptions(this, new QGridLayout(Frame2), kMainCaptions, 6, 3);
-
-    Frame3 = new QGroupBox(QStringLiteral("長さ"));
-    Option1 = AddOptions(this, new QGridLayout(Frame3), kLengthCaptions, 7, 4);
-    Select(Option1, LengthCode::Quarter - 1);
-
-    Frame4 = new QGroupBox(QStringLiteral("記号の種類"));
-    auto* clefs = new QGridLayout(Frame4);
-    const char* clefCaptions[std::size(kClefs)];
-    for (std::size_t i = 0; i < std::size(kClefs); ++i)
-        clefCaptions[i] = kClefs[i].caption;
-    Option4 = AddOptions(this, clefs, clefCaptions, std::size(kClefs), 2);
-    clefs->setRowStretch(2, 1);
-    Select(Option4, 0);
-
-    cmdEdit = new QPushButton(QStringLiteral("編集button"));
-
-    // Frame3, Frame4 and cmdEdit take turns in one place below Frame2.
-    auto* turns = new QWidget;
-    auto* turnsGrid = new QGridLayout(turns);
-    turnsGrid->setContentsMargins(0, 0, 0, 0);
-    turnsGrid->addWidget(Frame3, 0, 0);
-    turnsGrid->addWidget(Frame4, 0, 0);
-    turnsGrid->addWidget(cmdEdit, 0, 0, Qt::AlignLeft | Qt::AlignTop);
-    for (QWidget* w : {static_cast<QWidget*>(Frame3), static_cast<QWidget*>(Frame4),
-                       static_cast<QWidget*>(cmdEdit)})
-        KeepRoomWhenHidden(w);
-
-    auto* frame1Layout = new QVBoxLayout(Frame1);
-    frame1Layout->addWidget(Frame2);
-    frame1Layout->addWidget(turns);
-    frame1Layout->addStretch(1);
-
-    Frame5 = new QGroupBox(QStringLiteral("高さ"));
-    auto* accidentals = new QGridLayout(Frame5);
-    const char* accidentalCaptions[std::size(kAccidentals)];
-    for (std::size_t i = 0; i < std::size(kAccidentals); ++i)
-        accidentalCaptions[i] = kAccidentals[i].caption;
-    Option6 = AddOptions(this, accidentals, accidentalCaptions, std::size(kAccidentals), 6);
-    Select(Option6, kNoAccidental);
-
-    Check1 = new QCheckBox(QStringLiteral("小節線"));
-    Check2 = new QCheckBox(QStringLiteral("付点"));
-    Check3 = new QCheckBox(QStringLiteral("タイ"));
-    Check4 = new QCheckBox(QStringLiteral("連桁"));
-    auto* marks = new QGridLayout;
-    marks->addWidget(Check1, 0, 0);
-    marks->addWidget(Check2, 0, 1);
-    marks->addWidget(Check3, 1, 0);
-    marks->addWidget(Check4, 1, 1);
-
-    Label1 = new QLabel(QStringLiteral("繰り返しに関する記号"));
-    cmbKurikaeshi = new QComboBox;
-    Label2 = new QLabel(QStringLiteral("フォルテ・ピアノ"));
-    cmbFp = new QComboBox;
-    Label1->setBuddy(cmbKurikaeshi);
-    Label2->setBuddy(cmbFp);
-    auto* lists = new QGridLayout;
-    lists->addWidget(Label1, 0, 0);
-    lists->addWidget(cmbKurikaeshi, 0, 1);
-    lists->addWidget(Label2, 1, 0);
-    lists->addWidget(cmbFp, 1, 1);
-
-    picPreview = new PreviewBox;
-    cmdSyosetsuSen = new QPushButton(QStringLiteral("小節線の設定"));
-    auto* barLines = new QVBoxLayout;
-    barLines->addWidget(picPreview);
-    barLines->addWidget(cmdSyosetsuSen);
+    BuildKindFrames();
+    QVBoxLayout* middle = BuildPitchFrame();
+    QGridLayout* lists = BuildLists();
+    QVBoxLayout* barLines = BuildBarLineFrame();
 
     Command1 = new QPushButton(QStringLiteral("決定"));
     Command2 = new QPushButton(QStringLiteral("キャンセル"));
     Command3 = new QPushButton(QStringLiteral("音符の全削除"));
     auto* buttons = ButtonColumn(Command1, Command2);
     buttons->addWidget(Command3);
-
-    auto* middle = new QVBoxLayout;
-    middle->addWidget(Frame5);
-    middle->addLayout(marks);
-    middle->addStretch(1);
 
     auto* grid = new QGridLayout(this);
     grid->setSizeConstraint(QLayout::SetFixedSize);
@@ -234,6 +158,93 @@ void frmOnpu::BuildControls() {
     connect(Command2, &QPushButton::clicked, this, &QDialog::reject);
 }
 
+void frmOnpu::BuildKindFrames() {
+    Frame1 = new QGroupBox(QStringLiteral("音符の種類"));
+    Frame2 = new QGroupBox(QStringLiteral("音符・休符"));
+    Option2 = AddOptions(this, new QGridLayout(Frame2), kMainCaptions, 6, 3);
+
+    Frame3 = new QGroupBox(QStringLiteral("長さ"));
+    Option1 = AddOptions(this, new QGridLayout(Frame3), kLengthCaptions, 7, 4);
+    SelectButton(Option1, LengthCode::Quarter - 1);
+
+    Frame4 = new QGroupBox(QStringLiteral("記号の種類"));
+    auto* clefs = new QGridLayout(Frame4);
+    const char* clefCaptions[std::size(kClefs)];
+    for (std::size_t i = 0; i < std::size(kClefs); ++i)
+        clefCaptions[i] = kClefs[i].caption;
+    Option4 = AddOptions(this, clefs, clefCaptions, std::size(kClefs), 2);
+    clefs->setRowStretch(2, 1);
+    SelectButton(Option4, 0);
+
+    cmdEdit = new QPushButton(QStringLiteral("編集button"));
+
+    // Frame3, Frame4 and cmdEdit take turns in one place below Frame2.
+    auto* turns = new QWidget;
+    auto* turnsGrid = new QGridLayout(turns);
+    turnsGrid->setContentsMargins(0, 0, 0, 0);
+    turnsGrid->addWidget(Frame3, 0, 0);
+    turnsGrid->addWidget(Frame4, 0, 0);
+    turnsGrid->addWidget(cmdEdit, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+    for (QWidget* w : {static_cast<QWidget*>(Frame3), static_cast<QWidget*>(Frame4),
+                       static_cast<QWidget*>(cmdEdit)})
+        KeepRoomWhenHidden(w);
+
+    auto* frame1Layout = new QVBoxLayout(Frame1);
+    frame1Layout->addWidget(Frame2);
+    frame1Layout->addWidget(turns);
+    frame1Layout->addStretch(1);
+}
+
+QVBoxLayout* frmOnpu::BuildPitchFrame() {
+    Frame5 = new QGroupBox(QStringLiteral("高さ"));
+    auto* accidentals = new QGridLayout(Frame5);
+    const char* accidentalCaptions[std::size(kAccidentals)];
+    for (std::size_t i = 0; i < std::size(kAccidentals); ++i)
+        accidentalCaptions[i] = kAccidentals[i].caption;
+    Option6 = AddOptions(this, accidentals, accidentalCaptions, std::size(kAccidentals), 6);
+    SelectButton(Option6, kNoAccidental);
+
+    Check1 = new QCheckBox(QStringLiteral("小節線"));
+    Check2 = new QCheckBox(QStringLiteral("付点"));
+    Check3 = new QCheckBox(QStringLiteral("タイ"));
+    Check4 = new QCheckBox(QStringLiteral("連桁"));
+    auto* marks = new QGridLayout;
+    marks->addWidget(Check1, 0, 0);
+    marks->addWidget(Check2, 0, 1);
+    marks->addWidget(Check3, 1, 0);
+    marks->addWidget(Check4, 1, 1);
+
+    auto* middle = new QVBoxLayout;
+    middle->addWidget(Frame5);
+    middle->addLayout(marks);
+    middle->addStretch(1);
+    return middle;
+}
+
+QGridLayout* frmOnpu::BuildLists() {
+    Label1 = new QLabel(QStringLiteral("繰り返しに関する記号"));
+    cmbKurikaeshi = new QComboBox;
+    Label2 = new QLabel(QStringLiteral("フォルテ・ピアノ"));
+    cmbFp = new QComboBox;
+    Label1->setBuddy(cmbKurikaeshi);
+    Label2->setBuddy(cmbFp);
+    auto* lists = new QGridLayout;
+    lists->addWidget(Label1, 0, 0);
+    lists->addWidget(cmbKurikaeshi, 0, 1);
+    lists->addWidget(Label2, 1, 0);
+    lists->addWidget(cmbFp, 1, 1);
+    return lists;
+}
+
+QVBoxLayout* frmOnpu::BuildBarLineFrame() {
+    picPreview = new PreviewBox;
+    cmdSyosetsuSen = new QPushButton(QStringLiteral("小節線の設定"));
+    auto* barLines = new QVBoxLayout;
+    barLines->addWidget(picPreview);
+    barLines->addWidget(cmdSyosetsuSen);
+    return barLines;
+}
+
 void frmOnpu::Form_Load() {
     FillList(cmbKurikaeshi, kRepeatWords);
     FillList(cmbFp, kDynamicsMarks);
@@ -243,23 +254,23 @@ void frmOnpu::Form_Load() {
         const std::uint8_t kind = doc_.GetGSyurui(part_, position_, slot);
         const std::uint8_t value = doc_.GetGAtai(part_, position_, slot);
         if (IsNote(kind)) {
-            Select(Option2, kNote);
-            Select(Option1, kind - 1);
+            SelectButton(Option2, kNote);
+            SelectButton(Option1, kind - 1);
             notePresent_ = true;
             continue;
         }
         switch (kind) {
         case Kind::Rest:
-            Select(Option2, kRest);
+            SelectButton(Option2, kRest);
             if (value >= LengthCode::Whole && value <= LengthCode::SixtyFourth)
-                Select(Option1, value - 1);
+                SelectButton(Option1, value - 1);
             break;
         case Kind::BarLine:
             Check1->setChecked(true);
             mbytD_SyosetsuSen_Atai = value;
             break;
         case Kind::Accidental:
-            if (value != 0) Select(Option6, IndexOf(kAccidentals, value));
+            if (value != 0) SelectButton(Option6, IndexOf(kAccidentals, value));
             break;
         case Kind::Dot:
             if (value == MarkPresent) Check2->setChecked(true);
@@ -268,18 +279,18 @@ void frmOnpu::Form_Load() {
             SelectData(cmbFp, value);
             break;
         case Kind::Clef:
-            Select(Option2, kClef);
-            Select(Option4, IndexOf(kClefs, value));
+            SelectButton(Option2, kClef);
+            SelectButton(Option4, IndexOf(kClefs, value));
             break;
         case Kind::Tie:
             if (value == MarkPresent) Check3->setChecked(true);
             break;
         case Kind::TimeSignature:
-            Select(Option2, kTimeSignature);
+            SelectButton(Option2, kTimeSignature);
             mbytD_Hyoushi_Atai = value;
             break;
         case Kind::KeySignature:
-            Select(Option2, kKeySignature);
+            SelectButton(Option2, kKeySignature);
             mbytD_Chogo_Atai = value;
             break;
         case Kind::RepeatWord:
@@ -354,7 +365,6 @@ void frmOnpu::Command3_Click() {
 
 void frmOnpu::Command1_Click() {
     const std::uint8_t oldValue = doc_.GetGAtai(part_, position_, 0);
-    doc_.DeleteAllGData1(part_, position_);
 
     // A group left without a selection leaves its kind or value at 0.
     std::uint8_t kind = Kind::Empty;
@@ -384,23 +394,22 @@ void frmOnpu::Command1_Click() {
     default:
         break;
     }
-    doc_.SetGData1(part_, position_, 0, kind, value);
+    chosen_ = {{kind, value}};
 
-    // The position is empty, so each lands in the next free slot in this order.
+    // The position will be empty, so each lands in the next free slot in this order.
     const int accidental = Option6->checkedId();
     if (accidental >= 0 && accidental != kNoAccidental)
-        doc_.CheckGData1(part_, position_, Kind::Accidental, kAccidentals[accidental].code);
-    if (Check2->isChecked()) doc_.CheckGData1(part_, position_, Kind::Dot, MarkPresent);
-    if (Check1->isChecked())
-        doc_.CheckGData1(part_, position_, Kind::BarLine, mbytD_SyosetsuSen_Atai);
+        chosen_.push_back({Kind::Accidental, kAccidentals[accidental].code});
+    if (Check2->isChecked()) chosen_.push_back({Kind::Dot, MarkPresent});
+    if (Check1->isChecked()) chosen_.push_back({Kind::BarLine, mbytD_SyosetsuSen_Atai});
     const int repeatWord = ListData(cmbKurikaeshi);
     if (repeatWord != kNoSymbol)
-        doc_.CheckGData1(part_, position_, Kind::RepeatWord, static_cast<std::uint8_t>(repeatWord));
+        chosen_.push_back({Kind::RepeatWord, static_cast<std::uint8_t>(repeatWord)});
     const int dynamics = ListData(cmbFp);
     if (dynamics != kNoSymbol)
-        doc_.CheckGData1(part_, position_, Kind::Dynamics, static_cast<std::uint8_t>(dynamics));
-    if (Check3->isChecked()) doc_.CheckGData1(part_, position_, Kind::Tie, MarkPresent);
-    if (Check4->isChecked()) doc_.CheckGData1(part_, position_, Kind::Beam, MarkPresent);
+        chosen_.push_back({Kind::Dynamics, static_cast<std::uint8_t>(dynamics)});
+    if (Check3->isChecked()) chosen_.push_back({Kind::Tie, MarkPresent});
+    if (Check4->isChecked()) chosen_.push_back({Kind::Beam, MarkPresent});
     accept();
 }
 

@@ -1,19 +1,23 @@
 #pragma once
 // The symbol dialog "音符の情報": every symbol of one position, shown and
 // rewritten as a whole. Its sub-dialogs change only the three public bytes
-// and Check1; the document changes only when 決定 is pressed.
+// and Check1. It only reads the document: 決定 leaves the new contents of
+// the position in Chosen() for the window to write.
 
 #include "model/SymbolCodes.h"
 
 #include <QDialog>
 #include <cstdint>
+#include <vector>
 
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QVBoxLayout;
 
 namespace sorn {
 
@@ -29,8 +33,12 @@ public:
 
     // Works on one position of one part; a note chosen where none was takes
     // the staff position cursorPitch. Loads the position at once.
-    frmOnpu(SornData& document, std::uint8_t part, std::int32_t position, std::uint8_t cursorPitch,
-            QWidget* parent = nullptr);
+    frmOnpu(const SornData& document, std::uint8_t part, std::int32_t position,
+            std::uint8_t cursorPitch, QWidget* parent = nullptr);
+
+    // After 決定: slot 0's symbol, then the attached symbols in the order
+    // they take the free slots of the emptied position.
+    const std::vector<Symbol>& Chosen() const { return chosen_; }
 
     // What 決定 writes for 拍子記号, 調号 and a ticked 小節線; the sub-dialogs
     // read and set them.
@@ -70,17 +78,22 @@ public:
 
 private:
     void BuildControls();
+    void BuildKindFrames();           // Frame1: Frame2 above Frame3, Frame4 and cmdEdit
+    QVBoxLayout* BuildPitchFrame();   // Frame5 and the four check boxes below it
+    QGridLayout* BuildLists();        // repeat words and dynamics
+    QVBoxLayout* BuildBarLineFrame(); // the preview and its button
     void Form_Load();
     void cmdEdit_Click();
     void cmdSyosetsuSen_Click();
     void Command1_Click();
     void Command3_Click();
 
-    SornData& doc_;
+    const SornData& doc_;
     std::uint8_t part_;
     std::int32_t position_;
     std::uint8_t cursorPitch_;
     bool notePresent_ = false;
+    std::vector<Symbol> chosen_;
 };
 
 } // namespace sorn

@@ -57,13 +57,9 @@ frmOnpuChogo::frmOnpuChogo(frmOnpu& owner)
     Command2 = new QPushButton(QStringLiteral("キャンセル"));
     auto* buttons = ButtonColumn(Command1, Command2);
 
-    auto* layout = new QHBoxLayout(this);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    layout->setSpacing(16);
-    layout->addLayout(keys);
-    layout->addLayout(buttons);
+    LayOutBesideButtons(this, keys, buttons);
 
-    if (QAbstractButton* button = Option1->button(selected_)) button->setChecked(true);
+    SelectButton(Option1, selected_);
     connect(Option1, &QButtonGroup::idClicked, this, [this](int id) { selected_ = id; });
     connect(Command1, &QPushButton::clicked, this, &frmOnpuChogo::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &QDialog::reject);

@@ -81,14 +81,10 @@ frmOnpuHyousi::frmOnpuHyousi(frmOnpu& owner)
     auto* frames = new QVBoxLayout;
     frames->addWidget(Frame1);
     frames->addWidget(Frame2);
-    auto* layout = new QHBoxLayout(this);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    layout->setSpacing(16);
-    layout->addLayout(frames);
-    layout->addLayout(buttons);
+    LayOutBesideButtons(this, frames, buttons);
 
-    if (QAbstractButton* button = Option1->button(numerator_)) button->setChecked(true);
-    if (QAbstractButton* button = Option2->button(denominator_)) button->setChecked(true);
+    SelectButton(Option1, numerator_);
+    SelectButton(Option2, denominator_);
     connect(Option1, &QButtonGroup::idClicked, this, [this](int id) { numerator_ = id; });
     connect(Option2, &QButtonGroup::idClicked, this, [this](int id) { denominator_ = id; });
     connect(Command2, &QPushButton::clicked, this, &frmOnpuHyousi::Command2_Click);

@@ -63,13 +63,9 @@ frmSyosetsusen::frmSyosetsusen(frmOnpu& owner)
     auto* left = new QVBoxLayout;
     left->addWidget(Frame1);
     left->addWidget(picPreview, 0, Qt::AlignLeft);
-    auto* layout = new QHBoxLayout(this);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    layout->setSpacing(16);
-    layout->addLayout(left);
-    layout->addLayout(buttons);
+    LayOutBesideButtons(this, left, buttons);
 
-    if (QAbstractButton* button = Option1->button(selected_)) button->setChecked(true);
+    SelectButton(Option1, selected_);
     picPreview->Draw([this](Canvas& canvas) { DrawPreview(canvas); });
     connect(Option1, &QButtonGroup::idClicked, this, [this](int id) {
         selected_ = static_cast<std::int16_t>(id);

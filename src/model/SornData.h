@@ -50,7 +50,6 @@ public:
     // then read as an empty slot, and mutators change nothing and return false.
 
     std::uint8_t PartSuu() const { return partSuu_; }
-    void SetPartSuu(std::uint8_t value) { partSuu_ = value; }
     std::int16_t Speed() const { return speed_; }
     void SetSpeed(std::int16_t value) { speed_ = value; }
 

@@ -130,4 +130,11 @@ inline constexpr TimeSignature DecodeTimeSignature(std::uint8_t code) {
     return {code / 8 + 1, code % 8};
 }
 
+// What one slot holds.
+struct Symbol {
+    std::uint8_t kind = Kind::Empty;
+    std::uint8_t value = 0;
+    bool operator==(const Symbol&) const = default;
+};
+
 } // namespace sorn

@@ -2,7 +2,6 @@
 
 #include "model/SornData.h"
 #include "render/DrawPosition.h"
-#include "sound/InstrumentNames.h"
 
 namespace sorn {
 
@@ -10,23 +9,23 @@ namespace {
 constexpr float kCursorRadius = 8;
 }
 
-StatusTexts RedrawScore(const SornData& doc, EditorState& state, HorizontalScroll& scroll,
-                        float windowWidth, Canvas& canvas) {
-    const StaffLayout& layout = state.Layout;
-
-    // The cursor pushes the view a column at a time and never passes the end.
+void KeepCursorInside(std::int16_t& cursorColumn, HorizontalScroll& scroll,
+                      const StaffLayout& layout, float windowWidth, std::int32_t length) {
     const std::int32_t n = VisibleColumns(layout, windowWidth);
-    if (state.CursorColumn > n - 1) {
-        state.CursorColumn = static_cast<std::int16_t>(n - 1);
+    if (cursorColumn > n - 1) {
+        cursorColumn = static_cast<std::int16_t>(n - 1);
         if (scroll.value < scroll.maximum) ++scroll.value;
     }
-    if (state.CursorColumn < 0) {
-        state.CursorColumn = 0;
+    if (cursorColumn < 0) {
+        cursorColumn = 0;
         if (scroll.value > 0) --scroll.value;
     }
-    if (doc.Length() < scroll.value + state.CursorColumn)
-        state.CursorColumn = static_cast<std::int16_t>(doc.Length() - scroll.value);
+    if (length < scroll.value + cursorColumn)
+        cursorColumn = static_cast<std::int16_t>(length - scroll.value);
+}
 
+void RedrawScore(const SornData& doc, const ScoreView& view, Canvas& canvas) {
+    const StaffLayout& layout = view.layout;
     canvas.Clear();
     canvas.SetLineWidth(1);
     const float right = canvas.Width() - kStaffLeftMargin;
@@ -38,24 +37,16 @@ StatusTexts RedrawScore(const SornData& doc, EditorState& state, HorizontalScrol
     std::int32_t beamEnd = -1;
     for (std::int16_t c = 0;; ++c) {
         const std::int32_t x = ColumnX(layout, c);
-        if (static_cast<float>(x) >= canvas.Width() || scroll.value + c > doc.Length()) break;
-        DrawPosition(doc, state.CurrentPart, scroll.value + c, canvas, layout,
-                     static_cast<float>(x), 0, beamEnd);
+        if (static_cast<float>(x) >= canvas.Width() || view.first + c > doc.Length()) break;
+        DrawPosition(doc, view.part, view.first + c, canvas, layout, static_cast<float>(x), 0,
+                     beamEnd);
     }
 
     canvas.SetInvert(true);
     canvas.SetFillSolid(true);
-    canvas.Circle(static_cast<float>(ColumnX(layout, state.CursorColumn)),
-                  static_cast<float>(PitchY(layout, state.CursorPitch)), kCursorRadius);
+    canvas.Circle(static_cast<float>(ColumnX(layout, view.cursorColumn)),
+                  static_cast<float>(PitchY(layout, view.cursorPitch)), kCursorRadius);
     canvas.SetInvert(false);
-
-    StatusTexts texts;
-    texts.position = "位置 " + std::to_string(scroll.value + state.CursorColumn) + "/" +
-                     std::to_string(doc.Length());
-    texts.part = "パート " + std::to_string(state.CurrentPart + 1) + "/" +
-                 std::to_string(doc.PartSuu() + 1) + "  " +
-                 std::string(InstrumentName(doc.GetInstrumentNumber(state.CurrentPart) + 1));
-    return texts;
 }
 
 } // namespace sorn

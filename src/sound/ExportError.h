@@ -32,4 +32,7 @@ struct ExportError {
     static ExportError FromFile(std::error_code error);
 };
 
+// A part as the export messages and the status bar count it: "パート 2".
+std::string PartLabel(int part);
+
 } // namespace sorn

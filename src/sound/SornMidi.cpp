@@ -44,10 +44,6 @@ int EncodeDelta(std::int32_t value, std::uint8_t* out) {
     return n;
 }
 
-std::string PartLabel(int Part) {
-    return "パート " + std::to_string(Part + 1);
-}
-
 } // namespace
 
 std::uint8_t SornMidi::Channel(int Part) {

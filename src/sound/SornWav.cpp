@@ -22,10 +22,6 @@ constexpr std::int32_t kTicksPerStep = 16;
 constexpr float kSilentAmplitude = 1.0f / 512;
 constexpr double kConcertA = 442;
 
-std::string PartLabel(int Part) {
-    return "パート " + std::to_string(Part + 1);
-}
-
 void PutLittle(std::uint8_t* at, std::uint32_t value, int bytes) {
     for (int i = 0; i < bytes; ++i)
         at[i] = static_cast<std::uint8_t>(value >> (8 * i));

@@ -81,6 +81,13 @@ TEST(Form1, StatusTextsAndClock) {
     PanelBar* bar = e.form->StatusBar1;
     EXPECT_EQ(bar->PanelText(3), QStringLiteral("位置 0/30"));
     EXPECT_EQ(bar->PanelText(4), QStringLiteral("パート 1/1  グランドピアノ"));
+    // The part text names the current part's instrument.
+    e.doc().AddPart();
+    e.doc().AddPart();
+    e.doc().SetInstrumentNumber(1, "40");
+    e.state().CurrentPart = 1;
+    e.form->RedrawScore();
+    EXPECT_EQ(bar->PanelText(4), QStringLiteral("パート 2/3  ヴァイオリン"));
     EXPECT_TRUE(
         QTime::fromString(bar->PanelText(bar->PanelCount()), QStringLiteral("H:mm")).isValid());
 }

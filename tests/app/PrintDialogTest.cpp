@@ -76,7 +76,8 @@ TEST(PrintDialog, EachCopyIsADocumentOfEveryPage) {
     EXPECT_EQ(d.form.result(), QDialog::Accepted);
 }
 
-TEST(PrintDialog, NoCopiesPrintNothing) {
+// The copies box reads its leading number as the tempo box does.
+TEST(PrintDialog, CopiesAreTheLeadingNumberAndNoCopiesPrintNothing) {
     for (const char* copies : {"0", "abc", "-3"}) {
         Dialog d;
         d.form.Text1->setText(QString::fromLatin1(copies));
@@ -84,10 +85,16 @@ TEST(PrintDialog, NoCopiesPrintNothing) {
         EXPECT_TRUE(d.printer.calls.empty()) << copies;
         EXPECT_EQ(d.form.result(), QDialog::Accepted);
     }
-    Dialog d; // " 2.5 部" rounds to an even 2
-    d.form.Text1->setText(QStringLiteral(" 2.5部"));
+    Dialog d; // full-width digits are digits
+    d.form.Text1->setText(QStringLiteral("２"));
     d.form.Command1->click();
     EXPECT_EQ(d.printer.calls.size(), 10u);
+
+    // " 2.5 部" rounds to an even 2; a number past the most prints the most.
+    const std::pair<const char*, long> copies[] = {
+        {" 2.5部", 2}, {"３部", 3}, {"-3", 0}, {"1000", 999}, {"99999999999999999999", 999}};
+    for (auto [text, expected] : copies)
+        EXPECT_EQ(CopiesFromText(QString::fromUtf8(text)), expected) << text;
 }
 
 TEST(PrintDialog, FailingPrinterLeavesTheDialogOpen) {

@@ -74,7 +74,8 @@ TEST(DialogLayout, SymbolDialogInEachShapeAndItsSubDialogs) {
     owner.Option2->button(frmOnpu::kNothing)->click();
     QTest::keyClick(&owner, Qt::Key_Return);
     EXPECT_EQ(owner.result(), QDialog::Accepted);
-    EXPECT_EQ(s.Slots(1), "- 10,17 64,1");
+    EXPECT_EQ(owner.Chosen(),
+              (std::vector<Symbol>{{}, {Kind::BarLine, 17}, {Kind::RepeatWord, 1}}));
 }
 
 TEST(DialogLayout, SongAndPartDialogs) {

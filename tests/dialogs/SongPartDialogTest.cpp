@@ -1,6 +1,8 @@
 // The song and part dialogs: tempo text, working length, instrument list.
 
 #include "DialogTest.h"
+#include "app/Editing.h"
+#include "app/EditorFixture.h"
 #include "dialogs/PartEdit.h"
 #include "dialogs/frmKyokuProp.h"
 #include "support/Scripted.h"
@@ -13,14 +15,26 @@
 namespace sorn::test {
 namespace {
 
+// OK as the window handles it: the choice written through the edit path.
+void Ok(frmKyokuProp& d, SornData& doc) {
+    d.Command1->click();
+    EditorState state;
+    if (d.result() == QDialog::Accepted)
+        Editing::SetSong(doc, state, d.ChosenSpeed(), d.WorkingLength());
+}
+
 TEST(SongDialog, TempoZeroBecomesSixtyEvenWhenCancelled) {
-    Score s;
-    ScriptedMessageBoxes boxes;
-    s.doc.SetSpeed(0);
-    frmKyokuProp d(s.doc, boxes);
-    EXPECT_EQ(d.Text1->text() + "/" + d.Label3->text(), QStringLiteral("60/30"));
-    d.Command2->click();
-    EXPECT_EQ(s.doc.Speed(), 60);
+    Editor e;
+    e.doc().SetSpeed(0);
+    QString shown;
+    WhenModal<frmKyokuProp>([&](frmKyokuProp& d) {
+        shown = d.Text1->text() + "/" + d.Label3->text();
+        d.Command2->click();
+    });
+    e.form->ShowSongDialog();
+    EXPECT_EQ(shown, QStringLiteral("60/30"));
+    EXPECT_EQ(e.doc().Speed(), 60);
+    EXPECT_FALSE(e.state().ScoreModified);
 }
 
 // A refused text is reported and the dialog stays open for a correction.
@@ -37,7 +51,7 @@ TEST(SongDialog, TempoTextIsItsLeadingNumberRoundedToEvenWithinOneTo32767) {
         frmKyokuProp d(s.doc, boxes);
         d.show();
         d.Text1->setText(QString::fromUtf8(text));
-        d.Command1->click();
+        Ok(d, s.doc);
         EXPECT_EQ(s.doc.Speed(), tempo ? tempo : 100);
         EXPECT_EQ(d.isVisible(), tempo == 0);
         if (tempo) {
@@ -46,7 +60,7 @@ TEST(SongDialog, TempoTextIsItsLeadingNumberRoundedToEvenWithinOneTo32767) {
             ASSERT_EQ(boxes.shown.size(), 1u);
             EXPECT_EQ(boxes.shown[0].text, kTempoOutOfRange);
             d.Text1->setText(QStringLiteral("72"));
-            d.Command1->click();
+            Ok(d, s.doc);
             EXPECT_EQ(s.doc.Speed(), 72);
         }
     }
@@ -65,7 +79,7 @@ TEST(SongDialog, WorkingLengthStopsAtBothEndsAndIsWrittenOnOk) {
         d.Command6->click();
         d.Command5->click();
         EXPECT_EQ(s.doc.Length(), 25);
-        d.Command1->click();
+        Ok(d, s.doc);
     }
     EXPECT_EQ(s.doc.Length(), 31);
 
@@ -85,6 +99,9 @@ TEST(PartDialog, ListsEveryProgramAndStoresTheChosenIndex) {
         PartEdit d(s.doc, 1);
         d.Combo1->setCurrentIndex(index);
         (ok ? d.Command1 : d.Command2)->click();
+        EditorState state;
+        if (d.result() == QDialog::Accepted)
+            Editing::SetInstrument(s.doc, state, 1, d.ChosenProgram());
         return int{s.doc.GetInstrumentNumber(1)};
     };
     {

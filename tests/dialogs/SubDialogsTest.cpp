@@ -2,6 +2,7 @@
 // symbol dialog's three bytes and its 小節線 box.
 
 #include "DialogTest.h"
+#include "app/Editing.h"
 #include "dialogs/PreviewBox.h"
 #include "dialogs/frmOnpu.h"
 #include "dialogs/frmOnpuChogo.h"
@@ -24,6 +25,12 @@ struct Owner : Score {
         Put(0, stored);
         dialog = std::make_unique<frmOnpu>(doc, 0, 0, 128);
         return *dialog;
+    }
+    // 決定, and the window writing what it chose.
+    void Ok() {
+        dialog->Command1->click();
+        EditorState state;
+        Editing::RewritePosition(doc, state, 0, dialog->Chosen());
     }
 };
 
@@ -127,7 +134,7 @@ TEST(SubDialogs, ChoicesReachTheDocumentThroughTheSymbolDialog) {
         d.Command1->click();
     });
     o.dialog->cmdEdit->click();
-    o.dialog->Command1->click();
+    o.Ok();
     EXPECT_EQ(o.Slots(0), "31,14");
 
     o.Open("");
@@ -137,7 +144,7 @@ TEST(SubDialogs, ChoicesReachTheDocumentThroughTheSymbolDialog) {
         d.Command2->click();
     });
     o.dialog->cmdEdit->click();
-    o.dialog->Command1->click();
+    o.Ok();
     EXPECT_EQ(o.Slots(0), "30,18"); // 3/4
 
     o.Open("3,130 10,2");
@@ -146,7 +153,7 @@ TEST(SubDialogs, ChoicesReachTheDocumentThroughTheSymbolDialog) {
         d.Command1->click();
     });
     o.dialog->cmdSyosetsuSen->click();
-    o.dialog->Command1->click();
+    o.Ok();
     EXPECT_EQ(o.Slots(0), "3,130");
 }
 

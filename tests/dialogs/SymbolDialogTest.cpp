@@ -2,6 +2,7 @@
 // display it keeps in step with the choices.
 
 #include "DialogTest.h"
+#include "app/Editing.h"
 #include "dialogs/PreviewBox.h"
 #include "dialogs/frmOnpu.h"
 #include "support/RecordingCanvas.h"
@@ -20,6 +21,14 @@ namespace {
 constexpr std::int32_t kPos = 5;
 constexpr std::uint8_t kCursorPitch = 140;
 
+// Presses OK and writes the choice as the window does.
+void Ok(frmOnpu& d, Score& s) {
+    d.Command1->click();
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EditorState state;
+    Editing::RewritePosition(s.doc, state, kPos, d.Chosen());
+}
+
 // Opens the dialog on a stored position, does what the user does, presses
 // OK and gives what was written.
 std::string Edit(const std::string& stored, const std::function<void(frmOnpu&)>& user = {}) {
@@ -27,7 +36,7 @@ std::string Edit(const std::string& stored, const std::function<void(frmOnpu&)>&
     s.Put(kPos, stored);
     frmOnpu d(s.doc, 0, kPos, kCursorPitch);
     if (user) user(d);
-    d.Command1->click();
+    Ok(d, s);
     return s.Slots(kPos);
 }
 
@@ -58,7 +67,7 @@ TEST(SymbolDialog, EmptyPositionOpensBlankAndOkWritesAnEmptySlotZero) {
     EXPECT_EQ(Preview(d), (std::vector<std::string>{"clear", "width 1", "line 20 10 123 10",
                                                     "line 20 18 123 18", "line 20 26 123 26",
                                                     "line 20 34 123 34", "line 20 42 123 42"}));
-    d.Command1->click();
+    Ok(d, s);
     EXPECT_EQ(s.Slots(kPos), "-");
     EXPECT_EQ(s.doc.GetGAtai(0, kPos, 0), 0);
 }

@@ -254,6 +254,7 @@ TEST(LeadingNumber, ReadsTheNumberATextStartsWith) {
     EXPECT_EQ(LeadingNumber("+7"), 7);
     EXPECT_EQ(LeadingNumber("abc"), 0);
     EXPECT_EQ(LeadingNumber(""), 0);
+    EXPECT_EQ(LeadingNumber("-" + std::string(400, '9')), -HUGE_VAL);
     EXPECT_EQ(RoundHalfEven(2.5), 2);
     EXPECT_EQ(RoundHalfEven(3.5), 4);
     if (previous) std::setlocale(LC_NUMERIC, "C");

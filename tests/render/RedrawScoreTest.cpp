@@ -1,4 +1,4 @@
-// The redraw: cursor bounds, staff lines, visible columns, cursor and texts.
+// The redraw: cursor bounds, staff lines, visible columns and cursor.
 
 #include "render/RedrawScore.h"
 #include "model/SornData.h"
@@ -10,12 +10,12 @@
 namespace sorn::test {
 namespace {
 
+// The window's order: the cursor kept inside, then the picture.
 struct Redraw {
     SornData doc;
-    EditorState state;
+    ScoreView view;
     HorizontalScroll scroll;
     RecordingCanvas canvas{629, 155};
-    StatusTexts texts;
 
     Redraw() {
         doc.FileNew();
@@ -23,8 +23,11 @@ struct Redraw {
     }
     void Run(float windowWidth = 650) {
         canvas.calls.clear();
-        texts = RedrawScore(doc, state, scroll, windowWidth, canvas);
+        KeepCursorInside(view.cursorColumn, scroll, view.layout, windowWidth, doc.Length());
+        view.first = scroll.value;
+        RedrawScore(doc, view, canvas);
     }
+    std::int32_t CursorPosition() const { return scroll.value + view.cursorColumn; }
 };
 
 TEST(Geometry, ColumnsAndPitches) {
@@ -38,7 +41,7 @@ TEST(Geometry, ColumnsAndPitches) {
     EXPECT_EQ(PitchY(l, 124), 88);
 }
 
-TEST(RedrawScore, StaffColumnsCursorAndTexts) {
+TEST(RedrawScore, StaffColumnsAndCursor) {
     Redraw r;
     r.doc.SetGData1(0, 0, 0, Kind::WholeNote, 128);
     r.Run();
@@ -52,45 +55,43 @@ TEST(RedrawScore, StaffColumnsCursorAndTexts) {
     const std::vector<std::string> tail(r.canvas.calls.end() - 4, r.canvas.calls.end());
     EXPECT_EQ(tail, std::vector<std::string>(
                         {"invert on", "fill solid", "circle 40 72 8", "invert off"}));
-    EXPECT_EQ(r.texts.position, "位置 0/30");
-    EXPECT_EQ(r.texts.part, "パート 1/1  グランドピアノ");
 }
 
 TEST(RedrawScore, CursorPastTheWindowScrollsOneColumn) {
     Redraw r;
     r.doc.SetLength(100);
     r.scroll.maximum = 100;
-    r.state.CursorColumn = 24;
+    r.view.cursorColumn = 24;
     r.Run(1000);
-    EXPECT_EQ(r.state.CursorColumn, 23);
+    EXPECT_EQ(r.view.cursorColumn, 23);
     EXPECT_EQ(r.scroll.value, 1);
-    EXPECT_EQ(r.texts.position, "位置 24/100");
+    EXPECT_EQ(r.CursorPosition(), 24);
 }
 
 TEST(RedrawScore, CursorLeftOfTheWindow) {
     Redraw r;
     r.scroll.value = 5;
-    r.state.CursorColumn = -1;
+    r.view.cursorColumn = -1;
     r.Run();
-    EXPECT_EQ(r.state.CursorColumn, 0);
+    EXPECT_EQ(r.view.cursorColumn, 0);
     EXPECT_EQ(r.scroll.value, 4);
     r.scroll.value = 0;
-    r.state.CursorColumn = -1;
+    r.view.cursorColumn = -1;
     r.Run();
-    EXPECT_EQ(r.state.CursorColumn, 0);
+    EXPECT_EQ(r.view.cursorColumn, 0);
     EXPECT_EQ(r.scroll.value, 0);
 }
 
 TEST(RedrawScore, CursorNeverPastTheLastPosition) {
     Redraw r;
     r.scroll.value = 25;
-    r.state.CursorColumn = 10;
+    r.view.cursorColumn = 10;
     for (int iti = 0; iti <= 30; ++iti)
         r.doc.SetGData1(0, iti, 0, Kind::WholeNote, 128);
     r.Run();
-    EXPECT_EQ(r.state.CursorColumn, 5);
+    EXPECT_EQ(r.view.cursorColumn, 5);
     EXPECT_EQ(r.canvas.Only("circle").size(), 6u + 1u); // positions 25..30 and the cursor
-    EXPECT_EQ(r.texts.position, "位置 30/30");
+    EXPECT_EQ(r.CursorPosition(), 30);
 }
 
 TEST(RedrawScore, NarrowCanvasGetsStaffButNoColumn) {
@@ -100,16 +101,6 @@ TEST(RedrawScore, NarrowCanvasGetsStaffButNoColumn) {
     r.Run();
     EXPECT_EQ(r.canvas.Only("line").size(), 5u);
     EXPECT_EQ(r.canvas.Only("circle").size(), 1u); // the cursor only
-}
-
-TEST(RedrawScore, PartTextNamesTheInstrument) {
-    Redraw r;
-    r.doc.AddPart();
-    r.doc.AddPart();
-    r.doc.SetInstrumentNumber(1, "40");
-    r.state.CurrentPart = 1;
-    r.Run();
-    EXPECT_EQ(r.texts.part, "パート 2/3  ヴァイオリン");
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "ScoreBuilder.h"
 #include "sound/SornMidi.h"
+#include "support/RecordingProgress.h"
 #include "support/TempDir.h"
 
 #include <cerrno>
@@ -226,12 +227,7 @@ TEST_F(MidiRepeats, WaitingAndLoudnessCarryAcrossTheJump) {
 }
 
 TEST(MidiProgress, OneStepPerPart) {
-    struct Recorder : ProgressSink {
-        std::vector<int> values;
-        int maximum = -1;
-        void SetMaximum(int m) override { maximum = m; }
-        void SetValue(int v) override { values.push_back(v); }
-    } progress;
+    test::RecordingProgress progress;
     TempDir dir;
     ScoreBuilder s(3);
     s.doc.SetProgressBar(&progress);

@@ -4,6 +4,7 @@
 
 #include "ScoreBuilder.h"
 #include "sound/SornWav.h"
+#include "support/RecordingProgress.h"
 #include "support/TempDir.h"
 
 #include <cerrno>
@@ -203,12 +204,7 @@ TEST(WavNote, TiedNotesSoundAsOneToneOfTheirSummedSteps) {
 }
 
 TEST(WavWalk, RepeatsAndDaCapoArePlayedOutAndTheProgressBarFollows) {
-    struct Recorder : ProgressSink {
-        std::vector<int> values;
-        int maximum = -1;
-        void SetMaximum(int m) override { maximum = m; }
-        void SetValue(int v) override { values.push_back(v); }
-    } progress;
+    test::RecordingProgress progress;
     // A |: B :| C D.C., Fine on B: A B B C A B, told apart by their lengths.
     ScoreBuilder s;
     s.doc.SetProgressBar(&progress);

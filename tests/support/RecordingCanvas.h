@@ -14,8 +14,9 @@ namespace sorn::test {
 
 class RecordingCanvas : public Canvas {
 public:
-    explicit RecordingCanvas(float width = 629, float height = 155)
-        : width_(width), height_(height) {}
+    // digits: significant digits of a coordinate in the recording.
+    explicit RecordingCanvas(float width = 629, float height = 155, int digits = 4)
+        : width_(width), height_(height), digits_(digits) {}
 
     std::vector<std::string> calls;
 
@@ -24,31 +25,31 @@ public:
     void SetFillSolid(bool solid) override { calls.push_back(solid ? "fill solid" : "fill none"); }
     void SetInvert(bool invert) override { calls.push_back(invert ? "invert on" : "invert off"); }
     void Line(float x1, float y1, float x2, float y2) override {
-        calls.push_back("line " + N(x1) + " " + N(y1) + " " + N(x2) + " " + N(y2));
+        calls.push_back("line " + F(x1) + " " + F(y1) + " " + F(x2) + " " + F(y2));
         cx_ = x2;
         cy_ = y2;
     }
     void LineBy(float dx, float dy) override { Line(cx_, cy_, cx_ + dx, cy_ + dy); }
     void Box(float x, float y, float w, float h) override {
-        calls.push_back("box " + N(x) + " " + N(y) + " " + N(w) + " " + N(h));
+        calls.push_back("box " + F(x) + " " + F(y) + " " + F(w) + " " + F(h));
     }
     void Circle(float cx, float cy, float r) override {
-        calls.push_back("circle " + N(cx) + " " + N(cy) + " " + N(r));
+        calls.push_back("circle " + F(cx) + " " + F(cy) + " " + F(r));
     }
     void Arc(float cx, float cy, float r, float a1, float a2) override {
-        calls.push_back("arc " + N(cx) + " " + N(cy) + " " + N(r) + " " + N(a1) + " " + N(a2));
+        calls.push_back("arc " + F(cx) + " " + F(cy) + " " + F(r) + " " + F(a1) + " " + F(a2));
     }
-    void Point(float x, float y) override { calls.push_back("point " + N(x) + " " + N(y)); }
+    void Point(float x, float y) override { calls.push_back("point " + F(x) + " " + F(y)); }
     void Glyph(GlyphKey key, Rect s, Rect t, GlyphMode mode) override {
         static const char* names[] = {"toon",    "heon", "haona", "haont",    "number",
                                       "natural", "flat", "sharp", "dynamics", "flag"};
-        calls.push_back(std::string("glyph ") + names[static_cast<int>(key)] + " " + N(s.x) + " " +
-                        N(s.y) + " " + N(s.width) + " " + N(s.height) + " -> " + N(t.x) + " " +
-                        N(t.y) + " " + N(t.width) + " " + N(t.height) +
+        calls.push_back(std::string("glyph ") + names[static_cast<int>(key)] + " " + F(s.x) + " " +
+                        F(s.y) + " " + F(s.width) + " " + F(s.height) + " -> " + F(t.x) + " " +
+                        F(t.y) + " " + F(t.width) + " " + F(t.height) +
                         (mode == GlyphMode::And ? " and" : " copy"));
     }
     void Text(std::string_view text, float x, float y) override {
-        calls.push_back("text " + std::string(text) + " " + N(x) + " " + N(y));
+        calls.push_back("text " + std::string(text) + " " + F(x) + " " + F(y));
     }
     float Width() const override { return width_; }
     float Height() const override { return height_; }
@@ -65,15 +66,18 @@ public:
     }
 
     // Shortest form of a coordinate: 60, 92.5, 0.3367.
-    static std::string N(float v) {
+    static std::string N(float v, int digits = 4) {
         char buffer[32];
-        std::snprintf(buffer, sizeof buffer, "%.4g", static_cast<double>(v));
+        std::snprintf(buffer, sizeof buffer, "%.*g", digits, static_cast<double>(v));
         return buffer;
     }
 
 private:
+    std::string F(float v) const { return N(v, digits_); }
+
     float width_;
     float height_;
+    int digits_;
     float cx_ = 0;
     float cy_ = 0;
 };
