@@ -108,7 +108,10 @@ std::string TempStem(const std::string& base) {
     while (keep > 0 && keep < base.size() &&
            (static_cast<unsigned char>(base[keep]) & 0xC0) == 0x80)
         --keep;
-    return "." + base.substr(0, keep) + std::string(AtomicFile::TempMarker);
+    std::string stem(1, '.');
+    stem.append(base, 0, keep);
+    stem.append(AtomicFile::TempMarker);
+    return stem;
 }
 
 // Temporaries of this target whose writer no longer runs (killed, or the
