@@ -6,7 +6,6 @@
 #include "platform/BackgroundWork.h"
 #include "platform/DataFolder.h"
 #include "platform/FileDialogs.h"
-#include "platform/GlyphSet.h"
 #include "platform/PrintJob.h"
 #include "platform/Shell.h"
 
@@ -87,19 +86,14 @@ Form3::Form3(const SornData& doc, std::uint8_t part, PrintServices services, QWi
     connect(Command4, &QPushButton::clicked, this, &QDialog::reject);
     connect(chkKuhaku, &QCheckBox::toggled, this, &Form3::UpdatePageCount);
 
-    GlyphSet::Shared(); // made on this thread, before any page is drawn on another
-    UpdatePageCount();
+    UpdatePageCount(); // also makes the glyphs here, before printing draws on another thread
     for (const Paper& paper : kPapers)
         Combo1->addItem(QString::fromLatin1(paper.name));
     Combo1->setCurrentIndex(0);
 }
 
 int Form3::RenderPrintPage(int page) {
-    // Laying out a long part takes a while; the window paints meanwhile.
-    const bool compact = chkKuhaku->isChecked();
-    int last = 0;
-    BackgroundWork work;
-    work.Run([&](ProgressSink&) { last = RenderPage(doc_, part_, compact, page, page_); });
+    const int last = RenderPage(doc_, part_, chkKuhaku->isChecked(), page, page_);
     // The whole page stretched into the whole preview box.
     Picture2->setPixmap(QPixmap::fromImage(page_.scaled(
         Picture2->contentsRect().size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
