@@ -9,6 +9,8 @@
 #include "model/AtomicFile.h"
 #include "model/SymbolCodes.h"
 #include "platform/BackgroundWork.h"
+#include "platform/PrintJob.h"
+#include "platform/QtPrinter.h"
 #include "sound/SornWav.h"
 #include "support/TempDir.h"
 
@@ -26,6 +28,7 @@
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -310,6 +313,12 @@ TEST(EveryWriter, StreamsIntoAFifo) {
             EXPECT_EQ(read, ReadBytes(file));
         EXPECT_TRUE(fs::is_fifo(fifo));
         EXPECT_EQ(Temporaries(dir.Path()), 0u);
+        // A device stays a device (only root may make one to try it on).
+        const std::string null = dir.File(std::string("null") + w.extension);
+        if (::mknod(null.c_str(), S_IFCHR | 0666, ::makedev(1, 3)) == 0) {
+            EXPECT_EQ(w.write(Small(), null), "");
+            EXPECT_TRUE(fs::is_character_file(null));
+        }
     }
 }
 
@@ -419,6 +428,24 @@ TEST(CancelledExport, EscapeLeavesTheOldFileAndNoTemporary) {
     EXPECT_FALSE(escape.isActive());
     EXPECT_TRUE(e.boxes.shown.empty());
     EXPECT_EQ(ReadBytes(dir.File("song.wav")), (std::vector<std::uint8_t>{1, 2, 3}));
+    EXPECT_EQ(Temporaries(dir.Path()), 0u);
+
+    // The same for MIDI and PDF, stopped by their progress at once.
+    struct Stop : ProgressSink {
+        void SetMaximum(int) override {}
+        void SetValue(int) override {}
+        bool Cancelled() const override { return true; }
+    } stop;
+    WriteBytes(dir.File("song.mid"), {1, 2, 3});
+    EXPECT_EQ(ExportMidi(e.doc(), dir.File("song.mid"), &stop), "");
+    WriteBytes(dir.File("song.pdf"), {1, 2, 3});
+    QtPrinter printer;
+    QImage page = NewPageImage();
+    EXPECT_EQ(
+        PrintPart(e.doc(), 0, false, PaperSize::A4, 1, printer, dir.File("song.pdf"), page, &stop),
+        PrintResult::Cancelled);
+    for (const char* name : {"song.mid", "song.pdf"})
+        EXPECT_EQ(ReadBytes(dir.File(name)), (std::vector<std::uint8_t>{1, 2, 3})) << name;
     EXPECT_EQ(Temporaries(dir.Path()), 0u);
 }
 

@@ -118,6 +118,15 @@ TEST(PrintDialog, WithoutAPrinterTheCopiesGoIntoOnePdf) {
     EXPECT_EQ(d.printer.calls.front(), "begin A4 1240x1448 " + d.dir.File("part.pdf"));
     EXPECT_EQ(std::count(d.printer.calls.begin(), d.printer.calls.end(), "end"), 1);
     EXPECT_EQ(std::count(d.printer.calls.begin(), d.printer.calls.end(), "page 1240x1448"), 2);
+
+    // A PDF that could not be written says which and why; the dialog stays.
+    d.printer.calls.clear();
+    d.printer.failAtCall = 4;
+    d.dialogs.answers = {d.dir.File("part.pdf")};
+    d.form.Command1->click();
+    ASSERT_EQ(d.boxes.shown.size(), 1u);
+    EXPECT_EQ(d.boxes.shown[0].text,
+              "PDF を書き出せませんでした: " + d.dir.File("part.pdf") + "\n紙がありません。");
 }
 
 TEST(PrintDialog, PreviewOpensTheLastRenderedPage) {
