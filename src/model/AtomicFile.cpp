@@ -34,6 +34,7 @@ struct LiveTemp {
     std::atomic<int> state{0}; // 0 free, 1 being filled in, 2 live
     char path[PATH_MAX];
 };
+static_assert(std::atomic<int>::is_always_lock_free);
 std::array<LiveTemp, 32> gLiveTemps;
 constexpr std::array<int, 3> kCleanupSignals = {SIGINT, SIGTERM, SIGHUP};
 
