@@ -59,12 +59,14 @@ void BackgroundWork::Run(const std::function<void(ProgressSink&)>& work) {
     connect(&progress, &QTimer::timeout, this, &BackgroundWork::ShowProgress);
     progress.start(kProgressIntervalMs);
     qApp->installEventFilter(this);
+    if (bar_) bar_->setToolTip(QStringLiteral("Esc キーで中止します"));
     ++gRunning;
     thread->start();
     loop.exec();
     thread->wait();
     --gRunning;
     qApp->removeEventFilter(this);
+    if (bar_) bar_->setToolTip(QString());
     ShowProgress();
 }
 
