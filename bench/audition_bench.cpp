@@ -89,7 +89,7 @@ Shown MenuToWindowShown() {
         shown.residentMegabytes = ResidentMegabytes();
         form->close();
     });
-    if (RunAudition(nullptr, FourPartsThreeMinutes(), Folder(), boxes) != AuditionResult::Shown)
+    if (RunAudition(nullptr, FourPartsThreeMinutes(), boxes) != AuditionResult::Shown)
         shown.seconds = -1;
     return shown;
 }

@@ -34,7 +34,8 @@ void BM_PrintLongestPartToPdf(benchmark::State& state) {
     QImage image = sorn::NewPageImage();
     for (auto _ : state) {
         sorn::QtPrinter printer;
-        if (!sorn::PrintPart(LongestPart(), 0, false, sorn::PaperSize::A4, 1, printer, path, image))
+        if (sorn::PrintPart(LongestPart(), 0, false, sorn::PaperSize::A4, 1, printer, path,
+                            image) != sorn::PrintResult::Printed)
             state.SkipWithError("print");
     }
     state.counters["pages"] = sorn::RenderPage(LongestPart(), 0, false, 0, image) + 1;

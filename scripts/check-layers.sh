@@ -11,15 +11,12 @@ set -euo pipefail
 root=${1:-$(cd "$(dirname "$0")/.." && pwd)}
 cd "$root/src"
 
-# Files that may hold the document writable. The exporters and the
-# audition still take it so until they report progress beside it.
+# Files that may hold the document writable.
 writers=(
     app/Editing.h app/Editing.cpp   # the edit path
     app/Form1.h                     # the window owns the document
     app/MdMain.cpp app/Batch.cpp    # the file commands: new, open, save
     model/SornData.h model/SornData.cpp model/ScoreFile.cpp
-    sound/SornMidi.h sound/SornMidi.cpp sound/SornWav.h sound/SornWav.cpp
-    app/Exports.h app/Exports.cpp app/Audition.h app/Audition.cpp
 )
 
 failures=0

@@ -8,7 +8,7 @@
 
 namespace sorn {
 
-AuditionResult Audition(QWidget* parent, SornData& doc, const std::string& listenFile,
+AuditionResult Audition(QWidget* parent, const SornData& doc, const std::string& listenFile,
                         Sequencer& device, MessageBoxes& boxes) {
     SornMidi midi;
     if (midi.SaveToMIDI(doc, listenFile) == 0) {
@@ -30,10 +30,14 @@ AuditionResult Audition(QWidget* parent, SornData& doc, const std::string& liste
     return AuditionResult::Shown;
 }
 
-AuditionResult RunAudition(QWidget* parent, SornData& doc, const std::string& appPath,
-                           MessageBoxes& boxes) {
+AuditionResult RunAudition(QWidget* parent, const SornData& doc, MessageBoxes& boxes) {
     FluidSequencer device;
-    return Audition(parent, doc, WritableDataFile(appPath, "Listen.mid"), device, boxes);
+    const std::string listen = ScratchFile("Listen.mid");
+    if (listen.empty()) {
+        boxes.Show("試聴用の一時ファイルを作れませんでした。", MsgButtons::Ok, MsgIcon::Warning);
+        return AuditionResult::ExportFailed;
+    }
+    return Audition(parent, doc, listen, device, boxes);
 }
 
 void CloseAudition() {

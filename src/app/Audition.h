@@ -18,14 +18,13 @@ enum class AuditionResult {
     Shown,        // the window was shown and has been closed again
 };
 
-// The menu command: Listen.mid beside the program (or in the user's data
-// folder when the program's folder is read-only), played through FluidSynth.
-AuditionResult RunAudition(QWidget* parent, SornData& doc, const std::string& appPath,
-                           MessageBoxes& boxes);
+// The menu command: the editor's own "Listen" scratch file, played through
+// FluidSynth.
+AuditionResult RunAudition(QWidget* parent, const SornData& doc, MessageBoxes& boxes);
 
 // The same on a given file and device. Returns once the window is closed;
 // the device is closed by then.
-AuditionResult Audition(QWidget* parent, SornData& doc, const std::string& listenFile,
+AuditionResult Audition(QWidget* parent, const SornData& doc, const std::string& listenFile,
                         Sequencer& device, MessageBoxes& boxes);
 
 // Closes the audition window if one is open, silencing it: for quitting the

@@ -40,6 +40,8 @@ const char* const kHelp = R"(使い方:
   sorn-editor -o OUT IN.sorn               OUT の拡張子で処理を選ぶ (.sorn, .mid, .wav, .pdf, .png=ページ)
                                            (長い形 --export-to)
   sorn-editor --help | --version
+出力ファイルを - にすると標準出力に書き出します (形式はコマンドで指定: --export-midi - など)。
+パイプ (FIFO) や端末への出力は置き換えずにそのまま書き込みます。
 パート番号は 1 から数えます。終了コード: 0 成功, 1 失敗, 2 使い方の誤り。
 )";
 

@@ -1,14 +1,16 @@
 #include "app/BatchRender.h"
 
 #include "app/ScoreAreaRedraw.h"
+#include "model/AtomicFile.h"
+#include "model/ErrorReason.h"
 #include "model/SornData.h"
 #include "platform/GlyphSet.h"
 #include "platform/PrintJob.h"
 #include "platform/QtCanvas.h"
 #include "platform/QtPrinter.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
-#include <QSaveFile>
 #include <algorithm>
 #include <memory>
 
@@ -27,11 +29,13 @@ void EnsureGuiApplication() {
 }
 
 std::string SavePng(const QImage& image, const std::string& path) {
-    // Written aside and renamed, like every file the editor writes.
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
-        return "画像を保存できませんでした: " + path + " (" + file.errorString().toStdString() +
-               ")";
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    if (!image.save(&png, "PNG")) return "画像を保存できませんでした: " + path;
+    const std::error_code ec =
+        AtomicFile::WriteAll(path, png.data().constData(), static_cast<std::size_t>(png.size()));
+    if (ec)
+        return "画像を保存できませんでした: " + path + "\n" + ErrorReason(ec, FileAction::Write);
     return {};
 }
 
@@ -76,8 +80,9 @@ std::string PrintPdf(const SornData& doc, const PageRequest& request, const std:
     EnsureGuiApplication();
     QImage image = NewPageImage();
     QtPrinter printer;
-    if (!PrintPart(doc, request.part, request.compact, request.paper, 1, printer, path, image))
-        return "PDF を書き出せませんでした: " + path;
+    if (PrintPart(doc, request.part, request.compact, request.paper, 1, printer, path, image) !=
+        PrintResult::Printed)
+        return PrintFailureMessage(printer, path);
     return {};
 }
 

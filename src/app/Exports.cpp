@@ -5,9 +5,9 @@
 
 namespace sorn {
 
-std::string ExportMidi(SornData& doc, const std::string& path) {
+std::string ExportMidi(const SornData& doc, const std::string& path, ProgressSink* progress) {
     SornMidi midi;
-    if (midi.SaveToMIDI(doc, path) == 1) return {};
+    if (midi.SaveToMIDI(doc, path, progress) == 1 || midi.Error().Cancelled()) return {};
     return midi.Error().Message();
 }
 

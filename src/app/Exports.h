@@ -6,12 +6,14 @@
 
 namespace sorn {
 
+class ProgressSink;
 class SornData;
 struct FileDialogRequest;
 
 // Writes the whole score as a MIDI file. Returns the message to show when
-// the export stopped, or an empty string.
-std::string ExportMidi(SornData& doc, const std::string& path);
+// the export stopped, or an empty string (also when progress cancelled it).
+std::string ExportMidi(const SornData& doc, const std::string& path,
+                       ProgressSink* progress = nullptr);
 
 FileDialogRequest MidiFileDialog();
 FileDialogRequest WavFileDialog();

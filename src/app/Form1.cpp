@@ -12,6 +12,8 @@
 #include "app/frmAbout.h"
 #include "dialogs/Form3.h"
 #include "dialogs/frmOnsyoku.h"
+#include "platform/BackgroundWork.h"
+#include "platform/DataFolder.h"
 #include "platform/FileDialogs.h"
 #include "platform/GlyphSet.h"
 #include "platform/QtCanvas.h"
@@ -41,21 +43,6 @@ constexpr int kStatusBar1Height = 25;
 constexpr int kPicture1Top = 33;
 constexpr int kPicture1Height = 176;
 
-// Drives ProgressBar1 while an export runs on this thread, so it paints at once.
-class ProgressBarSink : public ProgressSink {
-public:
-    explicit ProgressBarSink(QProgressBar* bar) : bar_(bar) {}
-    void SetMaximum(int maximum) override { bar_->setMaximum(std::max(maximum, 1)); }
-    void SetValue(int value) override {
-        if (bar_->value() == value) return;
-        bar_->setValue(value);
-        bar_->repaint();
-    }
-
-private:
-    QProgressBar* bar_;
-};
-
 std::vector<PanelBar::Panel> Panels(std::initializer_list<const char*> texts) {
     std::vector<PanelBar::Panel> panels;
     for (const char* text : texts)
@@ -73,8 +60,7 @@ Form1::Form1(Services services, std::string appPath)
     qApp->installEventFilter(this);
 
     // Start-up, in the order the rest of the program relies on.
-    progressSink_ = std::make_unique<ProgressBarSink>(ProgressBar1);
-    document_.SetProgressBar(progressSink_.get());
+    work_ = std::make_unique<BackgroundWork>(ProgressBar1);
     setWindowTitle(QStringLiteral("SORN楽譜エディタ ") + QString::fromUtf8(kVersionText));
     if (appPath.empty() || appPath.back() != '/') appPath += '/';
     state_.AppPath = std::move(appPath);
@@ -85,7 +71,7 @@ Form1::Form1(Services services, std::string appPath)
 }
 
 Form1::~Form1() {
-    document_.SetProgressBar(nullptr);
+    RemoveScratchFiles();
 }
 
 void Form1::BuildControls() {
@@ -202,7 +188,7 @@ void Form1::BuildMenus() {
     connect(mnuFileGmfsave, &QAction::triggered, this, &Form1::mnuFileGmfsave_Click);
     connect(mnuFilePrint, &QAction::triggered, this, &Form1::mnuFilePrint_Click);
     connect(mnuListenListen, &QAction::triggered, this,
-            [this] { RunAudition(this, document_, state_.AppPath, services_.boxes); });
+            [this] { RunAudition(this, document_, services_.boxes); });
     connect(mnuHelpHelp, &QAction::triggered, this, &Form1::mnuHelpHelp_Click);
     connect(mnuHelpAbout, &QAction::triggered, this, &Form1::mnuHelpAbout_Click);
 }
@@ -279,7 +265,8 @@ void Form1::RedrawScore() {
 void Form1::mnuFileMidisave_Click() {
     auto path = services_.dialogs.SaveFile(MidiFileDialog());
     if (!path) return;
-    const std::string problem = ExportMidi(document_, *path);
+    std::string problem;
+    work_->Run([&](ProgressSink& progress) { problem = ExportMidi(document_, *path, &progress); });
     if (!problem.empty()) services_.boxes.Show(problem, MsgButtons::Ok, MsgIcon::None);
 }
 
@@ -288,15 +275,19 @@ void Form1::mnuFileGmfsave_Click() {
     if (timbreName_ == TimbreCancel) return;
     auto path = services_.dialogs.SaveFile(WavFileDialog());
     if (!path) return;
-    const std::string problem =
-        ExportWav(document_, state_.CurrentPart, state_.AppPath, timbreName_, *path);
+    std::string problem;
+    work_->Run([&](ProgressSink& progress) {
+        problem =
+            ExportWav(document_, state_.CurrentPart, state_.AppPath, timbreName_, *path, &progress);
+    });
     if (!problem.empty()) services_.boxes.Show(problem, MsgButtons::Ok, MsgIcon::None);
 }
 
 void Form1::mnuFilePrint_Click() {
-    Form3 dialog(document_, state_.CurrentPart,
-                 PrintServices{*printer_, services_.dialogs, services_.shell, state_.AppPath},
-                 this);
+    Form3 dialog(
+        document_, state_.CurrentPart,
+        PrintServices{*printer_, services_.dialogs, services_.shell, services_.boxes, ProgressBar1},
+        this);
     dialog.exec();
 }
 

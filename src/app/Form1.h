@@ -23,6 +23,7 @@ class QTimer;
 
 namespace sorn {
 
+class BackgroundWork;
 class FileDialogs;
 class MessageBoxes;
 class PanelBar;
@@ -127,7 +128,8 @@ private:
     Services services_;
     SornData document_;
     EditorState state_;
-    std::unique_ptr<ProgressSink> progressSink_;
+    // Exports and printing run here, ProgressBar1 showing how far they are.
+    std::unique_ptr<BackgroundWork> work_;
     std::unique_ptr<Printer> ownPrinter_;
     Printer* printer_;
     std::string timbreName_; // the timbre chosen last; lasts for the run

@@ -1,11 +1,16 @@
 #include "dialogs/Form3.h"
 
 #include "dialogs/TextBoxNumber.h"
+#include "model/AtomicFile.h"
+#include "model/LeadingNumber.h"
+#include "model/MessageBoxes.h"
+#include "platform/BackgroundWork.h"
 #include "platform/DataFolder.h"
 #include "platform/FileDialogs.h"
 #include "platform/PrintJob.h"
 #include "platform/Shell.h"
 
+#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -82,7 +87,7 @@ Form3::Form3(const SornData& doc, std::uint8_t part, PrintServices services, QWi
     connect(Command4, &QPushButton::clicked, this, &QDialog::reject);
     connect(chkKuhaku, &QCheckBox::toggled, this, &Form3::UpdatePageCount);
 
-    UpdatePageCount();
+    UpdatePageCount(); // also makes the glyphs here, before printing draws on another thread
     for (const Paper& paper : kPapers)
         Combo1->addItem(QString::fromLatin1(paper.name));
     Combo1->setCurrentIndex(0);
@@ -102,12 +107,18 @@ void Form3::UpdatePageCount() {
 }
 
 std::string Form3::PreviewImagePath() const {
-    return WritableDataFile(services_.appPath, "GImage.bmp");
+    return ScratchFile("GImage.bmp");
 }
 
 void Form3::Command3_Click() {
     const std::string path = PreviewImagePath();
-    if (page_.save(QString::fromStdString(path), "BMP")) services_.shell.Open(path);
+    if (path.empty()) return;
+    QBuffer bmp;
+    bmp.open(QIODevice::WriteOnly);
+    if (!page_.save(&bmp, "BMP")) return;
+    if (AtomicFile::WriteAll(path, bmp.data().constData(), static_cast<std::size_t>(bmp.size())))
+        return;
+    services_.shell.Open(path);
 }
 
 // More copies than anyone prints would only keep the printer busy for days;
@@ -130,9 +141,22 @@ void Form3::Command1_Click() {
         if (!chosen) return;
         pdfPath = *chosen;
     }
-    if (copies > 0 && !PrintPart(doc_, part_, chkKuhaku->isChecked(), paper->size,
-                                 static_cast<int>(copies), services_.printer, pdfPath, page_))
-        return; // a failing printer leaves the dialog open
+    if (copies > 0) {
+        PrintResult result = PrintResult::Failed;
+        const bool compact = chkKuhaku->isChecked();
+        BackgroundWork work(services_.progressBar);
+        work.Run([&](ProgressSink& progress) {
+            result = PrintPart(doc_, part_, compact, paper->size, static_cast<int>(copies),
+                               services_.printer, pdfPath, page_, &progress);
+        });
+        // A failed or cancelled print leaves the dialog open for another try.
+        if (result == PrintResult::Cancelled) return;
+        if (result == PrintResult::Failed) {
+            services_.boxes.Show(PrintFailureMessage(services_.printer, pdfPath), MsgButtons::Ok,
+                                 MsgIcon::Warning);
+            return;
+        }
+    }
     accept();
 }
 

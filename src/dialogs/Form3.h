@@ -13,11 +13,13 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QProgressBar;
 class QPushButton;
 
 namespace sorn {
 
 class FileDialogs;
+class MessageBoxes;
 class SornData;
 class Shell;
 
@@ -29,7 +31,8 @@ struct PrintServices {
     Printer& printer;
     FileDialogs& dialogs;
     Shell& shell;
-    std::string appPath; // where "GImage.bmp" goes when the folder is writable
+    MessageBoxes& boxes;
+    QProgressBar* progressBar = nullptr; // the main window's, while printing runs
 };
 
 class Form3 : public QDialog {
@@ -40,7 +43,8 @@ public:
 
     int LastPage() const { return lastPage_; }
     const QImage& PageImage() const { return page_; }
-    // Where "プレビューの表示" saves the page.
+    // Where "プレビューの表示" saves the page: the editor's own "GImage"
+    // scratch file.
     std::string PreviewImagePath() const;
 
     QLabel* Picture2;

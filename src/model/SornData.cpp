@@ -14,27 +14,6 @@ bool ValidSlot(std::int16_t dataIndex) {
 }
 } // namespace
 
-void SornData::StartProgressBar(std::int16_t Max) {
-    progressMax_ = std::max<std::int32_t>(Max, 0);
-    progressCount_ = 0;
-    if (progress_) {
-        progress_->SetMaximum(progressMax_);
-        progress_->SetValue(0);
-    }
-}
-
-void SornData::AddProgressBar() {
-    ++progressCount_;
-    // A bar never shows more than its maximum.
-    if (progress_) progress_->SetValue(std::min(progressCount_, progressMax_));
-}
-
-void SornData::SubtractProgressBar() {
-    --progressCount_;
-    if (progress_ && progressCount_ >= 0)
-        progress_->SetValue(std::min(progressCount_, progressMax_));
-}
-
 const PositionRecord* SornData::Record(std::uint8_t Part, std::int32_t Iti) const {
     if (Part >= parts_.size() || Iti < 0 || Iti > length_) return nullptr;
     const auto& positions = parts_[Part].GData1;

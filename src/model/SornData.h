@@ -4,7 +4,6 @@
 // writes the score only through these operations and holds plain numbers.
 
 #include "model/MessageBoxes.h"
-#include "model/ProgressSink.h"
 
 #include <array>
 #include <cstdint>
@@ -52,11 +51,6 @@ public:
     std::uint8_t PartSuu() const { return partSuu_; }
     std::int16_t Speed() const { return speed_; }
     void SetSpeed(std::int16_t value) { speed_ = value; }
-
-    void SetProgressBar(ProgressSink* PB) { progress_ = PB; }
-    void StartProgressBar(std::int16_t Max);
-    void AddProgressBar();
-    void SubtractProgressBar();
 
     std::uint8_t GetGSyurui(std::uint8_t Part, std::int32_t Iti, std::int16_t dataIndex) const;
     std::uint8_t GetGAtai(std::uint8_t Part, std::int32_t Iti, std::int16_t dataIndex) const;
@@ -113,9 +107,6 @@ private:
     std::int16_t speed_ = 0;
     std::vector<PartRecord> parts_;
     std::int32_t length_ = 0;
-    ProgressSink* progress_ = nullptr;
-    std::int32_t progressMax_ = 0;
-    std::int32_t progressCount_ = 0;
     std::string sornFileName_;
 };
 

@@ -4,9 +4,14 @@
 
 namespace sorn {
 
-// Where the program keeps a file of its own ("Listen.mid", "GImage.bmp"):
-// beside the program when that folder is writable, else in the user's data
-// folder, which is made when missing.
-std::string WritableDataFile(const std::string& appPath, const std::string& name);
+// The path of one of the editor's scratch files ("Listen.mid",
+// "GImage.bmp"), private to this user and this running editor: in the
+// user's runtime folder (else the cache folder), named "Listen-PID.mid".
+// The first call makes the file, exclusively and never through a symlink;
+// an empty string when that failed.
+std::string ScratchFile(const std::string& name);
+
+// Removes every scratch file this editor made; for when it closes.
+void RemoveScratchFiles();
 
 } // namespace sorn

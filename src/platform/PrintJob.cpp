@@ -1,8 +1,11 @@
 #include "platform/PrintJob.h"
 
+#include "model/ProgressSink.h"
 #include "platform/GlyphSet.h"
 #include "platform/QtCanvas.h"
 #include "print/PrintLayout.h"
+
+#include <algorithm>
 
 namespace sorn {
 
@@ -17,23 +20,34 @@ int RenderPage(const SornData& doc, std::uint8_t part, bool compact, int page, Q
     return RenderPrintPage(doc, part, compact, page, canvas);
 }
 
-bool PrintPart(const SornData& doc, std::uint8_t part, bool compact, PaperSize paper, int copies,
-               Printer& printer, const std::string& pdfPath, QImage& image) {
+PrintResult PrintPart(const SornData& doc, std::uint8_t part, bool compact, PaperSize paper,
+                      int copies, Printer& printer, const std::string& pdfPath, QImage& image,
+                      ProgressSink* progress) {
+    ProgressCounter bar(progress);
     const int lastPage = RenderPage(doc, part, compact, 0, image);
-    const bool toPdf = !pdfPath.empty();
-    for (int copy = 1; copy <= copies; ++copy) {
-        // A printer gets a document per copy; a PDF file holds them all.
-        if ((copy == 1 || !toPdf) &&
-            !printer.BeginDocument(paper, QSize(kPageWidth, kPageHeight), pdfPath))
-            return false;
-        for (int page = 0; page <= lastPage; ++page) {
-            RenderPage(doc, part, compact, page, image);
-            if (!printer.PaintPage(image)) return false;
-            const bool documentEnds = page == lastPage && (!toPdf || copy == copies);
-            if (!(documentEnds ? printer.EndDocument() : printer.NewPage())) return false;
+    if (!pdfPath.empty()) copies = 1;
+    if (!printer.BeginDocument(paper, QSize(kPageWidth, kPageHeight), copies, pdfPath))
+        return PrintResult::Failed;
+    bar.StartProgressBar(static_cast<std::int16_t>(std::min(lastPage + 1, 32767)));
+    for (int page = 0; page <= lastPage; ++page) {
+        if (bar.Cancelled()) {
+            printer.AbandonDocument();
+            return PrintResult::Cancelled;
         }
+        if (page > 0) RenderPage(doc, part, compact, page, image);
+        if (!printer.PaintPage(image)) return PrintResult::Failed;
+        if (!(page == lastPage ? printer.EndDocument() : printer.NewPage()))
+            return PrintResult::Failed;
+        bar.AddProgressBar();
     }
-    return true;
+    return PrintResult::Printed;
+}
+
+std::string PrintFailureMessage(const Printer& printer, const std::string& pdfPath) {
+    std::string reason = printer.ErrorText();
+    if (reason.empty()) reason = "原因はわかりません。";
+    if (pdfPath.empty()) return "印刷できませんでした。\n" + reason;
+    return "PDF を書き出せませんでした: " + pdfPath + "\n" + reason;
 }
 
 } // namespace sorn

@@ -1,6 +1,6 @@
 #pragma once
 // Printing a part: every page rendered onto the page canvas and handed to
-// the printer, one document per copy.
+// the printer once; the printer makes the copies.
 
 #include "platform/Printer.h"
 
@@ -10,6 +10,7 @@
 
 namespace sorn {
 
+class ProgressSink;
 class SornData;
 
 // The page canvas, 1240 x 1448, white.
@@ -18,9 +19,17 @@ QImage NewPageImage();
 // Renders one page (from 0) into the image; returns the last page index.
 int RenderPage(const SornData& doc, std::uint8_t part, bool compact, int page, QImage& image);
 
-// Prints copies of every page. Into a PDF all copies go into the one file.
-// Returns false when the printer failed; nothing is then left of a PDF.
-bool PrintPart(const SornData& doc, std::uint8_t part, bool compact, PaperSize paper, int copies,
-               Printer& printer, const std::string& pdfPath, QImage& image);
+enum class PrintResult { Printed, Failed, Cancelled };
+
+// Prints copies of every page; a PDF file gets one copy, as more of the same
+// pages in one file would only fill the disk. Progress counts pages and may
+// cancel between them. After a failure or a cancel nothing is printed and
+// nothing is left of a PDF.
+PrintResult PrintPart(const SornData& doc, std::uint8_t part, bool compact, PaperSize paper,
+                      int copies, Printer& printer, const std::string& pdfPath, QImage& image,
+                      ProgressSink* progress = nullptr);
+
+// What the user is told when PrintPart failed.
+std::string PrintFailureMessage(const Printer& printer, const std::string& pdfPath);
 
 } // namespace sorn

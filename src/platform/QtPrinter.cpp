@@ -1,12 +1,12 @@
 #include "platform/QtPrinter.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include "model/AtomicFile.h"
+#include "model/ErrorReason.h"
+
 #include <QPageSize>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QTemporaryFile>
-#include <cstdio>
 
 namespace sorn {
 
@@ -23,44 +23,53 @@ QPageSize::PageSizeId PageSizeOf(PaperSize paper) {
         return QPageSize::A4;
     }
 }
+
+constexpr int kPdfResolution = 1200; // what a high-resolution printer gets too
 } // namespace
 
 QtPrinter::QtPrinter() = default;
 
 QtPrinter::~QtPrinter() {
-    Abandon();
+    AbandonDocument();
 }
 
 bool QtPrinter::HasPrinter() const {
     return !QPrinterInfo::availablePrinterNames().isEmpty();
 }
 
-bool QtPrinter::BeginDocument(PaperSize paper, QSize coordinates, const std::string& pdfPath) {
-    Abandon();
-    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer_->setPageSize(QPageSize(PageSizeOf(paper)));
-    printer_->setFullPage(true);
-    pdfPath_ = QString::fromStdString(pdfPath);
-    if (!pdfPath_.isEmpty()) {
-        // A name in the target folder that nobody else uses, for the rename.
-        QTemporaryFile temp(QFileInfo(pdfPath_).absolutePath() +
-                            QStringLiteral("/.print-XXXXXX.pdf"));
-        if (!temp.open()) return false;
-        tempPath_ = temp.fileName();
-        temp.setAutoRemove(false);
-        temp.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                            QFileDevice::ReadGroup | QFileDevice::ReadOther);
-        temp.close();
-        printer_->setOutputFormat(QPrinter::PdfFormat);
-        printer_->setOutputFileName(tempPath_);
+bool QtPrinter::Failed(std::string reason) {
+    error_ = std::move(reason);
+    AbandonDocument();
+    return false;
+}
+
+bool QtPrinter::BeginDocument(PaperSize paper, QSize coordinates, int copies,
+                              const std::string& pdfPath) {
+    AbandonDocument();
+    error_.clear();
+    pdfPath_ = pdfPath;
+    const QPageSize pageSize(PageSizeOf(paper));
+    if (pdfPath_.empty()) {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setPageSize(pageSize);
+        printer->setFullPage(true);
+        // The printer makes the copies; the pages travel once.
+        printer->setCopyCount(copies);
+        device_ = std::move(printer);
+    } else {
+        pdf_.setData(QByteArray());
+        if (!pdf_.open(QIODevice::WriteOnly)) return Failed("メモリが足りません。");
+        auto writer = std::make_unique<QPdfWriter>(&pdf_);
+        writer->setResolution(kPdfResolution);
+        writer->setPageSize(pageSize);
+        writer->setPageMargins(QMarginsF());
+        device_ = std::move(writer);
     }
-    if (!painter_.begin(printer_.get())) {
-        Abandon();
-        return false;
-    }
+    if (!painter_.begin(device_.get())) return Failed("印刷を始められませんでした。");
     coordinates_ = coordinates;
+    const int resolution = device_->logicalDpiX();
     painter_.setWindow(QRect(QPoint(0, 0), coordinates));
-    painter_.setViewport(printer_->pageLayout().fullRectPixels(printer_->resolution()));
+    painter_.setViewport(device_->pageLayout().fullRectPixels(resolution));
     return true;
 }
 
@@ -73,24 +82,34 @@ bool QtPrinter::PaintPage(const QImage& page) {
 }
 
 bool QtPrinter::NewPage() {
-    return painter_.isActive() && printer_->newPage();
+    if (!painter_.isActive()) return false;
+    return device_->newPage() || Failed("次のページを始められませんでした。");
 }
 
 bool QtPrinter::EndDocument() {
     if (!painter_.isActive()) return false;
-    const bool ended = painter_.end();
-    if (pdfPath_.isEmpty()) return ended;
-    const bool renamed = ended && std::rename(QFile::encodeName(tempPath_).constData(),
-                                              QFile::encodeName(pdfPath_).constData()) == 0;
-    if (!renamed) QFile::remove(tempPath_);
-    tempPath_.clear();
-    return renamed;
+    if (!painter_.end()) return Failed("印刷を終えられませんでした。");
+    if (auto* printer = dynamic_cast<QPrinter*>(device_.get());
+        printer && printer->printerState() == QPrinter::Error)
+        return Failed("プリンタがエラーを返しました。");
+    device_.reset(); // a PDF writer puts its last bytes into the buffer as it goes
+    if (pdfPath_.empty()) return true;
+    pdf_.close();
+    const QByteArray& bytes = pdf_.data();
+    const std::error_code ec =
+        AtomicFile::WriteAll(pdfPath_, bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    pdf_.setData(QByteArray());
+    if (ec) return Failed(ErrorReason(ec, FileAction::Write));
+    return true;
 }
 
-void QtPrinter::Abandon() {
-    if (painter_.isActive()) painter_.end();
-    if (!tempPath_.isEmpty()) QFile::remove(tempPath_);
-    tempPath_.clear();
+void QtPrinter::AbandonDocument() {
+    if (painter_.isActive()) {
+        if (auto* printer = dynamic_cast<QPrinter*>(device_.get())) printer->abort();
+        painter_.end();
+    }
+    device_.reset();
+    if (pdf_.isOpen()) pdf_.close();
+    pdf_.setData(QByteArray());
 }
-
 } // namespace sorn

@@ -2,33 +2,39 @@
 
 #include "platform/Printer.h"
 
+#include <QBuffer>
 #include <QPainter>
-#include <QString>
 #include <memory>
 
-class QPrinter;
+class QPagedPaintDevice;
 
 namespace sorn {
 
-// QPrinter on the default printer or into a PDF file. A PDF is written
-// aside and renamed over its name only when the document is complete.
+// QPrinter on the default printer, or QPdfWriter into memory for a PDF
+// file: the file is written by the program's one writer once the document
+// is complete, so a failure leaves any older file as it was.
 class QtPrinter : public Printer {
 public:
     QtPrinter();
     ~QtPrinter() override;
     bool HasPrinter() const override;
-    bool BeginDocument(PaperSize paper, QSize coordinates, const std::string& pdfPath) override;
+    bool BeginDocument(PaperSize paper, QSize coordinates, int copies,
+                       const std::string& pdfPath) override;
     bool PaintPage(const QImage& page) override;
     bool NewPage() override;
     bool EndDocument() override;
+    void AbandonDocument() override;
+    std::string ErrorText() const override { return error_; }
 
 private:
-    void Abandon();
-    std::unique_ptr<QPrinter> printer_;
+    bool Failed(std::string reason);
+
+    std::unique_ptr<QPagedPaintDevice> device_;
     QPainter painter_;
+    QBuffer pdf_;
     QSize coordinates_;
-    QString pdfPath_;
-    QString tempPath_;
+    std::string pdfPath_;
+    std::string error_;
 };
 
 } // namespace sorn

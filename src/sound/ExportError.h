@@ -19,6 +19,8 @@ inline constexpr int TimbreLine = 1101;
 inline constexpr int TimbreOverflow = 1102;
 inline constexpr int NotATimbre = 1103;
 inline constexpr int NoSuchPart = 1104;
+// The user stopped the export; nothing is shown.
+inline constexpr int Cancelled = 1201;
 } // namespace ExportErrorNumber
 
 struct ExportError {
@@ -29,7 +31,10 @@ struct ExportError {
     // What the message box shows.
     std::string Message() const { return std::to_string(Number) + Description; }
 
+    bool Cancelled() const { return Number == ExportErrorNumber::Cancelled; }
+
     static ExportError FromFile(std::error_code error);
+    static ExportError Cancel() { return {ExportErrorNumber::Cancelled, "中止しました。"}; }
 };
 
 // A part as the export messages and the status bar count it: "パート 2".

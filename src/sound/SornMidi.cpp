@@ -56,13 +56,15 @@ bool SornMidi::Fail(int number, std::string description) {
     return false;
 }
 
-std::int16_t SornMidi::SaveToMIDI(SornData& document, const std::string& SaveFileName) {
+std::int16_t SornMidi::SaveToMIDI(const SornData& document, const std::string& SaveFileName,
+                                  ProgressSink* progress) {
     document_ = &document;
     error_ = {};
-    return Save(document, SaveFileName) ? 1 : 0;
+    return Save(document, SaveFileName, progress) ? 1 : 0;
 }
 
-bool SornMidi::Save(SornData& document, const std::string& SaveFileName) {
+bool SornMidi::Save(const SornData& document, const std::string& SaveFileName,
+                    ProgressSink* progress) {
     const std::int16_t speed = document.Speed();
     if (speed <= 0)
         return Fail(ExportErrorNumber::TempoNotPositive,
@@ -85,11 +87,13 @@ bool SornMidi::Save(SornData& document, const std::string& SaveFileName) {
     AtomicFile file;
     if (std::error_code ec = file.Open(SaveFileName)) return Fail(ExportError::FromFile(ec));
     if (!WriteHeader(file)) return false;
-    document.StartProgressBar(static_cast<std::int16_t>(document.PartSuu() + 1));
+    ProgressCounter bar(progress);
+    bar.StartProgressBar(static_cast<std::int16_t>(document.PartSuu() + 1));
     for (int p = 0; p <= document.PartSuu(); ++p) {
+        if (bar.Cancelled()) return Fail(ExportError::Cancel());
         if (!WriteTrack(file, static_cast<std::uint8_t>(p), static_cast<std::uint32_t>(tempo)))
             return false;
-        document.AddProgressBar();
+        bar.AddProgressBar();
     }
     if (std::error_code ec = file.Commit()) return Fail(ExportError::FromFile(ec));
     return true;

@@ -4,6 +4,7 @@
 // waiting time, and repeats, D.C. and Fine are played out by walking the
 // positions again.
 
+#include "model/ProgressSink.h"
 #include "model/SornData.h"
 #include "sound/ExportError.h"
 
@@ -19,8 +20,9 @@ class SornMidi {
 public:
     // 1 when the file was written, 0 when an error stopped the export; then
     // Error() tells why and whatever was at SaveFileName before is untouched.
-    // Drives the document's progress bar, one step per part.
-    std::int16_t SaveToMIDI(SornData& document, const std::string& SaveFileName);
+    // Moves progress one step per part and stops when it is cancelled.
+    std::int16_t SaveToMIDI(const SornData& document, const std::string& SaveFileName,
+                            ProgressSink* progress = nullptr);
     const ExportError& Error() const { return error_; }
 
     // The MIDI channel of a part: never the percussion channel, wrapping
@@ -30,7 +32,7 @@ public:
 private:
     class TrackWriter;
 
-    bool Save(SornData& document, const std::string& SaveFileName);
+    bool Save(const SornData& document, const std::string& SaveFileName, ProgressSink* progress);
     bool WriteHeader(AtomicFile& file);
     bool WriteTrack(AtomicFile& file, std::uint8_t Part, std::uint32_t tempo);
     bool WalkPart(std::uint8_t Part, std::uint8_t channel);
@@ -41,7 +43,7 @@ private:
     bool Fail(int number, std::string description);
     bool Fail(ExportError error);
 
-    SornData* document_ = nullptr;
+    const SornData* document_ = nullptr;
     // One track chunk at a time, so its length is known before it is written.
     std::vector<std::uint8_t> track_;
     ExportError error_;

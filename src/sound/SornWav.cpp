@@ -194,21 +194,22 @@ double SornWav::Period(std::uint8_t note) {
     return WavSampleRate / (std::pow(2.0, (note - 9) / 12.0) * kConcertA / 32);
 }
 
-std::int16_t SornWav::SaveToWav(SornData& document, const std::string& SaveFileName,
-                                std::uint8_t Part, const std::string& OnsyokuFileName) {
+std::int16_t SornWav::SaveToWav(const SornData& document, const std::string& SaveFileName,
+                                std::uint8_t Part, const std::string& OnsyokuFileName,
+                                ProgressSink* progress) {
     error_ = LoadTimbre(appPath_, OnsyokuFileName, timbre_);
     if (error_) return 0;
-    return SaveToWav(document, SaveFileName, Part, timbre_);
+    return SaveToWav(document, SaveFileName, Part, timbre_, progress);
 }
 
-std::int16_t SornWav::SaveToWav(SornData& document, const std::string& SaveFileName,
-                                std::uint8_t Part, const Timbre& timbre) {
+std::int16_t SornWav::SaveToWav(const SornData& document, const std::string& SaveFileName,
+                                std::uint8_t Part, const Timbre& timbre, ProgressSink* progress) {
     error_ = {};
-    return Save(document, SaveFileName, Part, timbre) ? 1 : 0;
+    return Save(document, SaveFileName, Part, timbre, progress) ? 1 : 0;
 }
 
-bool SornWav::Save(SornData& document, const std::string& SaveFileName, std::uint8_t Part,
-                   const Timbre& timbre) {
+bool SornWav::Save(const SornData& document, const std::string& SaveFileName, std::uint8_t Part,
+                   const Timbre& timbre, ProgressSink* progress) {
     if (Part >= document.PartCount()) {
         error_ = {ExportErrorNumber::NoSuchPart, PartLabel(Part) + " はありません。"};
         return false;
@@ -248,7 +249,8 @@ bool SornWav::Save(SornData& document, const std::string& SaveFileName, std::uin
     PutLittle(h + 40, dataBytes, 4);
 
     // Never beyond what the bar's 16-bit maximum can say.
-    document.StartProgressBar(static_cast<std::int16_t>(
+    ProgressCounter bar(progress);
+    bar.StartProgressBar(static_cast<std::int16_t>(
         std::min<std::int32_t>(document.Length() + 1, std::numeric_limits<std::int16_t>::max())));
     const auto table = timbre.Table();
     for (const Event& e : plan.Events()) {
@@ -261,10 +263,14 @@ bool SornWav::Save(SornData& document, const std::string& SaveFileName, std::uin
             ok = out.Tone(table, Period(e.note), e.velocity, e.samples);
             break;
         case Event::Step:
-            document.AddProgressBar();
+            bar.AddProgressBar();
+            if (bar.Cancelled()) {
+                error_ = ExportError::Cancel();
+                return false;
+            }
             break;
         case Event::StepBack:
-            document.SubtractProgressBar();
+            bar.SubtractProgressBar();
             break;
         }
         if (!ok) return fileError(out.Error());
@@ -274,17 +280,19 @@ bool SornWav::Save(SornData& document, const std::string& SaveFileName, std::uin
     return true;
 }
 
-std::string ExportWav(SornData& doc, std::uint8_t Part, const std::string& AppPath,
-                      const std::string& OnsyokuFileName, const std::string& path) {
+std::string ExportWav(const SornData& doc, std::uint8_t Part, const std::string& AppPath,
+                      const std::string& OnsyokuFileName, const std::string& path,
+                      ProgressSink* progress) {
     SornWav wav(AppPath);
-    if (wav.SaveToWav(doc, path, Part, OnsyokuFileName) == 1) return {};
+    if (wav.SaveToWav(doc, path, Part, OnsyokuFileName, progress) == 1 || wav.Error().Cancelled())
+        return {};
     return wav.Error().Message();
 }
 
-std::string ExportWav(SornData& doc, std::uint8_t Part, const Timbre& timbre,
-                      const std::string& path) {
+std::string ExportWav(const SornData& doc, std::uint8_t Part, const Timbre& timbre,
+                      const std::string& path, ProgressSink* progress) {
     SornWav wav;
-    if (wav.SaveToWav(doc, path, Part, timbre) == 1) return {};
+    if (wav.SaveToWav(doc, path, Part, timbre, progress) == 1 || wav.Error().Cancelled()) return {};
     return wav.Error().Message();
 }
 

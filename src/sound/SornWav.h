@@ -4,6 +4,7 @@
 // and halving every second; rests are silence. Repeats, D.C. and Fine are
 // played out as in the MIDI export.
 
+#include "model/ProgressSink.h"
 #include "model/SornData.h"
 #include "sound/ExportError.h"
 #include "sound/Timbre.h"
@@ -22,12 +23,15 @@ public:
 
     // 1 when the file was written, 0 when an error stopped the export; then
     // Error() tells why and whatever was at SaveFileName before is untouched.
-    // Drives the document's progress bar, one step per position walked.
-    std::int16_t SaveToWav(SornData& document, const std::string& SaveFileName, std::uint8_t Part,
-                           const std::string& OnsyokuFileName);
+    // Moves progress one step per position walked and stops when it is
+    // cancelled.
+    std::int16_t SaveToWav(const SornData& document, const std::string& SaveFileName,
+                           std::uint8_t Part, const std::string& OnsyokuFileName,
+                           ProgressSink* progress = nullptr);
     // The same with a timbre already loaded.
-    std::int16_t SaveToWav(SornData& document, const std::string& SaveFileName, std::uint8_t Part,
-                           const Timbre& timbre);
+    std::int16_t SaveToWav(const SornData& document, const std::string& SaveFileName,
+                           std::uint8_t Part, const Timbre& timbre,
+                           ProgressSink* progress = nullptr);
     const ExportError& Error() const { return error_; }
 
     // Samples for every 16 calculator ticks; 0 when the tempo is not positive.
@@ -37,8 +41,8 @@ public:
 
 private:
     class Plan;
-    bool Save(SornData& document, const std::string& SaveFileName, std::uint8_t Part,
-              const Timbre& timbre);
+    bool Save(const SornData& document, const std::string& SaveFileName, std::uint8_t Part,
+              const Timbre& timbre, ProgressSink* progress);
 
     std::string appPath_;
     Timbre timbre_;
@@ -48,10 +52,11 @@ private:
 // What the menu command and the batch call: renders Part of doc with the
 // timbre named as the timbre dialog names it (relative to AppPath, or an
 // absolute path) into path. Returns the message to show when the export
-// stopped, or an empty string.
-std::string ExportWav(SornData& doc, std::uint8_t Part, const std::string& AppPath,
-                      const std::string& OnsyokuFileName, const std::string& path);
-std::string ExportWav(SornData& doc, std::uint8_t Part, const Timbre& timbre,
-                      const std::string& path);
+// stopped, or an empty string (also when progress cancelled it).
+std::string ExportWav(const SornData& doc, std::uint8_t Part, const std::string& AppPath,
+                      const std::string& OnsyokuFileName, const std::string& path,
+                      ProgressSink* progress = nullptr);
+std::string ExportWav(const SornData& doc, std::uint8_t Part, const Timbre& timbre,
+                      const std::string& path, ProgressSink* progress = nullptr);
 
 } // namespace sorn

@@ -37,8 +37,9 @@ struct Dialog {
     RecordingPrinter printer;
     ScriptedFileDialogs dialogs;
     RecordingShell shell;
+    ScriptedMessageBoxes boxes;
     TempDir dir;
-    Form3 form{doc, 0, PrintServices{printer, dialogs, shell, dir.Path().string() + "/"}};
+    Form3 form{doc, 0, PrintServices{printer, dialogs, shell, boxes}};
 };
 
 TEST(PrintDialog, OpensWithThePageCountAndA4) {
@@ -63,16 +64,14 @@ TEST(PrintDialog, ClosingUpRecountsAtOnce) {
     EXPECT_EQ(d.form.Label5->text(), QStringLiteral("2ページ"));
 }
 
-TEST(PrintDialog, EachCopyIsADocumentOfEveryPage) {
+TEST(PrintDialog, ThePrinterMakesTheCopiesOfOneDocument) {
     Dialog d;
     d.form.Text1->setText(QStringLiteral("2"));
     d.form.Combo1->setCurrentText(QStringLiteral("B5"));
     d.form.Command1->click();
-    const std::vector<std::string> document = {"begin B5 1240x1448", "page 1240x1448", "new page",
-                                               "page 1240x1448", "end"};
-    std::vector<std::string> twice = document;
-    twice.insert(twice.end(), document.begin(), document.end());
-    EXPECT_EQ(d.printer.calls, twice);
+    EXPECT_EQ(d.printer.calls,
+              (std::vector<std::string>{"begin B5 1240x1448 copies 2", "page 1240x1448", "new page",
+                                        "page 1240x1448", "end"}));
     EXPECT_EQ(d.form.result(), QDialog::Accepted);
 }
 
@@ -88,7 +87,8 @@ TEST(PrintDialog, CopiesAreTheLeadingNumberAndNoCopiesPrintNothing) {
     Dialog d; // full-width digits are digits
     d.form.Text1->setText(QStringLiteral("２"));
     d.form.Command1->click();
-    EXPECT_EQ(d.printer.calls.size(), 10u);
+    ASSERT_FALSE(d.printer.calls.empty());
+    EXPECT_EQ(d.printer.calls.front(), "begin A4 1240x1448 copies 2");
 
     // " 2.5 部" rounds to an even 2; a number past the most prints the most.
     const std::pair<const char*, long> copies[] = {
@@ -97,12 +97,14 @@ TEST(PrintDialog, CopiesAreTheLeadingNumberAndNoCopiesPrintNothing) {
         EXPECT_EQ(CopiesFromText(QString::fromUtf8(text)), expected) << text;
 }
 
-TEST(PrintDialog, FailingPrinterLeavesTheDialogOpen) {
+TEST(PrintDialog, FailingPrinterSaysWhyAndLeavesTheDialogOpen) {
     Dialog d;
     d.printer.failAtCall = 2;
     d.form.Command1->click();
     EXPECT_EQ(d.printer.calls.size(), 3u);
     EXPECT_EQ(d.form.result(), 0);
+    ASSERT_EQ(d.boxes.shown.size(), 1u);
+    EXPECT_EQ(d.boxes.shown[0].text, "印刷できませんでした。\n紙がありません。");
 }
 
 TEST(PrintDialog, WithoutAPrinterTheCopiesGoIntoOnePdf) {
@@ -115,20 +117,31 @@ TEST(PrintDialog, WithoutAPrinterTheCopiesGoIntoOnePdf) {
     ASSERT_EQ(d.dialogs.saveRequests.size(), 1u);
     EXPECT_EQ(d.dialogs.saveRequests[0].filter, "PDFファイル|*.pdf");
 
+    // Copies of the same pages in one file would only fill the disk: one copy.
     d.dialogs.answers = {d.dir.File("part.pdf")};
-    d.form.Text1->setText(QStringLiteral("2"));
+    d.form.Text1->setText(QStringLiteral("20"));
     d.form.Command1->click();
     ASSERT_FALSE(d.printer.calls.empty());
     EXPECT_EQ(d.printer.calls.front(), "begin A4 1240x1448 " + d.dir.File("part.pdf"));
     EXPECT_EQ(std::count(d.printer.calls.begin(), d.printer.calls.end(), "end"), 1);
-    EXPECT_EQ(std::count(d.printer.calls.begin(), d.printer.calls.end(), "page 1240x1448"), 4);
+    EXPECT_EQ(std::count(d.printer.calls.begin(), d.printer.calls.end(), "page 1240x1448"), 2);
+
+    // A PDF that could not be written says which and why; the dialog stays.
+    d.printer.calls.clear();
+    d.printer.failAtCall = 4;
+    d.dialogs.answers = {d.dir.File("part.pdf")};
+    d.form.Command1->click();
+    ASSERT_EQ(d.boxes.shown.size(), 1u);
+    EXPECT_EQ(d.boxes.shown[0].text,
+              "PDF を書き出せませんでした: " + d.dir.File("part.pdf") + "\n紙がありません。");
 }
 
 TEST(PrintDialog, PreviewOpensTheLastRenderedPage) {
     Dialog d;
     d.form.Command3->click();
     ASSERT_EQ(d.shell.opened.size(), 1u);
-    EXPECT_EQ(d.shell.opened[0], d.dir.File("GImage.bmp"));
+    EXPECT_EQ(d.shell.opened[0], d.form.PreviewImagePath());
+    EXPECT_NE(d.shell.opened[0].find("/GImage-"), std::string::npos);
     QImage saved(QString::fromStdString(d.shell.opened[0]));
     EXPECT_EQ(saved.size(), QSize(1240, 1448));
 }

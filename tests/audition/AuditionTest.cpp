@@ -4,13 +4,16 @@
 #include "app/Audition.h"
 #include "AuditionSupport.h"
 #include "dialogs/Form4.h"
+#include "platform/DataFolder.h"
 #include "sound/SornMidi.h"
 #include "support/Scripted.h"
 #include "support/TempDir.h"
 
+#include "platform/DataFolder.h"
 #include <QApplication>
 #include <QPushButton>
 #include <QTimer>
+
 #include <gtest/gtest.h>
 
 namespace sorn::test {
@@ -125,15 +128,21 @@ TEST(AuditionCommand, AuditioningTwiceOverwritesListenMid) {
     EXPECT_EQ(ReadBytes(dir.File("Listen.mid")), Exported(shorter, dir));
 }
 
-// The menu command writes Listen.mid beside the program.
-TEST(AuditionCommand, MenuCommandWritesBesideTheProgram) {
+// The menu command writes this editor's own Listen scratch file, private
+// to the user, and it goes when the editor closes.
+TEST(AuditionCommand, MenuCommandWritesItsOwnScratchFile) {
     TempDir dir;
     ScoreBuilder s(1); // empty: no window, no sound device touched
     ScriptedMessageBoxes boxes;
-    EXPECT_EQ(RunAudition(nullptr, s.doc, dir.Path().string() + "/", boxes),
-              AuditionResult::NotPlayable);
-    EXPECT_EQ(ReadBytes(dir.File("Listen.mid")), Exported(s, dir));
+    EXPECT_EQ(RunAudition(nullptr, s.doc, boxes), AuditionResult::NotPlayable);
+    const std::string listen = ScratchFile("Listen.mid");
+    EXPECT_NE(listen.find("/Listen-" + std::to_string(::getpid()) + ".mid"), std::string::npos);
+    EXPECT_EQ(ReadBytes(listen), Exported(s, dir));
+    EXPECT_EQ(std::filesystem::status(listen).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     EXPECT_TRUE(boxes.shown.empty());
+    RemoveScratchFiles();
+    EXPECT_FALSE(std::filesystem::exists(listen));
 }
 
 // Quitting while the window is open: CloseAudition closes it and the

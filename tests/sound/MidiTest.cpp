@@ -62,9 +62,10 @@ Bytes Quarter(std::uint8_t note, std::uint8_t velocity = 90, std::uint8_t channe
             0x60, static_cast<std::uint8_t>(0x80 | channel), note, 0};
 }
 
-Bytes Export(SornData& doc, const TempDir& dir, const std::string& name = "out.mid") {
+Bytes Export(const SornData& doc, const TempDir& dir, const std::string& name = "out.mid",
+             ProgressSink* progress = nullptr) {
     SornMidi midi;
-    EXPECT_EQ(midi.SaveToMIDI(doc, dir.File(name)), 1) << midi.Error().Message();
+    EXPECT_EQ(midi.SaveToMIDI(doc, dir.File(name), progress), 1) << midi.Error().Message();
     EXPECT_FALSE(midi.Error());
     return ReadBytes(dir.File(name));
 }
@@ -230,8 +231,7 @@ TEST(MidiProgress, OneStepPerPart) {
     test::RecordingProgress progress;
     TempDir dir;
     ScoreBuilder s(3);
-    s.doc.SetProgressBar(&progress);
-    Export(s.doc, dir);
+    Export(s.doc, dir, "out.mid", &progress);
     EXPECT_EQ(progress.maximum, 3);
     EXPECT_EQ(progress.values, (std::vector<int>{0, 1, 2, 3}));
 }

@@ -48,9 +48,10 @@ Bytes Header(std::uint32_t samples) {
 }
 
 // Exports, checks the header against the length, and returns the samples.
-Samples Export(SornData& doc, const Timbre& timbre = Filled(32767), std::uint8_t part = 0) {
+Samples Export(const SornData& doc, const Timbre& timbre = Filled(32767), std::uint8_t part = 0,
+               ProgressSink* progress = nullptr) {
     TempDir dir;
-    EXPECT_EQ(ExportWav(doc, part, timbre, dir.File("out.wav")), "");
+    EXPECT_EQ(ExportWav(doc, part, timbre, dir.File("out.wav"), progress), "");
     const Bytes bytes = ReadBytes(dir.File("out.wav"));
     const auto count =
         static_cast<std::uint32_t>((std::max<std::size_t>(bytes.size(), 44) - 44) / 2);
@@ -207,14 +208,13 @@ TEST(WavWalk, RepeatsAndDaCapoArePlayedOutAndTheProgressBarFollows) {
     test::RecordingProgress progress;
     // A |: B :| C D.C., Fine on B: A B B C A B, told apart by their lengths.
     ScoreBuilder s;
-    s.doc.SetProgressBar(&progress);
     s.Note(0, Kind::QuarterNote, C4).Bar(1, BarLineCode::RepeatStart);
     s.Note(2, Kind::EighthNote, E4).Attach(2, Kind::RepeatWord, RepeatWordCode::Fine);
     s.Bar(3, BarLineCode::RepeatEnd);
     s.Note(4, Kind::HalfNote, G4).Attach(4, Kind::RepeatWord, RepeatWordCode::DC);
     s.Rest(5, LengthCode::Whole); // never reached
     const std::size_t q = 16 * t120, e = 8 * t120, h = 32 * t120;
-    EXPECT_EQ(Starts(Export(s.doc)),
+    EXPECT_EQ(Starts(Export(s.doc, Filled(32767), 0, &progress)),
               (std::vector<std::size_t>{0, q, q + e, q + 2 * e, q + 2 * e + h, 2 * q + 2 * e + h}));
     // Up over positions 0..2, back over 2 and 1 to the repeat bar, up again.
     EXPECT_EQ(progress.maximum, MinLength + 1);
@@ -223,9 +223,8 @@ TEST(WavWalk, RepeatsAndDaCapoArePlayedOutAndTheProgressBarFollows) {
     // A D.C. walks on past the maximum; the bar stops there. The longest
     // score's maximum is 32767, not 32768 wrapped round to a negative number.
     ScoreBuilder longest(1, MaxLength);
-    longest.doc.SetProgressBar(&progress);
     longest.Attach(MaxLength, Kind::RepeatWord, RepeatWordCode::DC);
-    Export(longest.doc);
+    Export(longest.doc, Filled(32767), 0, &progress);
     EXPECT_EQ(progress.maximum, MaxLength);
     EXPECT_EQ(*std::max_element(progress.values.begin(), progress.values.end()), MaxLength);
 }

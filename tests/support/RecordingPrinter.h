@@ -15,10 +15,12 @@ public:
     std::vector<std::string> calls;
 
     bool HasPrinter() const override { return installed; }
-    bool BeginDocument(PaperSize paper, QSize size, const std::string& pdf) override {
+    // "begin B5 1240x1448", then " copies N" when more than one, then the PDF.
+    bool BeginDocument(PaperSize paper, QSize size, int copies, const std::string& pdf) override {
         static const char* names[] = {"A4", "A5", "B4", "B5"};
         return Record("begin " + std::string(names[static_cast<int>(paper)]) + " " +
                       std::to_string(size.width()) + "x" + std::to_string(size.height()) +
+                      (copies == 1 ? "" : " copies " + std::to_string(copies)) +
                       (pdf.empty() ? "" : " " + pdf));
     }
     bool PaintPage(const QImage& page) override {
@@ -26,6 +28,8 @@ public:
     }
     bool NewPage() override { return Record("new page"); }
     bool EndDocument() override { return Record("end"); }
+    void AbandonDocument() override { Record("abandon"); }
+    std::string ErrorText() const override { return "紙がありません。"; }
 
 private:
     bool Record(std::string call) {
