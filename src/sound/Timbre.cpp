@@ -10,9 +10,12 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <limits>
+#include <numeric>
 #include <optional>
 #include <string_view>
+#include <tuple>
 #include <unistd.h>
+#include <utility>
 
 namespace sorn {
 
@@ -24,6 +27,182 @@ constexpr std::size_t kHkiBytes = 2 * TimbreTableSize;
 constexpr double kAngleConstant = 6.28318530717959;
 constexpr double kAngleScale = 1e-5;
 constexpr double kFullScale = 32767;
+
+// A real ".hki2" is a few lines; these bound what a mistaken or hostile file
+// can cost.
+constexpr std::size_t kHki2MaxBytes = 1 << 20;
+constexpr std::int64_t kHki2MaxPartials = 1024;
+
+// The value of one partial at entry i before it is floored:
+// a × sin(i × n × 2π / 100000) × 32767, with the rounding of every
+// operation the timbre files have always been built with.
+double Partial(double m, float a) {
+    return static_cast<double>(a) * std::sin(m * kAngleConstant * kAngleScale) * kFullScale;
+}
+
+// sin of entry j of a partial of harmonic 1: every harmonic's sines are
+// these, read with a stride.
+const std::vector<double>& SineTable() {
+    static const std::vector<double> table = [] {
+        std::vector<double> sines(TimbreTableSize);
+        for (std::int32_t j = 0; j < TimbreTableSize; ++j)
+            sines[j] = std::sin(static_cast<double>(j) * kAngleConstant * kAngleScale);
+        return sines;
+    }();
+    return table;
+}
+
+// The inverse of x modulo m, for x coprime with m.
+std::int64_t InverseModulo(std::int64_t x, std::int64_t m) {
+    std::int64_t r0 = m, r1 = x % m, t0 = 0, t1 = 1;
+    while (r1 != 0) {
+        const std::int64_t q = r0 / r1;
+        std::tie(r0, r1) = std::pair{r1, r0 - q * r1};
+        std::tie(t0, t1) = std::pair{t1, t0 - q * t1};
+    }
+    return ((t0 % m) + m) % m;
+}
+
+// Adds sine partials to a table, each floored before it is added. Harmonic n
+// reads the shared sine table at (i × n) mod 100000 instead of calling sin
+// 100000 times. That sine can differ from the direct formula's in the last
+// bits (the direct angle is a little past whole periods), which only matters
+// where a partial lands within a hair of a whole number: those entries are
+// recomputed with the direct formula, so the table is the one the files have
+// always given. A budget bounds the recomputation for harmonics that are
+// multiples of large powers of ten or in the millions, where nearly every
+// entry is such a case and only a zero crossing's last unit may then differ.
+class PartialSum {
+public:
+    // False when an entry leaves the 16-bit range.
+    bool Add(std::int32_t harmonic, float amplitude) {
+        // sin is odd: a negative harmonic is the positive one with the sign
+        // of the amplitude turned, exactly.
+        const std::int64_t n = std::abs(std::int64_t{harmonic});
+        const double a = harmonic < 0 ? -static_cast<double>(amplitude) : amplitude;
+        // The angle's rounding grows with i × n and the drift of the angle
+        // constant past 2π with the periods, both well under 1e-19 per unit
+        // of i × n; a few units of the last place come on top.
+        const double margin =
+            budget_ > 0 ? std::abs(a) * kFullScale * (1e-18 * static_cast<double>(n) * N + 1e-13)
+                        : -1;
+        Floors(a, margin);
+        const std::int32_t step = static_cast<std::int32_t>(n % N);
+        std::uint32_t outside = Gather(step);
+        if (budget_ > 0) outside |= Recompute(harmonic, amplitude, step, a, margin);
+        // Every value in range sets no bit above 16; a recomputed entry can
+        // also bring an entry back into range, so look again then.
+        if (outside <= 0xFFFF) return true;
+        return std::all_of(sum_.begin(), sum_.end(),
+                           [](std::int32_t v) { return v >= -32768 && v <= 32767; });
+    }
+
+    void CopyTo(std::span<std::int16_t> table) const {
+        std::transform(sum_.begin(), sum_.end(), table.begin(),
+                       [](std::int32_t v) { return static_cast<std::int16_t>(v); });
+    }
+
+private:
+    static constexpr std::int32_t N = TimbreTableSize;
+    // Whole numbers in the sums stay far from the int32 range.
+    static constexpr double kClamp = 1 << 20;
+
+    // The floored partial of amplitude a at every sine of the table, and
+    // which blocks of sines hold one within margin of a whole number. Two
+    // sines at a time in vector registers: floor is rounding to nearest by
+    // adding and taking away 1.5 × 2^52, then one less where that rounded up.
+    void Floors(double a, double margin) {
+        const double* sines = SineTable().data();
+        double* floors = floors_.data();
+        if (std::abs(a) * kFullScale >= kClamp) {
+            // Only sines near zero keep such a partial in range; clamping
+            // keeps the rest far outside.
+            for (std::int32_t j = 0; j < N; ++j)
+                floors[j] = std::floor(std::clamp(a * sines[j] * kFullScale, -kClamp, kClamp));
+            std::fill(nearBlocks_.begin(), nearBlocks_.end(), std::uint8_t{1});
+            return;
+        }
+        using Doubles = double __attribute__((vector_size(16)));
+        using Masks = std::int64_t __attribute__((vector_size(16)));
+        constexpr int kLanes = sizeof(Doubles) / sizeof(double);
+        static_assert(kBlock % kLanes == 0 && N % kBlock == 0);
+        constexpr double kRound = 6755399441055744.0;
+        const Doubles one = {1, 1};
+        // No entry when nothing is recomputed any more, every entry when the
+        // margin spans a whole unit.
+        const double edge = margin < 0 ? 1 : margin >= 0.5 ? -1 : (0.5 - margin) * (0.5 - margin);
+        for (std::int32_t block = 0; block < N / kBlock; ++block) {
+            Masks near = {};
+            for (std::int32_t j = block * kBlock; j < (block + 1) * kBlock; j += kLanes) {
+                Doubles v;
+                std::memcpy(&v, sines + j, sizeof v);
+                v = a * v * kFullScale;
+                Doubles f = (v + kRound) - kRound;
+                f -= reinterpret_cast<Doubles>(reinterpret_cast<Masks>(one) & (f > v));
+                // Within margin of f or of f + 1.
+                const Doubles middle = v - f - 0.5;
+                near |= middle * middle >= edge;
+                std::memcpy(floors + j, &f, sizeof f);
+            }
+            nearBlocks_[block] = (near[0] | near[1]) != 0;
+        }
+    }
+
+    // Adds the floors read with the harmonic's stride; returns the bits of
+    // every sum moved to 0..65535.
+    std::uint32_t Gather(std::int32_t step) {
+        const double* floors = floors_.data();
+        std::int32_t* sum = sum_.data();
+        std::uint32_t outside = 0;
+        for (std::int32_t i = 0, j = 0; i < N; ++i) {
+            const std::int32_t v = sum[i] + static_cast<std::int32_t>(floors[j]);
+            sum[i] = v;
+            outside |= static_cast<std::uint32_t>(v + 32768);
+            j += step;
+            j -= j >= N ? N : 0;
+        }
+        return outside;
+    }
+
+    // Entries near a whole number get the direct formula; returns their bits
+    // as Gather does.
+    std::uint32_t Recompute(std::int32_t harmonic, float amplitude, std::int32_t step, double a,
+                            double margin) {
+        const std::int64_t g = std::gcd(std::int64_t{step}, std::int64_t{N}); // gcd(0, N) = N
+        const std::int64_t period = N / g;
+        const std::int64_t inverse = InverseModulo(step / g, period);
+        std::uint32_t outside = 0;
+        const double* sines = SineTable().data();
+        for (std::int64_t j = 0; j < N && budget_ > 0; j += g) {
+            if (!nearBlocks_[j / kBlock]) {
+                // On to the first multiple of g in the next block.
+                const std::int64_t next = (j / kBlock + 1) * kBlock;
+                j = (next + g - 1) / g * g - g;
+                continue;
+            }
+            const double v = a * sines[j] * kFullScale;
+            const double fraction = v - std::floor(v);
+            if (fraction >= margin && 1 - fraction > margin) continue;
+            // The entries that read sine j: i × step ≡ j (mod N).
+            for (std::int64_t i = (j / g) * inverse % period; i < N && budget_ > 0; i += period) {
+                --budget_;
+                const double exact =
+                    std::clamp(std::floor(Partial(static_cast<double>(i) * harmonic, amplitude)),
+                               -kClamp, kClamp);
+                sum_[i] += static_cast<std::int32_t>(exact - floors_[j]);
+                outside |= static_cast<std::uint32_t>(sum_[i] + 32768);
+            }
+        }
+        return outside;
+    }
+
+    std::vector<std::int32_t> sum_ = std::vector<std::int32_t>(N, 0);
+    static constexpr std::int32_t kBlock = 400;
+    std::vector<double> floors_ = std::vector<double>(N, 0);
+    std::vector<std::uint8_t> nearBlocks_ = std::vector<std::uint8_t>(N / kBlock, 0);
+    // Direct sines per load: a few milliseconds at most.
+    std::int64_t budget_ = 1 << 18;
+};
 
 bool EndsWithNoCase(std::string_view name, std::string_view suffix) {
     if (name.size() < suffix.size()) return false;
@@ -74,16 +253,20 @@ ExportError FileError(int error, const std::string& name) {
     return {error != 0 ? error : EIO, std::move(text)};
 }
 
-// Reads up to limit bytes (all of it when limit is 0).
+// Reads up to limit bytes, one more when the file is longer, so the caller
+// can tell. The open does not wait for a writer when the name is a FIFO, and
+// the limit keeps a device such as /dev/zero from filling memory.
 ExportError ReadFile(const std::string& path, const std::string& name, std::string& bytes,
-                     std::size_t limit = 0) {
-    UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+                     std::size_t limit) {
+    UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (!fd) return FileError(errno, name);
+    const int flags = ::fcntl(fd.get(), F_GETFL);
+    if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) < 0)
+        return FileError(errno, name);
     bytes.clear();
     char buffer[65536];
-    while (limit == 0 || bytes.size() < limit) {
-        std::size_t want = sizeof buffer;
-        if (limit != 0) want = std::min(want, limit - bytes.size());
+    while (bytes.size() <= limit) {
+        const std::size_t want = std::min(sizeof buffer, limit + 1 - bytes.size());
         const ssize_t got = ::read(fd.get(), buffer, want);
         if (got < 0) {
             if (errno == EINTR) continue;
@@ -125,12 +308,37 @@ std::vector<std::string_view> Lines(std::string_view text) {
     return lines;
 }
 
+// The first three words of a line split at single spaces; two spaces make an
+// empty word, which is not a number.
+std::vector<std::string_view> Words(std::string_view line) {
+    std::vector<std::string_view> words;
+    std::size_t from = 0;
+    for (std::size_t i = 0; i <= line.size() && words.size() < 3; ++i)
+        if (i == line.size() || line[i] == ' ') {
+            words.push_back(line.substr(from, i - from));
+            from = i + 1;
+        }
+    return words;
+}
+
+// Text files hold no NUL and no control characters other than tab, the
+// line ends, form feed and the old end-of-file mark; anything else means the
+// name points at something that is not a timbre text.
+bool LooksBinary(std::string_view text) {
+    return std::any_of(text.begin(), text.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return (byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r' && byte != '\f' &&
+                byte != 0x1A) ||
+               byte == 0x7F;
+    });
+}
+
 ExportError LoadHki(const std::string& path, const std::string& name, Timbre& timbre) {
     std::string bytes;
     if (ExportError error = ReadFile(path, name, bytes, kHkiBytes)) return error;
-    // A short file leaves the rest of the table silent.
+    // A short file leaves the rest of the table silent; only the table counts.
     auto table = timbre.Table();
-    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    for (std::size_t i = 0; i + 1 < std::min(bytes.size(), kHkiBytes); i += 2) {
         const auto lo = static_cast<std::uint8_t>(bytes[i]);
         const auto hi = static_cast<std::uint8_t>(bytes[i + 1]);
         table[i / 2] = static_cast<std::int16_t>(static_cast<std::uint16_t>(lo | hi << 8));
@@ -140,20 +348,32 @@ ExportError LoadHki(const std::string& path, const std::string& name, Timbre& ti
 
 ExportError LoadHki2(const std::string& path, const std::string& name, Timbre& timbre) {
     std::string text;
-    if (ExportError error = ReadFile(path, name, text)) return error;
-    auto table = timbre.Table();
+    if (ExportError error = ReadFile(path, name, text, kHki2MaxBytes)) return error;
+    if (text.size() > kHki2MaxBytes)
+        return {ExportErrorNumber::TimbreTooLarge,
+                Quoted(name) + "は大きすぎます。音色ファイルは1 MB(" +
+                    std::to_string(kHki2MaxBytes) + "バイト)までです。"};
+    if (LooksBinary(text))
+        return {ExportErrorNumber::TimbreNotText,
+                Quoted(name) + "はテキストファイルではありません。"};
+    const std::vector<std::string_view> lines = Lines(text);
+    const auto partials = std::count_if(lines.begin(), lines.end(), [](std::string_view line) {
+        return Words(line).front() == "sin";
+    });
+    if (partials == 0)
+        return {ExportErrorNumber::TimbreNoPartial,
+                Quoted(name) + "にsinの行がありません。「sin 倍音の番号 強さ」の行を1行以上書いて"
+                               "ください。"};
+    if (partials > kHki2MaxPartials)
+        return {ExportErrorNumber::TimbreTooManyLines,
+                Quoted(name) + "はsinの行が多すぎます。sinの行は" +
+                    std::to_string(kHki2MaxPartials) + "行までです。"};
+
+    PartialSum sum;
     int lineNumber = 0;
-    for (std::string_view line : Lines(text)) {
+    for (std::string_view line : lines) {
         ++lineNumber;
-        // Words are separated by single spaces, so two spaces make an empty
-        // word, which is not a number.
-        std::vector<std::string_view> words;
-        std::size_t from = 0;
-        for (std::size_t i = 0; i <= line.size() && words.size() < 3; ++i)
-            if (i == line.size() || line[i] == ' ') {
-                words.push_back(line.substr(from, i - from));
-                from = i + 1;
-            }
+        const std::vector<std::string_view> words = Words(line);
         if (words.front() != "sin") continue;
 
         const std::optional<double> harmonic = words.size() >= 2 ? Number(words[1]) : std::nullopt;
@@ -167,22 +387,13 @@ ExportError LoadHki2(const std::string& path, const std::string& name, Timbre& t
                         std::string(line) +
                         "」が読めません。sinの行は「sin 倍音の番号 強さ」の形で、単語の間を空白1"
                         "つで区切ってください。"};
-
-        for (std::int32_t i = 0; i < TimbreTableSize; ++i) {
-            const double angle = static_cast<double>(i) * n * kAngleConstant * kAngleScale;
-            const double sum =
-                table[i] + std::floor(static_cast<double>(a) * std::sin(angle) * kFullScale);
-            if (sum < std::numeric_limits<std::int16_t>::min() ||
-                sum > std::numeric_limits<std::int16_t>::max()) {
-                std::fill(table.begin(), table.end(), std::int16_t{0});
-                return {ExportErrorNumber::TimbreOverflow,
-                        Quoted(name) + "の" + std::to_string(lineNumber) +
-                            "行目までの波を足すと16ビットの範囲を超えます。強さの合計を1以下にして"
-                            "ください。"};
-            }
-            table[i] = static_cast<std::int16_t>(sum);
-        }
+        if (!sum.Add(static_cast<std::int32_t>(n), a))
+            return {ExportErrorNumber::TimbreOverflow,
+                    Quoted(name) + "の" + std::to_string(lineNumber) +
+                        "行目までの波を足すと16ビットの範囲を超えます。強さの合計を1以下にして"
+                        "ください。"};
     }
+    sum.CopyTo(timbre.Table());
     return {};
 }
 
