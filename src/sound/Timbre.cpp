@@ -41,12 +41,18 @@ double Partial(double m, float a) {
 }
 
 // sin of entry j of a partial of harmonic 1: every harmonic's sines are
-// these, read with a stride.
+// these, read with a stride. The angle constant lies a little above 2π, so
+// the direct sine at a whole number of periods past the first is a tiny
+// positive number (at most 1.1e-5 for 32-bit harmonics), and at a half
+// period past one a tiny negative one; entry 0 holds a tiny positive number
+// too so that those floor alike. (Entry 0 of a partial, sin 0, is set
+// directly.)
 const std::vector<double>& SineTable() {
     static const std::vector<double> table = [] {
         std::vector<double> sines(TimbreTableSize);
         for (std::int32_t j = 0; j < TimbreTableSize; ++j)
             sines[j] = std::sin(static_cast<double>(j) * kAngleConstant * kAngleScale);
+        sines[0] = 1e-200;
         return sines;
     }();
     return table;
@@ -76,6 +82,8 @@ class PartialSum {
 public:
     // False when an entry leaves the 16-bit range.
     bool Add(std::int32_t harmonic, float amplitude) {
+        // Every angle is 0; only harmonics past it read the tiny entry 0.
+        if (harmonic == 0) return true;
         // sin is odd: a negative harmonic is the positive one with the sign
         // of the amplitude turned, exactly.
         const std::int64_t n = std::abs(std::int64_t{harmonic});
@@ -89,6 +97,9 @@ public:
         Floors(a, margin);
         const std::int32_t step = static_cast<std::int32_t>(n % N);
         std::uint32_t outside = Gather(step);
+        // sin 0 is 0 for every harmonic.
+        sum_[0] -= static_cast<std::int32_t>(floors_[0]);
+        outside |= static_cast<std::uint32_t>(sum_[0] + 32768);
         if (budget_ > 0) outside |= Recompute(harmonic, amplitude, step, a, margin);
         // Every value in range sets no bit above 16; a recomputed entry can
         // also bring an entry back into range, so look again then.
@@ -149,17 +160,25 @@ private:
     }
 
     // Adds the floors read with the harmonic's stride; returns the bits of
-    // every sum moved to 0..65535.
+    // every sum moved to 0..65535. Four quarters of the table at once, so the
+    // strides do not wait on each other.
     std::uint32_t Gather(std::int32_t step) {
+        constexpr std::int32_t Q = N / 4;
+        static_assert(N % 4 == 0);
         const double* floors = floors_.data();
         std::int32_t* sum = sum_.data();
+        std::int32_t j[4];
+        for (int k = 0; k < 4; ++k)
+            j[k] = static_cast<std::int32_t>(std::int64_t{k} * Q * step % N);
         std::uint32_t outside = 0;
-        for (std::int32_t i = 0, j = 0; i < N; ++i) {
-            const std::int32_t v = sum[i] + static_cast<std::int32_t>(floors[j]);
-            sum[i] = v;
-            outside |= static_cast<std::uint32_t>(v + 32768);
-            j += step;
-            j -= j >= N ? N : 0;
+        for (std::int32_t i = 0; i < Q; ++i) {
+            for (int k = 0; k < 4; ++k) {
+                const std::int32_t v = sum[i + k * Q] + static_cast<std::int32_t>(floors[j[k]]);
+                sum[i + k * Q] = v;
+                outside |= static_cast<std::uint32_t>(v + 32768);
+                j[k] += step;
+                j[k] -= j[k] >= N ? N : 0;
+            }
         }
         return outside;
     }
@@ -180,11 +199,15 @@ private:
                 j = (next + g - 1) / g * g - g;
                 continue;
             }
+            // The whole and half periods floor alike while the partial of
+            // their tiny sines stays below one unit.
+            if ((j == 0 || j == N / 2) && std::abs(a) < 1) continue;
             const double v = a * sines[j] * kFullScale;
             const double fraction = v - std::floor(v);
             if (fraction >= margin && 1 - fraction > margin) continue;
             // The entries that read sine j: i × step ≡ j (mod N).
             for (std::int64_t i = (j / g) * inverse % period; i < N && budget_ > 0; i += period) {
+                if (i == 0) continue;
                 --budget_;
                 const double exact =
                     std::clamp(std::floor(Partial(static_cast<double>(i) * harmonic, amplitude)),
