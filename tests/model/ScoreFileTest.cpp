@@ -278,6 +278,14 @@ TEST(ScoreFileRead, RefusedFilesKeepTheOpenScore) {
             EXPECT_EQ(boxes.shown[0].text, c.message);
         }
     }
+    // Where no score is open, none can stay.
+    SornData empty;
+    ScriptedMessageBoxes emptyBoxes;
+    WriteBytes(dir.File("bad"), hugeLength);
+    EXPECT_EQ(empty.FileOpen(dir.File("bad"), emptyBoxes), OpenResult::Refused);
+    ASSERT_EQ(emptyBoxes.shown.size(), 1u);
+    EXPECT_EQ(emptyBoxes.shown[0].text, texts::DamagedFileNothingOpen);
+
     std::error_code error;
     ScriptedMessageBoxes boxes;
     EXPECT_EQ(doc.FileOpen(dir.File("missing.sorn"), boxes, &error), OpenResult::Failed);
