@@ -94,13 +94,19 @@ public:
         const double margin =
             budget_ > 0 ? std::abs(a) * kFullScale * (1e-18 * static_cast<double>(n) * N + 1e-13)
                         : -1;
-        Floors(a, margin);
+        near_.clear();
+        if (std::abs(a) * kFullScale >= kClamp)
+            ClampedFloors(a);
+        else if (std::abs(a) * kFullScale < kFewLevels && margin < 0.25)
+            FloorsByLevels(a, margin);
+        else
+            Floors(a, margin);
         const std::int32_t step = static_cast<std::int32_t>(n % N);
         std::uint32_t outside = Gather(step);
         // sin 0 is 0 for every harmonic.
-        sum_[0] -= static_cast<std::int32_t>(floors_[0]);
+        sum_[0] -= floors_[0];
         outside |= static_cast<std::uint32_t>(sum_[0] + 32768);
-        if (budget_ > 0) outside |= Recompute(harmonic, amplitude, step, a, margin);
+        if (budget_ > 0) outside |= Recompute(harmonic, amplitude, step, a);
         // Every value in range sets no bit above 16; a recomputed entry can
         // also bring an entry back into range, so look again then.
         if (outside <= 0xFFFF) return true;
@@ -117,34 +123,44 @@ private:
     static constexpr std::int32_t N = TimbreTableSize;
     // Whole numbers in the sums stay far from the int32 range.
     static constexpr double kClamp = 1 << 20;
+    // Below this many units a partial's floors are found level by level.
+    static constexpr double kFewLevels = 128;
 
-    // The floored partial of amplitude a at every sine of the table, and
-    // which blocks of sines hold one within margin of a whole number. Two
-    // sines at a time in vector registers: floor is rounding to nearest by
-    // adding and taking away 1.5 × 2^52, then one less where that rounded up.
+    static double Value(double a, double sine) { return a * sine * kFullScale; }
+    static bool Near(double v, double f, double margin) {
+        return v - f < margin || f + 1 - v <= margin;
+    }
+
+    // Only sines near zero keep such a partial in range; clamping keeps the
+    // rest far outside. Every entry may be near.
+    void ClampedFloors(double a) {
+        const double* sines = SineTable().data();
+        for (std::int32_t j = 0; j < N; ++j) {
+            floors_[j] = static_cast<std::int32_t>(
+                std::floor(std::clamp(Value(a, sines[j]), -kClamp, kClamp)));
+            near_.push_back(j);
+        }
+    }
+
+    // The floored partial of amplitude a at every sine of the table, and the
+    // sines within margin of a whole number. Two sines at a time in vector
+    // registers: floor is rounding to nearest by adding and taking away
+    // 1.5 × 2^52, then one less where that rounded up.
     void Floors(double a, double margin) {
         const double* sines = SineTable().data();
-        double* floors = floors_.data();
-        if (std::abs(a) * kFullScale >= kClamp) {
-            // Only sines near zero keep such a partial in range; clamping
-            // keeps the rest far outside.
-            for (std::int32_t j = 0; j < N; ++j)
-                floors[j] = std::floor(std::clamp(a * sines[j] * kFullScale, -kClamp, kClamp));
-            std::fill(nearBlocks_.begin(), nearBlocks_.end(), std::uint8_t{1});
-            return;
-        }
+        std::int32_t* floors = floors_.data();
         using Doubles = double __attribute__((vector_size(16)));
         using Masks = std::int64_t __attribute__((vector_size(16)));
-        constexpr int kLanes = sizeof(Doubles) / sizeof(double);
-        static_assert(kBlock % kLanes == 0 && N % kBlock == 0);
+        constexpr std::int32_t kBlock = 400;
+        static_assert(N % kBlock == 0);
         constexpr double kRound = 6755399441055744.0;
         const Doubles one = {1, 1};
         // No entry when nothing is recomputed any more, every entry when the
         // margin spans a whole unit.
         const double edge = margin < 0 ? 1 : margin >= 0.5 ? -1 : (0.5 - margin) * (0.5 - margin);
-        for (std::int32_t block = 0; block < N / kBlock; ++block) {
+        for (std::int32_t block = 0; block < N; block += kBlock) {
             Masks near = {};
-            for (std::int32_t j = block * kBlock; j < (block + 1) * kBlock; j += kLanes) {
+            for (std::int32_t j = block; j < block + kBlock; j += 2) {
                 Doubles v;
                 std::memcpy(&v, sines + j, sizeof v);
                 v = a * v * kFullScale;
@@ -153,9 +169,45 @@ private:
                 // Within margin of f or of f + 1.
                 const Doubles middle = v - f - 0.5;
                 near |= middle * middle >= edge;
-                std::memcpy(floors + j, &f, sizeof f);
+                floors[j] = static_cast<std::int32_t>(f[0]);
+                floors[j + 1] = static_cast<std::int32_t>(f[1]);
             }
-            nearBlocks_[block] = (near[0] | near[1]) != 0;
+            if ((near[0] | near[1]) == 0) continue;
+            for (std::int32_t j = block; j < block + kBlock; ++j)
+                if (margin >= 0.5 || Near(Value(a, sines[j]), floors[j], margin))
+                    near_.push_back(j);
+        }
+    }
+
+    // A partial of few units keeps each floor over a run of entries. In each
+    // stretch where the sines rise or fall (0 to the peak, the peak to the
+    // trough, the trough to the end) the end of a run is found by bisection
+    // and the run filled; near entries can only be at a run's ends.
+    void FloorsByLevels(double a, double margin) {
+        const double* sines = SineTable().data();
+        const std::int32_t stretches[] = {0, N / 4 + 1, 3 * N / 4 + 1, N};
+        for (int s = 0; s < 3; ++s) {
+            const std::int32_t end = stretches[s + 1];
+            for (std::int32_t from = stretches[s]; from < end;) {
+                const double f = std::floor(Value(a, sines[from]));
+                // The first entry past from with another floor.
+                std::int32_t lo = from + 1, hi = end;
+                while (lo < hi) {
+                    const std::int32_t mid = lo + (hi - lo) / 2;
+                    if (std::floor(Value(a, sines[mid])) != f)
+                        hi = mid;
+                    else
+                        lo = mid + 1;
+                }
+                std::fill(floors_.begin() + from, floors_.begin() + lo,
+                          static_cast<std::int32_t>(f));
+                std::int32_t j = from;
+                for (; j < lo && Near(Value(a, sines[j]), f, margin); ++j)
+                    near_.push_back(j);
+                for (std::int32_t k = lo - 1; k >= j && Near(Value(a, sines[k]), f, margin); --k)
+                    near_.push_back(k);
+                from = lo;
+            }
         }
     }
 
@@ -165,7 +217,7 @@ private:
     std::uint32_t Gather(std::int32_t step) {
         constexpr std::int32_t Q = N / 4;
         static_assert(N % 4 == 0);
-        const double* floors = floors_.data();
+        const std::int32_t* floors = floors_.data();
         std::int32_t* sum = sum_.data();
         std::int32_t j[4];
         for (int k = 0; k < 4; ++k)
@@ -173,7 +225,7 @@ private:
         std::uint32_t outside = 0;
         for (std::int32_t i = 0; i < Q; ++i) {
             for (int k = 0; k < 4; ++k) {
-                const std::int32_t v = sum[i + k * Q] + static_cast<std::int32_t>(floors[j[k]]);
+                const std::int32_t v = sum[i + k * Q] + floors[j[k]];
                 sum[i + k * Q] = v;
                 outside |= static_cast<std::uint32_t>(v + 32768);
                 j[k] += step;
@@ -185,26 +237,16 @@ private:
 
     // Entries near a whole number get the direct formula; returns their bits
     // as Gather does.
-    std::uint32_t Recompute(std::int32_t harmonic, float amplitude, std::int32_t step, double a,
-                            double margin) {
+    std::uint32_t Recompute(std::int32_t harmonic, float amplitude, std::int32_t step, double a) {
         const std::int64_t g = std::gcd(std::int64_t{step}, std::int64_t{N}); // gcd(0, N) = N
         const std::int64_t period = N / g;
         const std::int64_t inverse = InverseModulo(step / g, period);
         std::uint32_t outside = 0;
-        const double* sines = SineTable().data();
-        for (std::int64_t j = 0; j < N && budget_ > 0; j += g) {
-            if (!nearBlocks_[j / kBlock]) {
-                // On to the first multiple of g in the next block.
-                const std::int64_t next = (j / kBlock + 1) * kBlock;
-                j = (next + g - 1) / g * g - g;
-                continue;
-            }
-            // The whole and half periods floor alike while the partial of
-            // their tiny sines stays below one unit.
-            if ((j == 0 || j == N / 2) && std::abs(a) < 1) continue;
-            const double v = a * sines[j] * kFullScale;
-            const double fraction = v - std::floor(v);
-            if (fraction >= margin && 1 - fraction > margin) continue;
+        for (std::int64_t j : near_) {
+            if (budget_ <= 0) break;
+            // Only multiples of g are read; the whole and half periods floor
+            // alike while the partial of their tiny sines stays below one unit.
+            if (j % g != 0 || ((j == 0 || j == N / 2) && std::abs(a) < 1)) continue;
             // The entries that read sine j: i × step ≡ j (mod N).
             for (std::int64_t i = (j / g) * inverse % period; i < N && budget_ > 0; i += period) {
                 if (i == 0) continue;
@@ -212,7 +254,7 @@ private:
                 const double exact =
                     std::clamp(std::floor(Partial(static_cast<double>(i) * harmonic, amplitude)),
                                -kClamp, kClamp);
-                sum_[i] += static_cast<std::int32_t>(exact - floors_[j]);
+                sum_[i] += static_cast<std::int32_t>(exact) - floors_[j];
                 outside |= static_cast<std::uint32_t>(sum_[i] + 32768);
             }
         }
@@ -220,9 +262,9 @@ private:
     }
 
     std::vector<std::int32_t> sum_ = std::vector<std::int32_t>(N, 0);
-    static constexpr std::int32_t kBlock = 400;
-    std::vector<double> floors_ = std::vector<double>(N, 0);
-    std::vector<std::uint8_t> nearBlocks_ = std::vector<std::uint8_t>(N / kBlock, 0);
+    std::vector<std::int32_t> floors_ = std::vector<std::int32_t>(N, 0);
+    // The sines whose partial lies within the margin of a whole number.
+    std::vector<std::int32_t> near_;
     // Direct sines per load: a few milliseconds at most.
     std::int64_t budget_ = 1 << 18;
 };
