@@ -148,10 +148,21 @@ TEST_F(TimbreFiles, WhatIsNotATimbreIsRefusedWithItsLimit) {
 // amplitudes at the zero crossings, harmonics that are multiples of the
 // table, negative and very high harmonics.
 TEST_F(TimbreFiles, EveryHarmonicGivesTheDirectFormulasEntries) {
-    const std::pair<std::int64_t, float> partials[] = {
-        {2, -0.5f},     {-3, 0.25f},      {4, 0.25f},        {7, -0.125f},
-        {12500, -1.0f}, {50000, 0.3f},    {100000, -0.001f}, {200000, 0.75f},
-        {99991, 0.4f},  {1234567, -0.2f}, {0, 5.0f}};
+    const std::pair<std::int64_t, float> partials[] = {{2, -0.5f},
+                                                       {-3, 0.25f},
+                                                       {4, 0.25f},
+                                                       {7, -0.125f},
+                                                       {12500, -1.0f},
+                                                       {50000, 0.3f},
+                                                       {100000, -0.001f},
+                                                       {200000, 0.75f},
+                                                       {99991, 0.4f},
+                                                       {1234567, -0.2f},
+                                                       {0, 5.0f},
+                                                       // Partials of few units, floored run by run.
+                                                       {3, 0.0009f},
+                                                       {-100000, -0.002f},
+                                                       {25000, 0.0039f}};
     for (const auto& [n, a] : partials) {
         const Timbre timbre = Hki2("sin " + std::to_string(n) + " " + std::to_string(a));
         int differ = 0;
