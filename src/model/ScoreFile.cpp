@@ -305,11 +305,14 @@ OpenResult SornData::FileOpen(const std::string& FileName, MessageBoxes& boxes,
     const bool stream = !S_ISREG(st.st_mode);
     UniqueFd copy(stream ? ::memfd_create("score", MFD_CLOEXEC) : -1);
     if (stream) {
-        // Our own descriptor blocks again once data has come; standard
-        // input's flags belong to whoever shares it.
+        // A FIFO may have nobody writing, a terminal nobody typing: the wait
+        // for the first byte is bounded (a pipe into standard input has its
+        // writer). Our own descriptor blocks again once data has come;
+        // standard input's flags belong to whoever shares it.
         if (!copy) {
             ec = LastError();
-        } else if (!standardInput && WaitForData(fd.get(), kStreamWaitMs, ec)) {
+        } else if ((!standardInput || ::isatty(fd.get())) &&
+                   WaitForData(fd.get(), kStreamWaitMs, ec) && !standardInput) {
             const int flags = ::fcntl(fd.get(), F_GETFL);
             if (flags >= 0) ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK);
         }
