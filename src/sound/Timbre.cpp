@@ -75,9 +75,10 @@ std::int64_t InverseModulo(std::int64_t x, std::int64_t m) {
 // bits (the direct angle is a little past whole periods), which only matters
 // where a partial lands within a hair of a whole number: those entries are
 // recomputed with the direct formula, so the table is the one the files have
-// always given. A budget bounds the recomputation for harmonics that are
-// multiples of large powers of ten or in the millions, where nearly every
-// entry is such a case and only a zero crossing's last unit may then differ.
+// always given. A budget bounds the recomputation for harmonics in the
+// millions, where the direct angle itself is rounded so coarsely that nearly
+// every entry is such a case; past the budget an entry of such a file may
+// differ from the direct formula in its last unit.
 class PartialSum {
 public:
     // False when an entry leaves the 16-bit range.
