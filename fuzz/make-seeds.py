@@ -159,6 +159,13 @@ HKI2 = {
     "words-after-third": "sin 1 0.5 倍音 です\nsin 2 0.25 \n",
     "comments": "# 説明の行\n\nsinus 1 1\n  sin 1 1\n",
     "empty": "",
+    "binary": "sin 1 0.5\n\x00\x01\x02",
+    # The line limit and one past it; harmonics far past the table, where the
+    # shared sine table falls back to the direct formula most.
+    "line-limit": "".join(f"sin {n} 0.0009\n" for n in range(1, 1025)),
+    "past-line-limit": "sin 1 0\n" * 1025,
+    "far-harmonics": "".join(f"sin {100000 * n} -0.0009\nsin {2147483647 - n} 0.0009\n"
+                             for n in range(1, 33)),
 }
 
 

@@ -3,7 +3,7 @@
 #include "app/BatchRender.h"
 #include "app/Exports.h"
 #include "app/Version.h"
-#include "model/ErrorReason.h"
+#include "model/ScoreFileTexts.h"
 #include "model/SornData.h"
 #include "sound/SornWav.h"
 #include "sound/Timbre.h"
@@ -39,10 +39,12 @@ const char* const kHelp = R"(使い方:
   sorn-editor --info IN.sorn               パート数・長さ・テンポ・音色番号を JSON 1 行で出力する
   sorn-editor -o OUT IN.sorn               OUT の拡張子で処理を選ぶ (.sorn, .mid, .wav, .pdf, .png=ページ)
                                            (長い形 --export-to)
-  sorn-editor --help | --version
-出力ファイルを - にすると標準出力に書き出します (形式はコマンドで指定: --export-midi - など)。
+  sorn-editor -h | --help | --version
+パート番号は 1 から数えます。-- より後ろの引数はすべてファイル名です。
+ファイル名 - は、入力なら標準入力、出力なら標準出力です。出力を - にするときは、
+形式を名前に持つオプション (--export-midi など) で指定してください。
 パイプ (FIFO) や端末への出力は置き換えずにそのまま書き込みます。
-パート番号は 1 から数えます。終了コード: 0 成功, 1 失敗, 2 使い方の誤り。
+終了コード: 0 成功, 1 失敗, 2 使い方の誤り。
 )";
 
 // Message boxes of batch mode: the text goes to stderr, nobody answers.
@@ -68,12 +70,18 @@ const std::map<std::string, std::string> kOutputCommands = {{"--save-as", "--sav
                                                             {"-o", "-o"},
                                                             {"--export-to", "-o"}};
 const std::set<std::string> kPlainCommands = {"--info", "--help", "--version"};
-// Numeric options and the commands they belong to.
-const std::map<std::string, std::set<std::string>> kNumberOptions = {
-    {"--part", {"--render-view", "--render-page", "--print-pdf", "--export-wav"}},
-    {"--scroll", {"--render-view"}},
-    {"--width", {"--render-view"}},
-    {"--page", {"--render-page"}},
+// Numeric options, the commands they belong to and the values they take.
+struct NumberOption {
+    std::set<std::string> commands;
+    int min;
+    int max;
+};
+const std::map<std::string, NumberOption> kNumberOptions = {
+    {"--part", {{"--render-view", "--render-page", "--print-pdf", "--export-wav"}, 1, 256}},
+    {"--scroll", {{"--render-view"}, 0, MaxLength}},
+    {"--width", {{"--render-view"}, 40, 20000}},
+    // A part has no more pages than positions.
+    {"--page", {{"--render-page"}, 1, MaxLength + 1}},
 };
 const std::map<std::string, std::set<std::string>> kTextOptions = {
     {"--paper", {"--print-pdf"}},
@@ -98,10 +106,17 @@ bool Fail(std::ostream& err, const std::string& text) {
 }
 
 bool Parse(const std::vector<std::string>& args, Request& request, std::ostream& err) {
+    bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
+        const std::string& arg = optionsEnded || args[i] != "-h" ? args[i] : "--help";
         const bool hasValue = i + 1 < args.size();
-        if (auto found = kOutputCommands.find(arg); found != kOutputCommands.end()) {
+        if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-') {
+            if (!request.input.empty())
+                return Fail(err, "入力ファイルは一つだけ指定してください: " + arg);
+            request.input = arg;
+        } else if (arg == "--") {
+            optionsEnded = true;
+        } else if (auto found = kOutputCommands.find(arg); found != kOutputCommands.end()) {
             if (!request.command.empty())
                 return Fail(err, "コマンドは一度に一つだけ指定してください: " + arg);
             if (!hasValue) return Fail(err, "出力ファイルを指定してください: " + arg);
@@ -111,25 +126,24 @@ bool Parse(const std::vector<std::string>& args, Request& request, std::ostream&
             if (!request.command.empty())
                 return Fail(err, "コマンドは一度に一つだけ指定してください: " + arg);
             request.command = arg;
-        } else if (kNumberOptions.count(arg)) {
+        } else if (auto number = kNumberOptions.find(arg); number != kNumberOptions.end()) {
             if (!hasValue) return Fail(err, "値を指定してください: " + arg);
             const std::string& text = args[++i];
+            const int min = number->second.min;
+            const int max = number->second.max;
             int value = 0;
             auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-            if (ec != std::errc{} || end != text.data() + text.size())
-                return Fail(err, "数値を指定してください: " + arg + " " + text);
+            if (ec != std::errc{} || end != text.data() + text.size() || value < min || value > max)
+                return Fail(err, arg + " は " + std::to_string(min) + "〜" + std::to_string(max) +
+                                     " の整数で指定してください: " + text);
             request.numbers[arg] = value;
         } else if (kTextOptions.count(arg)) {
             if (!hasValue) return Fail(err, "値を指定してください: " + arg);
             request.texts[arg] = args[++i];
         } else if (kFlagOptions.count(arg)) {
             request.flags.insert(arg);
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            return Fail(err, "不明なオプションです: " + arg);
-        } else if (request.input.empty()) {
-            request.input = arg;
         } else {
-            return Fail(err, "入力ファイルは一つだけ指定してください: " + arg);
+            return Fail(err, "不明なオプションです: " + arg);
         }
     }
     const bool needsInput = request.command != "--help" && request.command != "--version";
@@ -162,7 +176,7 @@ bool ResolveOutputCommand(Request& request, std::ostream& err) {
         return table.at(option).count(request.command) != 0;
     };
     for (const auto& [option, value] : request.numbers)
-        if (!allowed(kNumberOptions, option))
+        if (!kNumberOptions.at(option).commands.count(request.command))
             return Fail(err, "このコマンドでは使えないオプションです: " + option);
     for (const auto& [option, value] : request.texts)
         if (!allowed(kTextOptions, option))
@@ -184,8 +198,7 @@ bool ReadScore(SornData& doc, const std::string& path, std::ostream& err) {
     case OpenResult::Refused:
         return false;
     case OpenResult::Failed:
-        return Fail(err, "ファイルを開くことができませんでした。\n" + path + "\n" +
-                             ErrorReason(error, FileAction::Read));
+        return Fail(err, texts::OpenFailed(path, error));
     }
     return false;
 }
@@ -217,6 +230,13 @@ std::string ProgramFolder() {
     return error ? std::string("./") : exe.parent_path().string() + "/";
 }
 
+// The window shows an export's own message after the user chose the file;
+// on the command line it also says which file it was.
+std::string ExportFailed(const char* format, const Request& request, const std::string& problem) {
+    return std::string(format) + "ファイルを書き出せませんでした。\n" + request.output + "\n" +
+           problem;
+}
+
 int Number(const Request& request, const std::string& option, int fallback) {
     auto found = request.numbers.find(option);
     return found == request.numbers.end() ? fallback : found->second;
@@ -225,9 +245,13 @@ int Number(const Request& request, const std::string& option, int fallback) {
 } // namespace
 
 bool IsBatchCommandLine(const std::vector<std::string>& args) {
-    return std::any_of(args.begin(), args.end(), [](const std::string& arg) {
-        return arg == "-o" || arg.rfind("--", 0) == 0;
-    });
+    // Any option before "--", known or not: a mistyped one is bad usage, not
+    // a score to open. "-" alone is a file name.
+    for (const std::string& arg : args) {
+        if (arg == "--") return false;
+        if (arg.size() > 1 && arg[0] == '-') return true;
+    }
+    return false;
 }
 
 int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -249,7 +273,7 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     }
     if (request.command == "--export-midi") {
         const std::string problem = ExportMidi(doc, request.output);
-        return problem.empty() ? kOk : (Fail(err, problem), kFailed);
+        return problem.empty() ? kOk : (Fail(err, ExportFailed("MIDI", request, problem)), kFailed);
     }
     if (request.command == "--export-wav") {
         std::uint8_t part = 0;
@@ -258,16 +282,13 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         const std::string name =
             timbre == request.texts.end() ? std::string(DefaultTimbreName) : timbre->second;
         const std::string problem = ExportWav(doc, part, ProgramFolder(), name, request.output);
-        return problem.empty() ? kOk : (Fail(err, problem), kFailed);
+        return problem.empty() ? kOk : (Fail(err, ExportFailed("WAV", request, problem)), kFailed);
     }
     if (request.command == "--render-view") {
         ViewRequest view;
         if (!PartOption(request, doc, view.part, err)) return kFailed;
         view.scroll = Number(request, "--scroll", 0);
         view.windowWidth = Number(request, "--width", view.windowWidth);
-        if (view.windowWidth < 40 || view.windowWidth > 20000 || view.scroll < 0)
-            return Fail(err, "--width は 40〜20000、--scroll は 0 以上で指定してください。"),
-                   kUsage;
         std::string problem = RenderView(doc, view, request.output);
         return problem.empty() ? kOk : (Fail(err, problem), kFailed);
     }
@@ -288,9 +309,7 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         return problem.empty() ? kOk : (Fail(err, problem), kFailed);
     }
     if (std::error_code error = doc.FileSave(request.output)) {
-        err << "楽譜を保存できませんでした。\n"
-            << request.output << '\n'
-            << ErrorReason(error, FileAction::Write) << '\n';
+        err << texts::SaveFailed(request.output, error) << '\n';
         return kFailed;
     }
     return kOk;

@@ -9,4 +9,17 @@ std::string FileNameFromCommandLine(std::string_view line) {
     return std::string(rest.substr(0, rest.find('"')));
 }
 
+std::string CommandLineFromArguments(const std::vector<std::string>& args) {
+    std::string line;
+    bool optionsEnded = false;
+    for (const std::string& arg : args) {
+        if (arg == "--" && !optionsEnded) {
+            optionsEnded = true;
+            continue;
+        }
+        line += (line.empty() ? "" : " ") + arg;
+    }
+    return line;
+}
+
 } // namespace sorn

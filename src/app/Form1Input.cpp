@@ -55,6 +55,41 @@ constexpr SymbolKey kSymbolKeys[] = {
     {Qt::Key_9, Kind::Dynamics, DynamicsCode::ff},
 };
 
+// The signs Shift puts on the digit keys 1..9: JIS, then US where it
+// differs. "&" and "(" sit on different digits in the two; the JIS reading
+// wins, the keyboard this editor's users type on.
+struct ShiftedDigit {
+    int key;
+    int digit;
+};
+constexpr ShiftedDigit kShiftedDigits[] = {
+    {Qt::Key_Exclam, Qt::Key_1},      {Qt::Key_QuoteDbl, Qt::Key_2},
+    {Qt::Key_NumberSign, Qt::Key_3},  {Qt::Key_Dollar, Qt::Key_4},
+    {Qt::Key_Percent, Qt::Key_5},     {Qt::Key_Ampersand, Qt::Key_6},
+    {Qt::Key_Apostrophe, Qt::Key_7},  {Qt::Key_ParenLeft, Qt::Key_8},
+    {Qt::Key_ParenRight, Qt::Key_9},  {Qt::Key_At, Qt::Key_2},
+    {Qt::Key_AsciiCircum, Qt::Key_6}, {Qt::Key_Asterisk, Qt::Key_8},
+};
+
+// The key table names physical keys, so Shift on a digit key means the
+// digit, not the sign Shift puts there. The scan code Linux platforms give
+// (evdev + 8, as X11 and Wayland number keys) names the key whatever the
+// layout; without one the sign is read back through the layouts above.
+int PhysicalKey(const QKeyEvent& event) {
+    const int key = event.key();
+    if (!(event.modifiers() & Qt::ShiftModifier) || (key >= Qt::Key_0 && key <= Qt::Key_9))
+        return key;
+    if (const quint32 code = event.nativeScanCode(); code != 0) {
+        constexpr quint32 kDigit1 = 10; // then 2..9 and 0 in a row
+        if (code >= kDigit1 && code < kDigit1 + 9)
+            return Qt::Key_1 + static_cast<int>(code - kDigit1);
+        return key;
+    }
+    for (const ShiftedDigit& d : kShiftedDigits)
+        if (d.key == key) return d.digit;
+    return key;
+}
+
 std::uint8_t WithinPitchLimits(int pitch) {
     return static_cast<std::uint8_t>(std::clamp(pitch, 1, 254));
 }
@@ -82,7 +117,7 @@ bool Form1::Form_KeyDown(const QKeyEvent& event) {
     const bool shift = (mods & Qt::ShiftModifier) != 0;
     // Letters and digits count only from the main keyboard.
     const bool keypad = (mods & Qt::KeypadModifier) != 0;
-    const int key = event.key();
+    const int key = PhysicalKey(event);
     const std::int32_t P = CursorPosition();
 
     bool done = false;

@@ -2,7 +2,7 @@
 
 #include "app/Editing.h"
 #include "app/Form1.h"
-#include "model/ErrorReason.h"
+#include "model/ScoreFileTexts.h"
 #include "platform/FileDialogs.h"
 #include "platform/QtFileDialogs.h"
 
@@ -50,9 +50,7 @@ int Open(Form1& form, const std::string& fileName) {
     case OpenResult::Refused:
         return kFailed;
     case OpenResult::Failed:
-        form.Outside().boxes.Show("ファイルを開くことができませんでした。\n" + name + "\n" +
-                                      ErrorReason(error, FileAction::Read),
-                                  MsgButtons::Ok, MsgIcon::Warning);
+        form.Outside().boxes.Show(texts::OpenFailed(name, error), MsgButtons::Ok, MsgIcon::Warning);
         return kFailed;
     }
     ResetCursor(form);
@@ -66,10 +64,8 @@ int Save(Form1& form) {
     auto chosen = form.Outside().dialogs.SaveFile(ScoreFileDialog(doc.SornFileName()));
     if (!chosen) return kFailed;
     if (std::error_code error = doc.FileSave(*chosen)) {
-        form.Outside().boxes.Show(
-            "楽譜を保存できませんでした。元のファイルは変更されていません。\n" + *chosen + "\n" +
-                ErrorReason(error, FileAction::Write),
-            MsgButtons::Ok, MsgIcon::Warning);
+        form.Outside().boxes.Show(texts::SaveFailed(*chosen, error), MsgButtons::Ok,
+                                  MsgIcon::Warning);
         return kFailed;
     }
     Editing::MarkUnchanged(form.State());

@@ -1,6 +1,7 @@
 // Starts the editor, or runs one batch command when the arguments ask for it.
 
 #include "app/Batch.h"
+#include "app/CommandLine.h"
 #include "app/Form1.h"
 #include "app/PanelBar.h"
 #include "platform/QtFileDialogs.h"
@@ -45,10 +46,7 @@ int main(int argc, char* argv[]) {
     boxes.SetParent(&window);
     dialogs.SetParent(&window);
 
-    std::string commandLine;
-    for (const auto& arg : args)
-        commandLine += (commandLine.empty() ? "" : " ") + arg;
-    window.Form_Load(commandLine);
+    window.Form_Load(sorn::CommandLineFromArguments(args));
     window.show();
     // Start-up measurements end once the window has painted itself.
     QuitAfterFirstPaint quitter;

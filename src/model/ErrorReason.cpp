@@ -25,6 +25,9 @@ std::string ErrorReason(std::error_code error, FileAction action) {
         return "フォルダが指定されました。";
     case ENAMETOOLONG:
         return "ファイル名が長すぎます。";
+    case ETIMEDOUT:
+        // A FIFO nobody writes to, or a terminal nobody types into.
+        return "データが届きませんでした。書き込む側が始まっているか確かめてください。";
     case EIO:
         return "ディスクの読み書きでエラーが起きました。";
     default:

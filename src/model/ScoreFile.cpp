@@ -6,9 +6,12 @@
 #include "model/SornData.h"
 #include "model/UniqueFd.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <poll.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -71,7 +74,8 @@ std::error_code SornData::FileSave(const std::string& FileName) {
 // can hold is refused before anything is allocated.
 class ScoreFileReader {
 public:
-    ScoreFileReader(int fd, std::int64_t size) : fd_(fd), size_(size) {}
+    ScoreFileReader(int fd, std::int64_t size, bool scoreOpen)
+        : fd_(fd), size_(size), scoreOpen_(scoreOpen) {}
 
     bool oldFormat = false;
 
@@ -111,17 +115,20 @@ private:
         std::int32_t headerSize = 0;
         if (!Field(headerSize, 4, error)) return error ? OpenResult::Failed : OpenResult::Opened;
         const std::int64_t afterHeader = pos_ + headerSize;
-        std::int32_t version = 0;
-        // Only the two sizes this program has written are understood; any
-        // other size keeps the new-score values and skips the fields.
-        if (headerSize == kHeaderSizeNoSpeed || headerSize == kHeaderSizeWritten) {
-            Field(version, 4, error);
-            Field(doc.partSuu_, 1, error);
-            Field(doc.length_, 4, error);
-            if (headerSize == kHeaderSizeWritten) Field(doc.speed_, 2, error);
-        }
-        if (error) return OpenResult::Failed;
         if (headerSize < 0) return Refuse(boxes);
+        // Only the two sizes this program has written are understood. Any
+        // other was most likely written by a newer version: opening it as an
+        // empty score would let a save destroy it.
+        if (headerSize != kHeaderSizeNoSpeed && headerSize != kHeaderSizeWritten) {
+            boxes.Show(texts::UnknownFormat, MsgButtons::Ok, MsgIcon::None);
+            return OpenResult::Refused;
+        }
+        std::int32_t version = 0;
+        Field(version, 4, error);
+        Field(doc.partSuu_, 1, error);
+        Field(doc.length_, 4, error);
+        if (headerSize == kHeaderSizeWritten) Field(doc.speed_, 2, error);
+        if (error) return OpenResult::Failed;
         pos_ = afterHeader;
         if (!Plausible(doc, 4, boxes)) return OpenResult::Refused;
         if (version > kVersionWritten)
@@ -160,7 +167,9 @@ private:
     }
 
     OpenResult Refuse(MessageBoxes& boxes) {
-        if (!refused_) boxes.Show(texts::DamagedFile, MsgButtons::Ok, MsgIcon::Warning);
+        if (!refused_)
+            boxes.Show(scoreOpen_ ? texts::DamagedFile : texts::DamagedFileNothingOpen,
+                       MsgButtons::Ok, MsgIcon::Warning);
         refused_ = true;
         return OpenResult::Refused;
     }
@@ -203,13 +212,86 @@ private:
     int fd_;
     std::int64_t size_;
     std::int64_t pos_ = 0;
+    bool scoreOpen_;
     bool refused_ = false;
 };
+
+namespace {
+
+// The largest score a file can hold: 256 parts of the longest length, with
+// room for part headers of a newer writer. A stream is read no further.
+constexpr std::int64_t kMaxStreamBytes =
+    64 + 256 * (4 + 256 + kRecordBytes * (std::int64_t{MaxLength} + 1));
+// How long a FIFO or a terminal may stay silent before the first byte.
+constexpr int kStreamWaitMs = 5000;
+
+// Waits until fd has something to read (or its end); false after the wait.
+bool WaitForData(int fd, int timeoutMs, std::error_code& error) {
+    pollfd p{fd, POLLIN, 0};
+    for (;;) {
+        const int ready = ::poll(&p, 1, timeoutMs);
+        if (ready > 0) return true;
+        if (ready == 0) {
+            error = std::make_error_code(std::errc::timed_out);
+            return false;
+        }
+        if (errno != EINTR) {
+            error = LastError();
+            return false;
+        }
+    }
+}
+
+// Copies a FIFO, a pipe, a terminal or a device into an anonymous memory
+// file, so the reader can seek in it as in a regular one. Reading stops at
+// the largest score, or right after the first bytes when they are not a
+// score's (so /dev/zero ends at once).
+bool CopyStream(int in, int copy, std::int64_t& size, std::error_code& error) {
+    size = 0;
+    char buffer[65536];
+    char first[4] = {};
+    while (size < kMaxStreamBytes) {
+        const auto want =
+            static_cast<std::size_t>(std::min<std::int64_t>(sizeof buffer, kMaxStreamBytes - size));
+        const ssize_t got = ::read(in, buffer, want);
+        if (got < 0 && errno == EINTR) continue;
+        // Standard input may have been left non-blocking by whoever started us.
+        if (got < 0 && errno == EAGAIN) {
+            if (!WaitForData(in, -1, error)) return false;
+            continue;
+        }
+        if (got < 0) {
+            error = LastError();
+            return false;
+        }
+        if (got == 0) break;
+        for (std::int64_t i = size; i < 4 && i < size + got; ++i)
+            first[i] = buffer[i - size];
+        for (ssize_t done = 0; done < got;) {
+            const ssize_t put = ::write(copy, buffer + done, static_cast<std::size_t>(got - done));
+            if (put < 0 && errno == EINTR) continue;
+            if (put < 0) {
+                error = LastError();
+                return false;
+            }
+            done += put;
+        }
+        size += got;
+        if (size >= 4 && std::memcmp(first, kMagic, 4) != 0) break;
+    }
+    return true;
+}
+
+} // namespace
 
 OpenResult SornData::FileOpen(const std::string& FileName, MessageBoxes& boxes,
                               std::error_code* error) {
     std::error_code ec;
-    UniqueFd fd(::open(FileName.c_str(), O_RDONLY | O_CLOEXEC));
+    // "-" is standard input. A FIFO is opened without waiting for a writer;
+    // the wait for data below is bounded.
+    const bool standardInput = FileName == "-";
+    UniqueFd fd(standardInput ? ::fcntl(STDIN_FILENO, F_DUPFD_CLOEXEC, 0)
+                              : ::open(FileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     struct stat st {};
     if (!fd || ::fstat(fd.get(), &st) != 0) {
         if (error) *error = LastError();
@@ -219,8 +301,28 @@ OpenResult SornData::FileOpen(const std::string& FileName, MessageBoxes& boxes,
         if (error) *error = std::make_error_code(std::errc::is_a_directory);
         return OpenResult::Failed;
     }
+    std::int64_t size = st.st_size;
+    const bool stream = !S_ISREG(st.st_mode);
+    UniqueFd copy(stream ? ::memfd_create("score", MFD_CLOEXEC) : -1);
+    if (stream) {
+        // A FIFO may have nobody writing, a terminal nobody typing: the wait
+        // for the first byte is bounded (a pipe into standard input has its
+        // writer). Our own descriptor blocks again once data has come;
+        // standard input's flags belong to whoever shares it.
+        if (!copy) {
+            ec = LastError();
+        } else if ((!standardInput || ::isatty(fd.get())) &&
+                   WaitForData(fd.get(), kStreamWaitMs, ec) && !standardInput) {
+            const int flags = ::fcntl(fd.get(), F_GETFL);
+            if (flags >= 0) ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK);
+        }
+        if (ec || !CopyStream(fd.get(), copy.get(), size, ec)) {
+            if (error) *error = ec;
+            return OpenResult::Failed;
+        }
+    }
     SornData fresh;
-    ScoreFileReader reader(fd.get(), st.st_size);
+    ScoreFileReader reader(stream ? copy.get() : fd.get(), size, HasParts());
     OpenResult result = reader.Read(fresh, boxes, ec);
     if (error) *error = ec;
     if (result != OpenResult::Opened) return result;
@@ -229,8 +331,9 @@ OpenResult SornData::FileOpen(const std::string& FileName, MessageBoxes& boxes,
     speed_ = fresh.speed_;
     parts_ = std::move(fresh.parts_);
     // The older format carries no tempo or instruments; its name is not
-    // remembered, so Save proposes no name that would overwrite it.
-    if (!reader.oldFormat) sornFileName_ = FileName;
+    // remembered, so Save proposes no name that would overwrite it. Nor is
+    // standard input's.
+    if (!reader.oldFormat && !standardInput) sornFileName_ = FileName;
     return result;
 }
 

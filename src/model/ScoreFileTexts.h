@@ -1,5 +1,11 @@
 #pragma once
-// The messages a score file can give rise to.
+// The messages a score file can give rise to, the same in the window and on
+// the command line.
+
+#include "model/ErrorReason.h"
+
+#include <string>
+#include <system_error>
 
 namespace sorn::texts {
 
@@ -9,5 +15,18 @@ inline constexpr const char* NewerVersion =
     "ファイル形式が新しいため、一部表示できない可能性があります";
 inline constexpr const char* DamagedFile =
     "このファイルは壊れているため開くことができません。\n開いている楽譜はそのまま残ります。";
+// At start-up and on the command line no score is open that could stay.
+inline constexpr const char* DamagedFileNothingOpen =
+    "このファイルは壊れているため開くことができません。";
+
+inline std::string OpenFailed(const std::string& path, std::error_code error) {
+    return "ファイルを開くことができませんでした。\n" + path + "\n" +
+           ErrorReason(error, FileAction::Read);
+}
+
+inline std::string SaveFailed(const std::string& path, std::error_code error) {
+    return "楽譜を保存できませんでした。元のファイルは変更されていません。\n" + path + "\n" +
+           ErrorReason(error, FileAction::Write);
+}
 
 } // namespace sorn::texts

@@ -19,6 +19,10 @@ inline constexpr int TimbreLine = 1101;
 inline constexpr int TimbreOverflow = 1102;
 inline constexpr int NotATimbre = 1103;
 inline constexpr int NoSuchPart = 1104;
+inline constexpr int TimbreTooLarge = 1105;
+inline constexpr int TimbreTooManyLines = 1106;
+inline constexpr int TimbreNoPartial = 1107;
+inline constexpr int TimbreNotText = 1108;
 // The user stopped the export; nothing is shown.
 inline constexpr int Cancelled = 1201;
 } // namespace ExportErrorNumber

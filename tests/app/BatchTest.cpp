@@ -4,9 +4,13 @@
 #include "model/SornData.h"
 #include "support/TempDir.h"
 
+#include <cerrno>
+#include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 namespace sorn::test {
@@ -43,6 +47,12 @@ TEST(Batch, WhichArgumentsMeanBatch) {
     EXPECT_FALSE(IsBatchCommandLine({"/home/u/a.sorn"}));
     EXPECT_TRUE(IsBatchCommandLine({"--info", "a.sorn"}));
     EXPECT_TRUE(IsBatchCommandLine({"-o", "x.sorn", "a.sorn"}));
+    // Any option is batch work (an unknown one is bad usage, not a window
+    // without a display); names after "--" and a lone "-" are not options.
+    EXPECT_TRUE(IsBatchCommandLine({"-h"}));
+    EXPECT_TRUE(IsBatchCommandLine({"-x", "a.sorn"}));
+    EXPECT_FALSE(IsBatchCommandLine({"--", "-x.sorn"}));
+    EXPECT_FALSE(IsBatchCommandLine({"-"}));
 }
 
 TEST(Batch, InfoIsOneJsonLine) {
@@ -95,16 +105,84 @@ TEST(Batch, FailuresAndBadUsage) {
     EXPECT_EQ(cannotWrite.code, 1);
     EXPECT_NE(cannotWrite.err.find("楽譜を保存できませんでした。"), std::string::npos);
 
-    EXPECT_EQ(Batch({"--info"}).code, 2);
-    EXPECT_EQ(Batch({"--save-as"}).code, 2);
-    EXPECT_EQ(Batch({"--frobnicate", "a.sorn"}).code, 2);
-    EXPECT_EQ(Batch({"-o", dir.File("x.xyz"), WriteScore(dir)}).code, 2);
-    EXPECT_EQ(Batch({"--info", "a.sorn", "b.sorn"}).code, 2);
+    // The same open and save texts as the window's, and the output file of
+    // a failed export named.
+    EXPECT_NE(cannotWrite.err.find("元のファイルは変更されていません。"), std::string::npos);
+    BatchRun midi = Batch({"--export-midi", dir.File("nowhere/out.mid"), WriteScore(dir)});
+    EXPECT_EQ(midi.err, "MIDIファイルを書き出せませんでした。\n" + dir.File("nowhere/out.mid") +
+                            "\n" + std::to_string(ENOENT) + "保存先のフォルダが見つかりません。\n");
+    WriteBytes(dir.File("damaged.sorn"), {'s', 'O', 'R', 'N', 'O', 'R', 'N', '2', 11, 0,  0, 0,
+                                          7,   0,   0,   0,   255, 30,  0,   0,   0,  60, 0});
+    EXPECT_EQ(Batch({"--info", dir.File("damaged.sorn")}).err,
+              "このファイルは壊れているため開くことができません。\n");
+
+    // Bad usage: numbers out of their range or past int, unknown options.
+    const std::string in = WriteScore(dir);
+    const std::string png = dir.File("p.png");
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"--info"},
+             {"--save-as"},
+             {"--frobnicate", "a.sorn"},
+             {"-x", in},
+             {"-o", dir.File("x.xyz"), in},
+             {"--info", "a.sorn", "b.sorn"},
+             {"--render-page", png, "--page", "-2147483648", in},
+             {"--render-page", png, "--page", "0", in},
+             {"--render-page", png, "--page", "99999999999999999999", in},
+             {"--render-view", png, "--scroll", "-1", in},
+             {"--render-view", png, "--width", "2147483647", in},
+             {"--export-wav", dir.File("a.wav"), "--part", "0", in},
+             {"--export-wav", dir.File("a.wav"), "--part", "257", in},
+             {"--render-page", png, "--page", "1x", in},
+             {"--info", "--", "-x", in}}) {
+        const BatchRun r = Batch(args);
+        EXPECT_EQ(r.code, 2) << args[0] << " " << args.back() << ": " << r.err;
+        EXPECT_FALSE(r.err.empty());
+    }
+    EXPECT_EQ(Batch({"--render-page", png, "--page", "-5", in}).err,
+              "--page は 1〜32768 の整数で指定してください: -5\n");
+    // After "--" a name that looks like an option is a file.
+    std::filesystem::copy_file(in, dir.File("-in.sorn"));
+    EXPECT_EQ(Batch({"--info", "--", dir.File("-in.sorn")}).code, 0);
+}
+
+// Scores read from standard input ("-" or /dev/stdin) and from a FIFO; a
+// FIFO nobody writes to ends with a message instead of waiting forever.
+TEST(Batch, InputsThatAreStreams) {
+    TempDir dir;
+    const std::string in = WriteScore(dir);
+    const std::string info =
+        "{\"parts\":3,\"length\":64,\"tempo\":120,\"instruments\":[0,40,127]}\n";
+    auto run = [&](const std::string& shell) {
+        const std::string command = "(" + shell + ") > '" + dir.File("out.txt") + "' 2>&1";
+        const int status = std::system(command.c_str());
+        const auto out = ReadBytes(dir.File("out.txt"));
+        return std::pair{WIFEXITED(status) ? WEXITSTATUS(status) : -1,
+                         std::string(out.begin(), out.end())};
+    };
+    const std::string exe = SORN_EDITOR_EXE;
+    EXPECT_EQ(run("cat '" + in + "' | " + exe + " --info -"), std::pair(0, info));
+    EXPECT_EQ(run("cat '" + in + "' | " + exe + " --info /dev/stdin"), std::pair(0, info));
+    EXPECT_EQ(run(exe + " --info - < '" + in + "'"), std::pair(0, info));
+    EXPECT_EQ(run(exe + " --info /dev/zero").first, 1);
+
+    const std::string fifo = dir.File("fifo.sorn");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(run("(sleep 1; cat '" + in + "' > '" + fifo + "') & " + exe + " --info '" + fifo +
+                  "'; wait"),
+              std::pair(0, info));
+    const auto start = std::chrono::steady_clock::now();
+    const auto [code, text] = run("timeout 30 " + exe + " --info '" + fifo + "'");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
+    EXPECT_EQ(code, 1);
+    EXPECT_NE(text.find("データが届きませんでした。"), std::string::npos) << text;
 }
 
 TEST(Batch, HelpAndVersion) {
     BatchRun help = Batch({"--help"});
     EXPECT_EQ(help.code, 0);
+    EXPECT_EQ(Batch({"-h"}).out, help.out);
+    EXPECT_NE(help.out.find("-- より後ろ"), std::string::npos);
     EXPECT_NE(help.out.find("--save-as"), std::string::npos);
     EXPECT_NE(help.out.find("--info"), std::string::npos);
     EXPECT_EQ(Batch({"--version"}).out, "SORN楽譜エディタ 2.5.0\n");

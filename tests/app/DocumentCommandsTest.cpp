@@ -34,6 +34,9 @@ TEST(CommandLine, QuotedPathOrWholeLine) {
     EXPECT_EQ(FileNameFromCommandLine("/home/u/My Songs/a.sorn"), "/home/u/My Songs/a.sorn");
     EXPECT_EQ(FileNameFromCommandLine("\"/tmp/x y.sorn\" --extra words"), "/tmp/x y.sorn");
     EXPECT_EQ(FileNameFromCommandLine("\"\""), "");
+    // "--" ends the options once; a later one is a name.
+    EXPECT_EQ(CommandLineFromArguments({"--", "-a b.sorn"}), "-a b.sorn");
+    EXPECT_EQ(CommandLineFromArguments({"x", "--", "--"}), "x --");
 }
 
 TEST(StartUp, CommandLineOpensTheScore) {
@@ -54,11 +57,18 @@ TEST(StartUp, QuotedPathWithSpacesThenMoreText) {
     EXPECT_EQ(e.doc().PartSuu(), 1);
 }
 
-TEST(StartUp, TextFileOrMissingFileGivesANewScore) {
+TEST(StartUp, TextFileOrMissingOrDamagedFileGivesANewScore) {
     TempDir dir;
     WriteBytes(dir.File("notes.txt"), {'d', 'o', ' ', 'r', 'e'});
-    for (const std::string& line : {dir.File("notes.txt"), dir.File("missing.sorn")}) {
+    // 255 parts of 30 positions promised in 23 bytes.
+    WriteBytes(dir.File("damaged.sorn"), {'s', 'O', 'R', 'N', 'O', 'R', 'N', '2', 11, 0,  0, 0,
+                                          7,   0,   0,   0,   255, 30,  0,   0,   0,  60, 0});
+    for (const std::string& line :
+         {dir.File("notes.txt"), dir.File("missing.sorn"), dir.File("damaged.sorn")}) {
         Editor e(line);
+        // No score was open yet that could stay.
+        for (const auto& shown : e.boxes.shown)
+            EXPECT_EQ(shown.text.find("開いている楽譜"), std::string::npos) << shown.text;
         EXPECT_TRUE(e.doc().HasParts());
         EXPECT_EQ(e.doc().PartSuu(), 0);
         EXPECT_EQ(e.doc().Length(), 30);

@@ -62,7 +62,11 @@ TEST(MidiExport, CancelWritesNothingAndFailureSaysWhy) {
     std::string err;
     EXPECT_EQ(Batch({"--export-midi", dir.File("missing/out.mid"), Example("canon.sorn")}, &err),
               1);
-    EXPECT_EQ(err.rfind(std::to_string(ENOENT), 0), 0u);
+    // The command line also names the file.
+    EXPECT_EQ(err.rfind("MIDIファイルを書き出せませんでした。\n" + dir.File("missing/out.mid") +
+                            "\n" + std::to_string(ENOENT),
+                        0),
+              0u);
 }
 
 // Answers the timbre dialog once it is up: OK on the first timbre, or キャンセル.

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QScrollBar>
 #include <QTest>
@@ -95,6 +96,51 @@ TEST(Keys, SymbolsToggleAndReplace) {
     k.Press(Qt::Key_Delete);
     for (int s = 0; s < SlotCount; ++s)
         EXPECT_EQ(k.doc().GetGSyurui(0, 0, s), 0);
+}
+
+// Shift on a symbol key acts on the physical key: the digits as without
+// Shift, whether the platform reports the sign of a JIS or a US layout
+// (offscreen: no scan code) or the X11/Wayland scan code of the digit key.
+TEST(Keys, ShiftWithASymbolKeyActsAsWithout) {
+    struct Row {
+        Qt::Key digit;
+        std::vector<Qt::Key> signs; // with Shift: JIS, then US where it differs
+        std::uint8_t kind;
+        std::uint8_t value;
+    };
+    const Row rows[] = {
+        {Qt::Key_1, {Qt::Key_Exclam}, Kind::Tie, MarkPresent},
+        {Qt::Key_3, {Qt::Key_NumberSign}, Kind::Beam, MarkPresent},
+        {Qt::Key_4, {Qt::Key_Dollar}, Kind::Dynamics, DynamicsCode::pp},
+        {Qt::Key_5, {Qt::Key_Percent}, Kind::Dynamics, DynamicsCode::p},
+        {Qt::Key_6, {Qt::Key_Ampersand, Qt::Key_AsciiCircum}, Kind::Dynamics, DynamicsCode::mp},
+        {Qt::Key_7, {Qt::Key_Apostrophe}, Kind::Dynamics, DynamicsCode::mf},
+        {Qt::Key_8, {Qt::Key_ParenLeft, Qt::Key_Asterisk}, Kind::Dynamics, DynamicsCode::f},
+        {Qt::Key_9, {Qt::Key_ParenRight}, Kind::Dynamics, DynamicsCode::ff},
+        {Qt::Key_Q, {Qt::Key_Q}, Kind::Accidental, AccidentalCode::DoubleFlat},
+        {Qt::Key_Z, {Qt::Key_Z}, Kind::Dot, MarkPresent},
+        {Qt::Key_Space, {Qt::Key_Space}, Kind::BarLine, BarLineCode::Single},
+    };
+    for (const Row& row : rows) {
+        for (Qt::Key sign : row.signs) {
+            SCOPED_TRACE(QKeySequence(sign).toString().toStdString());
+            Keys k;
+            k.Press(sign, Qt::ShiftModifier);
+            EXPECT_EQ(k.ValueOf(0, row.kind), row.value);
+            k.Press(row.digit, Qt::ShiftModifier); // the digit itself, as some platforms report
+            EXPECT_EQ(k.Count(0, row.kind), 0);
+            EXPECT_EQ(k.Kind0(0), 0); // never a note or a rest
+        }
+    }
+    // "@" is 2 on a US keyboard: nothing there, and no note either.
+    Keys k;
+    k.Press(Qt::Key_At, Qt::ShiftModifier);
+    k.Press(Qt::Key_QuoteDbl, Qt::ShiftModifier);
+    EXPECT_FALSE(k.state().ScoreModified);
+    // A scan code names the key: "&" from the key 5 of some layout is p.
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Ampersand, Qt::ShiftModifier, 14, 0x26, 0, "&");
+    QApplication::sendEvent(k.form.get(), &press);
+    EXPECT_EQ(k.ValueOf(0, Kind::Dynamics), DynamicsCode::p);
 }
 
 TEST(Keys, CtrlAndAltAndKeypadLeaveTheScoreAlone) {

@@ -158,19 +158,6 @@ TEST(ScoreFileRead, HeaderSizes) {
         EXPECT_EQ(o->doc.Length(), 20);
         EXPECT_EQ(o->doc.GetGAtai(0, 20, 0), 131);
     }
-    { // 15: none of the fields are read, the part block starts at 27
-        Bytes b = Header("ORN2", 15, 9, 3, 40, 90, 4);
-        ASSERT_EQ(b.size(), 27u);
-        AppendPart(b, 1, 5, 30, 131);
-        auto o = OpenBytes(dir, b);
-        ASSERT_EQ(o->result, OpenResult::Opened);
-        EXPECT_EQ(o->doc.PartSuu(), 0);
-        EXPECT_EQ(o->doc.Length(), 30);
-        EXPECT_EQ(o->doc.Speed(), 60);
-        EXPECT_EQ(o->doc.GetInstrumentNumber(0), 5);
-        EXPECT_EQ(o->doc.GetGAtai(0, 30, 0), 131);
-        EXPECT_TRUE(o->boxes.shown.empty()); // the version was never read
-    }
 }
 
 TEST(ScoreFileRead, PartHeaderSizes) {
@@ -258,6 +245,14 @@ TEST(ScoreFileRead, RefusedFilesKeepTheOpenScore) {
     Bytes negativeHeader = Header("ORN2", -8, 7, 0, 30, 60);
     Bytes newerTag = Header("ORN3", 11, 7, 0, 30, 60);
     AppendPart(newerTag, 1, 0, 30, 128);
+    // Header sizes this program never wrote come from a newer version.
+    std::vector<Bytes> newerHeaders;
+    for (std::int32_t size : {10, 12, 15, 255}) {
+        Bytes b = Header("ORN2", size, 7, 0, 30, 60, size > 11 ? size - 11 : 0);
+        b.resize(b.size() - (size == 10 ? 1 : 0));
+        AppendPart(b, 1, 5, 30, 131);
+        newerHeaders.push_back(b);
+    }
     const std::vector<Case> cases = {
         {"text", text, OpenResult::NotAScore, nullptr},
         {"empty", {}, OpenResult::NotAScore, nullptr},
@@ -266,6 +261,10 @@ TEST(ScoreFileRead, RefusedFilesKeepTheOpenScore) {
         {"negative length", negativeLength, OpenResult::Refused, texts::DamagedFile},
         {"negative header size", negativeHeader, OpenResult::Refused, texts::DamagedFile},
         {"unknown tag", newerTag, OpenResult::Refused, texts::UnknownFormat},
+        {"header size 10", newerHeaders[0], OpenResult::Refused, texts::UnknownFormat},
+        {"header size 12", newerHeaders[1], OpenResult::Refused, texts::UnknownFormat},
+        {"header size 15", newerHeaders[2], OpenResult::Refused, texts::UnknownFormat},
+        {"header size 255", newerHeaders[3], OpenResult::Refused, texts::UnknownFormat},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -279,6 +278,14 @@ TEST(ScoreFileRead, RefusedFilesKeepTheOpenScore) {
             EXPECT_EQ(boxes.shown[0].text, c.message);
         }
     }
+    // Where no score is open, none can stay.
+    SornData empty;
+    ScriptedMessageBoxes emptyBoxes;
+    WriteBytes(dir.File("bad"), hugeLength);
+    EXPECT_EQ(empty.FileOpen(dir.File("bad"), emptyBoxes), OpenResult::Refused);
+    ASSERT_EQ(emptyBoxes.shown.size(), 1u);
+    EXPECT_EQ(emptyBoxes.shown[0].text, texts::DamagedFileNothingOpen);
+
     std::error_code error;
     ScriptedMessageBoxes boxes;
     EXPECT_EQ(doc.FileOpen(dir.File("missing.sorn"), boxes, &error), OpenResult::Failed);

@@ -6,9 +6,12 @@
 #include "support/TempDir.h"
 
 #include <cerrno>
+#include <chrono>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace sorn {
 namespace {
@@ -104,6 +107,73 @@ TEST_F(TimbreFiles, WhatStopsALoad) {
               "1103「tone.wav」は音色ファイル(.hki または .hki2)ではありません。");
     // The name before any choice is empty: silence, not an error.
     EXPECT_FALSE(LoadTimbre(AppPath(), "", timbre));
+}
+
+// A timbre file is bounded: its size, its sine lines, text at all, and a
+// name that is a device or a FIFO with no writer neither hangs nor fills
+// memory.
+TEST_F(TimbreFiles, WhatIsNotATimbreIsRefusedWithItsLimit) {
+    Timbre timbre;
+    std::string lines;
+    for (int n = 1; n <= 1024; ++n)
+        lines += "sin " + std::to_string(n) + " 0.0009\n";
+    EXPECT_FALSE(Load(lines, timbre)); // the most lines a file may hold
+    EXPECT_EQ(Load(lines + "sin 1 0\n", timbre).Message(),
+              "1106音色ファイル「t.hki2」はsinの行が多すぎます。sinの行は1024行までです。");
+    EXPECT_EQ(Load(std::string(1 << 20, '#'), timbre).Number, 1107); // at the size limit
+    EXPECT_EQ(
+        Load("sin 1 0.5\n" + std::string(1 << 20, '#'), timbre).Message(),
+        "1105音色ファイル「t.hki2」は大きすぎます。音色ファイルは1 MB(1048576バイト)までです。");
+    EXPECT_EQ(
+        Load("# only a comment\n\n", timbre).Message(),
+        "1107音色ファイル「t.hki2」にsinの行がありません。「sin 倍音の番号 強さ」の行を1行以上"
+        "書いてください。");
+    EXPECT_EQ(Load("", timbre).Number, ExportErrorNumber::TimbreNoPartial);
+    EXPECT_EQ(Load(std::string("sin 1 1\n\0\x01\x02", 11), timbre).Message(),
+              "1108音色ファイル「t.hki2」はテキストファイルではありません。");
+    // Shift-JIS comments, tabs and the old end-of-file mark are still text.
+    EXPECT_FALSE(Load("\x89\xB9\tsin\f\nsin 1 1\n\x1A", timbre));
+
+    std::filesystem::create_symlink("/dev/zero", dir_.File("zero.hki2"));
+    EXPECT_EQ(LoadTimbre(AppPath(), "zero.hki2", timbre).Number, ExportErrorNumber::TimbreTooLarge);
+    ASSERT_EQ(::mkfifo(dir_.File("fifo.hki2").c_str(), 0600), 0);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(LoadTimbre(AppPath(), "fifo.hki2", timbre).Number,
+              ExportErrorNumber::TimbreNoPartial);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+}
+
+// The shared sine table read with a stride gives exactly the direct
+// formula's entries, also where a partial lands on a whole number: negative
+// amplitudes at the zero crossings, harmonics that are multiples of the
+// table, negative and very high harmonics.
+TEST_F(TimbreFiles, EveryHarmonicGivesTheDirectFormulasEntries) {
+    const std::pair<std::int64_t, float> partials[] = {{2, -0.5f},
+                                                       {-3, 0.25f},
+                                                       {4, 0.25f},
+                                                       {7, -0.125f},
+                                                       {12500, -1.0f},
+                                                       {50000, 0.3f},
+                                                       {100000, -0.001f},
+                                                       {200000, 0.75f},
+                                                       {99991, 0.4f},
+                                                       {1234567, -0.2f},
+                                                       {0, 5.0f},
+                                                       // Partials of few units, floored run by run.
+                                                       {3, 0.0009f},
+                                                       {-100000, -0.002f},
+                                                       {25000, 0.0039f}};
+    for (const auto& [n, a] : partials) {
+        const Timbre timbre = Hki2("sin " + std::to_string(n) + " " + std::to_string(a));
+        int differ = 0;
+        for (std::int32_t i = 0; i < TimbreTableSize; ++i) {
+            const double angle =
+                static_cast<double>(i) * static_cast<double>(n) * 6.28318530717959 * 1e-5;
+            differ +=
+                timbre.Table()[i] != std::floor(static_cast<double>(a) * std::sin(angle) * 32767);
+        }
+        EXPECT_EQ(differ, 0) << n << " " << a;
+    }
 }
 
 TEST_F(TimbreFiles, TheDialogListsTheDefaultThenHki2ThenHki) {
