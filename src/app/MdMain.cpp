@@ -29,6 +29,7 @@ void New(Form1& form) {
     if (AskToSave(form) == 1) return;
     ResetCursor(form);
     form.Document().FileNew();
+    form.ForgetHistory();
     form.State().ScoreModified = false;
     RefreshAfterEdit(form);
 }
@@ -55,6 +56,7 @@ int Open(Form1& form, const std::string& fileName) {
         return kFailed;
     }
     ResetCursor(form);
+    form.ForgetHistory();
     form.State().ScoreModified = false;
     RefreshAfterEdit(form);
     return kDone;
@@ -71,6 +73,7 @@ int Save(Form1& form) {
             MsgButtons::Ok, MsgIcon::Warning);
         return kFailed;
     }
+    form.History().SetClean();
     form.State().ScoreModified = false;
     return kDone;
 }

@@ -15,6 +15,9 @@
 
 namespace sorn {
 
+class ChangeJournal;
+struct DocumentChange;
+
 inline constexpr int SlotCount = 15;
 inline constexpr int MaxParts = 256;
 inline constexpr std::int32_t MinLength = 20;
@@ -52,7 +55,7 @@ public:
     std::uint8_t PartSuu() const { return partSuu_; }
     void SetPartSuu(std::uint8_t value) { partSuu_ = value; }
     std::int16_t Speed() const { return speed_; }
-    void SetSpeed(std::int16_t value) { speed_ = value; }
+    void SetSpeed(std::int16_t value);
 
     void SetProgressBar(ProgressSink* PB) { progress_ = PB; }
     void StartProgressBar(std::int16_t Max);
@@ -84,6 +87,9 @@ public:
     void DeletePart(std::uint8_t Part);
     // Refused (false) when the score is already as long as it can be.
     bool InsertSpace(std::uint8_t Part, std::int32_t Iti);
+    // As many empty positions as the length limit leaves room for, up to
+    // count; returns how many were inserted.
+    std::int32_t InsertSpaces(std::uint8_t Part, std::int32_t Iti, std::int32_t count);
     bool DeleteSpace(std::uint8_t Part, std::int32_t Iti);
 
     std::int32_t Length() const { return length_; }
@@ -104,8 +110,27 @@ public:
     bool HasParts() const { return !parts_.empty(); }
     int PartCount() const { return static_cast<int>(parts_.size()); }
     const PositionRecord* Record(std::uint8_t Part, std::int32_t Iti) const;
+    // Replaces all thirty bytes of one position.
+    bool SetRecord(std::uint8_t Part, std::int32_t Iti, const PositionRecord& record);
+
+    // The edit history: every mutator above reports to the journal before it
+    // changes anything, and counts its changes. Copies and opened files keep
+    // the journal of the object they are assigned to.
+    void SetJournal(ChangeJournal* journal) { journal_.to = journal; }
+    std::int64_t ChangeCount() const { return changeCount_; }
+    // Take a reported change back, or make it again; neither is reported.
+    void UndoChange(DocumentChange& change);
+    void RedoChange(DocumentChange& change);
 
 private:
+    struct JournalLink {
+        ChangeJournal* to = nullptr;
+        JournalLink() = default;
+        JournalLink(const JournalLink&) {}
+        JournalLink& operator=(const JournalLink&) { return *this; }
+    };
+    void Report(DocumentChange&& change);
+    void ReportPosition(std::uint8_t Part, std::int32_t Iti, const PositionRecord& before);
     friend class ScoreFileReader;
     PositionRecord* MutableRecord(std::uint8_t Part, std::int32_t Iti);
     void ResizeParts();
@@ -118,6 +143,8 @@ private:
     std::int32_t progressMax_ = 0;
     std::int32_t progressCount_ = 0;
     std::string sornFileName_;
+    JournalLink journal_;
+    std::int64_t changeCount_ = 0;
 };
 
 } // namespace sorn
