@@ -42,11 +42,11 @@ std::optional<std::vector<PositionRecord>> Decode(const QByteArray& bytes) {
     for (int i = 0; i < 4; ++i)
         n |= static_cast<std::uint32_t>(static_cast<std::uint8_t>(bytes[4 + i])) << (8 * i);
     const std::int64_t expected =
-        kHeaderBytes + static_cast<std::int64_t>(n) * static_cast<std::int64_t>(sizeof(PositionRecord));
+        kHeaderBytes +
+        static_cast<std::int64_t>(n) * static_cast<std::int64_t>(sizeof(PositionRecord));
     if (n == 0 || n > kMostPositions || bytes.size() != expected) return std::nullopt;
     std::vector<PositionRecord> positions(n);
-    std::memcpy(positions.data(), bytes.constData() + kHeaderBytes,
-                n * sizeof(PositionRecord));
+    std::memcpy(positions.data(), bytes.constData() + kHeaderBytes, n * sizeof(PositionRecord));
     return positions;
 }
 
@@ -56,8 +56,7 @@ QString PlainText(std::span<const PositionRecord> positions) {
     for (const PositionRecord& r : positions) {
         QStringList pairs;
         for (int k = 0; k < SlotCount; ++k)
-            if (r.Syurui[k] != 0)
-                pairs << QStringLiteral("%1:%2").arg(r.Syurui[k]).arg(r.Atai[k]);
+            if (r.Syurui[k] != 0) pairs << QStringLiteral("%1:%2").arg(r.Syurui[k]).arg(r.Atai[k]);
         lines << (pairs.isEmpty() ? QStringLiteral("-") : pairs.join(QLatin1Char(' ')));
     }
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');

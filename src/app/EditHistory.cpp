@@ -40,10 +40,8 @@ EditHistory::~EditHistory() {
     doc_.SetJournal(nullptr);
 }
 
-EditHistory::Step::Step(EditHistory& history, const QString& label, bool& modified,
-                        EditPlace place)
-    : history_(history), modified_(modified), before_(modified),
-      outermost_(!history.stepOpen_) {
+EditHistory::Step::Step(EditHistory& history, const QString& label, bool& modified, EditPlace place)
+    : history_(history), modified_(modified), before_(modified), outermost_(!history.stepOpen_) {
     if (!outermost_) return;
     history_.stepOpen_ = true;
     modified_ = false;

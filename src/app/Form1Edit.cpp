@@ -35,7 +35,7 @@ void Form1::BuildHistoryAndClipboardItems() {
     };
     mnuEditUndo = item("元に戻す(&U)", {QKeySequence(Qt::CTRL | Qt::Key_Z)});
     mnuEditRedo = item("やり直し(&R)", {QKeySequence(Qt::CTRL | Qt::Key_Y),
-                                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+                                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     mnuEdit->addSeparator();
     mnuEditCut = item("切り取り(&T)", {QKeySequence(Qt::CTRL | Qt::Key_X)});
     mnuEditCopy = item("コピー(&C)", {QKeySequence(Qt::CTRL | Qt::Key_C)});
@@ -62,9 +62,9 @@ void Form1::BuildHistoryAndClipboardItems() {
 }
 
 EditHistory::Step Form1::Step(const QString& label) {
-    return EditHistory::Step(*history_, label, state_.ScoreModified,
-                             EditPlace{state_.CurrentPart, FlatScrollBar1->value(),
-                                       state_.CursorColumn});
+    return EditHistory::Step(
+        *history_, label, state_.ScoreModified,
+        EditPlace{state_.CurrentPart, FlatScrollBar1->value(), state_.CursorColumn});
 }
 
 void Form1::ForgetHistory() {
@@ -113,11 +113,10 @@ void Form1::GoTo(EditPlace place) {
 void Form1::mnuEditCopy_Click() {
     if (!document_.HasParts()) return;
     const std::int32_t P = CursorPosition();
-    const auto positions =
-        selection_.Active()
-            ? Clipboard::Copy(document_, state_.CurrentPart, selection_.First(),
-                              selection_.Last(document_.Length()))
-            : Clipboard::Copy(document_, state_.CurrentPart, P, P);
+    const auto positions = selection_.Active()
+                               ? Clipboard::Copy(document_, state_.CurrentPart, selection_.First(),
+                                                 selection_.Last(document_.Length()))
+                               : Clipboard::Copy(document_, state_.CurrentPart, P, P);
     if (positions.empty()) return;
     Clipboard::Put(positions);
     ShowStatusMessage(QStringLiteral("%1 個の位置をコピーしました").arg(positions.size()));
@@ -144,8 +143,8 @@ void Form1::mnuEditPaste_Click(bool insert) {
     }
     std::int32_t dropped = 0;
     {
-        const auto step = Step(insert ? QStringLiteral("挿入して貼り付け")
-                                      : QStringLiteral("貼り付け"));
+        const auto step =
+            Step(insert ? QStringLiteral("挿入して貼り付け") : QStringLiteral("貼り付け"));
         const std::int32_t P = CursorPosition();
         dropped = insert ? Clipboard::PasteInsert(document_, state_.CurrentPart, P, *positions)
                          : Clipboard::PasteOver(document_, state_.CurrentPart, P, *positions);

@@ -89,7 +89,8 @@ bool Form1::Form_KeyDown(const QKeyEvent& event) {
     if (!keypad) {
         for (const NoteKey& k : kNoteKeys) {
             if (k.key != key) continue;
-            const auto step = Step(shift ? QStringLiteral("休符の入力") : QStringLiteral("音符の入力"));
+            const auto step =
+                Step(shift ? QStringLiteral("休符の入力") : QStringLiteral("音符の入力"));
             if (shift)
                 Editing::PutRest(document_, state_, P, k.length);
             else

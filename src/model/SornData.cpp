@@ -23,10 +23,8 @@ void SornData::Report(DocumentChange&& change) {
 void SornData::ReportPosition(std::uint8_t Part, std::int32_t Iti, const PositionRecord& before) {
     ++changeCount_;
     if (journal_.to)
-        journal_.to->Record(DocumentChange{.type = DocumentChange::Type::Position,
-                                           .part = Part,
-                                           .iti = Iti,
-                                           .record = before});
+        journal_.to->Record(DocumentChange{
+            .type = DocumentChange::Type::Position, .part = Part, .iti = Iti, .record = before});
 }
 
 void SornData::SetSpeed(std::int16_t value) {
