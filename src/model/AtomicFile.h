@@ -7,8 +7,8 @@
 
 #include <cstddef>
 #include <optional>
-#include <string>
 #include <sys/types.h>
+#include <string>
 #include <system_error>
 
 namespace sorn {
