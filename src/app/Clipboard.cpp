@@ -75,24 +75,4 @@ std::optional<std::vector<PositionRecord>> Take() {
     return Decode(data->data(QString::fromLatin1(kMimeType)));
 }
 
-std::int32_t PasteOver(SornData& doc, std::uint8_t part, std::int32_t at,
-                       std::span<const PositionRecord> positions) {
-    std::int32_t dropped = 0;
-    for (std::size_t i = 0; i < positions.size(); ++i) {
-        const std::int64_t to = static_cast<std::int64_t>(at) + static_cast<std::int64_t>(i);
-        if (to > doc.Length() || !doc.SetRecord(part, static_cast<std::int32_t>(to), positions[i]))
-            ++dropped;
-    }
-    return dropped;
-}
-
-std::int32_t PasteInsert(SornData& doc, std::uint8_t part, std::int32_t at,
-                         std::span<const PositionRecord> positions) {
-    const auto wanted = static_cast<std::int32_t>(positions.size());
-    const std::int32_t inserted = doc.InsertSpaces(part, at, wanted);
-    for (std::int32_t i = 0; i < inserted; ++i)
-        doc.SetRecord(part, at + i, positions[static_cast<std::size_t>(i)]);
-    return wanted - inserted;
-}
-
 } // namespace sorn::Clipboard

@@ -1,6 +1,6 @@
 #pragma once
 // Positions on the system clipboard: exactly, under a type of our own, and
-// as readable text beside it. Also the edits that paste them.
+// as readable text beside it.
 
 #include "model/SornData.h"
 
@@ -28,14 +28,5 @@ QString PlainText(std::span<const PositionRecord> positions);
 void Put(std::span<const PositionRecord> positions);
 // Nothing when the clipboard holds no positions of ours.
 std::optional<std::vector<PositionRecord>> Take();
-
-// Overwrites from `at` onward; returns how many positions did not fit
-// before the end of the score.
-std::int32_t PasteOver(SornData& doc, std::uint8_t part, std::int32_t at,
-                       std::span<const PositionRecord> positions);
-// Inserts at `at`, shifting the rest of the part right and lengthening the
-// score; returns how many positions the length limit left out.
-std::int32_t PasteInsert(SornData& doc, std::uint8_t part, std::int32_t at,
-                         std::span<const PositionRecord> positions);
 
 } // namespace sorn::Clipboard

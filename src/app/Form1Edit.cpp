@@ -146,8 +146,8 @@ void Form1::mnuEditPaste_Click(bool insert) {
         const auto step =
             Step(insert ? QStringLiteral("挿入して貼り付け") : QStringLiteral("貼り付け"));
         const std::int32_t P = CursorPosition();
-        dropped = insert ? Clipboard::PasteInsert(document_, state_.CurrentPart, P, *positions)
-                         : Clipboard::PasteOver(document_, state_.CurrentPart, P, *positions);
+        dropped = insert ? Editing::PasteInsert(document_, state_, P, *positions)
+                         : Editing::PasteOver(document_, state_, P, *positions);
     }
     MdMain::RefreshAfterEdit(*this);
     if (dropped > 0)
