@@ -247,6 +247,19 @@ TEST(EditHistory, ModifiedMarkFollowsSaveUndoRedoAndNewOpenStartAfresh) {
     EXPECT_FALSE(s.form->mnuEditUndo->isEnabled());
     EXPECT_FALSE(s.form->Selected().Active());
     EXPECT_FALSE(s.state().ScoreModified);
+
+    // A tempo of 0 becomes 60 as the song dialog opens, even when it is
+    // cancelled: the score then differs from its file, so it is marked and
+    // the repair can be taken back.
+    s.doc().SetSpeed(0);
+    s.form->ForgetHistory();
+    WhenModal<frmKyokuProp>([](frmKyokuProp& d) { d.Command2->click(); });
+    s.form->ShowSongDialog();
+    EXPECT_EQ(s.doc().Speed(), 60);
+    EXPECT_TRUE(s.state().ScoreModified);
+    s.form->mnuEditUndo->trigger();
+    EXPECT_EQ(s.doc().Speed(), 0);
+    EXPECT_FALSE(s.state().ScoreModified);
 }
 
 std::vector<PositionRecord> Notes(int n, std::uint8_t firstPitch) {
