@@ -126,6 +126,20 @@ void BM_KeyToPaintLargest(benchmark::State& state) {
 }
 BENCHMARK(BM_KeyToPaintLargest)->Unit(benchmark::kMicrosecond)->Repetitions(3);
 
+// The edit itself for comparison: Ctrl+I timed, its undo untimed.
+void BM_InsertSpaceToPaint(benchmark::State& state) {
+    LargestScore& s = Shared();
+    s.form->ForgetHistory();
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        s.Key(Qt::Key_I, Qt::ControlModifier);
+        state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
+        s.Key(Qt::Key_Z, Qt::ControlModifier);
+    }
+    s.form->ForgetHistory();
+}
+BENCHMARK(BM_InsertSpaceToPaint)->UseManualTime()->Unit(benchmark::kMicrosecond)->Repetitions(3);
+
 std::size_t HeapInUse() {
     return mallinfo2().uordblks;
 }
@@ -181,6 +195,7 @@ int main(int argc, char** argv) {
         for (int k = 0; k <= 5; ++k)
             figures.push_back({which + std::to_string(k), "", 2.0});
     figures.push_back({"BM_KeyToPaintLargest", "", 2.0});
+    figures.push_back({"BM_InsertSpaceToPaint", "", 2.0});
     largest = std::make_unique<LargestScore>(sorn::MaxParts, sorn::MaxLength - 1000);
     sorn::bench::RatioReporter reporter(figures);
     benchmark::RunSpecifiedBenchmarks(&reporter);
