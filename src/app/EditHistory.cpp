@@ -21,7 +21,6 @@ public:
     void undo() override { changes_.Undo(doc_); }
 
     EditPlace Place() const { return place_; }
-    std::size_t MemoryBytes() const { return sizeof(*this) + changes_.MemoryBytes(); }
 
 private:
     SornData& doc_;
@@ -98,13 +97,6 @@ void EditHistory::Clear() {
 
 void EditHistory::SetClean() {
     stack_.setClean();
-}
-
-std::size_t EditHistory::MemoryBytes() const {
-    std::size_t bytes = 0;
-    for (int i = 0; i < stack_.count(); ++i)
-        bytes += static_cast<const EditCommand*>(stack_.command(i))->MemoryBytes();
-    return bytes;
 }
 
 } // namespace sorn

@@ -62,7 +62,6 @@ public:
     // was made inside a step.
     std::int64_t RecordedChanges() const { return recorded_; }
     std::int64_t StrayChanges() const { return stray_; }
-    std::size_t MemoryBytes() const;
 
     void Record(DocumentChange&& change) override;
 

@@ -27,13 +27,6 @@ void ChangeSet::Redo(SornData& doc) {
         doc.RedoChange(change);
 }
 
-std::size_t ChangeSet::MemoryBytes() const {
-    std::size_t bytes = changes_.capacity() * sizeof(DocumentChange);
-    for (const DocumentChange& change : changes_)
-        bytes += change.records.capacity() * sizeof(PositionRecord);
-    return bytes;
-}
-
 void ChangeSet::Shrink() {
     changes_.shrink_to_fit();
 }

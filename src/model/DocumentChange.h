@@ -47,8 +47,6 @@ public:
     void Redo(SornData& doc);
     bool Empty() const { return changes_.empty(); }
     std::size_t Size() const { return changes_.size(); }
-    // Heap bytes the set holds, for keeping the history within bounds.
-    std::size_t MemoryBytes() const;
     void Shrink();
 
 private:
