@@ -14,6 +14,7 @@ cd "$root/src"
 # Files that may hold the document writable.
 writers=(
     app/Editing.h app/Editing.cpp   # the edit path
+    app/EditHistory.h app/EditHistory.cpp model/DocumentChange.h model/DocumentChange.cpp # undo
     app/Form1.h                     # the window owns the document
     app/MdMain.cpp app/Batch.cpp    # the file commands: new, open, save
     model/SornData.h model/SornData.cpp model/ScoreFile.cpp

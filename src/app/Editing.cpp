@@ -33,6 +33,30 @@ void ClearPosition(SornData& doc, EditorState& state, std::int32_t position) {
     Changed(state, doc.DeleteAllGData1(state.CurrentPart, position));
 }
 
+std::int32_t PasteOver(SornData& doc, EditorState& state, std::int32_t position,
+                       std::span<const PositionRecord> positions) {
+    std::int32_t dropped = 0;
+    for (std::size_t i = 0; i < positions.size(); ++i) {
+        const std::int64_t to = std::int64_t{position} + static_cast<std::int64_t>(i);
+        const bool written =
+            to <= doc.Length() &&
+            doc.SetRecord(state.CurrentPart, static_cast<std::int32_t>(to), positions[i]);
+        Changed(state, written);
+        dropped += written ? 0 : 1;
+    }
+    return dropped;
+}
+
+std::int32_t PasteInsert(SornData& doc, EditorState& state, std::int32_t position,
+                         std::span<const PositionRecord> positions) {
+    const auto wanted = static_cast<std::int32_t>(positions.size());
+    const std::int32_t inserted = doc.InsertSpaces(state.CurrentPart, position, wanted);
+    for (std::int32_t i = 0; i < inserted; ++i)
+        doc.SetRecord(state.CurrentPart, position + i, positions[static_cast<std::size_t>(i)]);
+    Changed(state, inserted > 0);
+    return wanted - inserted;
+}
+
 // The structural commands mark the score even when the document refuses,
 // as adding a 257th part or deleting the only one always has.
 void InsertSpace(SornData& doc, EditorState& state, std::int32_t position) {

@@ -21,6 +21,15 @@ void PutRest(SornData& doc, EditorState& state, std::int32_t position, std::uint
 void ToggleSymbol(SornData& doc, EditorState& state, std::int32_t position, std::uint8_t kind,
                   std::uint8_t value);
 void ClearPosition(SornData& doc, EditorState& state, std::int32_t position);
+// Copied positions over the current part from `position` onward; returns how
+// many did not fit before the end of the score.
+std::int32_t PasteOver(SornData& doc, EditorState& state, std::int32_t position,
+                       std::span<const PositionRecord> positions);
+// Copied positions inserted at `position`, the rest of the current part
+// shifted right and the score lengthened as space insertion does; returns how
+// many the length limit left out.
+std::int32_t PasteInsert(SornData& doc, EditorState& state, std::int32_t position,
+                         std::span<const PositionRecord> positions);
 
 void InsertSpace(SornData& doc, EditorState& state, std::int32_t position);
 void DeleteSpace(SornData& doc, EditorState& state, std::int32_t position);

@@ -153,6 +153,7 @@ void Form1::BuildMenus() {
     mnuFileExit = item(mnuFile, "終了(&X)");
 
     mnuEdit = bar->addMenu(QStringLiteral("編集(&E)"));
+    BuildHistoryAndClipboardItems();
     mnuEditOnpu = item(mnuEdit, "選択している音符の情報を見る");
     mnuEdit->addSeparator();
     mnuEditInsertspace = item(mnuEdit, "スペースの挿入", QKeySequence(Qt::CTRL | Qt::Key_I));
@@ -257,6 +258,7 @@ void Form1::RedrawScore() {
         const QSignalBlocker blocker(FlatScrollBar1);
         FlatScrollBar1->setValue(scroll.value);
     }
+    PaintSelection();
     Picture2->update();
     StatusBar1->SetPanelText(3, QString::fromStdString(texts.position));
     StatusBar1->SetPanelText(4, QString::fromStdString(texts.part));

@@ -3,7 +3,9 @@
 // status bars, the two property buttons and the menu bar. It owns the one
 // document and the editor state for the whole run.
 
+#include "app/EditHistory.h"
 #include "app/EditorState.h"
+#include "app/Selection.h"
 #include "model/SornData.h"
 
 #include <QMainWindow>
@@ -51,6 +53,10 @@ public:
     SornData& Document() { return document_; }
     EditorState& State() { return state_; }
     Services& Outside() { return services_; }
+    EditHistory& History() { return *history_; }
+    Selection& Selected() { return selection_; }
+    // New and Open: a fresh history, nothing selected.
+    void ForgetHistory();
 
     void RedrawScore();
     // Where printing goes; the real printer unless a test says otherwise.
@@ -84,6 +90,13 @@ public:
     QAction* mnuFilePrint;
     QAction* mnuFileExit;
     QMenu* mnuEdit;
+    QAction* mnuEditUndo;
+    QAction* mnuEditRedo;
+    QAction* mnuEditCut;
+    QAction* mnuEditCopy;
+    QAction* mnuEditPaste;
+    QAction* mnuEditPasteInsert;
+    QAction* mnuEditSelectAll;
     QAction* mnuEditOnpu;
     QAction* mnuEditInsertspace;
     QAction* mnuEditDeletespace;
@@ -123,10 +136,30 @@ private:
     void Picture2_MouseDown(Qt::MouseButton button, QPointF position, QPoint globalPosition);
     bool Form_KeyDown(const QKeyEvent& event);
     void ConnectEditMenu();
+    // Undo, redo, the clipboard and the selection (Form1Edit.cpp).
+    void BuildHistoryAndClipboardItems();
+    EditHistory::Step Step(const QString& label);
+    void UpdateHistoryItems();
+    void mnuEditUndo_Click();
+    void mnuEditRedo_Click();
+    void GoTo(EditPlace place);
+    void mnuEditCopy_Click();
+    void mnuEditCut_Click();
+    void mnuEditPaste_Click(bool insert);
+    void mnuEditSelectAll_Click();
+    void ClearSelectedPositions();
+    void ExtendSelection();
+    void Picture2_MouseDrag(QPointF position);
+    void PaintSelection();
+    void ShowStatusMessage(const QString& text);
     void UpdateClock();
 
     Services services_;
     SornData document_;
+    std::unique_ptr<EditHistory> history_ = std::make_unique<EditHistory>(document_);
+    Selection selection_;
+    std::int32_t dragStart_ = -1;
+    QTimer* statusMessageTimer_ = nullptr;
     EditorState state_;
     // Exports and printing run here, ProgressBar1 showing how far they are.
     std::unique_ptr<BackgroundWork> work_;

@@ -124,6 +124,8 @@ bool Form1::Form_KeyDown(const QKeyEvent& event) {
     if (!keypad) {
         for (const NoteKey& k : kNoteKeys) {
             if (k.key != key) continue;
+            const auto step =
+                Step(shift ? QStringLiteral("休符の入力") : QStringLiteral("音符の入力"));
             if (shift)
                 Editing::PutRest(document_, state_, P, k.length);
             else
@@ -132,6 +134,7 @@ bool Form1::Form_KeyDown(const QKeyEvent& event) {
         }
         for (const SymbolKey& k : kSymbolKeys) {
             if (k.key != key || done) continue;
+            const auto step = Step(QStringLiteral("記号の入力"));
             Editing::ToggleSymbol(document_, state_, P, k.kind, k.value);
             done = true;
         }
@@ -139,7 +142,12 @@ bool Form1::Form_KeyDown(const QKeyEvent& event) {
     if (!done) {
         switch (key) {
         case Qt::Key_Delete:
-            Editing::ClearPosition(document_, state_, P);
+            if (selection_.Active()) {
+                ClearSelectedPositions();
+            } else {
+                const auto step = Step(QStringLiteral("削除"));
+                Editing::ClearPosition(document_, state_, P);
+            }
             break;
         case Qt::Key_Return:
         case Qt::Key_Enter:
@@ -148,6 +156,7 @@ bool Form1::Form_KeyDown(const QKeyEvent& event) {
         case Qt::Key_Up:
         case Qt::Key_Down: {
             const bool up = key == Qt::Key_Up;
+            if (!shift) selection_.Clear();
             if (shift) {
                 const int part = FlatScrollBar2->value();
                 if (up && part != 0) FlatScrollBar2->setValue(part - 1);
@@ -158,10 +167,13 @@ bool Form1::Form_KeyDown(const QKeyEvent& event) {
             break;
         }
         case Qt::Key_Left:
-            --state_.CursorColumn;
-            break;
         case Qt::Key_Right:
-            ++state_.CursorColumn;
+            // With Shift the cursor moves as without and carries the selection's end.
+            if (shift)
+                ExtendSelection();
+            else
+                selection_.Clear();
+            state_.CursorColumn += key == Qt::Key_Left ? -1 : 1;
             break;
         default:
             break;
@@ -176,15 +188,20 @@ void Form1::Picture2_MouseDown(Qt::MouseButton button, QPointF position, QPoint 
         mnuEdit->exec(globalPosition);
         return;
     }
+    selection_.Clear();
     state_.CursorPitch = PitchAtY(state_.Layout, static_cast<float>(position.y()));
     state_.CursorColumn = ColumnAtX(state_.Layout, static_cast<float>(position.x()));
     RedrawScore();
+    dragStart_ = CursorPosition();
 }
 
 void Form1::ConnectEditMenu() {
     auto edit = [this](QAction* action, auto change) {
-        connect(action, &QAction::triggered, this, [this, change] {
-            change();
+        connect(action, &QAction::triggered, this, [this, action, change] {
+            {
+                const auto step = Step(QString(action->text()).remove(QLatin1Char('&')));
+                change();
+            }
             MdMain::RefreshAfterEdit(*this);
         });
     };
@@ -216,22 +233,28 @@ void Form1::ShowSymbolDialog() {
     const std::int32_t position = CursorPosition();
     frmOnpu dialog(document_, state_.CurrentPart, position, state_.CursorPitch, this);
     if (dialog.exec() != QDialog::Accepted) return;
+    const auto step = Step(QStringLiteral("音符の情報"));
     Editing::RewritePosition(document_, state_, position, dialog.Chosen());
     RedrawScore();
 }
 
 void Form1::ShowSongDialog() {
     if (!document_.HasParts()) return;
-    Editing::RepairTempo(document_);
-    frmKyokuProp dialog(document_, services_.boxes, this);
-    if (dialog.exec() != QDialog::Accepted) return;
-    Editing::SetSong(document_, state_, dialog.ChosenSpeed(), dialog.WorkingLength());
+    {
+        // A tempo repaired as the dialog opens is part of the step, so it can be taken back.
+        const auto step = Step(QStringLiteral("曲の情報"));
+        Editing::RepairTempo(document_);
+        frmKyokuProp dialog(document_, services_.boxes, this);
+        if (dialog.exec() != QDialog::Accepted) return;
+        Editing::SetSong(document_, state_, dialog.ChosenSpeed(), dialog.WorkingLength());
+    }
     // The length may have changed, and with it the scroll range.
     MdMain::RefreshAfterEdit(*this);
 }
 
 void Form1::ShowPartDialog() {
     if (!document_.HasParts()) return;
+    const auto step = Step(QStringLiteral("パートの情報"));
     PartEdit dialog(document_, state_.CurrentPart, this);
     if (dialog.exec() != QDialog::Accepted) return;
     Editing::SetInstrument(document_, state_, state_.CurrentPart, dialog.ChosenProgram());

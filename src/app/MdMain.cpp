@@ -30,6 +30,7 @@ void New(Form1& form) {
     if (AskToSave(form) == 1) return;
     ResetCursor(form);
     form.Document().FileNew();
+    form.ForgetHistory();
     Editing::MarkUnchanged(form.State());
     RefreshAfterEdit(form);
 }
@@ -54,6 +55,7 @@ int Open(Form1& form, const std::string& fileName) {
         return kFailed;
     }
     ResetCursor(form);
+    form.ForgetHistory();
     Editing::MarkUnchanged(form.State());
     RefreshAfterEdit(form);
     return kDone;
@@ -68,6 +70,7 @@ int Save(Form1& form) {
                                   MsgIcon::Warning);
         return kFailed;
     }
+    form.History().SetClean();
     Editing::MarkUnchanged(form.State());
     return kDone;
 }

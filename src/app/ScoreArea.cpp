@@ -42,6 +42,10 @@ void ScoreArea::mousePressEvent(QMouseEvent* event) {
     emit MouseDown(event->button(), event->position(), event->globalPosition().toPoint());
 }
 
+void ScoreArea::mouseMoveEvent(QMouseEvent* event) {
+    if (event->buttons() & Qt::LeftButton) emit MouseDrag(event->position());
+}
+
 // The press before it has already moved the cursor.
 void ScoreArea::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) emit DoubleClicked();

@@ -18,6 +18,8 @@ signals:
     void FileDropped(const QString& path);
     void MouseDown(Qt::MouseButton button, QPointF position, QPoint globalPosition);
     void DoubleClicked();
+    // The pointer moved with the left button held.
+    void MouseDrag(QPointF position);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -25,6 +27,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     QImage image_;

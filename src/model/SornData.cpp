@@ -1,5 +1,6 @@
 #include "model/SornData.h"
 
+#include "model/DocumentChange.h"
 #include "model/SymbolCodes.h"
 
 #include <algorithm>
@@ -13,6 +14,23 @@ bool ValidSlot(std::int16_t dataIndex) {
     return dataIndex >= 0 && dataIndex < SlotCount;
 }
 } // namespace
+
+void SornData::Report(DocumentChange&& change) {
+    ++changeCount_;
+    if (journal_.to) journal_.to->Record(std::move(change));
+}
+
+void SornData::ReportPosition(std::uint8_t Part, std::int32_t Iti, const PositionRecord& before) {
+    ++changeCount_;
+    if (journal_.to)
+        journal_.to->Record(DocumentChange{
+            .type = DocumentChange::Type::Position, .part = Part, .iti = Iti, .record = before});
+}
+
+void SornData::SetSpeed(std::int16_t value) {
+    Report({.type = DocumentChange::Type::Speed, .value = speed_});
+    speed_ = value;
+}
 
 const PositionRecord* SornData::Record(std::uint8_t Part, std::int32_t Iti) const {
     if (Part >= parts_.size() || Iti < 0 || Iti > length_) return nullptr;
@@ -40,6 +58,7 @@ bool SornData::SetGSyurui(std::uint8_t Part, std::int32_t Iti, std::int16_t data
                           std::uint8_t Syurui) {
     PositionRecord* r = MutableRecord(Part, Iti);
     if (!r || !ValidSlot(dataIndex)) return false;
+    ReportPosition(Part, Iti, *r);
     r->Syurui[dataIndex] = Syurui;
     return true;
 }
@@ -48,6 +67,7 @@ bool SornData::SetGAtai(std::uint8_t Part, std::int32_t Iti, std::int16_t dataIn
                         std::uint8_t Atai) {
     PositionRecord* r = MutableRecord(Part, Iti);
     if (!r || !ValidSlot(dataIndex)) return false;
+    ReportPosition(Part, Iti, *r);
     r->Atai[dataIndex] = Atai;
     return true;
 }
@@ -56,8 +76,17 @@ bool SornData::SetGData1(std::uint8_t Part, std::int32_t Iti, std::int16_t dataI
                          std::uint8_t Syurui, std::uint8_t Atai) {
     PositionRecord* r = MutableRecord(Part, Iti);
     if (!r || !ValidSlot(dataIndex)) return false;
+    ReportPosition(Part, Iti, *r);
     r->Syurui[dataIndex] = Syurui;
     r->Atai[dataIndex] = Atai;
+    return true;
+}
+
+bool SornData::SetRecord(std::uint8_t Part, std::int32_t Iti, const PositionRecord& record) {
+    PositionRecord* r = MutableRecord(Part, Iti);
+    if (!r) return false;
+    ReportPosition(Part, Iti, *r);
+    *r = record;
     return true;
 }
 
@@ -67,6 +96,9 @@ bool SornData::SetInstrumentNumber(std::uint8_t Part, std::string_view NewName) 
     const char* end = NewName.data() + NewName.size();
     auto [ptr, ec] = std::from_chars(NewName.data(), end, value);
     if (ec != std::errc{} || ptr != end || value > 255) return false;
+    Report({.type = DocumentChange::Type::Instrument,
+            .part = Part,
+            .value = parts_[Part].InstrumentNumber});
     parts_[Part].InstrumentNumber = static_cast<std::uint8_t>(value);
     return true;
 }
@@ -88,6 +120,7 @@ bool SornData::CheckGData1(std::uint8_t Part, std::int32_t Iti, std::uint8_t Syu
         if (r->Syurui[i] == Syurui) {
             // Same kind found wherever it stands: the same value again takes
             // the symbol away (a key pressed twice), another value replaces it.
+            ReportPosition(Part, Iti, *r);
             if (r->Atai[i] == Atai)
                 r->Syurui[i] = Kind::Empty;
             else
@@ -96,6 +129,7 @@ bool SornData::CheckGData1(std::uint8_t Part, std::int32_t Iti, std::uint8_t Syu
         }
     }
     if (firstFree < 0) return false;
+    ReportPosition(Part, Iti, *r);
     r->Syurui[firstFree] = Syurui;
     r->Atai[firstFree] = Atai;
     return true;
@@ -104,6 +138,7 @@ bool SornData::CheckGData1(std::uint8_t Part, std::int32_t Iti, std::uint8_t Syu
 bool SornData::DeleteSyuruiGData1(std::uint8_t Part, std::int32_t Iti, std::uint8_t Syurui) {
     PositionRecord* r = MutableRecord(Part, Iti);
     if (!r) return false;
+    ReportPosition(Part, Iti, *r);
     for (int i = 1; i < SlotCount; ++i) {
         if (r->Syurui[i] == Syurui) {
             r->Syurui[i] = Kind::Empty;
@@ -116,6 +151,7 @@ bool SornData::DeleteSyuruiGData1(std::uint8_t Part, std::int32_t Iti, std::uint
 bool SornData::DeleteAllGData1(std::uint8_t Part, std::int32_t Iti) {
     PositionRecord* r = MutableRecord(Part, Iti);
     if (!r) return false;
+    ReportPosition(Part, Iti, *r);
     *r = PositionRecord{};
     return true;
 }
@@ -139,6 +175,7 @@ std::uint8_t SornData::AtaiBackSerch(std::uint8_t Part, std::int32_t Iti, std::u
 
 void SornData::AddPart() {
     if (parts_.empty() || parts_.size() >= MaxParts) return;
+    Report({.type = DocumentChange::Type::AddPart});
     PartRecord part;
     part.GData1.resize(static_cast<std::size_t>(length_) + 1);
     parts_.push_back(std::move(part));
@@ -147,29 +184,60 @@ void SornData::AddPart() {
 
 void SornData::DeletePart(std::uint8_t Part) {
     if (parts_.size() <= 1 || Part >= parts_.size()) return;
+    DocumentChange change{.type = DocumentChange::Type::DeletePart,
+                          .part = Part,
+                          .value = parts_[Part].InstrumentNumber};
+    // The positions move into the history rather than being copied.
+    if (journal_.to) change.records = std::move(parts_[Part].GData1);
+    Report(std::move(change));
     parts_.erase(parts_.begin() + Part);
     partSuu_ = static_cast<std::uint8_t>(parts_.size() - 1);
 }
 
 bool SornData::InsertSpace(std::uint8_t Part, std::int32_t Iti) {
-    if (!Record(Part, Iti) || length_ >= MaxLength) return false;
-    SetLength(length_ + 1);
+    return InsertSpaces(Part, Iti, 1) == 1;
+}
+
+std::int32_t SornData::InsertSpaces(std::uint8_t Part, std::int32_t Iti, std::int32_t count) {
+    count = std::min(count, MaxLength - length_);
+    if (!Record(Part, Iti) || count <= 0) return 0;
+    Report({.type = DocumentChange::Type::InsertSpace, .part = Part, .iti = Iti, .count = count});
+    length_ += count;
+    ResizeParts();
     auto& positions = parts_[Part].GData1;
-    std::move_backward(positions.begin() + Iti, positions.end() - 1, positions.end());
-    positions[static_cast<std::size_t>(Iti)] = PositionRecord{};
-    return true;
+    std::move_backward(positions.begin() + Iti, positions.end() - count, positions.end());
+    std::fill_n(positions.begin() + Iti, count, PositionRecord{});
+    return count;
 }
 
 bool SornData::DeleteSpace(std::uint8_t Part, std::int32_t Iti) {
     if (!Record(Part, Iti)) return false;
     auto& positions = parts_[Part].GData1;
+    Report({.type = DocumentChange::Type::DeleteSpace,
+            .part = Part,
+            .iti = Iti,
+            .record = positions[static_cast<std::size_t>(Iti)]});
     std::move(positions.begin() + Iti + 1, positions.end(), positions.begin() + Iti);
     positions.back() = PositionRecord{};
     return true;
 }
 
 void SornData::SetLength(std::int32_t value) {
-    length_ = std::clamp(value, MinLength, MaxLength);
+    value = std::clamp(value, MinLength, MaxLength);
+    if (value == length_) {
+        ResizeParts();
+        return;
+    }
+    DocumentChange change{.type = DocumentChange::Type::Length, .iti = length_, .count = value};
+    // Shortening loses the tails; the history keeps them, part after part.
+    if (journal_.to && value < length_) {
+        change.records.reserve(parts_.size() * static_cast<std::size_t>(length_ - value));
+        for (const auto& part : parts_)
+            change.records.insert(change.records.end(), part.GData1.begin() + value + 1,
+                                  part.GData1.end());
+    }
+    Report(std::move(change));
+    length_ = value;
     ResizeParts();
 }
 

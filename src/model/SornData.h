@@ -14,6 +14,9 @@
 
 namespace sorn {
 
+class ChangeJournal;
+struct DocumentChange;
+
 inline constexpr int SlotCount = 15;
 inline constexpr int MaxParts = 256;
 inline constexpr std::int32_t MinLength = 20;
@@ -50,7 +53,7 @@ public:
 
     std::uint8_t PartSuu() const { return partSuu_; }
     std::int16_t Speed() const { return speed_; }
-    void SetSpeed(std::int16_t value) { speed_ = value; }
+    void SetSpeed(std::int16_t value);
 
     std::uint8_t GetGSyurui(std::uint8_t Part, std::int32_t Iti, std::int16_t dataIndex) const;
     std::uint8_t GetGAtai(std::uint8_t Part, std::int32_t Iti, std::int16_t dataIndex) const;
@@ -77,6 +80,9 @@ public:
     void DeletePart(std::uint8_t Part);
     // Refused (false) when the score is already as long as it can be.
     bool InsertSpace(std::uint8_t Part, std::int32_t Iti);
+    // As many empty positions as the length limit leaves room for, up to
+    // count; returns how many were inserted.
+    std::int32_t InsertSpaces(std::uint8_t Part, std::int32_t Iti, std::int32_t count);
     bool DeleteSpace(std::uint8_t Part, std::int32_t Iti);
 
     std::int32_t Length() const { return length_; }
@@ -97,8 +103,27 @@ public:
     bool HasParts() const { return !parts_.empty(); }
     int PartCount() const { return static_cast<int>(parts_.size()); }
     const PositionRecord* Record(std::uint8_t Part, std::int32_t Iti) const;
+    // Replaces all thirty bytes of one position.
+    bool SetRecord(std::uint8_t Part, std::int32_t Iti, const PositionRecord& record);
+
+    // The edit history: every mutator above reports to the journal before it
+    // changes anything, and counts its changes. Copies and opened files keep
+    // the journal of the object they are assigned to.
+    void SetJournal(ChangeJournal* journal) { journal_.to = journal; }
+    std::int64_t ChangeCount() const { return changeCount_; }
+    // Take a reported change back, or make it again; neither is reported.
+    void UndoChange(DocumentChange& change);
+    void RedoChange(DocumentChange& change);
 
 private:
+    struct JournalLink {
+        ChangeJournal* to = nullptr;
+        JournalLink() = default;
+        JournalLink(const JournalLink&) {}
+        JournalLink& operator=(const JournalLink&) { return *this; }
+    };
+    void Report(DocumentChange&& change);
+    void ReportPosition(std::uint8_t Part, std::int32_t Iti, const PositionRecord& before);
     friend class ScoreFileReader;
     PositionRecord* MutableRecord(std::uint8_t Part, std::int32_t Iti);
     void ResizeParts();
@@ -108,6 +133,8 @@ private:
     std::vector<PartRecord> parts_;
     std::int32_t length_ = 0;
     std::string sornFileName_;
+    JournalLink journal_;
+    std::int64_t changeCount_ = 0;
 };
 
 } // namespace sorn

@@ -99,7 +99,9 @@ TEST(Form1, MenusCaptionsAndShortcuts) {
               QStringList({"新規作成(&N)", "開く(&O)", "保存(&S)", "WAVで保存(&W)",
                            "MIDIで保存(&M)", "-", "印刷(P)", "-", "終了(&X)"}));
     EXPECT_EQ(Captions(f.mnuEdit),
-              QStringList({"選択している音符の情報を見る", "-", "スペースの挿入", "スペースの削除",
+              QStringList({"元に戻す(&U)", "やり直し(&R)", "-", "切り取り(&T)", "コピー(&C)",
+                           "貼り付け(&P)", "挿入して貼り付け", "すべて選択(&A)", "-",
+                           "選択している音符の情報を見る", "-", "スペースの挿入", "スペースの削除",
                            "-", "曲の情報", "曲の長さ", "-", "パートの情報", "パート数"}));
     EXPECT_EQ(Captions(f.mnuEditLong),
               QStringList({"曲を長くする(10)", "曲を長くする(50)", "曲を長くする(100)", "-",
@@ -119,6 +121,18 @@ TEST(Form1, MenusCaptionsAndShortcuts) {
     EXPECT_EQ(f.mnuEditDeletespace->shortcut(), QKeySequence(QStringLiteral("Ctrl+D")));
     EXPECT_EQ(f.mnuListenListen->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
     EXPECT_TRUE(f.mnuFilePrint->shortcut().isEmpty());
+    EXPECT_EQ(f.mnuEditUndo->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
+    EXPECT_EQ(f.mnuEditRedo->shortcuts(),
+              QList<QKeySequence>({QKeySequence(QStringLiteral("Ctrl+Y")),
+                                   QKeySequence(QStringLiteral("Ctrl+Shift+Z"))}));
+    EXPECT_EQ(f.mnuEditCut->shortcut(), QKeySequence(QStringLiteral("Ctrl+X")));
+    EXPECT_EQ(f.mnuEditCopy->shortcut(), QKeySequence(QStringLiteral("Ctrl+C")));
+    EXPECT_EQ(f.mnuEditPaste->shortcut(), QKeySequence(QStringLiteral("Ctrl+V")));
+    EXPECT_EQ(f.mnuEditPasteInsert->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+V")));
+    EXPECT_EQ(f.mnuEditSelectAll->shortcut(), QKeySequence(QStringLiteral("Ctrl+A")));
+    // Nothing to take back or make again in a fresh score.
+    EXPECT_FALSE(f.mnuEditUndo->isEnabled());
+    EXPECT_FALSE(f.mnuEditRedo->isEnabled());
 }
 
 TEST(Form1, HelpOpensOurPageAndAboutShowsTheVersion) {

@@ -34,7 +34,8 @@ TEST(SongDialog, TempoZeroBecomesSixtyEvenWhenCancelled) {
     e.form->ShowSongDialog();
     EXPECT_EQ(shown, QStringLiteral("60/30"));
     EXPECT_EQ(e.doc().Speed(), 60);
-    EXPECT_FALSE(e.state().ScoreModified);
+    // The repaired tempo differs from the file, so the save question must come.
+    EXPECT_TRUE(e.state().ScoreModified);
 }
 
 // A refused text is reported and the dialog stays open for a correction.

@@ -1,0 +1,216 @@
+// Undo and redo, the selection and the clipboard commands of the main window.
+
+#include "app/Clipboard.h"
+#include "app/Editing.h"
+#include "app/Form1.h"
+#include "app/MdMain.h"
+#include "app/PanelBar.h"
+#include "app/ScoreArea.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPainter>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTimer>
+
+namespace sorn {
+
+namespace {
+
+// The status panel for messages of the clipboard commands.
+constexpr int kMessagePanel = 2;
+constexpr int kMessageMilliseconds = 5000;
+// Multiplied over the drawn score, so black symbols stay black and white
+// paper takes the tint: the band lies under the symbols.
+const QColor kSelectionTint(204, 224, 255);
+
+} // namespace
+
+void Form1::BuildHistoryAndClipboardItems() {
+    auto item = [this](const char* caption, QList<QKeySequence> shortcuts) {
+        QAction* action = mnuEdit->addAction(QString::fromUtf8(caption));
+        action->setShortcuts(shortcuts);
+        return action;
+    };
+    mnuEditUndo = item("元に戻す(&U)", {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    mnuEditRedo = item("やり直し(&R)", {QKeySequence(Qt::CTRL | Qt::Key_Y),
+                                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    mnuEdit->addSeparator();
+    mnuEditCut = item("切り取り(&T)", {QKeySequence(Qt::CTRL | Qt::Key_X)});
+    mnuEditCopy = item("コピー(&C)", {QKeySequence(Qt::CTRL | Qt::Key_C)});
+    mnuEditPaste = item("貼り付け(&P)", {QKeySequence(Qt::CTRL | Qt::Key_V)});
+    mnuEditPasteInsert = item("挿入して貼り付け", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)});
+    mnuEditSelectAll = item("すべて選択(&A)", {QKeySequence(Qt::CTRL | Qt::Key_A)});
+    mnuEdit->addSeparator();
+
+    connect(mnuEditUndo, &QAction::triggered, this, &Form1::mnuEditUndo_Click);
+    connect(mnuEditRedo, &QAction::triggered, this, &Form1::mnuEditRedo_Click);
+    connect(mnuEditCut, &QAction::triggered, this, &Form1::mnuEditCut_Click);
+    connect(mnuEditCopy, &QAction::triggered, this, &Form1::mnuEditCopy_Click);
+    connect(mnuEditPaste, &QAction::triggered, this, [this] { mnuEditPaste_Click(false); });
+    connect(mnuEditPasteInsert, &QAction::triggered, this, [this] { mnuEditPaste_Click(true); });
+    connect(mnuEditSelectAll, &QAction::triggered, this, &Form1::mnuEditSelectAll_Click);
+    connect(&history_->Stack(), &QUndoStack::indexChanged, this, &Form1::UpdateHistoryItems);
+    connect(Picture2, &ScoreArea::MouseDrag, this, &Form1::Picture2_MouseDrag);
+
+    statusMessageTimer_ = new QTimer(this);
+    statusMessageTimer_->setSingleShot(true);
+    connect(statusMessageTimer_, &QTimer::timeout, this,
+            [this] { StatusBar1->SetPanelText(kMessagePanel, {}); });
+    UpdateHistoryItems();
+}
+
+EditHistory::Step Form1::Step(const QString& label) {
+    return EditHistory::Step(
+        *history_, label, state_.ScoreModified,
+        EditPlace{state_.CurrentPart, FlatScrollBar1->value(), state_.CursorColumn});
+}
+
+void Form1::ForgetHistory() {
+    history_->Clear();
+    selection_.Clear();
+}
+
+// The items name the step they would take back or make again.
+void Form1::UpdateHistoryItems() {
+    const QUndoStack& stack = history_->Stack();
+    mnuEditUndo->setEnabled(stack.canUndo());
+    mnuEditUndo->setText(stack.canUndo() ? QStringLiteral("元に戻す(&U): ") + stack.undoText()
+                                         : QStringLiteral("元に戻す(&U)"));
+    mnuEditRedo->setEnabled(stack.canRedo());
+    mnuEditRedo->setText(stack.canRedo() ? QStringLiteral("やり直し(&R): ") + stack.redoText()
+                                         : QStringLiteral("やり直し(&R)"));
+}
+
+void Form1::mnuEditUndo_Click() {
+    EditPlace place;
+    if (history_->Undo(place)) GoTo(place);
+}
+
+void Form1::mnuEditRedo_Click() {
+    EditPlace place;
+    if (history_->Redo(place)) GoTo(place);
+}
+
+// Back to where the step was taken, with the scroll ranges of the score as
+// it is now.
+void Form1::GoTo(EditPlace place) {
+    state_.ScoreModified = !history_->IsClean();
+    {
+        const QSignalBlocker block1(FlatScrollBar1);
+        const QSignalBlocker block2(FlatScrollBar2);
+        FlatScrollBar2->setMaximum(document_.PartSuu());
+        FlatScrollBar1->setMaximum(document_.Length());
+        FlatScrollBar2->setValue(place.part);
+        FlatScrollBar1->setValue(place.scroll);
+    }
+    state_.CurrentPart = static_cast<std::uint8_t>(FlatScrollBar2->value());
+    state_.CursorColumn = place.column;
+    RedrawScore();
+}
+
+void Form1::mnuEditCopy_Click() {
+    if (!document_.HasParts()) return;
+    const std::int32_t P = CursorPosition();
+    const auto positions = selection_.Active()
+                               ? Clipboard::Copy(document_, state_.CurrentPart, selection_.First(),
+                                                 selection_.Last(document_.Length()))
+                               : Clipboard::Copy(document_, state_.CurrentPart, P, P);
+    if (positions.empty()) return;
+    Clipboard::Put(positions);
+    ShowStatusMessage(QStringLiteral("%1 個の位置をコピーしました").arg(positions.size()));
+}
+
+void Form1::mnuEditCut_Click() {
+    if (!document_.HasParts()) return;
+    mnuEditCopy_Click();
+    const auto step = Step(QStringLiteral("切り取り"));
+    const std::int32_t P = CursorPosition();
+    const std::int32_t first = selection_.Active() ? selection_.First() : P;
+    const std::int32_t last = selection_.Active() ? selection_.Last(document_.Length()) : P;
+    for (std::int32_t i = first; i <= last; ++i)
+        Editing::ClearPosition(document_, state_, i);
+    RedrawScore();
+}
+
+void Form1::mnuEditPaste_Click(bool insert) {
+    if (!document_.HasParts()) return;
+    const auto positions = Clipboard::Take();
+    if (!positions) {
+        ShowStatusMessage(QStringLiteral("クリップボードに貼り付けられる楽譜がありません"));
+        return;
+    }
+    std::int32_t dropped = 0;
+    {
+        const auto step =
+            Step(insert ? QStringLiteral("挿入して貼り付け") : QStringLiteral("貼り付け"));
+        const std::int32_t P = CursorPosition();
+        dropped = insert ? Editing::PasteInsert(document_, state_, P, *positions)
+                         : Editing::PasteOver(document_, state_, P, *positions);
+    }
+    MdMain::RefreshAfterEdit(*this);
+    if (dropped > 0)
+        ShowStatusMessage(insert ? QStringLiteral("曲の長さの上限のため %1 個の位置を貼り付けません"
+                                                  "でした")
+                                       .arg(dropped)
+                                 : QStringLiteral("曲の終わりを越える %1 個の位置を貼り付けません"
+                                                  "でした")
+                                       .arg(dropped));
+}
+
+void Form1::mnuEditSelectAll_Click() {
+    if (!document_.HasParts()) return;
+    selection_ = Selection{0, document_.Length(), false};
+    RedrawScore();
+}
+
+void Form1::ClearSelectedPositions() {
+    const auto step = Step(QStringLiteral("削除"));
+    for (std::int32_t i = selection_.First(); i <= selection_.Last(document_.Length()); ++i)
+        Editing::ClearPosition(document_, state_, i);
+}
+
+// Shift with Left or Right: the selection starts at the cursor and its end
+// follows the cursor (the redraw puts the end where the cursor bounds leave it).
+void Form1::ExtendSelection() {
+    if (!selection_.Active()) selection_ = Selection{CursorPosition(), CursorPosition(), true};
+    selection_.followsCursor = true;
+}
+
+// The columns dragged over, from the press onward; the cursor follows the
+// pointer, and the view scrolls as the cursor bounds make it.
+void Form1::Picture2_MouseDrag(QPointF position) {
+    if (dragStart_ < 0 || !document_.HasParts()) return;
+    const std::int16_t column = ColumnAtX(state_.Layout, static_cast<float>(position.x()));
+    // A press that wobbles within its column selects nothing.
+    if (!selection_.Active() && FlatScrollBar1->value() + column == dragStart_) return;
+    state_.CursorColumn = column;
+    if (!selection_.Active()) selection_ = Selection{dragStart_, dragStart_, true};
+    RedrawScore();
+}
+
+void Form1::PaintSelection() {
+    if (!selection_.Active()) return;
+    if (selection_.followsCursor) selection_.end = CursorPosition();
+    const std::int32_t scroll = FlatScrollBar1->value();
+    const std::int32_t first = std::max(selection_.First(), scroll);
+    const std::int32_t last = selection_.Last(document_.Length());
+    if (first > last) return;
+    const StaffLayout& layout = state_.Layout;
+    const int left = kStaffLeftMargin + (first - scroll) * layout.ColumnWidth;
+    const int right = kStaffLeftMargin + (last - scroll + 1) * layout.ColumnWidth;
+    QImage& image = Picture2->Image();
+    if (left >= image.width()) return;
+    QPainter painter(&image);
+    painter.setCompositionMode(QPainter::CompositionMode_Multiply);
+    painter.fillRect(QRect(left, 0, std::min(right, image.width()) - left, image.height()),
+                     kSelectionTint);
+}
+
+void Form1::ShowStatusMessage(const QString& text) {
+    StatusBar1->SetPanelText(kMessagePanel, text);
+    statusMessageTimer_->start(kMessageMilliseconds);
+}
+
+} // namespace sorn
