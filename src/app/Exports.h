@@ -13,7 +13,11 @@ struct FileDialogRequest;
 // the export stopped, or an empty string.
 std::string ExportMidi(SornData& doc, const std::string& path);
 
+// Writes the whole score as MusicXML, compressed when the name ends in ".mxl".
+std::string ExportMusicXmlFile(const SornData& doc, const std::string& path);
+
 FileDialogRequest MidiFileDialog();
+FileDialogRequest MusicXmlFileDialog();
 FileDialogRequest WavFileDialog();
 
 } // namespace sorn
