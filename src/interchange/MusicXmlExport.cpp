@@ -9,6 +9,8 @@
 #include "sound/SornMidi.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <span>
 #include <vector>
 
@@ -43,6 +45,20 @@ void Escaped(std::string& out, std::string_view text) {
     }
 }
 
+// Text and numbers appended without temporaries: the export of a large
+// score is millions of small pieces.
+void Append(std::string& out, std::string_view text) {
+    out += text;
+}
+void Append(std::string& out, int number) {
+    char buffer[12];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, number).ptr;
+    out.append(buffer, end);
+}
+template <typename... Pieces> void Add(std::string& out, const Pieces&... pieces) {
+    (Append(out, pieces), ...);
+}
+
 // The attached symbols of one position, each used once by the element that
 // shows it; what no element shows travels in the id of the column's first
 // element ("-s<kind>.<value>") so that our own files keep it.
@@ -50,21 +66,24 @@ class Attached {
 public:
     explicit Attached(const PositionRecord& r) {
         for (int k = 1; k < SlotCount; ++k)
-            if (r.Syurui[k] != Kind::Empty) symbols_.push_back({r.Syurui[k], r.Atai[k], false});
+            if (r.Syurui[k] != Kind::Empty) symbols_[count_++] = {r.Syurui[k], r.Atai[k], false};
     }
     std::optional<std::uint8_t> Take(std::uint8_t kind, bool (*accept)(std::uint8_t)) {
-        for (Symbol& s : symbols_)
+        for (int k = 0; k < count_; ++k) {
+            Symbol& s = symbols_[static_cast<std::size_t>(k)];
             if (!s.used && s.kind == kind && accept(s.value)) {
                 s.used = true;
                 return s.value;
             }
+        }
         return std::nullopt;
     }
-    std::string Rest() const {
-        std::string out;
-        for (const Symbol& s : symbols_)
-            if (!s.used) out += "-s" + std::to_string(s.kind) + "." + std::to_string(s.value);
-        return out;
+    void Rest(std::string& out) const {
+        out.clear();
+        for (int k = 0; k < count_; ++k) {
+            const Symbol& s = symbols_[static_cast<std::size_t>(k)];
+            if (!s.used) Add(out, "-s", int{s.kind}, ".", int{s.value});
+        }
     }
 
 private:
@@ -73,7 +92,8 @@ private:
         std::uint8_t value;
         bool used;
     };
-    std::vector<Symbol> symbols_;
+    std::array<Symbol, SlotCount - 1> symbols_{};
+    int count_ = 0;
 };
 
 bool IsBarCode(std::uint8_t v) {
@@ -97,8 +117,15 @@ bool IsMark(std::uint8_t v) {
 // Beam values per level of every note, as the screen groups them: notes of
 // an eighth or shorter joined by beam marks across empty positions and
 // short rests, up to a bar line.
-std::vector<std::vector<std::string_view>> BeamValues(std::span<const PositionRecord> part) {
-    std::vector<std::vector<std::string_view>> values(part.size());
+// At most four levels: a sixty-fourth has four beams.
+struct Beams {
+    std::array<std::string_view, 4> level;
+    std::size_t count = 0;
+    bool Joined() const { return count && (level[0] == "begin" || level[0] == "continue"); }
+};
+
+std::vector<Beams> BeamValues(std::span<const PositionRecord> part) {
+    std::vector<Beams> values(part.size());
     auto beamable = [](std::uint8_t k) {
         return k >= Kind::EighthNote && k <= Kind::SixtyFourthNote;
     };
@@ -125,11 +152,12 @@ std::vector<std::vector<std::string_view>> BeamValues(std::span<const PositionRe
                 for (int l = 1; l <= levels(t); ++l) {
                     const bool prev = t > 0 && levels(t - 1) >= l;
                     const bool next = t + 1 < members.size() && levels(t + 1) >= l;
-                    values[members[t]].push_back(prev && next ? "continue"
-                                                 : prev       ? "end"
-                                                 : next       ? "begin"
-                                                 : t == 0     ? "forward hook"
-                                                              : "backward hook");
+                    Beams& b = values[members[t]];
+                    b.level[b.count++] = prev && next ? "continue"
+                                         : prev       ? "end"
+                                         : next       ? "begin"
+                                         : t == 0     ? "forward hook"
+                                                      : "backward hook";
                 }
             }
         }
@@ -165,17 +193,15 @@ public:
     }
 
     ExportError Write() {
-        out_ += "  <part id=\"P" + std::to_string(part_ + 1) + "\">\n";
+        Add(out_, "  <part id=\"P", part_ + 1, "\">\n");
         OpenMeasure();
-        out_ += "      <attributes><divisions>" + std::to_string(kDivisions) +
-                "</divisions></attributes>\n";
-        if (part_ == 0) {
-            const std::string speed = std::to_string(doc_.Speed());
-            out_ += "      <direction placement=\"above\"><direction-type><metronome>"
-                    "<beat-unit>quarter</beat-unit><per-minute>" +
-                    speed + "</per-minute></metronome></direction-type><sound tempo=\"" + speed +
-                    "\"/></direction>\n";
-        }
+        Add(out_, "      <attributes><divisions>", kDivisions, "</divisions></attributes>\n");
+        if (part_ == 0)
+            Add(out_,
+                "      <direction placement=\"above\"><direction-type><metronome>"
+                "<beat-unit>quarter</beat-unit><per-minute>",
+                doc_.Speed(), "</per-minute></metronome></direction-type><sound tempo=\"",
+                doc_.Speed(), "\"/></direction>\n");
         for (std::size_t i = 0; i < positions_.size(); ++i)
             if (ExportError error = Column(static_cast<std::int32_t>(i))) return error;
         if (measureOpen_) CloseMeasure();
@@ -184,22 +210,23 @@ public:
     }
 
 private:
-    std::string Id(std::int32_t column, std::string_view tag) {
-        std::string id = "P" + std::to_string(part_ + 1) + "-c" + std::to_string(column) + "-";
-        id += tag;
-        if (!columnHasId_) id += extras_;
+    // The id attribute of an element of the column; the first one also
+    // carries the symbols no element shows.
+    void Id(std::int32_t column, std::string_view tag) {
+        Add(out_, " id=\"P", part_ + 1, "-c", column, "-", tag);
+        if (!columnHasId_) out_ += extras_;
+        out_ += '"';
         columnHasId_ = true;
-        return " id=\"" + id + "\"";
     }
 
     void OpenMeasure() {
-        out_ += "    <measure number=\"" + std::to_string(++measureNumber_) + "\">\n";
+        Add(out_, "    <measure number=\"", ++measureNumber_, "\">\n");
         measureOpen_ = true;
-        if (pendingForward_) {
-            out_ += "      <barline location=\"left\"" + *pendingForward_ +
-                    "><bar-style>heavy-light</bar-style><repeat direction=\"forward\"/>"
-                    "</barline>\n";
-            pendingForward_.reset();
+        if (pendingForward_ >= 0) {
+            Add(out_, "      <barline location=\"left\" id=\"P", part_ + 1, "-c", pendingForward_,
+                "-f\"><bar-style>heavy-light</bar-style><repeat direction=\"forward\"/>"
+                "</barline>\n");
+            pendingForward_ = -1;
         }
     }
     void CloseMeasure() {
@@ -225,11 +252,9 @@ private:
                 marks.tie = attached.Take(Kind::Tie, IsMark).has_value();
                 marks.accidental = attached.Take(Kind::Accidental, IsAccidentalCode);
             }
-            const auto& beams = beams_[static_cast<std::size_t>(i)];
-            if (!beams.empty() && (beams[0] == "begin" || beams[0] == "continue"))
-                attached.Take(Kind::Beam, IsMark);
+            if (beams_[static_cast<std::size_t>(i)].Joined()) attached.Take(Kind::Beam, IsMark);
         }
-        extras_ = attached.Rest();
+        attached.Rest(extras_);
         columnHasId_ = false;
         const bool clef = main == Kind::Clef && IsClefCode(r.Atai[0]);
         const bool key = main == Kind::KeySignature && r.Atai[0] <= KeyCode::MostFlats;
@@ -241,39 +266,44 @@ private:
 
         if (clef) Clef(i, r.Atai[0]);
         if (key) {
-            out_ += "      <attributes><key" + Id(i, "k") + "><fifths>" +
-                    std::to_string(FifthsOfKey(r.Atai[0])) + "</fifths></key></attributes>\n";
+            out_ += "      <attributes><key";
+            Id(i, "k");
+            Add(out_, "><fifths>", FifthsOfKey(r.Atai[0]), "</fifths></key></attributes>\n");
             calc_.SetChogo(r.Atai[0]);
         }
         if (time) {
             const TimeSignature t = DecodeTimeSignature(r.Atai[0]);
-            out_ += "      <attributes><time" + Id(i, "t") + "><beats>" +
-                    std::to_string(t.numerator) + "</beats><beat-type>" +
-                    std::to_string(t.denominator()) + "</beat-type></time></attributes>\n";
+            out_ += "      <attributes><time";
+            Id(i, "t");
+            Add(out_, "><beats>", t.numerator, "</beats><beat-type>", t.denominator(),
+                "</beat-type></time></attributes>\n");
         }
         if (marks.dynamics) {
             calc_.SetDynamicsFortePiano(*marks.dynamics);
-            out_ += "      <direction placement=\"below\"" + Id(i, "d") +
-                    "><direction-type><dynamics><" + std::string(DynamicsName(*marks.dynamics)) +
-                    "/></dynamics></direction-type><sound dynamics=\"" +
-                    std::to_string(calc_.GetOnryou() * 100 / 90) + "\"/></direction>\n";
+            out_ += "      <direction placement=\"below\"";
+            Id(i, "d");
+            Add(out_, "><direction-type><dynamics><", DynamicsName(*marks.dynamics),
+                "/></dynamics></direction-type><sound dynamics=\"", calc_.GetOnryou() * 100 / 90,
+                "\"/></direction>\n");
         }
         if (note || rest)
             if (ExportError error = Note(i, r, marks)) return error;
         if (marks.word) {
             const bool fine = *marks.word == RepeatWordCode::Fine;
-            out_ += "      <direction placement=\"above\"" + Id(i, "w") +
-                    "><direction-type><words>" +
-                    (fine                                ? "Fine"
-                     : *marks.word == RepeatWordCode::DC ? "D.C."
-                                                         : "Da Capo") +
-                    "</words></direction-type><sound " + (fine ? "fine" : "dacapo") +
-                    "=\"yes\"/></direction>\n";
+            out_ += "      <direction placement=\"above\"";
+            Id(i, "w");
+            Add(out_, "><direction-type><words>",
+                fine                                ? "Fine"
+                : *marks.word == RepeatWordCode::DC ? "D.C."
+                                                    : "Da Capo",
+                "</words></direction-type><sound ", fine ? "fine" : "dacapo",
+                "=\"yes\"/></direction>\n");
         }
         if (!columnHasId_ && !marks.bar) {
             // Symbols with no element of their own still need one to travel in.
-            out_ += "      <direction" + Id(i, "x") +
-                    "><direction-type><words></words></direction-type></direction>\n";
+            out_ += "      <direction";
+            Id(i, "x");
+            out_ += "><direction-type><words></words></direction-type></direction>\n";
         }
         if (marks.bar) Barline(i, *marks.bar);
         calc_.SFSyokika(r);
@@ -286,8 +316,9 @@ private:
                          : code == ClefCode::CAlto  ? 3
                          : code == ClefCode::CTenor ? 4
                                                     : 2;
-        out_ += "      <attributes><clef" + Id(i, "c") + "><sign>" + sign + "</sign><line>" +
-                std::to_string(line) + "</line></clef></attributes>\n";
+        out_ += "      <attributes><clef";
+        Id(i, "c");
+        Add(out_, "><sign>", sign, "</sign><line>", line, "</line></clef></attributes>\n");
         calc_.SetOnbukigou(code);
         clef_ = code;
     }
@@ -296,10 +327,10 @@ private:
         const bool rest = r.Syurui[0] == Kind::Rest;
         const std::uint8_t lengthCode = rest ? r.Atai[0] : r.Syurui[0];
         const bool held = held_[static_cast<std::size_t>(i)];
-        std::string pitch;
+        WrittenPitch written{};
         if (!rest) {
             const int step = r.Atai[0] - ClefShift(clef_);
-            const WrittenPitch written = PitchOfStep(step);
+            written = PitchOfStep(step);
             if (written.octave < 0 || written.octave > 9)
                 return {ExportErrorNumber::NoteOutOfRange,
                         PartLabel(part_) + " の位置 " + std::to_string(i) +
@@ -307,27 +338,28 @@ private:
             // A note held over from a tie keeps the pitch it continues, and
             // is not heard anew, so its own accidental does not count.
             if (!held) lastAlter_ = calc_.GetMidiHeight(r) - NaturalMidi(step);
-            pitch = "<pitch><step>" + std::string(1, kLetters[written.letter]) + "</step>" +
-                    (lastAlter_ ? "<alter>" + std::to_string(lastAlter_) + "</alter>" : "") +
-                    "<octave>" + std::to_string(written.octave) + "</octave></pitch>";
         }
-        const bool tie = marks.tie;
-        const auto& beams = beams_[static_cast<std::size_t>(i)];
-        const std::int32_t ticks = calc_.getLengthofSound(r);
-
-        out_ += "      <note" + Id(i, "n") + ">" + (rest ? "<rest/>" : pitch) + "<duration>" +
-                std::to_string(ticks / kTicksPerDivision) + "</duration>";
+        out_ += "      <note";
+        Id(i, "n");
+        if (rest) {
+            out_ += "><rest/>";
+        } else {
+            Add(out_, "><pitch><step>",
+                kLetters.substr(static_cast<std::size_t>(written.letter), 1), "</step>");
+            if (lastAlter_) Add(out_, "<alter>", lastAlter_, "</alter>");
+            Add(out_, "<octave>", written.octave, "</octave></pitch>");
+        }
+        Add(out_, "<duration>", calc_.getLengthofSound(r) / kTicksPerDivision, "</duration>");
         if (held) out_ += "<tie type=\"stop\"/>";
-        if (tie) out_ += "<tie type=\"start\"/>";
-        out_ += "<voice>1</voice><type>" + std::string(TypeName(lengthCode)) + "</type>";
+        if (marks.tie) out_ += "<tie type=\"start\"/>";
+        Add(out_, "<type>", TypeName(lengthCode), "</type>");
         if (marks.dot) out_ += "<dot/>";
         if (marks.accidental)
-            out_ +=
-                "<accidental>" + std::string(AccidentalName(*marks.accidental)) + "</accidental>";
-        for (std::size_t l = 0; l < beams.size(); ++l)
-            out_ += "<beam number=\"" + std::to_string(l + 1) + "\">" + std::string(beams[l]) +
-                    "</beam>";
-        const bool tiedOn = tie && NextIsHeld(i);
+            Add(out_, "<accidental>", AccidentalName(*marks.accidental), "</accidental>");
+        const Beams& beams = beams_[static_cast<std::size_t>(i)];
+        for (std::size_t l = 0; l < beams.count; ++l)
+            Add(out_, "<beam number=\"", static_cast<int>(l + 1), "\">", beams.level[l], "</beam>");
+        const bool tiedOn = marks.tie && NextIsHeld(i);
         if (held || tiedOn) {
             out_ += "<notations>";
             if (held) out_ += "<tied type=\"stop\"/>";
@@ -349,15 +381,15 @@ private:
         const char* style = code == BarLineCode::Double              ? "light-light"
                             : code == BarLineCode::Final || backward ? "light-heavy"
                                                                      : "regular";
-        out_ += "      <barline location=\"right\"" + Id(i, "b") + "><bar-style>" + style +
-                "</bar-style>" + (backward ? "<repeat direction=\"backward\"/>" : "") +
-                "</barline>\n";
+        out_ += "      <barline location=\"right\"";
+        Id(i, "b");
+        Add(out_, "><bar-style>", style, "</bar-style>",
+            backward ? "<repeat direction=\"backward\"/>" : "", "</barline>\n");
         CloseMeasure();
         if (code == BarLineCode::RepeatStart || code == BarLineCode::RepeatBoth) {
-            pendingForward_ =
-                " id=\"P" + std::to_string(part_ + 1) + "-c" + std::to_string(i) + "-f\"";
             // The forward repeat stands at the start of the next measure,
             // which must exist even when nothing follows.
+            pendingForward_ = i;
             OpenMeasure();
         }
     }
@@ -367,7 +399,7 @@ private:
     std::string& out_;
     std::vector<PositionRecord> positions_;
     std::vector<bool> held_;
-    std::vector<std::vector<std::string_view>> beams_;
+    std::vector<Beams> beams_;
     SornCalculater calc_;
     std::uint8_t clef_ = ClefCode::G;
     int lastAlter_ = 0;
@@ -375,7 +407,7 @@ private:
     bool measureOpen_ = false;
     bool columnHasId_ = false;
     std::string extras_;
-    std::optional<std::string> pendingForward_;
+    std::int32_t pendingForward_ = -1; // column of a repeat start still to write
 };
 
 } // namespace
@@ -408,23 +440,21 @@ ExportError MusicXmlText(const SornData& doc, std::string& text) {
             "<score-partwise version=\"4.0\">\n"
             "  <identification>\n"
             "    <encoding><software>SORN楽譜エディタ</software></encoding>\n"
-            "    <miscellaneous><miscellaneous-field name=\"sorn-length\">" +
-            std::to_string(doc.Length()) +
-            "</miscellaneous-field></miscellaneous>\n"
-            "  </identification>\n"
-            "  <part-list>\n";
+            "    <miscellaneous><miscellaneous-field name=\"sorn-length\">";
+    Add(text, doc.Length(),
+        "</miscellaneous-field></miscellaneous>\n"
+        "  </identification>\n"
+        "  <part-list>\n");
     for (int p = 0; p <= doc.PartSuu(); ++p) {
-        const std::string id = "P" + std::to_string(p + 1);
         const int program = doc.GetInstrumentNumber(static_cast<std::uint8_t>(p)) + 1;
         const std::string_view name = InstrumentName(static_cast<std::int16_t>(program));
-        text += "    <score-part id=\"" + id + "\"><part-name>";
+        Add(text, "    <score-part id=\"P", p + 1, "\"><part-name>");
         Escaped(text, name);
-        text += "</part-name><score-instrument id=\"" + id + "-I1\"><instrument-name>";
+        Add(text, "</part-name><score-instrument id=\"P", p + 1, "-I1\"><instrument-name>");
         Escaped(text, name);
-        text += "</instrument-name></score-instrument><midi-instrument id=\"" + id +
-                "-I1\"><midi-channel>" + std::to_string(SornMidi::Channel(p) + 1) +
-                "</midi-channel><midi-program>" + std::to_string(program) +
-                "</midi-program></midi-instrument></score-part>\n";
+        Add(text, "</instrument-name></score-instrument><midi-instrument id=\"P", p + 1,
+            "-I1\"><midi-channel>", SornMidi::Channel(p) + 1, "</midi-channel><midi-program>",
+            program, "</midi-program></midi-instrument></score-part>\n");
     }
     text += "  </part-list>\n";
     for (int p = 0; p <= doc.PartSuu(); ++p)

@@ -29,6 +29,8 @@ struct ImportOutcome {
 inline constexpr std::size_t kMaxMusicXmlBytes = std::size_t{512} << 20;
 
 ImportOutcome ImportMusicXml(std::string_view bytes, SornData& doc);
+// The same, parsing the text where it lies.
+ImportOutcome ImportMusicXml(std::string&& bytes, SornData& doc);
 
 // By the file name: .musicxml, .xml and .mxl are opened as MusicXML.
 bool IsMusicXmlName(const std::string& path);
