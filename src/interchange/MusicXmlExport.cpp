@@ -189,6 +189,9 @@ public:
             if (const PositionRecord* r = doc.Record(static_cast<std::uint8_t>(part), i))
                 positions_[static_cast<std::size_t>(i)] = *r;
         held_ = TiedContinuations(positions_);
+        hasFine_ = std::any_of(positions_.begin(), positions_.end(), [](const PositionRecord& r) {
+            return SymbolValue(r, Kind::RepeatWord) == RepeatWordCode::Fine;
+        });
         beams_ = BeamValues(positions_);
     }
 
@@ -205,6 +208,10 @@ public:
         for (std::size_t i = 0; i < positions_.size(); ++i)
             if (ExportError error = Column(static_cast<std::int32_t>(i))) return error;
         if (measureOpen_) CloseMeasure();
+        if (pendingForward_ >= 0) { // a repeat start at the very end still needs its measure
+            OpenMeasure();
+            CloseMeasure();
+        }
         out_ += "  </part>\n";
         return {};
     }
@@ -222,6 +229,7 @@ private:
     void OpenMeasure() {
         Add(out_, "    <measure number=\"", ++measureNumber_, "\">\n");
         measureOpen_ = true;
+        measureSounds_ = false;
         if (pendingForward_ >= 0) {
             Add(out_, "      <barline location=\"left\" id=\"P", part_ + 1, "-c", pendingForward_,
                 "-f\"><bar-style>heavy-light</bar-style><repeat direction=\"forward\"/>"
@@ -262,6 +270,13 @@ private:
         if (!clef && !key && !time && !note && !rest && !marks.dynamics && !marks.word &&
             !marks.bar && extras_.empty())
             return {};
+        // A measure ended by a bar line takes what does not sound (a key
+        // change, a D.C.) until a note, a rest or a bar line needs the next
+        // one: other programs fill a measure without notes with rests.
+        if (closing_ && (note || rest || marks.bar)) {
+            CloseMeasure();
+            closing_ = false;
+        }
         if (!measureOpen_) OpenMeasure();
 
         if (clef) Clef(i, r.Atai[0]);
@@ -292,10 +307,14 @@ private:
             const bool fine = *marks.word == RepeatWordCode::Fine;
             out_ += "      <direction placement=\"above\"";
             Id(i, "w");
+            // With a Fine in the part the jump ends there, which other
+            // programs play only when the words say so.
+            const bool dc = *marks.word == RepeatWordCode::DC;
             Add(out_, "><direction-type><words>",
-                fine                                ? "Fine"
-                : *marks.word == RepeatWordCode::DC ? "D.C."
-                                                    : "Da Capo",
+                fine       ? "Fine"
+                : hasFine_ ? (dc ? "D.C. al Fine" : "Da Capo al Fine")
+                : dc       ? "D.C."
+                           : "Da Capo",
                 "</words></direction-type><sound ", fine ? "fine" : "dacapo",
                 "=\"yes\"/></direction>\n");
         }
@@ -305,7 +324,13 @@ private:
             Id(i, "x");
             out_ += "><direction-type><words></words></direction-type></direction>\n";
         }
-        if (marks.bar) Barline(i, *marks.bar);
+        if (marks.bar) {
+            if (measureSounds_ || *marks.bar == BarLineCode::RepeatEnd ||
+                *marks.bar == BarLineCode::RepeatBoth)
+                Barline(i, *marks.bar);
+            else
+                LeftBarline(i, *marks.bar);
+        }
         calc_.SFSyokika(r);
         return {};
     }
@@ -350,6 +375,7 @@ private:
             Add(out_, "<octave>", written.octave, "</octave></pitch>");
         }
         Add(out_, "<duration>", calc_.getLengthofSound(r) / kTicksPerDivision, "</duration>");
+        measureSounds_ = true;
         if (held) out_ += "<tie type=\"stop\"/>";
         if (marks.tie) out_ += "<tie type=\"start\"/>";
         Add(out_, "<type>", TypeName(lengthCode), "</type>");
@@ -376,6 +402,21 @@ private:
         return false;
     }
 
+    // A bar line before anything sounds in the measure (after the opening
+    // clef, key and time, say) opens it instead of closing an empty one,
+    // which other programs would fill with a measure of rest.
+    void LeftBarline(std::int32_t i, std::uint8_t code) {
+        const bool forward = code == BarLineCode::RepeatStart;
+        out_ += "      <barline location=\"left\"";
+        Id(i, "b");
+        Add(out_, "><bar-style>",
+            forward                       ? "heavy-light"
+            : code == BarLineCode::Double ? "light-light"
+            : code == BarLineCode::Final  ? "light-heavy"
+                                          : "regular",
+            "</bar-style>", forward ? "<repeat direction=\"forward\"/>" : "", "</barline>\n");
+    }
+
     void Barline(std::int32_t i, std::uint8_t code) {
         const bool backward = code == BarLineCode::RepeatEnd || code == BarLineCode::RepeatBoth;
         const char* style = code == BarLineCode::Double              ? "light-light"
@@ -385,13 +426,10 @@ private:
         Id(i, "b");
         Add(out_, "><bar-style>", style, "</bar-style>",
             backward ? "<repeat direction=\"backward\"/>" : "", "</barline>\n");
-        CloseMeasure();
-        if (code == BarLineCode::RepeatStart || code == BarLineCode::RepeatBoth) {
-            // The forward repeat stands at the start of the next measure,
-            // which must exist even when nothing follows.
+        closing_ = true;
+        // The forward repeat stands at the start of the next measure.
+        if (code == BarLineCode::RepeatStart || code == BarLineCode::RepeatBoth)
             pendingForward_ = i;
-            OpenMeasure();
-        }
     }
 
     const SornData& doc_;
@@ -400,11 +438,14 @@ private:
     std::vector<PositionRecord> positions_;
     std::vector<bool> held_;
     std::vector<Beams> beams_;
+    bool hasFine_ = false;
     SornCalculater calc_;
     std::uint8_t clef_ = ClefCode::G;
     int lastAlter_ = 0;
     int measureNumber_ = 0;
     bool measureOpen_ = false;
+    bool closing_ = false;       // the open measure has its closing bar line
+    bool measureSounds_ = false; // a note or rest is in the open measure
     bool columnHasId_ = false;
     std::string extras_;
     std::int32_t pendingForward_ = -1; // column of a repeat start still to write

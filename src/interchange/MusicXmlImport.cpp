@@ -637,17 +637,6 @@ private:
         if (std::string_view(b.child("ending").attribute("type").value()) == "start" ||
             b.child("segno") || b.child("coda"))
             ++left_[kDirection];
-        if (repeat == "forward") {
-            // A repeat start belongs to the bar line before the measure.
-            const std::int32_t at = id.column ? *id.column : lastBar_;
-            if (at < 0 || at >= Used()) return false;
-            Column& c = columns_[static_cast<std::size_t>(at)];
-            const auto old = SymbolValue(c.record, Kind::BarLine);
-            Put(c, Kind::BarLine,
-                old == BarLineCode::RepeatEnd ? BarLineCode::RepeatBoth : BarLineCode::RepeatStart);
-            return false;
-        }
-        if (location != "right") return false;
         std::uint8_t code = BarLineCode::Single;
         if (repeat == "backward")
             code = BarLineCode::RepeatEnd;
@@ -655,6 +644,23 @@ private:
             code = BarLineCode::Double;
         else if (style == "light-heavy")
             code = BarLineCode::Final;
+        if (repeat == "forward") {
+            // A repeat start belongs to the bar line before the measure.
+            if (!id.column && (lastBar_ < 0 || lastBar_ >= Used())) return false;
+            if (Column* c = AttachedColumn(id, lastBar_)) {
+                const auto old = SymbolValue(c->record, Kind::BarLine);
+                Put(*c, Kind::BarLine,
+                    old == BarLineCode::RepeatEnd ? BarLineCode::RepeatBoth
+                                                  : BarLineCode::RepeatStart);
+            }
+            return false;
+        }
+        if (location != "right") {
+            // Ours: a bar line that opens a measure in which nothing sounded yet.
+            if (location == "left" && id.column)
+                if (Column* c = AttachedColumn(id, -1)) Put(*c, Kind::BarLine, code);
+            return false;
+        }
         const bool onLast =
             lastMain_ >= measureStart_ && lastMain_ >= 0 &&
             !SymbolValue(columns_[static_cast<std::size_t>(lastMain_)].record, Kind::BarLine);
