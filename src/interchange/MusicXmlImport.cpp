@@ -815,20 +815,27 @@ OpenResult OpenMusicXml(SornData& doc, const std::string& path, MessageBoxes& bo
     struct stat st {};
     if (::fstat(fd.get(), &st) != 0) return fail(errno);
     if (S_ISDIR(st.st_mode)) return fail(EISDIR);
-    std::string bytes;
-    char buffer[1 << 16];
+    auto tooLarge = [&] {
+        boxes.Show("MusicXML ファイルが大きすぎるため読み込めません。\n" + path, MsgButtons::Ok,
+                   MsgIcon::Warning);
+        return OpenResult::Refused;
+    };
+    if (st.st_size > static_cast<off_t>(kMaxMusicXmlBytes)) return tooLarge();
+    // Read straight into one buffer of the file's size; a pipe grows it.
+    std::string bytes(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 0), '\0');
+    std::size_t filled = 0;
     for (;;) {
-        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+        if (filled == bytes.size()) {
+            if (bytes.size() >= kMaxMusicXmlBytes) return tooLarge();
+            bytes.resize(std::min(kMaxMusicXmlBytes, bytes.size() + (std::size_t{1} << 16)));
+        }
+        const ssize_t n = ::read(fd.get(), bytes.data() + filled, bytes.size() - filled);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return fail(errno);
         if (n == 0) break;
-        if (bytes.size() + static_cast<std::size_t>(n) > kMaxMusicXmlBytes) {
-            boxes.Show("MusicXML ファイルが大きすぎるため読み込めません。\n" + path, MsgButtons::Ok,
-                       MsgIcon::Warning);
-            return OpenResult::Refused;
-        }
-        bytes.append(buffer, static_cast<std::size_t>(n));
+        filled += static_cast<std::size_t>(n);
     }
+    bytes.resize(filled);
     SornData imported;
     const ImportOutcome outcome = ImportMusicXml(std::move(bytes), imported);
     if (outcome.status != ImportStatus::Imported) {
