@@ -224,6 +224,7 @@ private:
         if (!columnHasId_) out_ += extras_;
         out_ += '"';
         columnHasId_ = true;
+        fresh_ = std::max(fresh_, column + 1);
     }
 
     void OpenMeasure() {
@@ -318,7 +319,7 @@ private:
                 "</words></direction-type><sound ", fine ? "fine" : "dacapo",
                 "=\"yes\"/></direction>\n");
         }
-        if (!columnHasId_ && !marks.bar) {
+        if (!columnHasId_ && !extras_.empty() && !marks.bar) {
             // Symbols with no element of their own still need one to travel in.
             out_ += "      <direction";
             Id(i, "x");
@@ -365,7 +366,12 @@ private:
             if (!held) lastAlter_ = calc_.GetMidiHeight(r) - NaturalMidi(step);
         }
         out_ += "      <note";
-        Id(i, "n");
+        // A note on the column after the last one named needs no id: a
+        // reader puts it there anyway. Most notes of a score are such.
+        if (i == fresh_ && extras_.empty())
+            fresh_ = i + 1;
+        else
+            Id(i, "n");
         if (rest) {
             out_ += "><rest/>";
         } else {
@@ -447,6 +453,7 @@ private:
     bool closing_ = false;       // the open measure has its closing bar line
     bool measureSounds_ = false; // a note or rest is in the open measure
     bool columnHasId_ = false;
+    std::int32_t fresh_ = 0; // where a reader puts an element without id
     std::string extras_;
     std::int32_t pendingForward_ = -1; // column of a repeat start still to write
 };

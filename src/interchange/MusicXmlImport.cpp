@@ -445,8 +445,17 @@ private:
         int step = 0;
         double alter = 0;
         if (pitch) {
-            const std::string_view letter = Text(pitch.child("step"));
-            const auto octave = Integer(Text(pitch.child("octave")));
+            std::string_view letter, octaveText, alterText;
+            for (pugi::xml_node x : pitch.children()) {
+                const char* name = x.name();
+                if (!std::strcmp(name, "step"))
+                    letter = Text(x);
+                else if (!std::strcmp(name, "octave"))
+                    octaveText = Text(x);
+                else if (!std::strcmp(name, "alter"))
+                    alterText = Text(x);
+            }
+            const auto octave = Integer(octaveText);
             const std::size_t l =
                 letter.size() == 1 ? kLetters.find(letter[0]) : std::string_view::npos;
             if (l == std::string_view::npos || !octave || *octave < -20 || *octave > 30) {
@@ -454,7 +463,7 @@ private:
                 return;
             }
             step = StepOfPitch({static_cast<int>(l), static_cast<int>(*octave)});
-            if (pugi::xml_node a = pitch.child("alter")) alter = Decimal(Text(a)).value_or(0);
+            if (!alterText.empty()) alter = Decimal(alterText).value_or(0);
             if (alter != std::round(alter) || std::abs(alter) > 2) {
                 ++left_[kNotation];
                 alter = std::clamp(std::round(alter), -2.0, 2.0);
