@@ -1,5 +1,7 @@
 #include "FuzzTargets.h"
 
+#include "interchange/MusicXmlExport.h"
+#include "interchange/MusicXmlImport.h"
 #include "model/SymbolCodes.h"
 #include "print/PrintLayout.h"
 #include "render/RedrawScore.h"
@@ -214,6 +216,31 @@ int Hki2(Bytes data) {
     const auto table = timbre.Table();
     Require(std::all_of(table.begin(), table.end(), [](std::int16_t v) { return v == 0; }),
             "a timbre that did not load is not silent");
+    return 0;
+}
+
+int MusicXml(Bytes data) {
+    SornData doc;
+    doc.FileNew();
+    doc.SetGData1(0, 3, 0, Kind::Clef, ClefCode::F);
+    const std::uint64_t before = Fingerprint(doc);
+    const std::string_view bytes(reinterpret_cast<const char*>(data.data()), data.size());
+    const ImportOutcome outcome = ImportMusicXml(bytes, doc);
+    if (outcome.status != ImportStatus::Imported) {
+        Require(!outcome.message.empty(), "a MusicXML file refused without a reason");
+        Require(Fingerprint(doc) == before, "a refused MusicXML file changed the score");
+        return 0;
+    }
+    Fingerprint(doc); // checks its shape
+    Require(doc.Length() >= MinLength && doc.Length() <= MaxLength,
+            "an imported length out of range");
+    std::string text;
+    if (MusicXmlText(doc, text)) return 0; // a note MusicXML cannot name stops the export
+    SornData again;
+    Require(ImportMusicXml(text, again).status == ImportStatus::Imported,
+            "our own MusicXML did not read back");
+    Require(again.PartSuu() == doc.PartSuu() && again.Length() == doc.Length(),
+            "our own MusicXML read back with another shape");
     return 0;
 }
 

@@ -16,6 +16,10 @@ int ScoreReader(Bytes data);
 int Exports(Bytes data);
 // Bytes as a ".hki2" timbre: a file that does not load leaves silence.
 int Hki2(Bytes data);
+// Bytes as a MusicXML file (plain or .mxl): a refused one leaves the score
+// alone with a reason; an imported one is well formed, and what we write of
+// it reads back.
+int MusicXml(Bytes data);
 
 struct Target {
     const char* name; // the libFuzzer program and its corpus folder
@@ -25,6 +29,7 @@ inline constexpr Target kTargets[] = {
     {"fuzz_score_reader", ScoreReader},
     {"fuzz_exports", Exports},
     {"fuzz_hki2", Hki2},
+    {"fuzz_musicxml", MusicXml},
 };
 
 } // namespace sorn::fuzz

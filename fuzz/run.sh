@@ -9,7 +9,7 @@
 #                                  that reach code the corpus does not (smallest
 #                                  first)
 #
-# Targets: fuzz_score_reader, fuzz_exports, fuzz_hki2.
+# Targets: fuzz_score_reader, fuzz_exports, fuzz_hki2, fuzz_musicxml.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-fuzz"
@@ -37,6 +37,9 @@ mkdir -p "$work" "$findings"
 # an input slower than that is a finding.
 if [[ $target == fuzz_hki2 ]]; then
   options=(-max_len=65536 -dict="$root/fuzz/hki2.dict" -timeout=30)
+elif [[ $target == fuzz_musicxml ]]; then
+  # The example seeds are up to 34 KB of MusicXML.
+  options=(-max_len=40000 -dict="$root/fuzz/musicxml.dict" -timeout=10)
 else
   options=(-max_len=10000 -dict="$root/fuzz/score.dict" -timeout=10)
 fi

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The layer rule, checked on the includes of src/ (run by ctest as "layers"):
 #   model                    includes only model
-#   render, print, sound     include only the core (model, render, print, sound)
+#   render, print, sound,    include only the core (model, render, print, sound,
+#   interchange              interchange)
 #   the core                 no Qt header, nothing of app, dialogs or platform
 #   platform                 never app or dialogs
 #   dialogs                  never app
@@ -18,6 +19,7 @@ writers=(
     app/Form1.h                     # the window owns the document
     app/MdMain.cpp app/Batch.cpp    # the file commands: new, open, save
     model/SornData.h model/SornData.cpp model/ScoreFile.cpp
+    interchange/MusicXmlImport.h interchange/MusicXmlImport.cpp # open a MusicXML file
 )
 
 failures=0
@@ -46,11 +48,12 @@ check() {
     done < <(includes $(find "$folder" -name '*.h' -o -name '*.cpp' -o -name '*.in' | sort))
 }
 
-core="model render print sound"
+core="model render print sound interchange"
 check model model
 check render $core
 check print $core
 check sound $core
+check interchange $core
 check platform $core platform "<Q"
 check dialogs $core platform dialogs "<Q"
 

@@ -3,6 +3,8 @@
 #include "app/BatchRender.h"
 #include "app/Exports.h"
 #include "app/Version.h"
+#include "interchange/MusicXmlImport.h"
+#include "model/ErrorReason.h"
 #include "model/ScoreFileTexts.h"
 #include "model/SornData.h"
 #include "sound/SornWav.h"
@@ -27,6 +29,8 @@ const char* const kHelp = R"(使い方:
   sorn-editor [FILE.sorn]                  エディタを開く
   sorn-editor --export-midi OUT.mid IN.sorn
                                            楽譜全体を MIDI ファイルに書き出す
+  sorn-editor --export-musicxml OUT.musicxml|OUT.mxl IN.sorn
+                                           楽譜全体を MusicXML に書き出す (.mxl は圧縮形式)
   sorn-editor --export-wav OUT.wav [--part N] [--timbre NAME|PATH] IN.sorn
                                            1 パートを WAV ファイルに書き出す (既定の音色はヴァイオリン)
   sorn-editor --render-view OUT.png [--part N] [--scroll P] [--width W] IN.sorn
@@ -36,8 +40,10 @@ const char* const kHelp = R"(使い方:
   sorn-editor --print-pdf OUT.pdf [--part N] [--paper A4|A5|B4|B5] [--compact] IN.sorn
                                            パートの全ページを PDF に印刷する
   sorn-editor --save-as OUT.sorn IN.sorn   楽譜を読み込み、現在の形式で保存する
+                                           (IN は .musicxml, .xml, .mxl の MusicXML でもよい)
   sorn-editor --info IN.sorn               パート数・長さ・テンポ・音色番号を JSON 1 行で出力する
-  sorn-editor -o OUT IN.sorn               OUT の拡張子で処理を選ぶ (.sorn, .mid, .wav, .pdf, .png=ページ)
+  sorn-editor -o OUT IN.sorn               OUT の拡張子で処理を選ぶ (.sorn, .mid, .musicxml, .mxl,
+                                           .wav, .pdf, .png=ページ)
                                            (長い形 --export-to)
   sorn-editor -h | --help | --version
 パート番号は 1 から数えます。-- より後ろの引数はすべてファイル名です。
@@ -61,14 +67,16 @@ private:
 };
 
 // Commands that write a file take its name as their value.
-const std::map<std::string, std::string> kOutputCommands = {{"--save-as", "--save-as"},
-                                                            {"--render-view", "--render-view"},
-                                                            {"--export-midi", "--export-midi"},
-                                                            {"--render-page", "--render-page"},
-                                                            {"--print-pdf", "--print-pdf"},
-                                                            {"--export-wav", "--export-wav"},
-                                                            {"-o", "-o"},
-                                                            {"--export-to", "-o"}};
+const std::map<std::string, std::string> kOutputCommands = {
+    {"--save-as", "--save-as"},
+    {"--render-view", "--render-view"},
+    {"--export-midi", "--export-midi"},
+    {"--export-musicxml", "--export-musicxml"},
+    {"--render-page", "--render-page"},
+    {"--print-pdf", "--print-pdf"},
+    {"--export-wav", "--export-wav"},
+    {"-o", "-o"},
+    {"--export-to", "-o"}};
 const std::set<std::string> kPlainCommands = {"--info", "--help", "--version"};
 // Numeric options, the commands they belong to and the values they take.
 struct NumberOption {
@@ -162,11 +170,11 @@ std::string Extension(const std::string& path) {
 // "-o" becomes the command its extension names.
 bool ResolveOutputCommand(Request& request, std::ostream& err) {
     if (request.command == "-o") {
-        static const std::map<std::string, std::string> byExtension = {{".sorn", "--save-as"},
-                                                                       {".png", "--render-page"},
-                                                                       {".mid", "--export-midi"},
-                                                                       {".pdf", "--print-pdf"},
-                                                                       {".wav", "--export-wav"}};
+        static const std::map<std::string, std::string> byExtension = {
+            {".sorn", "--save-as"},        {".png", "--render-page"},
+            {".mid", "--export-midi"},     {".musicxml", "--export-musicxml"},
+            {".mxl", "--export-musicxml"}, {".pdf", "--print-pdf"},
+            {".wav", "--export-wav"}};
         auto found = byExtension.find(Extension(request.output));
         if (found == byExtension.end())
             return Fail(err, "この拡張子の出力には対応していません: " + request.output);
@@ -190,7 +198,9 @@ bool ResolveOutputCommand(Request& request, std::ostream& err) {
 bool ReadScore(SornData& doc, const std::string& path, std::ostream& err) {
     StderrMessageBoxes boxes(err);
     std::error_code error;
-    switch (doc.FileOpen(path, boxes, &error)) {
+    const OpenResult result = IsMusicXmlName(path) ? OpenMusicXml(doc, path, boxes, &error)
+                                                   : doc.FileOpen(path, boxes, &error);
+    switch (result) {
     case OpenResult::Opened:
         return true;
     case OpenResult::NotAScore:
@@ -274,6 +284,10 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     if (request.command == "--export-midi") {
         const std::string problem = ExportMidi(doc, request.output);
         return problem.empty() ? kOk : (Fail(err, ExportFailed("MIDI", request, problem)), kFailed);
+    }
+    if (request.command == "--export-musicxml") {
+        const std::string problem = ExportMusicXmlFile(doc, request.output);
+        return problem.empty() ? kOk : (Fail(err, problem), kFailed);
     }
     if (request.command == "--export-wav") {
         std::uint8_t part = 0;

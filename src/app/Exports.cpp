@@ -1,5 +1,6 @@
 #include "app/Exports.h"
 
+#include "interchange/MusicXmlExport.h"
 #include "platform/FileDialogs.h"
 #include "sound/SornMidi.h"
 
@@ -9,6 +10,15 @@ std::string ExportMidi(const SornData& doc, const std::string& path, ProgressSin
     SornMidi midi;
     if (midi.SaveToMIDI(doc, path, progress) == 1 || midi.Error().Cancelled()) return {};
     return midi.Error().Message();
+}
+
+std::string ExportMusicXmlFile(const SornData& doc, const std::string& path) {
+    const ExportError error = ExportMusicXml(doc, path);
+    return error ? error.Message() : std::string();
+}
+
+FileDialogRequest MusicXmlFileDialog() {
+    return {"MusicXMLファイル|*.musicxml|圧縮MusicXMLファイル|*.mxl", "musicxml", "", ""};
 }
 
 FileDialogRequest MidiFileDialog() {

@@ -15,7 +15,11 @@ struct FileDialogRequest;
 std::string ExportMidi(const SornData& doc, const std::string& path,
                        ProgressSink* progress = nullptr);
 
+// Writes the whole score as MusicXML, compressed when the name ends in ".mxl".
+std::string ExportMusicXmlFile(const SornData& doc, const std::string& path);
+
 FileDialogRequest MidiFileDialog();
+FileDialogRequest MusicXmlFileDialog();
 FileDialogRequest WavFileDialog();
 
 } // namespace sorn

@@ -147,6 +147,7 @@ void Form1::BuildMenus() {
     mnuFileSave = item(mnuFile, "保存(&S)", QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuFileGmfsave = item(mnuFile, "WAVで保存(&W)");
     mnuFileMidisave = item(mnuFile, "MIDIで保存(&M)");
+    mnuFileMusicXmlsave = item(mnuFile, "MusicXMLで保存(&X)");
     mnuFile->addSeparator();
     mnuFilePrint = item(mnuFile, "印刷(P)");
     mnuFile->addSeparator();
@@ -186,6 +187,7 @@ void Form1::BuildMenus() {
     connect(mnuFileSave, &QAction::triggered, this, [this] { MdMain::Save(*this); });
     connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
     connect(mnuFileMidisave, &QAction::triggered, this, &Form1::mnuFileMidisave_Click);
+    connect(mnuFileMusicXmlsave, &QAction::triggered, this, &Form1::mnuFileMusicXmlsave_Click);
     connect(mnuFileGmfsave, &QAction::triggered, this, &Form1::mnuFileGmfsave_Click);
     connect(mnuFilePrint, &QAction::triggered, this, &Form1::mnuFilePrint_Click);
     connect(mnuListenListen, &QAction::triggered, this,
@@ -269,6 +271,13 @@ void Form1::mnuFileMidisave_Click() {
     if (!path) return;
     std::string problem;
     work_->Run([&](ProgressSink& progress) { problem = ExportMidi(document_, *path, &progress); });
+    if (!problem.empty()) services_.boxes.Show(problem, MsgButtons::Ok, MsgIcon::None);
+}
+
+void Form1::mnuFileMusicXmlsave_Click() {
+    auto path = services_.dialogs.SaveFile(MusicXmlFileDialog());
+    if (!path) return;
+    const std::string problem = ExportMusicXmlFile(document_, *path);
     if (!problem.empty()) services_.boxes.Show(problem, MsgButtons::Ok, MsgIcon::None);
 }
 

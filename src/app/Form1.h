@@ -87,6 +87,7 @@ public:
     QAction* mnuFileSave;
     QAction* mnuFileGmfsave;
     QAction* mnuFileMidisave;
+    QAction* mnuFileMusicXmlsave;
     QAction* mnuFilePrint;
     QAction* mnuFileExit;
     QMenu* mnuEdit;
@@ -128,6 +129,7 @@ private:
     void LayOutScoreArea();
     void Form_Resize();
     void mnuFileMidisave_Click();
+    void mnuFileMusicXmlsave_Click();
     void mnuFileGmfsave_Click();
     void mnuFilePrint_Click();
     void mnuHelpHelp_Click();

@@ -2,6 +2,8 @@
 
 #include "app/Editing.h"
 #include "app/Form1.h"
+#include "interchange/MusicXmlImport.h"
+#include "model/ErrorReason.h"
 #include "model/ScoreFileTexts.h"
 #include "platform/FileDialogs.h"
 #include "platform/QtFileDialogs.h"
@@ -26,6 +28,12 @@ FileDialogRequest ScoreFileDialog(const std::string& presetName) {
     return {"楽譜ファイル|*.sorn", "sorn", DocumentsFolder(), presetName};
 }
 
+// Open also reads MusicXML from other programs.
+FileDialogRequest OpenFileDialog() {
+    return {"楽譜ファイル|*.sorn|MusicXMLファイル|*.musicxml;*.xml;*.mxl", "sorn",
+            DocumentsFolder(), ""};
+}
+
 void New(Form1& form) {
     if (AskToSave(form) == 1) return;
     ResetCursor(form);
@@ -39,12 +47,15 @@ int Open(Form1& form, const std::string& fileName) {
     if (AskToSave(form) == 1) return kCancelled;
     std::string name = fileName;
     if (name.empty()) {
-        auto chosen = form.Outside().dialogs.OpenFile(ScoreFileDialog({}));
+        auto chosen = form.Outside().dialogs.OpenFile(OpenFileDialog());
         if (!chosen) return kFailed;
         name = *chosen;
     }
     std::error_code error;
-    switch (form.Document().FileOpen(name, form.Outside().boxes, &error)) {
+    const OpenResult result =
+        IsMusicXmlName(name) ? OpenMusicXml(form.Document(), name, form.Outside().boxes, &error)
+                             : form.Document().FileOpen(name, form.Outside().boxes, &error);
+    switch (result) {
     case OpenResult::Opened:
     case OpenResult::NotAScore:
         break;

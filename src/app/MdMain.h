@@ -25,6 +25,7 @@ int AskToSave(Form1& form);
 void RefreshAfterEdit(Form1& form);
 
 FileDialogRequest ScoreFileDialog(const std::string& presetName);
+FileDialogRequest OpenFileDialog();
 
 inline constexpr const char* kUnsavedQuestion =
     "データを保存をした後に楽譜が変更されています。\n楽譜を保存をしますか？";

@@ -254,4 +254,12 @@ void SornData::FileNew() {
     ResizeParts();
 }
 
+void SornData::TakeScore(SornData&& other) {
+    ProgressSink* progress = progress_;
+    *this = std::move(other);
+    progress_ = progress;
+    progressMax_ = progressCount_ = 0;
+    sornFileName_.clear();
+}
+
 } // namespace sorn

@@ -8,12 +8,16 @@
 namespace sorn {
 
 namespace {
-// "楽譜ファイル|*.sorn" becomes "楽譜ファイル (*.sorn)".
+// "楽譜ファイル|*.sorn" becomes "楽譜ファイル (*.sorn)"; further pairs
+// ("…|*.sorn|MusicXML|*.musicxml;*.mxl") become further filters.
 QString QtFilter(const std::string& filter) {
-    const QString f = QString::fromStdString(filter);
-    const auto bar = f.indexOf(u'|');
-    if (bar < 0) return f;
-    return f.left(bar) + QStringLiteral(" (") + f.mid(bar + 1).replace(u';', u' ') + u')';
+    const QStringList parts = QString::fromStdString(filter).split(u'|');
+    if (parts.size() < 2) return parts.value(0);
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        filters << parts[i] + QStringLiteral(" (") + QString(parts[i + 1]).replace(u';', u' ') +
+                       u')';
+    return filters.join(QStringLiteral(";;"));
 }
 } // namespace
 

@@ -120,7 +120,8 @@ TEST(OpenCommand, ResetsPartCursorAndPitch) {
     e.dialogs.answers = {path};
     e.form->mnuFileOpen->trigger();
     ASSERT_EQ(e.dialogs.openRequests.size(), 1u);
-    EXPECT_EQ(e.dialogs.openRequests[0].filter, "楽譜ファイル|*.sorn");
+    EXPECT_EQ(e.dialogs.openRequests[0].filter,
+              "楽譜ファイル|*.sorn|MusicXMLファイル|*.musicxml;*.xml;*.mxl");
     EXPECT_EQ(e.dialogs.openRequests[0].defaultExtension, "sorn");
     EXPECT_EQ(e.state().CurrentPart, 0);
     EXPECT_EQ(e.form->FlatScrollBar2->value(), 0);

@@ -95,9 +95,10 @@ TEST(Form1, StatusTextsAndClock) {
 TEST(Form1, MenusCaptionsAndShortcuts) {
     Editor e;
     Form1& f = *e.form;
-    EXPECT_EQ(Captions(f.mnuFile),
-              QStringList({"新規作成(&N)", "開く(&O)", "保存(&S)", "WAVで保存(&W)",
-                           "MIDIで保存(&M)", "-", "印刷(P)", "-", "終了(&X)"}));
+    EXPECT_EQ(
+        Captions(f.mnuFile),
+        QStringList({"新規作成(&N)", "開く(&O)", "保存(&S)", "WAVで保存(&W)", "MIDIで保存(&M)",
+                     "MusicXMLで保存(&X)", "-", "印刷(P)", "-", "終了(&X)"}));
     EXPECT_EQ(Captions(f.mnuEdit),
               QStringList({"元に戻す(&U)", "やり直し(&R)", "-", "切り取り(&T)", "コピー(&C)",
                            "貼り付け(&P)", "挿入して貼り付け", "すべて選択(&A)", "-",

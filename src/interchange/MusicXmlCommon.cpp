@@ -1,0 +1,174 @@
+#include "interchange/MusicXmlCommon.h"
+
+#include "model/SymbolCodes.h"
+
+#include <array>
+
+namespace sorn::musicxml {
+
+namespace {
+
+constexpr std::array<std::string_view, 8> kTypeNames = {"",       "whole", "half", "quarter",
+                                                        "eighth", "16th",  "32nd", "64th"};
+
+// Indexed by dynamics code; empty where no mark has the code.
+constexpr std::array<std::string_view, 14> kDynamicsNames = {
+    "", "mp", "p", "pp", "ppp", "pppp", "", "", "", "mf", "f", "ff", "fff", "ffff"};
+
+constexpr std::array<std::string_view, 6> kAccidentalNames = {"",        "sharp", "double-sharp",
+                                                              "natural", "flat",  "flat-flat"};
+constexpr std::array<int, 6> kAccidentalAlter = {0, 1, 2, 0, -1, -2};
+
+int FloorDiv(int a, int b) {
+    const int q = a / b;
+    return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
+}
+
+// The step of middle C under the G clef, which is MusicXML's C4.
+constexpr int kMiddleCStep = 122;
+
+bool BreaksTie(const PositionRecord& r) {
+    for (int k = 1; k < SlotCount; ++k) {
+        const std::uint8_t v = r.Atai[k];
+        if (r.Syurui[k] == Kind::BarLine &&
+            (v == BarLineCode::RepeatEnd || v == BarLineCode::RepeatStart ||
+             v == BarLineCode::RepeatBoth))
+            return true;
+        if (r.Syurui[k] == Kind::RepeatWord &&
+            (v == RepeatWordCode::DC || v == RepeatWordCode::DaCapo))
+            return true;
+    }
+    return false;
+}
+
+bool IsTied(const PositionRecord& r) {
+    for (int k = 1; k < SlotCount; ++k)
+        if (r.Syurui[k] == Kind::Tie && r.Atai[k] == MarkPresent) return true;
+    return false;
+}
+
+} // namespace
+
+int ClefShift(std::uint8_t clef) {
+    switch (clef) {
+    case ClefCode::F:
+        return 12;
+    case ClefCode::CAlto:
+        return 6;
+    case ClefCode::CTenor:
+        return 8;
+    default:
+        return 0;
+    }
+}
+
+WrittenPitch PitchOfStep(int step) {
+    const int fromC = step - kMiddleCStep;
+    const int octave = FloorDiv(fromC, 7);
+    return {fromC - octave * 7, octave + 4};
+}
+
+int StepOfPitch(WrittenPitch pitch) {
+    return kMiddleCStep + (pitch.octave - 4) * 7 + pitch.letter;
+}
+
+int NaturalMidi(int step) {
+    static constexpr std::array<int, 7> semitone = {0, 2, 4, 5, 7, 9, 11};
+    const WrittenPitch p = PitchOfStep(step);
+    return (p.octave + 1) * 12 + semitone[static_cast<std::size_t>(p.letter)];
+}
+
+std::string_view TypeName(std::uint8_t lengthCode) {
+    return lengthCode < kTypeNames.size() ? kTypeNames[lengthCode] : std::string_view{};
+}
+
+std::optional<std::uint8_t> LengthCodeOfType(std::string_view type) {
+    for (std::uint8_t code = 1; code < kTypeNames.size(); ++code)
+        if (kTypeNames[code] == type) return code;
+    return std::nullopt;
+}
+
+std::string_view DynamicsName(std::uint8_t code) {
+    return code < kDynamicsNames.size() ? kDynamicsNames[code] : std::string_view{};
+}
+
+std::optional<std::uint8_t> DynamicsCodeOf(std::string_view name) {
+    if (name.empty()) return std::nullopt;
+    for (std::uint8_t code = 1; code < kDynamicsNames.size(); ++code)
+        if (kDynamicsNames[code] == name) return code;
+    return std::nullopt;
+}
+
+std::string_view AccidentalName(std::uint8_t code) {
+    return code < kAccidentalNames.size() ? kAccidentalNames[code] : std::string_view{};
+}
+
+std::optional<std::uint8_t> AccidentalCodeOf(std::string_view name) {
+    if (name.empty()) return std::nullopt;
+    for (std::uint8_t code = 1; code < kAccidentalNames.size(); ++code)
+        if (kAccidentalNames[code] == name) return code;
+    if (name == "sharp-sharp") return AccidentalCode::DoubleSharp;
+    if (name == "double-flat") return AccidentalCode::DoubleFlat;
+    return std::nullopt;
+}
+
+std::optional<std::uint8_t> AccidentalCodeOfAlter(int alter) {
+    switch (alter) {
+    case 2:
+        return AccidentalCode::DoubleSharp;
+    case 1:
+        return AccidentalCode::Sharp;
+    case 0:
+        return AccidentalCode::Natural;
+    case -1:
+        return AccidentalCode::Flat;
+    case -2:
+        return AccidentalCode::DoubleFlat;
+    default:
+        return std::nullopt;
+    }
+}
+
+int FifthsOfKey(std::uint8_t keyCode) {
+    // The calculator reads the code modulo 16; 15 is as C major.
+    const int k = keyCode % 16;
+    if (k <= KeyCode::MostSharps) return k;
+    if (k <= KeyCode::MostFlats) return -(k - KeyCode::MostSharps);
+    return 0;
+}
+
+std::optional<std::uint8_t> KeyOfFifths(int fifths) {
+    if (fifths >= 0 && fifths <= 7) return static_cast<std::uint8_t>(fifths);
+    if (fifths < 0 && fifths >= -7) return static_cast<std::uint8_t>(KeyCode::MostSharps - fifths);
+    return std::nullopt;
+}
+
+bool HasSymbol(const PositionRecord& r, std::uint8_t kind) {
+    return SymbolValue(r, kind).has_value();
+}
+
+std::optional<std::uint8_t> SymbolValue(const PositionRecord& r, std::uint8_t kind) {
+    for (int k = 1; k < SlotCount; ++k)
+        if (r.Syurui[k] == kind) return r.Atai[k];
+    return std::nullopt;
+}
+
+std::vector<bool> TiedContinuations(std::span<const PositionRecord> part) {
+    std::vector<bool> held(part.size(), false);
+    for (std::size_t i = 0; i < part.size(); ++i) {
+        const PositionRecord& r = part[i];
+        if (!IsNote(r.Syurui[0]) || !IsTied(r)) continue;
+        for (std::size_t q = i + 1; q < part.size(); ++q) {
+            const PositionRecord& next = part[q];
+            if (next.Syurui[0] == Kind::Empty) {
+                if (BreaksTie(next)) break;
+                continue;
+            }
+            if (IsNote(next.Syurui[0]) && next.Atai[0] == r.Atai[0]) held[q] = true;
+            break;
+        }
+    }
+    return held;
+}
+
+} // namespace sorn::musicxml

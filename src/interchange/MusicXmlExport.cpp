@@ -1,0 +1,530 @@
+#include "interchange/MusicXmlExport.h"
+
+#include "interchange/MusicXmlCommon.h"
+#include "interchange/MxlContainer.h"
+#include "model/AtomicFile.h"
+#include "model/SymbolCodes.h"
+#include "sound/InstrumentNames.h"
+#include "sound/SornCalculater.h"
+#include "sound/SornMidi.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <span>
+#include <vector>
+
+namespace sorn {
+
+using namespace musicxml;
+
+namespace {
+
+std::string PartLabel(int part) {
+    return "パート " + std::to_string(part + 1);
+}
+
+void Escaped(std::string& out, std::string_view text) {
+    for (char c : text) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += c;
+        }
+    }
+}
+
+// Text and numbers appended without temporaries: the export of a large
+// score is millions of small pieces.
+void Append(std::string& out, std::string_view text) {
+    out += text;
+}
+void Append(std::string& out, int number) {
+    char buffer[12];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, number).ptr;
+    out.append(buffer, end);
+}
+template <typename... Pieces> void Add(std::string& out, const Pieces&... pieces) {
+    (Append(out, pieces), ...);
+}
+
+// The attached symbols of one position, each used once by the element that
+// shows it; what no element shows travels in the id of the column's first
+// element ("-s<kind>.<value>") so that our own files keep it.
+class Attached {
+public:
+    explicit Attached(const PositionRecord& r) {
+        for (int k = 1; k < SlotCount; ++k)
+            if (r.Syurui[k] != Kind::Empty) symbols_[count_++] = {r.Syurui[k], r.Atai[k], false};
+    }
+    std::optional<std::uint8_t> Take(std::uint8_t kind, bool (*accept)(std::uint8_t)) {
+        for (int k = 0; k < count_; ++k) {
+            Symbol& s = symbols_[static_cast<std::size_t>(k)];
+            if (!s.used && s.kind == kind && accept(s.value)) {
+                s.used = true;
+                return s.value;
+            }
+        }
+        return std::nullopt;
+    }
+    void Rest(std::string& out) const {
+        out.clear();
+        for (int k = 0; k < count_; ++k) {
+            const Symbol& s = symbols_[static_cast<std::size_t>(k)];
+            if (!s.used) Add(out, "-s", int{s.kind}, ".", int{s.value});
+        }
+    }
+
+private:
+    struct Symbol {
+        std::uint8_t kind;
+        std::uint8_t value;
+        bool used;
+    };
+    std::array<Symbol, SlotCount - 1> symbols_{};
+    int count_ = 0;
+};
+
+bool IsBarCode(std::uint8_t v) {
+    return v == BarLineCode::Single || v == BarLineCode::Double || v == BarLineCode::Final ||
+           v == BarLineCode::RepeatEnd || v == BarLineCode::RepeatStart ||
+           v == BarLineCode::RepeatBoth;
+}
+bool IsDynamicsCode(std::uint8_t v) {
+    return !DynamicsName(v).empty();
+}
+bool IsWordCode(std::uint8_t v) {
+    return v == RepeatWordCode::DC || v == RepeatWordCode::DaCapo || v == RepeatWordCode::Fine;
+}
+bool IsAccidentalCode(std::uint8_t v) {
+    return v >= AccidentalCode::Sharp && v <= AccidentalCode::DoubleFlat;
+}
+bool IsMark(std::uint8_t v) {
+    return v == MarkPresent;
+}
+
+// Beam values per level of every note, as the screen groups them: notes of
+// an eighth or shorter joined by beam marks across empty positions and
+// short rests, up to a bar line.
+// At most four levels: a sixty-fourth has four beams.
+struct Beams {
+    std::array<std::string_view, 4> level;
+    std::size_t count = 0;
+    bool Joined() const { return count && (level[0] == "begin" || level[0] == "continue"); }
+};
+
+std::vector<Beams> BeamValues(std::span<const PositionRecord> part) {
+    std::vector<Beams> values(part.size());
+    auto beamable = [](std::uint8_t k) {
+        return k >= Kind::EighthNote && k <= Kind::SixtyFourthNote;
+    };
+    for (std::size_t start = 0; start < part.size(); ++start) {
+        if (!beamable(part[start].Syurui[0])) continue;
+        std::vector<std::size_t> members;
+        std::size_t i = start;
+        for (; i < part.size(); ++i) {
+            const PositionRecord& r = part[i];
+            bool go = false;
+            if (r.Syurui[0] == Kind::Empty) {
+                go = true;
+            } else if (beamable(r.Syurui[0])) {
+                members.push_back(i);
+                go = SymbolValue(r, Kind::Beam) == MarkPresent;
+            } else if (r.Syurui[0] == Kind::Rest) {
+                go = r.Atai[0] != LengthCode::Whole && r.Atai[0] != LengthCode::Half;
+            }
+            if (HasSymbol(r, Kind::BarLine) || !go) break;
+        }
+        if (members.size() >= 2) {
+            auto levels = [&](std::size_t t) { return part[members[t]].Syurui[0] - 3; };
+            for (std::size_t t = 0; t < members.size(); ++t) {
+                for (int l = 1; l <= levels(t); ++l) {
+                    const bool prev = t > 0 && levels(t - 1) >= l;
+                    const bool next = t + 1 < members.size() && levels(t + 1) >= l;
+                    Beams& b = values[members[t]];
+                    b.level[b.count++] = prev && next ? "continue"
+                                         : prev       ? "end"
+                                         : next       ? "begin"
+                                         : t == 0     ? "forward hook"
+                                                      : "backward hook";
+                }
+            }
+        }
+        start = members.back();
+    }
+    return values;
+}
+
+bool IsClefCode(std::uint8_t v) {
+    return v == ClefCode::G || v == ClefCode::F || v == ClefCode::CAlto || v == ClefCode::CTenor;
+}
+
+// The attached symbols the elements of one column show.
+struct Marks {
+    std::optional<std::uint8_t> dynamics;
+    std::optional<std::uint8_t> word;
+    std::optional<std::uint8_t> bar;
+    std::optional<std::uint8_t> accidental;
+    bool dot = false;
+    bool tie = false;
+};
+
+class PartWriter {
+public:
+    PartWriter(const SornData& doc, int part, std::string& out)
+        : doc_(doc), part_(part), out_(out),
+          positions_(static_cast<std::size_t>(doc.Length()) + 1) {
+        for (std::int32_t i = 0; i <= doc.Length(); ++i)
+            if (const PositionRecord* r = doc.Record(static_cast<std::uint8_t>(part), i))
+                positions_[static_cast<std::size_t>(i)] = *r;
+        held_ = TiedContinuations(positions_);
+        hasFine_ = std::any_of(positions_.begin(), positions_.end(), [](const PositionRecord& r) {
+            return SymbolValue(r, Kind::RepeatWord) == RepeatWordCode::Fine;
+        });
+        beams_ = BeamValues(positions_);
+    }
+
+    ExportError Write() {
+        Add(out_, "  <part id=\"P", part_ + 1, "\">\n");
+        OpenMeasure();
+        Add(out_, "      <attributes><divisions>", kDivisions, "</divisions></attributes>\n");
+        if (part_ == 0)
+            Add(out_,
+                "      <direction placement=\"above\"><direction-type><metronome>"
+                "<beat-unit>quarter</beat-unit><per-minute>",
+                doc_.Speed(), "</per-minute></metronome></direction-type><sound tempo=\"",
+                doc_.Speed(), "\"/></direction>\n");
+        for (std::size_t i = 0; i < positions_.size(); ++i)
+            if (ExportError error = Column(static_cast<std::int32_t>(i))) return error;
+        if (measureOpen_) CloseMeasure();
+        if (pendingForward_ >= 0) { // a repeat start at the very end still needs its measure
+            OpenMeasure();
+            CloseMeasure();
+        }
+        out_ += "  </part>\n";
+        return {};
+    }
+
+private:
+    // The id attribute of an element of the column; the first one also
+    // carries the symbols no element shows.
+    void Id(std::int32_t column, std::string_view tag) {
+        Add(out_, " id=\"P", part_ + 1, "-c", column, "-", tag);
+        if (!columnHasId_) out_ += extras_;
+        out_ += '"';
+        columnHasId_ = true;
+        fresh_ = std::max(fresh_, column + 1);
+    }
+
+    void OpenMeasure() {
+        Add(out_, "    <measure number=\"", ++measureNumber_, "\">\n");
+        measureOpen_ = true;
+        measureSounds_ = false;
+        if (pendingForward_ >= 0) {
+            Add(out_, "      <barline location=\"left\" id=\"P", part_ + 1, "-c", pendingForward_,
+                "-f\"><bar-style>heavy-light</bar-style><repeat direction=\"forward\"/>"
+                "</barline>\n");
+            pendingForward_ = -1;
+        }
+    }
+    void CloseMeasure() {
+        out_ += "    </measure>\n";
+        measureOpen_ = false;
+    }
+
+    ExportError Column(std::int32_t i) {
+        const PositionRecord& r = positions_[static_cast<std::size_t>(i)];
+        const std::uint8_t main = r.Syurui[0];
+        const bool rest = main == Kind::Rest && !TypeName(r.Atai[0]).empty();
+        const bool note = IsNote(main);
+        // Every symbol an element shows is taken first; what is left travels
+        // in the id of the column's first element.
+        Attached attached(r);
+        Marks marks;
+        marks.dynamics = attached.Take(Kind::Dynamics, IsDynamicsCode);
+        marks.word = attached.Take(Kind::RepeatWord, IsWordCode);
+        marks.bar = attached.Take(Kind::BarLine, IsBarCode);
+        if (note || rest) {
+            marks.dot = attached.Take(Kind::Dot, IsMark).has_value();
+            if (note) {
+                marks.tie = attached.Take(Kind::Tie, IsMark).has_value();
+                marks.accidental = attached.Take(Kind::Accidental, IsAccidentalCode);
+            }
+            if (beams_[static_cast<std::size_t>(i)].Joined()) attached.Take(Kind::Beam, IsMark);
+        }
+        attached.Rest(extras_);
+        columnHasId_ = false;
+        const bool clef = main == Kind::Clef && IsClefCode(r.Atai[0]);
+        const bool key = main == Kind::KeySignature && r.Atai[0] <= KeyCode::MostFlats;
+        const bool time = main == Kind::TimeSignature;
+        if (!clef && !key && !time && !note && !rest && !marks.dynamics && !marks.word &&
+            !marks.bar && extras_.empty())
+            return {};
+        // A measure ended by a bar line takes what does not sound (a key
+        // change, a D.C.) until a note, a rest or a bar line needs the next
+        // one: other programs fill a measure without notes with rests.
+        if (closing_ && (note || rest || marks.bar)) {
+            CloseMeasure();
+            closing_ = false;
+        }
+        if (!measureOpen_) OpenMeasure();
+
+        if (clef) Clef(i, r.Atai[0]);
+        if (key) {
+            out_ += "      <attributes><key";
+            Id(i, "k");
+            Add(out_, "><fifths>", FifthsOfKey(r.Atai[0]), "</fifths></key></attributes>\n");
+            calc_.SetChogo(r.Atai[0]);
+        }
+        if (time) {
+            const TimeSignature t = DecodeTimeSignature(r.Atai[0]);
+            out_ += "      <attributes><time";
+            Id(i, "t");
+            Add(out_, "><beats>", t.numerator, "</beats><beat-type>", t.denominator(),
+                "</beat-type></time></attributes>\n");
+        }
+        if (marks.dynamics) {
+            calc_.SetDynamicsFortePiano(*marks.dynamics);
+            out_ += "      <direction placement=\"below\"";
+            Id(i, "d");
+            Add(out_, "><direction-type><dynamics><", DynamicsName(*marks.dynamics),
+                "/></dynamics></direction-type><sound dynamics=\"", calc_.GetOnryou() * 100 / 90,
+                "\"/></direction>\n");
+        }
+        if (note || rest)
+            if (ExportError error = Note(i, r, marks)) return error;
+        if (marks.word) {
+            const bool fine = *marks.word == RepeatWordCode::Fine;
+            out_ += "      <direction placement=\"above\"";
+            Id(i, "w");
+            // With a Fine in the part the jump ends there, which other
+            // programs play only when the words say so.
+            const bool dc = *marks.word == RepeatWordCode::DC;
+            Add(out_, "><direction-type><words>",
+                fine       ? "Fine"
+                : hasFine_ ? (dc ? "D.C. al Fine" : "Da Capo al Fine")
+                : dc       ? "D.C."
+                           : "Da Capo",
+                "</words></direction-type><sound ", fine ? "fine" : "dacapo",
+                "=\"yes\"/></direction>\n");
+        }
+        if (!columnHasId_ && !extras_.empty() && !marks.bar) {
+            // Symbols with no element of their own still need one to travel in.
+            out_ += "      <direction";
+            Id(i, "x");
+            out_ += "><direction-type><words></words></direction-type></direction>\n";
+        }
+        if (marks.bar) {
+            if (measureSounds_ || *marks.bar == BarLineCode::RepeatEnd ||
+                *marks.bar == BarLineCode::RepeatBoth)
+                Barline(i, *marks.bar);
+            else
+                LeftBarline(i, *marks.bar);
+        }
+        calc_.SFSyokika(r);
+        return {};
+    }
+
+    void Clef(std::int32_t i, std::uint8_t code) {
+        const char* sign = code == ClefCode::F ? "F" : code == ClefCode::G ? "G" : "C";
+        const int line = code == ClefCode::F        ? 4
+                         : code == ClefCode::CAlto  ? 3
+                         : code == ClefCode::CTenor ? 4
+                                                    : 2;
+        out_ += "      <attributes><clef";
+        Id(i, "c");
+        Add(out_, "><sign>", sign, "</sign><line>", line, "</line></clef></attributes>\n");
+        calc_.SetOnbukigou(code);
+        clef_ = code;
+    }
+
+    ExportError Note(std::int32_t i, const PositionRecord& r, const Marks& marks) {
+        const bool rest = r.Syurui[0] == Kind::Rest;
+        const std::uint8_t lengthCode = rest ? r.Atai[0] : r.Syurui[0];
+        const bool held = held_[static_cast<std::size_t>(i)];
+        WrittenPitch written{};
+        if (!rest) {
+            const int step = r.Atai[0] - ClefShift(clef_);
+            written = PitchOfStep(step);
+            if (written.octave < 0 || written.octave > 9)
+                return {ExportErrorNumber::NoteOutOfRange,
+                        PartLabel(part_) + " の位置 " + std::to_string(i) +
+                            " の音符の高さはMusicXMLで表せる範囲(オクターブ0～9)を外れています。"};
+            // A note held over from a tie keeps the pitch it continues, and
+            // is not heard anew, so its own accidental does not count.
+            if (!held) lastAlter_ = calc_.GetMidiHeight(r) - NaturalMidi(step);
+        }
+        out_ += "      <note";
+        // A note on the column after the last one named needs no id: a
+        // reader puts it there anyway. Most notes of a score are such.
+        if (i == fresh_ && extras_.empty())
+            fresh_ = i + 1;
+        else
+            Id(i, "n");
+        if (rest) {
+            out_ += "><rest/>";
+        } else {
+            Add(out_, "><pitch><step>",
+                kLetters.substr(static_cast<std::size_t>(written.letter), 1), "</step>");
+            if (lastAlter_) Add(out_, "<alter>", lastAlter_, "</alter>");
+            Add(out_, "<octave>", written.octave, "</octave></pitch>");
+        }
+        Add(out_, "<duration>", calc_.getLengthofSound(r) / kTicksPerDivision, "</duration>");
+        measureSounds_ = true;
+        if (held) out_ += "<tie type=\"stop\"/>";
+        if (marks.tie) out_ += "<tie type=\"start\"/>";
+        Add(out_, "<type>", TypeName(lengthCode), "</type>");
+        if (marks.dot) out_ += "<dot/>";
+        if (marks.accidental)
+            Add(out_, "<accidental>", AccidentalName(*marks.accidental), "</accidental>");
+        const Beams& beams = beams_[static_cast<std::size_t>(i)];
+        for (std::size_t l = 0; l < beams.count; ++l)
+            Add(out_, "<beam number=\"", static_cast<int>(l + 1), "\">", beams.level[l], "</beam>");
+        const bool tiedOn = marks.tie && NextIsHeld(i);
+        if (held || tiedOn) {
+            out_ += "<notations>";
+            if (held) out_ += "<tied type=\"stop\"/>";
+            if (tiedOn) out_ += "<tied type=\"start\"/>";
+            out_ += "</notations>";
+        }
+        out_ += "</note>\n";
+        return {};
+    }
+
+    bool NextIsHeld(std::int32_t i) const {
+        for (std::size_t q = static_cast<std::size_t>(i) + 1; q < positions_.size(); ++q)
+            if (positions_[q].Syurui[0] != Kind::Empty) return held_[q];
+        return false;
+    }
+
+    // A bar line before anything sounds in the measure (after the opening
+    // clef, key and time, say) opens it instead of closing an empty one,
+    // which other programs would fill with a measure of rest.
+    void LeftBarline(std::int32_t i, std::uint8_t code) {
+        const bool forward = code == BarLineCode::RepeatStart;
+        out_ += "      <barline location=\"left\"";
+        Id(i, "b");
+        Add(out_, "><bar-style>",
+            forward                       ? "heavy-light"
+            : code == BarLineCode::Double ? "light-light"
+            : code == BarLineCode::Final  ? "light-heavy"
+                                          : "regular",
+            "</bar-style>", forward ? "<repeat direction=\"forward\"/>" : "", "</barline>\n");
+    }
+
+    void Barline(std::int32_t i, std::uint8_t code) {
+        const bool backward = code == BarLineCode::RepeatEnd || code == BarLineCode::RepeatBoth;
+        const char* style = code == BarLineCode::Double              ? "light-light"
+                            : code == BarLineCode::Final || backward ? "light-heavy"
+                                                                     : "regular";
+        out_ += "      <barline location=\"right\"";
+        Id(i, "b");
+        Add(out_, "><bar-style>", style, "</bar-style>",
+            backward ? "<repeat direction=\"backward\"/>" : "", "</barline>\n");
+        closing_ = true;
+        // The forward repeat stands at the start of the next measure.
+        if (code == BarLineCode::RepeatStart || code == BarLineCode::RepeatBoth)
+            pendingForward_ = i;
+    }
+
+    const SornData& doc_;
+    int part_;
+    std::string& out_;
+    std::vector<PositionRecord> positions_;
+    std::vector<bool> held_;
+    std::vector<Beams> beams_;
+    bool hasFine_ = false;
+    SornCalculater calc_;
+    std::uint8_t clef_ = ClefCode::G;
+    int lastAlter_ = 0;
+    int measureNumber_ = 0;
+    bool measureOpen_ = false;
+    bool closing_ = false;       // the open measure has its closing bar line
+    bool measureSounds_ = false; // a note or rest is in the open measure
+    bool columnHasId_ = false;
+    std::int32_t fresh_ = 0; // where a reader puts an element without id
+    std::string extras_;
+    std::int32_t pendingForward_ = -1; // column of a repeat start still to write
+};
+
+} // namespace
+
+bool IsCompressedMusicXmlName(const std::string& path) {
+    if (path.size() < 4) return false;
+    std::string ext = path.substr(path.size() - 4);
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return ext == ".mxl";
+}
+
+ExportError MusicXmlText(const SornData& doc, std::string& text) {
+    if (doc.Speed() <= 0)
+        return {ExportErrorNumber::TempoNotPositive,
+                "テンポが0以下のためMusicXMLファイルを作れません。曲の情報でテンポを1以上にして"
+                "ください。"};
+    for (int p = 0; p <= doc.PartSuu(); ++p)
+        if (doc.GetInstrumentNumber(static_cast<std::uint8_t>(p)) > 127)
+            return {ExportErrorNumber::InstrumentOutOfRange,
+                    PartLabel(p) + " の楽器番号 " +
+                        std::to_string(doc.GetInstrumentNumber(static_cast<std::uint8_t>(p))) +
+                        " はMIDIの音色番号(0～127)ではありません。"};
+    text.clear();
+    text.reserve(static_cast<std::size_t>(doc.PartSuu() + 1) *
+                 static_cast<std::size_t>(doc.Length() + 1) * 160);
+    text += "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n"
+            "<!DOCTYPE score-partwise PUBLIC \"-//Recordare//DTD MusicXML 4.0 Partwise//EN\" "
+            "\"http://www.musicxml.org/dtds/partwise.dtd\">\n"
+            "<score-partwise version=\"4.0\">\n"
+            "  <identification>\n"
+            "    <encoding><software>SORN楽譜エディタ</software></encoding>\n"
+            "    <miscellaneous><miscellaneous-field name=\"sorn-length\">";
+    Add(text, doc.Length(),
+        "</miscellaneous-field></miscellaneous>\n"
+        "  </identification>\n"
+        "  <part-list>\n");
+    for (int p = 0; p <= doc.PartSuu(); ++p) {
+        const int program = doc.GetInstrumentNumber(static_cast<std::uint8_t>(p)) + 1;
+        const std::string_view name = InstrumentName(static_cast<std::int16_t>(program));
+        Add(text, "    <score-part id=\"P", p + 1, "\"><part-name>");
+        Escaped(text, name);
+        Add(text, "</part-name><score-instrument id=\"P", p + 1, "-I1\"><instrument-name>");
+        Escaped(text, name);
+        Add(text, "</instrument-name></score-instrument><midi-instrument id=\"P", p + 1,
+            "-I1\"><midi-channel>", SornMidi::Channel(p) + 1, "</midi-channel><midi-program>",
+            program, "</midi-program></midi-instrument></score-part>\n");
+    }
+    text += "  </part-list>\n";
+    for (int p = 0; p <= doc.PartSuu(); ++p)
+        if (ExportError error = PartWriter(doc, p, text).Write()) return error;
+    text += "</score-partwise>\n";
+    return {};
+}
+
+ExportError ExportMusicXml(const SornData& doc, const std::string& path) {
+    std::string text;
+    if (ExportError error = MusicXmlText(doc, text)) return error;
+    std::string compressed;
+    if (IsCompressedMusicXmlName(path)) {
+        if (std::error_code ec = WriteMxl(text, compressed)) return ExportError::FromFile(ec);
+    }
+    const std::string& bytes = IsCompressedMusicXmlName(path) ? compressed : text;
+    AtomicFile file;
+    if (std::error_code ec = file.Open(path)) return ExportError::FromFile(ec);
+    if (std::error_code ec = file.Write(bytes.data(), bytes.size()))
+        return ExportError::FromFile(ec);
+    if (std::error_code ec = file.Commit()) return ExportError::FromFile(ec);
+    return {};
+}
+
+} // namespace sorn

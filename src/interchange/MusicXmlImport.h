@@ -1,0 +1,44 @@
+#pragma once
+// Reads a MusicXML score (plain text or the compressed .mxl container) into
+// the document: each part's first staff and first voice, with every symbol
+// the score can hold. Whatever it cannot hold is left out and counted, so
+// the user is told once what is missing.
+
+#include "model/MessageBoxes.h"
+#include "model/SornData.h"
+
+#include <string>
+#include <string_view>
+#include <system_error>
+
+namespace sorn {
+
+enum class ImportStatus {
+    Imported,    // the document holds the score; summary lists what was left out
+    NotMusicXml, // not XML, or XML of another kind; the document is unchanged
+    Damaged,     // looked like MusicXML but cannot be read; the document is unchanged
+};
+
+struct ImportOutcome {
+    ImportStatus status = ImportStatus::NotMusicXml;
+    // Refused: why, for the user. Imported: what was left out, or empty.
+    std::string message;
+};
+
+// The largest score text read, unpacked or not.
+inline constexpr std::size_t kMaxMusicXmlBytes = std::size_t{512} << 20;
+
+ImportOutcome ImportMusicXml(std::string_view bytes, SornData& doc);
+// The same, parsing the text where it lies.
+ImportOutcome ImportMusicXml(std::string&& bytes, SornData& doc);
+
+// By the file name: .musicxml, .xml and .mxl are opened as MusicXML.
+bool IsMusicXmlName(const std::string& path);
+
+// Opens a MusicXML file the way FileOpen opens a score file: on success the
+// score is untitled, and what was left out is shown once; a refused file
+// leaves the document as it was and says why.
+OpenResult OpenMusicXml(SornData& doc, const std::string& path, MessageBoxes& boxes,
+                        std::error_code* error = nullptr);
+
+} // namespace sorn

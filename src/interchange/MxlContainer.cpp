@@ -1,0 +1,148 @@
+#include "interchange/MxlContainer.h"
+
+#include <pugixml.hpp>
+#include <zip.h>
+
+#include <memory>
+#include <vector>
+
+namespace sorn {
+
+namespace {
+
+constexpr std::string_view kMimeType = "application/vnd.recordare.musicxml";
+constexpr std::string_view kScoreName = "score.musicxml";
+constexpr std::string_view kContainer = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                        "<container>\n"
+                                        "  <rootfiles>\n"
+                                        "    <rootfile full-path=\"score.musicxml\" "
+                                        "media-type=\"application/vnd.recordare.musicxml+xml\"/>\n"
+                                        "  </rootfiles>\n"
+                                        "</container>\n";
+
+struct ArchiveCloser {
+    void operator()(zip_t* z) const { zip_discard(z); }
+};
+struct SourceFreer {
+    void operator()(zip_source_t* s) const { zip_source_free(s); }
+};
+struct FileCloser {
+    void operator()(zip_file_t* f) const { zip_fclose(f); }
+};
+
+std::error_code ZipFailed() {
+    return std::make_error_code(std::errc::io_error);
+}
+
+bool Add(zip_t* archive, std::string_view name, std::string_view data, bool store) {
+    zip_source_t* source = zip_source_buffer(archive, data.data(), data.size(), 0);
+    if (!source) return false;
+    const zip_int64_t index =
+        zip_file_add(archive, std::string(name).c_str(), source, ZIP_FL_ENC_UTF_8);
+    if (index < 0) {
+        zip_source_free(source);
+        return false;
+    }
+    return zip_set_file_compression(archive, static_cast<zip_uint64_t>(index),
+                                    store ? ZIP_CM_STORE : ZIP_CM_DEFLATE, 0) == 0;
+}
+
+std::optional<std::string> ReadEntry(zip_t* archive, zip_int64_t index, std::size_t maxSize) {
+    zip_stat_t st;
+    zip_stat_init(&st);
+    if (zip_stat_index(archive, static_cast<zip_uint64_t>(index), 0, &st) != 0) return {};
+    if (!(st.valid & ZIP_STAT_SIZE) || st.size > maxSize) return {};
+    std::unique_ptr<zip_file_t, FileCloser> file(
+        zip_fopen_index(archive, static_cast<zip_uint64_t>(index), 0));
+    if (!file) return {};
+    std::string data(static_cast<std::size_t>(st.size), '\0');
+    std::size_t done = 0;
+    while (done < data.size()) {
+        const zip_int64_t n = zip_fread(file.get(), data.data() + done, data.size() - done);
+        if (n <= 0) return {};
+        done += static_cast<std::size_t>(n);
+    }
+    return data;
+}
+
+bool EndsWith(std::string_view text, std::string_view end) {
+    return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
+}
+
+} // namespace
+
+std::error_code WriteMxl(std::string_view score, std::string& archive) {
+    zip_error_t error;
+    zip_error_init(&error);
+    std::unique_ptr<zip_source_t, SourceFreer> buffer(
+        zip_source_buffer_create(nullptr, 0, 0, &error));
+    zip_error_fini(&error);
+    if (!buffer) return ZipFailed();
+    zip_source_keep(buffer.get()); // the archive takes one reference, we keep ours
+    std::unique_ptr<zip_t, ArchiveCloser> zip(
+        zip_open_from_source(buffer.get(), ZIP_TRUNCATE, nullptr));
+    if (!zip) {
+        zip_source_free(buffer.get()); // the reference the archive did not take
+        return ZipFailed();
+    }
+    // The mimetype comes first and uncompressed, so readers can sniff it.
+    if (!Add(zip.get(), "mimetype", kMimeType, true) ||
+        !Add(zip.get(), "META-INF/container.xml", kContainer, false) ||
+        !Add(zip.get(), kScoreName, score, false))
+        return ZipFailed();
+    if (zip_close(zip.get()) != 0) return ZipFailed();
+    zip.release(); // closed
+    zip_stat_t st;
+    zip_stat_init(&st);
+    if (zip_source_stat(buffer.get(), &st) != 0 || zip_source_open(buffer.get()) != 0)
+        return ZipFailed();
+    archive.assign(static_cast<std::size_t>(st.size), '\0');
+    const zip_int64_t n = zip_source_read(buffer.get(), archive.data(), archive.size());
+    zip_source_close(buffer.get());
+    if (n != static_cast<zip_int64_t>(archive.size())) return ZipFailed();
+    return {};
+}
+
+bool LooksLikeZip(std::string_view bytes) {
+    return bytes.size() >= 4 && bytes.substr(0, 4) == std::string_view("PK\3\4", 4);
+}
+
+std::optional<std::string> ReadMxl(std::string_view archive, std::size_t maxSize) {
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* raw = zip_source_buffer_create(archive.data(), archive.size(), 0, &error);
+    zip_error_fini(&error);
+    if (!raw) return {};
+    zip_error_init(&error);
+    std::unique_ptr<zip_t, ArchiveCloser> zip(zip_open_from_source(raw, ZIP_RDONLY, &error));
+    zip_error_fini(&error);
+    if (!zip) {
+        zip_source_free(raw);
+        return {};
+    }
+    std::string scoreName;
+    const zip_int64_t container = zip_name_locate(zip.get(), "META-INF/container.xml", 0);
+    if (container >= 0) {
+        if (auto text = ReadEntry(zip.get(), container, 1 << 20)) {
+            pugi::xml_document doc;
+            if (doc.load_buffer(text->data(), text->size()))
+                scoreName = doc.select_node("/container/rootfiles/rootfile")
+                                .node()
+                                .attribute("full-path")
+                                .value();
+        }
+    }
+    zip_int64_t index = scoreName.empty() ? -1 : zip_name_locate(zip.get(), scoreName.c_str(), 0);
+    const zip_int64_t count = zip_get_num_entries(zip.get(), 0);
+    for (zip_int64_t i = 0; index < 0 && i < count; ++i) {
+        const char* name = zip_get_name(zip.get(), static_cast<zip_uint64_t>(i), 0);
+        if (!name) continue;
+        const std::string_view n(name);
+        if (n.rfind("META-INF/", 0) != 0 && (EndsWith(n, ".musicxml") || EndsWith(n, ".xml")))
+            index = i;
+    }
+    if (index < 0) return {};
+    return ReadEntry(zip.get(), index, maxSize);
+}
+
+} // namespace sorn

@@ -1,0 +1,422 @@
+// MusicXML: what we write validates and reads back as the same score; the
+// pitches are spelled as they sound; files of other programs come in with
+// everything the score can hold, and what it cannot is listed once.
+
+#include "interchange/MusicXmlExport.h"
+#include "interchange/MusicXmlImport.h"
+#include "interchange/MxlContainer.h"
+#include "model/SymbolCodes.h"
+#include "support/Scripted.h"
+#include "support/TempDir.h"
+
+#include <pugixml.hpp>
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <random>
+#include <sstream>
+
+namespace sorn::test {
+namespace {
+
+std::string Example(const std::string& name) {
+    return (std::filesystem::path(SORN_SOURCE_DIR) / "data/examples" / name).string();
+}
+
+void WriteText(const std::string& path, std::string_view text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+// Every position as slot 0 and the sorted attached symbols: the order of
+// the attached slots carries no meaning.
+std::string Describe(const SornData& doc) {
+    std::ostringstream out;
+    out << "parts " << doc.PartSuu() + 1 << " length " << doc.Length() << " speed " << doc.Speed()
+        << "\n";
+    for (int p = 0; p <= doc.PartSuu(); ++p) {
+        out << "part " << p << " instrument "
+            << int{doc.GetInstrumentNumber(static_cast<std::uint8_t>(p))} << "\n";
+        for (std::int32_t i = 0; i <= doc.Length(); ++i) {
+            const PositionRecord& r = *doc.Record(static_cast<std::uint8_t>(p), i);
+            std::vector<std::pair<int, int>> attached;
+            for (int k = 1; k < SlotCount; ++k)
+                if (r.Syurui[k]) attached.emplace_back(r.Syurui[k], r.Atai[k]);
+            if (!r.Syurui[0] && attached.empty()) continue;
+            std::sort(attached.begin(), attached.end());
+            out << i << ": " << int{r.Syurui[0]} << "/" << (r.Syurui[0] ? int{r.Atai[0]} : 0);
+            for (auto [k, v] : attached)
+                out << " " << k << "/" << v;
+            out << "\n";
+        }
+    }
+    return out.str();
+}
+
+// Scores the editor can write: every symbol of the vocabulary, attached
+// symbols on any position (the keyboard puts them anywhere), notes within
+// MusicXML's octaves under every clef.
+SornData RandomScore(unsigned seed) {
+    std::mt19937 rng(seed);
+    auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+    SornData doc;
+    doc.FileNew();
+    const int parts = 1 + pick(4);
+    for (int p = 1; p < parts; ++p)
+        doc.AddPart();
+    doc.SetLength(20 + pick(150));
+    doc.SetSpeed(static_cast<std::int16_t>(1 + pick(400)));
+    static constexpr std::array<std::uint8_t, 4> clefs = {1, 2, 10, 11};
+    static constexpr std::array<std::uint8_t, 6> bars = {0, 1, 2, 16, 17, 18};
+    static constexpr std::array<std::uint8_t, 10> dynamics = {1, 2, 3, 4, 5, 9, 10, 11, 12, 13};
+    static constexpr std::array<std::uint8_t, 3> words = {1, 2, 8};
+    static constexpr std::array<int, 19> numerators = {1,  2,  3,  4,  5,  6,  7,  8,  9, 10,
+                                                       11, 12, 13, 14, 15, 16, 20, 24, 32};
+    for (int p = 0; p < parts; ++p) {
+        const auto part = static_cast<std::uint8_t>(p);
+        doc.SetInstrumentNumber(part, std::to_string(pick(128)));
+        for (std::int32_t i = 0; i <= doc.Length(); ++i) {
+            const int what = pick(20);
+            if (what < 9)
+                doc.SetGData1(part, i, 0, static_cast<std::uint8_t>(1 + pick(7)),
+                              static_cast<std::uint8_t>(106 + pick(58)));
+            else if (what < 12)
+                doc.SetGData1(part, i, 0, Kind::Rest, static_cast<std::uint8_t>(1 + pick(7)));
+            else if (what == 12)
+                doc.SetGData1(part, i, 0, Kind::Clef, clefs[pick(4)]);
+            else if (what == 13)
+                doc.SetGData1(part, i, 0, Kind::KeySignature, static_cast<std::uint8_t>(pick(15)));
+            else if (what == 14)
+                doc.SetGData1(part, i, 0, Kind::TimeSignature,
+                              EncodeTimeSignature(numerators[pick(19)], pick(6)));
+            auto maybe = [&](int chance, std::uint8_t kind, std::uint8_t value) {
+                if (pick(100) < chance) doc.CheckGData1(part, i, kind, value);
+            };
+            maybe(15, Kind::BarLine, bars[pick(6)]);
+            maybe(15, Kind::Accidental, static_cast<std::uint8_t>(1 + pick(5)));
+            maybe(15, Kind::Dot, MarkPresent);
+            maybe(8, Kind::Dynamics, dynamics[pick(10)]);
+            maybe(20, Kind::Tie, MarkPresent);
+            maybe(4, Kind::RepeatWord, words[pick(3)]);
+            maybe(40, Kind::Beam, MarkPresent);
+        }
+    }
+    return doc;
+}
+
+// xmllint against the schema copied into the test data, offline.
+std::string SchemaErrors(const std::vector<std::string>& files) {
+    const auto schema =
+        std::filesystem::path(SORN_SOURCE_DIR) / "tests/interchange/data/musicxml-4.0";
+    TempDir dir;
+    std::string command = "XML_CATALOG_FILES='" + (schema / "catalog.xml").string() +
+                          "' xmllint --noout --nonet --schema '" +
+                          (schema / "musicxml.xsd").string() + "'";
+    for (const auto& f : files)
+        command += " '" + f + "'";
+    command += " >'" + dir.File("log") + "' 2>&1";
+    const int status = std::system(command.c_str());
+    std::ifstream log(dir.File("log"));
+    std::string text((std::istreambuf_iterator<char>(log)), std::istreambuf_iterator<char>());
+    return status == 0 ? std::string() : text;
+}
+
+// The examples and a set of random scores: valid MusicXML 4.0, and read back
+// symbol for symbol.
+TEST(MusicXmlRoundTrip, ExamplesAndRandomScoresValidateAndComeBackUnchanged) {
+    TempDir dir;
+    std::vector<SornData> scores;
+    for (const char* name : {"canon.sorn", "chorale.sorn", "kirakira.sorn", "sakura.sorn"}) {
+        ScriptedMessageBoxes boxes;
+        scores.emplace_back();
+        ASSERT_EQ(scores.back().FileOpen(Example(name), boxes), OpenResult::Opened) << name;
+    }
+    for (unsigned seed = 1; seed <= 40; ++seed)
+        scores.push_back(RandomScore(seed));
+    std::vector<std::string> files;
+    for (std::size_t s = 0; s < scores.size(); ++s) {
+        std::string text;
+        ASSERT_FALSE(MusicXmlText(scores[s], text)) << s;
+        files.push_back(dir.File(std::to_string(s) + ".musicxml"));
+        WriteText(files.back(), text);
+        SornData back;
+        const ImportOutcome outcome = ImportMusicXml(text, back);
+        ASSERT_EQ(outcome.status, ImportStatus::Imported) << s;
+        EXPECT_EQ(outcome.message, "") << s;
+        EXPECT_EQ(Describe(back), Describe(scores[s])) << "score " << s;
+    }
+    EXPECT_EQ(SchemaErrors(files), "");
+}
+
+// The compressed container through the one writer, opened again from disk;
+// the score comes in untitled and keeps the editor's progress bar.
+TEST(MusicXmlRoundTrip, MxlContainerOnDisk) {
+    TempDir dir;
+    ScriptedMessageBoxes boxes;
+    SornData score;
+    ASSERT_EQ(score.FileOpen(Example("kirakira.sorn"), boxes), OpenResult::Opened);
+    ASSERT_FALSE(ExportMusicXml(score, dir.File("k.mxl")));
+    const auto bytes = ReadBytes(dir.File("k.mxl"));
+    const std::string archive(bytes.begin(), bytes.end());
+    ASSERT_TRUE(LooksLikeZip(archive));
+    // The mimetype entry comes first, stored, so the type is readable at byte 38.
+    EXPECT_EQ(archive.substr(30, 8), "mimetype");
+    EXPECT_EQ(archive.substr(38, 34), "application/vnd.recordare.musicxml");
+    std::string text;
+    ASSERT_FALSE(MusicXmlText(score, text));
+    EXPECT_EQ(ReadMxl(archive, 1 << 20), text);
+
+    SornData opened;
+    ASSERT_EQ(opened.FileOpen(Example("canon.sorn"), boxes), OpenResult::Opened);
+    ASSERT_EQ(OpenMusicXml(opened, dir.File("k.mxl"), boxes), OpenResult::Opened);
+    EXPECT_EQ(Describe(opened), Describe(score));
+    EXPECT_EQ(opened.SornFileName(), "");
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+struct Spelled {
+    std::string pitch; // step, alter, octave: "F#4", "Bb4", "C##5", "G2"
+    std::string accidental;
+    bool operator==(const Spelled&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Spelled& s) {
+    return out << s.pitch << "(" << s.accidental << ")";
+}
+
+// Builds one part from tokens: "k3" key, "c2" clef, "|" bar line, "125" a
+// quarter note, "125#" with a sharp ("#", "x" double sharp, "n", "b", "bb"),
+// a trailing "~" ties it on. Returns the pitches the export writes.
+std::vector<Spelled> Spell(const std::vector<std::string>& tokens) {
+    SornData doc;
+    doc.FileNew();
+    std::int32_t i = 0;
+    for (std::string t : tokens) {
+        if (t == "|") {
+            doc.CheckGData1(0, i++, Kind::BarLine, BarLineCode::Single);
+        } else if (t[0] == 'k' || t[0] == 'c') {
+            doc.SetGData1(0, i++, 0, t[0] == 'k' ? Kind::KeySignature : Kind::Clef,
+                          static_cast<std::uint8_t>(std::stoi(t.substr(1))));
+        } else {
+            const bool tie = t.back() == '~';
+            if (tie) t.pop_back();
+            std::size_t digits = 0;
+            const int position = std::stoi(t, &digits);
+            const std::string mark = t.substr(digits);
+            doc.SetGData1(0, i, 0, Kind::QuarterNote, static_cast<std::uint8_t>(position));
+            static const std::map<std::string, std::uint8_t> codes = {
+                {"#", 1}, {"x", 2}, {"n", 3}, {"b", 4}, {"bb", 5}};
+            if (!mark.empty()) doc.CheckGData1(0, i, Kind::Accidental, codes.at(mark));
+            if (tie) doc.CheckGData1(0, i, Kind::Tie, MarkPresent);
+            ++i;
+        }
+    }
+    std::string text;
+    EXPECT_FALSE(MusicXmlText(doc, text));
+    pugi::xml_document xml;
+    xml.load_string(text.c_str());
+    std::vector<Spelled> out;
+    for (auto note : xml.select_nodes("//note[pitch]")) {
+        const pugi::xml_node p = note.node().child("pitch");
+        const int alter = p.child("alter").text().as_int();
+        std::string pitch = p.child_value("step");
+        pitch += alter > 0 ? std::string(static_cast<std::size_t>(alter), '#')
+                           : std::string(static_cast<std::size_t>(-alter), 'b');
+        out.push_back({pitch + p.child_value("octave"), note.node().child_value("accidental")});
+    }
+    return out;
+}
+
+TEST(MusicXmlPitch, EveryKeySpellsItsSignature) {
+    // Staff positions 122..128 are C4..B4 under the G clef.
+    const std::string sharps = "FCGDAEB", flats = "BEADGCF";
+    for (int key = 0; key <= 14; ++key) {
+        std::vector<std::string> tokens = {"k" + std::to_string(key)};
+        for (int position = 122; position <= 128; ++position)
+            tokens.push_back(std::to_string(position));
+        std::vector<Spelled> expected;
+        for (char letter : std::string("CDEFGAB")) {
+            const bool sharp =
+                key >= 1 && key <= 7 && sharps.substr(0, key).find(letter) != std::string::npos;
+            const bool flat =
+                key >= 8 && flats.substr(0, key - 7).find(letter) != std::string::npos;
+            expected.push_back({std::string(1, letter) +
+                                    (sharp  ? "#"
+                                     : flat ? "b"
+                                            : "") +
+                                    "4",
+                                ""});
+        }
+        EXPECT_EQ(Spell(tokens), expected) << "key " << key;
+    }
+}
+
+TEST(MusicXmlPitch, AccidentalsLastTheBarOnTheirOwnLineOrSpace) {
+    struct Case {
+        std::vector<std::string> tokens;
+        std::vector<Spelled> expected;
+    };
+    const std::vector<Case> cases = {
+        // Carried to the same line, not to the octave, ended by the bar line.
+        {{"125#", "125", "132", "|", "125"},
+         {{"F#4", "sharp"}, {"F#4", ""}, {"F5", ""}, {"F4", ""}}},
+        // A natural cancels the key for the rest of the bar only.
+        {{"k2", "125n", "125", "|", "125"}, {{"F4", "natural"}, {"F4", ""}, {"F#4", ""}}},
+        {{"k9", "128n", "128b", "128"}, {{"B4", "natural"}, {"Bb4", "flat"}, {"Bb4", ""}}},
+        // Double sharps and flats, and a natural after them.
+        {{"122x", "122", "128bb", "128n"},
+         {{"C##4", "double-sharp"}, {"C##4", ""}, {"Bbb4", "flat-flat"}, {"B4", "natural"}}},
+        // A key signature in the bar cancels what was written before it.
+        {{"125#", "k0", "125"}, {{"F#4", "sharp"}, {"F4", ""}}},
+        // A note tied over the bar line keeps its pitch; the next one does not.
+        {{"125#~", "|", "125", "125"}, {{"F#4", "sharp"}, {"F#4", ""}, {"F4", ""}}},
+        // Clefs: the same staff positions read lower.
+        {{"c2", "124", "c10", "128", "c11", "128"}, {{"G2", ""}, {"C4", ""}, {"A3", ""}}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Spell(c.tokens), c.expected) << c.tokens[0];
+}
+
+const char* const kHead = R"(<?xml version="1.0" encoding="UTF-8"?>
+<score-partwise version="4.0"><part-list>
+<score-part id="A"><part-name>Fl</part-name><midi-instrument id="A-I"><midi-program>74</midi-program></midi-instrument></score-part>
+<score-part id="B"><part-name>Pno</part-name></score-part></part-list>
+)";
+
+// Every mapped element of a file from elsewhere lands on the symbol it means.
+TEST(MusicXmlImport, MappedElementsOfAForeignFile) {
+    const std::string file = std::string(kHead) + R"(<part id="A">
+<measure number="1"><attributes><divisions>2</divisions><key><fifths>-3</fifths></key>
+<time><beats>3</beats><beat-type>4</beat-type></time><clef><sign>F</sign><line>4</line></clef></attributes>
+<direction><direction-type><metronome><beat-unit>half</beat-unit><per-minute>40</per-minute></metronome></direction-type></direction>
+<direction><direction-type><dynamics><pp/></dynamics></direction-type></direction>
+<note><pitch><step>E</step><alter>-1</alter><octave>3</octave></pitch><duration>3</duration><tie type="start"/><type>quarter</type><dot/></note>
+<note><pitch><step>E</step><alter>-1</alter><octave>3</octave></pitch><duration>1</duration><type>eighth</type><beam number="1">begin</beam></note>
+<note><pitch><step>E</step><octave>3</octave></pitch><duration>1</duration><type>eighth</type><accidental>natural</accidental><beam number="1">end</beam></note>
+<barline location="right"><bar-style>light-heavy</bar-style><repeat direction="backward"/></barline></measure>
+<measure number="2"><barline location="left"><bar-style>heavy-light</bar-style><repeat direction="forward"/></barline>
+<note><rest/><duration>2</duration><type>quarter</type></note>
+<note><pitch><step>F</step><alter>1</alter><octave>3</octave></pitch><duration>2</duration><type>quarter</type></note>
+<direction><direction-type><words>D.C.</words></direction-type></direction>
+<barline location="right"><bar-style>light-light</bar-style></barline></measure>
+<measure number="3"><note><rest measure="yes"/><duration>6</duration></note>
+<direction><direction-type><words>Fine</words></direction-type></direction></measure>
+</part>
+<part id="B"><measure number="1"><attributes><divisions>1</divisions><clef><sign>C</sign><line>3</line></clef></attributes>
+<note><pitch><step>C</step><octave>4</octave></pitch><duration>4</duration><type>whole</type></note></measure>
+<measure number="2"><note><pitch><step>C</step><octave>4</octave></pitch><duration>4</duration><type>whole</type></note></measure></part>
+</score-partwise>)";
+    SornData doc;
+    const ImportOutcome outcome = ImportMusicXml(file, doc);
+    ASSERT_EQ(outcome.status, ImportStatus::Imported);
+    EXPECT_EQ(outcome.message, "");
+    // Eb3 under the F clef is staff position 129; the key's flat needs no
+    // accidental, the natural and the F sharp do.
+    EXPECT_EQ(Describe(doc), "parts 2 length 20 speed 80\n"
+                             "part 0 instrument 73\n"
+                             "0: 20/2\n"
+                             "1: 31/10\n"
+                             "2: 30/18\n"
+                             "3: 3/129 12/1 13/3 23/1\n"
+                             "4: 4/129 96/1\n"
+                             "5: 4/129 10/18 11/3\n"
+                             "6: 9/3\n"
+                             "7: 3/130 10/1 11/1 64/1\n"
+                             "8: 9/2 12/1 64/8\n"
+                             "part 1 instrument 0\n"
+                             "0: 20/10\n"
+                             "1: 1/128 10/0\n"
+                             "2: 1/128\n");
+}
+
+// What the score cannot hold is left out, and said once with counts.
+TEST(MusicXmlImport, WhatCannotBeHeldIsListedOnce) {
+    const std::string file = std::string(kHead) + R"(<part id="A">
+<measure number="1"><attributes><divisions>4</divisions><staves>2</staves></attributes>
+<note><pitch><step>C</step><octave>5</octave></pitch><duration>4</duration><voice>1</voice><type>quarter</type><staff>1</staff><lyric><text>la</text></lyric></note>
+<note><chord/><pitch><step>E</step><octave>5</octave></pitch><duration>4</duration><voice>1</voice><type>quarter</type><staff>1</staff></note>
+<note><chord/><pitch><step>G</step><octave>4</octave></pitch><duration>4</duration><voice>1</voice><type>quarter</type><staff>1</staff></note>
+<note><grace/><pitch><step>D</step><octave>5</octave></pitch><voice>1</voice><type>eighth</type><staff>1</staff></note>
+<note><pitch><step>D</step><octave>5</octave></pitch><duration>1</duration><voice>1</voice><type>eighth</type><time-modification><actual-notes>3</actual-notes><normal-notes>2</normal-notes></time-modification><staff>1</staff><notations><slur type="start"/><articulations><staccato/><accent/></articulations><fermata/></notations></note>
+<note><pitch><step>D</step><octave>5</octave></pitch><duration>1</duration><voice>1</voice><type>128th</type><dot/><dot/><staff>1</staff><notations><slur type="stop"/></notations></note>
+<direction><direction-type><words>cresc.</words></direction-type></direction>
+<direction><direction-type><wedge type="crescendo"/></direction-type></direction>
+<backup><duration>6</duration></backup>
+<note><pitch><step>A</step><octave>4</octave></pitch><duration>6</duration><voice>2</voice><type>quarter</type><staff>1</staff></note>
+<note><pitch><step>C</step><octave>3</octave></pitch><duration>6</duration><voice>5</voice><type>quarter</type><staff>2</staff></note>
+<note><pitch><step>C</step><octave>25</octave></pitch><duration>1</duration><voice>1</voice><type>16th</type></note>
+</measure></part>
+<part id="B"><measure number="1"><note><unpitched><display-step>C</display-step><display-octave>4</display-octave></unpitched><duration>1</duration><type>quarter</type></note></measure></part>
+</score-partwise>)";
+    SornData doc;
+    const ImportOutcome outcome = ImportMusicXml(file, doc);
+    ASSERT_EQ(outcome.status, ImportStatus::Imported);
+    EXPECT_EQ(outcome.message, "この楽譜に書けないものは、読み込むときに次のとおり省きました。\n"
+                               "和音 1 か所は最上音だけを読み込みました。\n"
+                               "2 つ目以降の声部の音符・休符 1 個は読み込みませんでした。\n"
+                               "2 段目以降の譜表の音符・休符 1 個は読み込みませんでした。\n"
+                               "連符の音符・休符 1 個は連符でない音価で読み込みました。\n"
+                               "この楽譜にない長さの音符・休符 1 個は近い長さで読み込みました。\n"
+                               "装飾音符 1 個は読み込みませんでした。\n"
+                               "歌詞 1 個は読み込みませんでした。\n"
+                               "スラー 1 個は読み込みませんでした。\n"
+                               "アーティキュレーション 2 個は読み込みませんでした。\n"
+                               "その他の音符の記号 1 個は読み込みませんでした。\n"
+                               "文字 1 個は読み込みませんでした。\n"
+                               "その他の指示 1 個は読み込みませんでした。\n"
+                               "譜表に書けない高さの音符 2 個は読み込みませんでした。");
+    // The chord's top note, E5 (staff position 131), the tuplet eighth, the
+    // 128th as a 64th.
+    EXPECT_EQ(Describe(doc), "parts 2 length 20 speed 120\n"
+                             "part 0 instrument 73\n"
+                             "0: 3/131\n"
+                             "1: 4/130\n"
+                             "2: 7/130\n"
+                             "part 1 instrument 0\n");
+}
+
+// Files that are no MusicXML score, or damaged ones, are refused with a
+// message, and the open score stays as it was.
+TEST(MusicXmlImport, RefusedFilesLeaveTheScoreAlone) {
+    TempDir dir;
+    std::string mxl;
+    ASSERT_FALSE(WriteMxl("<score-partwise><part id=\"P1\"><measure", mxl));
+    struct Case {
+        const char* name;
+        std::string bytes;
+        const char* message;
+    };
+    const std::vector<Case> cases = {
+        {"text.xml", "just some text", "MusicXML ファイルではありません。"},
+        {"other.xml", "<?xml version=\"1.0\"?><html><body/></html>",
+         "MusicXML ファイルではありません。"},
+        {"cut.musicxml", std::string(kHead) + "<part id=\"A\"><measure",
+         "MusicXML ファイルが壊れています"},
+        {"empty.musicxml", "<score-partwise version=\"4.0\"/>", "パートがありません"},
+        {"timewise.xml", "<score-timewise/>", "score-timewise 形式"},
+        {"cut.mxl", mxl, "MusicXML ファイルが壊れています"},
+        {"zip.mxl", std::string("PK\3\4garbage"), "圧縮された MusicXML ファイルが壊れている"},
+    };
+    ScriptedMessageBoxes boxes;
+    SornData doc;
+    ASSERT_EQ(doc.FileOpen(Example("sakura.sorn"), boxes), OpenResult::Opened);
+    const std::string before = Describe(doc);
+    for (const Case& c : cases) {
+        WriteText(dir.File(c.name), c.bytes);
+        boxes.shown.clear();
+        EXPECT_EQ(OpenMusicXml(doc, dir.File(c.name), boxes), OpenResult::Refused) << c.name;
+        ASSERT_EQ(boxes.shown.size(), 1u) << c.name;
+        EXPECT_NE(boxes.shown[0].text.find(c.message), std::string::npos) << boxes.shown[0].text;
+        EXPECT_EQ(Describe(doc), before) << c.name;
+        EXPECT_EQ(doc.SornFileName(), Example("sakura.sorn"));
+    }
+    std::error_code error;
+    EXPECT_EQ(OpenMusicXml(doc, dir.File("missing.xml"), boxes, &error), OpenResult::Failed);
+    EXPECT_EQ(error.value(), ENOENT);
+}
+
+} // namespace
+} // namespace sorn::test
