@@ -20,10 +20,6 @@ using namespace musicxml;
 
 namespace {
 
-std::string PartLabel(int part) {
-    return "パート " + std::to_string(part + 1);
-}
-
 void Escaped(std::string& out, std::string_view text) {
     for (char c : text) {
         switch (c) {

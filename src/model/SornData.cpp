@@ -254,11 +254,13 @@ void SornData::FileNew() {
     ResizeParts();
 }
 
+// As an opened file replaces the score: the undo journal stays attached,
+// and an imported score has no file name of its own.
 void SornData::TakeScore(SornData&& other) {
-    ProgressSink* progress = progress_;
-    *this = std::move(other);
-    progress_ = progress;
-    progressMax_ = progressCount_ = 0;
+    partSuu_ = other.partSuu_;
+    length_ = other.length_;
+    speed_ = other.speed_;
+    parts_ = std::move(other.parts_);
     sornFileName_.clear();
 }
 

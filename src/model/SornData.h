@@ -98,8 +98,8 @@ public:
     OpenResult FileOpen(const std::string& FileName, MessageBoxes& boxes,
                         std::error_code* error = nullptr);
     const std::string& SornFileName() const { return sornFileName_; }
-    // Takes over a score read from another format: the progress bar stays,
-    // and the score has no file name, so Save asks for one.
+    // Takes over a score read from another format, as an opened file does;
+    // it has no file name, so Save asks for one.
     void TakeScore(SornData&& other);
 
     // Until New or Open has run the document has no parts at all.
