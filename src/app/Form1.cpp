@@ -53,7 +53,8 @@ std::vector<PanelBar::Panel> Panels(std::initializer_list<const char*> texts) {
 } // namespace
 
 Form1::Form1(Services services, std::string appPath)
-    : services_(services), ownPrinter_(std::make_unique<QtPrinter>()), printer_(ownPrinter_.get()) {
+    : services_(services), ownPrinter_(std::make_unique<QtPrinter>(kProgramNameAndVersion)),
+      printer_(ownPrinter_.get()) {
     BuildControls();
     BuildMenus();
     ConnectEditMenu();
