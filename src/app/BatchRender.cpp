@@ -49,11 +49,11 @@ bool IsSvg(const std::string& path) {
 
 // The picture by the output's extension: SVG, a PNG drawn as vectors at
 // another scale, or at 1 the bitmap the window shows, pixel for pixel.
-std::string SavePicture(QSize size, double scale, const std::string& path,
+std::string SavePicture(const SornData& doc, QSize size, double scale, const std::string& path,
                         const PageDrawing& draw) {
     if (IsSvg(path)) {
-        const QString title = QString::fromStdString(std::filesystem::path(path).stem().string());
-        return SaveBytes(SvgPicture(size, title, draw), path);
+        const std::string name = std::filesystem::path(doc.SornFileName()).filename().string();
+        return SaveBytes(SvgPicture(size, QString::fromStdString(name), draw), path);
     }
     QImage image;
     if (scale == 1) {
@@ -77,8 +77,8 @@ std::string RenderView(const SornData& doc, const ViewRequest& view, const std::
     EditorState state;
     state.CurrentPart = view.part;
     HorizontalScroll scroll{std::clamp(view.scroll, 0, doc.Length()), doc.Length()};
-    return SavePicture(QSize(ScoreAreaWidth(view.windowWidth), kScoreAreaHeight), view.scale, path,
-                       [&](Canvas& canvas) {
+    return SavePicture(doc, QSize(ScoreAreaWidth(view.windowWidth), kScoreAreaHeight), view.scale,
+                       path, [&](Canvas& canvas) {
                            RedrawScoreArea(doc, state, scroll, static_cast<float>(view.windowWidth),
                                            canvas, view.cursor);
                        });
@@ -103,7 +103,7 @@ std::string RenderPageImage(const SornData& doc, const PageRequest& request,
     if (request.page < 0 || request.page > last)
         return "ページ " + std::to_string(request.page + 1) + " はありません (1〜" +
                std::to_string(last + 1) + ")";
-    return SavePicture(image.size(), request.scale, path, [&](Canvas& canvas) {
+    return SavePicture(doc, image.size(), request.scale, path, [&](Canvas& canvas) {
         RenderPrintPage(doc, request.part, request.compact, request.page, canvas);
     });
 }

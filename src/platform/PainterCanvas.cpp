@@ -43,10 +43,12 @@ PainterCanvas::PainterCanvas(QPainter& painter, float width, float height, const
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
     // PDF and SVG cannot blend; there the inverted cursor is drawn in black.
     const QPaintEngine* engine = painter_.paintEngine();
-    canInvert_ = engine && engine->hasFeature(QPaintEngine::BlendModes);
+    canInvert_ = engine && engine->type() == QPaintEngine::Raster;
     // A PDF keeps a glyph as a font's character, a few bytes each time,
     // and embeds the font once; elsewhere outlines are exact and quicker.
     glyphsAsText_ = engine && engine->type() == QPaintEngine::Pdf;
+    // The SVG writer ignores clipping; there a glyph cell is cut out by hand.
+    clipByHand_ = engine && engine->type() == QPaintEngine::SVG;
 }
 
 PainterCanvas::~PainterCanvas() {
@@ -190,11 +192,24 @@ void PainterCanvas::Glyph(GlyphKey key, Rect source, Rect target, GlyphMode mode
             painter_.setTransform(glyphToCell);
             continue;
         }
+        if (clipByHand_) {
+            QPainterPath cell;
+            cell.addRect(src);
+            QPainterPath ink = piece.path;
+            if (piece.thicken > 0) {
+                QPainterPathStroker stroker(QPen(Qt::black, piece.thicken));
+                ink = ink.united(stroker.createStroke(piece.path));
+            }
+            painter_.setPen(Qt::NoPen);
+            painter_.drawPath(ink.intersected(cell));
+            continue;
+        }
         painter_.setPen(piece.thicken > 0 ? QPen(Qt::black, piece.thicken) : QPen(Qt::NoPen));
         painter_.drawPath(piece.path);
     }
     for (int row : outline.staffRows)
-        painter_.fillRect(QRectF(src.x(), row, src.width(), 1), Qt::black);
+        if (row >= src.top() && row <= src.bottom())
+            painter_.fillRect(QRectF(src.x(), row, src.width(), 1), Qt::black);
     painter_.restore();
 }
 

@@ -57,6 +57,7 @@ private:
     bool invert_ = false;
     bool canInvert_ = false;
     bool glyphsAsText_ = false;
+    bool clipByHand_ = false;
     QPointF current_;
 };
 
