@@ -53,6 +53,9 @@ public:
     Services& Outside() { return services_; }
 
     void RedrawScore();
+    // The score area at percent (a step of kZoomSteps), remembered for the next run.
+    void SetZoom(int percent);
+    int Zoom() const { return zoom_; }
     // Where printing goes; the real printer unless a test says otherwise.
     void UsePrinter(Printer& printer) { printer_ = &printer; }
     // The cursor's position in the score: first visible position + column.
@@ -98,6 +101,10 @@ public:
     QMenu* mnuEditPart;
     QAction* mnuEditMorePart;
     QAction* mnuEditLessPart;
+    QMenu* mnuView;
+    QAction* mnuViewZoomIn;
+    QAction* mnuViewZoomOut;
+    QAction* mnuViewZoomNormal;
     QMenu* mnuListen;
     QAction* mnuListenListen;
     QMenu* mnuHelp;
@@ -134,6 +141,7 @@ private:
     Printer* printer_;
     std::string timbreName_; // the timbre chosen last; lasts for the run
     QTimer* clock_;
+    int zoom_ = 100; // percent
 };
 
 } // namespace sorn

@@ -11,13 +11,16 @@ class ScoreArea : public QWidget {
 public:
     explicit ScoreArea(QWidget* parent = nullptr);
 
-    // The drawing surface, always the size of the widget.
+    // The drawing surface, always the size of the widget in device pixels
+    // (its device pixel ratio set), so one pixel per pixel on a 1x screen.
     QImage& Image();
 
 signals:
     void FileDropped(const QString& path);
     void MouseDown(Qt::MouseButton button, QPointF position, QPoint globalPosition);
     void DoubleClicked();
+    // Ctrl and the wheel: +1 a step larger, -1 a step smaller.
+    void ZoomWheel(int steps);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -25,6 +28,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     QImage image_;
