@@ -90,7 +90,9 @@ void Ink(QImage& image, GlyphOutline& outline, const Shape& shape, const QTransf
     p.setBrush(Qt::black);
     const QPainterPath placed = t.map(path);
     p.drawPath(placed);
-    outline.pieces.push_back({placed, thicken, shape.font, shape.text, t});
+    const QRectF bounds =
+        placed.boundingRect().adjusted(-thicken / 2, -thicken / 2, thicken / 2, thicken / 2);
+    outline.pieces.push_back({placed, thicken, bounds, shape.font, shape.text, t});
 }
 
 // Steepens the antialiased edges so that small symbols stay crisp, and

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 namespace sorn {
 namespace {
@@ -175,14 +176,26 @@ void PainterCanvas::Glyph(GlyphKey key, Rect source, Rect target, GlyphMode mode
     const double oy = mirrored ? src.y() + src.height() : src.y();
     const QTransform place(sx, 0, 0, sy, dest.x() - src.x() * sx, dest.y() - oy * sy);
 
+    // Only the pieces that reach into the source: one cell of a strip of
+    // numerals or dynamics, not all of them; the clip only where one of
+    // them pokes out of it.
+    const GlyphOutline& outline = glyphs_.Outline(key);
+    const QRectF cellArea(src);
+    std::vector<const GlyphOutline::Piece*> pieces;
+    bool clip = false;
+    for (const GlyphOutline::Piece& piece : outline.pieces) {
+        if (!piece.bounds.intersects(cellArea)) continue;
+        pieces.push_back(&piece);
+        clip = clip || !cellArea.contains(piece.bounds);
+    }
     painter_.save();
-    painter_.setClipRect(dest, Qt::IntersectClip);
+    if (clip) painter_.setClipRect(dest, Qt::IntersectClip);
     // Copy replaces what lay under the cell, staff lines included.
     if (mode == GlyphMode::Copy) painter_.fillRect(dest, Qt::white);
     painter_.setTransform(place, true);
-    const GlyphOutline& outline = glyphs_.Outline(key);
     painter_.setBrush(Qt::black);
-    for (const GlyphOutline::Piece& piece : outline.pieces) {
+    for (const GlyphOutline::Piece* each : pieces) {
+        const GlyphOutline::Piece& piece = *each;
         if (glyphsAsText_ && piece.thicken == 0 && !piece.text.isEmpty()) {
             const QTransform glyphToCell = painter_.transform();
             painter_.setTransform(piece.place * glyphToCell);
