@@ -55,6 +55,10 @@ std::string SavePicture(const SornData& doc, QSize size, double scale, const std
         const std::string name = std::filesystem::path(doc.SornFileName()).filename().string();
         return SaveBytes(SvgPicture(size, QString::fromStdString(name), draw), path);
     }
+    // The painter's limit, and far more than any screen or printer needs.
+    constexpr double kMostPixels = 32767;
+    if (size.width() * scale > kMostPixels || size.height() * scale > kMostPixels)
+        return "画像が大きすぎます (幅・高さは 32767 ピクセルまで): " + path;
     QImage image;
     if (scale == 1) {
         image = QImage(size, QImage::Format_RGB32);
