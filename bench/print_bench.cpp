@@ -1,4 +1,5 @@
-// Printing: one page image, and every page of the longest part into a PDF.
+// Printing: one page image, and every page of the longest part into a
+// vector PDF.
 
 #include "DenseScore.h"
 #include "RatioReporter.h"
@@ -50,7 +51,7 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     sorn::bench::RatioReporter reporter(
-        {{"BM_RenderPage", "", 20}, {"BM_PrintLongestPartToPdf", "", 5000}});
+        {{"BM_RenderPage", "", 20}, {"BM_PrintLongestPartToPdf", "", 2000}});
     benchmark::RunSpecifiedBenchmarks(&reporter);
     return 0;
 }

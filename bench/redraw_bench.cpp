@@ -7,11 +7,13 @@
 #include "app/ScoreArea.h"
 #include "app/ScoreAreaRedraw.h"
 #include "platform/GlyphSet.h"
+#include "platform/PainterCanvas.h"
 #include "platform/QtCanvas.h"
 #include "support/Scripted.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <benchmark/benchmark.h>
 
@@ -37,6 +39,26 @@ BENCHMARK(BM_RedrawScore)
     ->Arg(3840)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(5);
+
+// The same redraw at 200 %: twice the pixels each way, drawn as vectors.
+void BM_RedrawScoreZoomed(benchmark::State& state) {
+    const int width = static_cast<int>(state.range(0));
+    constexpr double kZoom = 2;
+    sorn::SornData doc;
+    sorn::bench::FillDense(doc, 1, 2000);
+    QImage image(width - 21, static_cast<int>(155 * kZoom), QImage::Format_RGB32);
+    sorn::EditorState editor;
+    sorn::HorizontalScroll scroll{3, doc.Length()};
+    for (auto _ : state) {
+        QPainter painter(&image);
+        painter.scale(kZoom, kZoom);
+        sorn::PainterCanvas canvas(painter, static_cast<float>(image.width() / kZoom), 155,
+                                   sorn::GlyphSet::Shared());
+        benchmark::DoNotOptimize(
+            sorn::RedrawScoreArea(doc, editor, scroll, static_cast<float>(width / kZoom), canvas));
+    }
+}
+BENCHMARK(BM_RedrawScoreZoomed)->Arg(1920)->Unit(benchmark::kMicrosecond)->Repetitions(5);
 
 void BM_KeyToPaint(benchmark::State& state) {
     sorn::test::ScriptedMessageBoxes boxes;
@@ -70,6 +92,7 @@ int main(int argc, char** argv) {
                                          {"BM_RedrawScore/1280", "", 1.0},
                                          {"BM_RedrawScore/1920", "", 1.0},
                                          {"BM_RedrawScore/3840", "", 1.0},
+                                         {"BM_RedrawScoreZoomed/1920", "", 2.0},
                                          {"BM_KeyToPaint", "", 2.0}});
     benchmark::RunSpecifiedBenchmarks(&reporter);
     return 0;

@@ -33,9 +33,10 @@ const char* const kHelp = R"(使い方:
                                            楽譜全体を MusicXML に書き出す (.mxl は圧縮形式)
   sorn-editor --export-wav OUT.wav [--part N] [--timbre NAME|PATH] IN.sorn
                                            1 パートを WAV ファイルに書き出す (既定の音色はヴァイオリン)
-  sorn-editor --render-view OUT.png [--part N] [--scroll P] [--width W] IN.sorn
-                                           楽譜表示部分を画像に書き出す
-  sorn-editor --render-page OUT.png [--part N] [--page K] [--compact] IN.sorn
+  sorn-editor --render-view OUT.png|OUT.svg [--part N] [--scroll P] [--width W]
+              [--scale S] [--no-cursor] IN.sorn
+                                           楽譜表示部分を画像に書き出す (S 倍, カーソルなし)
+  sorn-editor --render-page OUT.png|OUT.svg [--part N] [--page K] [--compact] [--scale S] IN.sorn
                                            印刷するページを画像に書き出す
   sorn-editor --print-pdf OUT.pdf [--part N] [--paper A4|A5|B4|B5] [--compact] IN.sorn
                                            パートの全ページを PDF に印刷する
@@ -43,7 +44,7 @@ const char* const kHelp = R"(使い方:
                                            (IN は .musicxml, .xml, .mxl の MusicXML でもよい)
   sorn-editor --info IN.sorn               パート数・長さ・テンポ・音色番号を JSON 1 行で出力する
   sorn-editor -o OUT IN.sorn               OUT の拡張子で処理を選ぶ (.sorn, .mid, .musicxml, .mxl,
-                                           .wav, .pdf, .png=ページ)
+                                           .wav, .pdf, .png/.svg=ページ)
                                            (長い形 --export-to)
   sorn-editor -h | --help | --version
 パート番号は 1 から数えます。-- より後ろの引数はすべてファイル名です。
@@ -94,9 +95,11 @@ const std::map<std::string, NumberOption> kNumberOptions = {
 const std::map<std::string, std::set<std::string>> kTextOptions = {
     {"--paper", {"--print-pdf"}},
     {"--timbre", {"--export-wav"}},
+    {"--scale", {"--render-view", "--render-page"}},
 };
 const std::map<std::string, std::set<std::string>> kFlagOptions = {
     {"--compact", {"--render-page", "--print-pdf"}},
+    {"--no-cursor", {"--render-view"}},
 };
 
 struct Request {
@@ -171,9 +174,13 @@ std::string Extension(const std::string& path) {
 bool ResolveOutputCommand(Request& request, std::ostream& err) {
     if (request.command == "-o") {
         static const std::map<std::string, std::string> byExtension = {
-            {".sorn", "--save-as"},        {".png", "--render-page"},
-            {".mid", "--export-midi"},     {".musicxml", "--export-musicxml"},
-            {".mxl", "--export-musicxml"}, {".pdf", "--print-pdf"},
+            {".sorn", "--save-as"},
+            {".png", "--render-page"},
+            {".svg", "--render-page"},
+            {".mid", "--export-midi"},
+            {".musicxml", "--export-musicxml"},
+            {".mxl", "--export-musicxml"},
+            {".pdf", "--print-pdf"},
             {".wav", "--export-wav"}};
         auto found = byExtension.find(Extension(request.output));
         if (found == byExtension.end())
@@ -252,6 +259,19 @@ int Number(const Request& request, const std::string& option, int fallback) {
     return found == request.numbers.end() ? fallback : found->second;
 }
 
+// --scale: a picture 1 to 8 times the window's or the page's size.
+bool ScaleOption(const Request& request, double& scale, std::ostream& err) {
+    auto found = request.texts.find("--scale");
+    if (found == request.texts.end()) return true;
+    const std::string& text = found->second;
+    double value = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc{} || end != text.data() + text.size() || !(value >= 1 && value <= 8))
+        return Fail(err, "--scale は 1〜8 の数で指定してください: " + text);
+    scale = value;
+    return true;
+}
+
 } // namespace
 
 bool IsBatchCommandLine(const std::vector<std::string>& args) {
@@ -303,6 +323,8 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         if (!PartOption(request, doc, view.part, err)) return kFailed;
         view.scroll = Number(request, "--scroll", 0);
         view.windowWidth = Number(request, "--width", view.windowWidth);
+        view.cursor = request.flags.count("--no-cursor") == 0;
+        if (!ScaleOption(request, view.scale, err)) return kUsage;
         std::string problem = RenderView(doc, view, request.output);
         return problem.empty() ? kOk : (Fail(err, problem), kFailed);
     }
@@ -311,6 +333,7 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         if (!PartOption(request, doc, page.part, err)) return kFailed;
         page.compact = request.flags.count("--compact") != 0;
         page.page = Number(request, "--page", 1) - 1;
+        if (!ScaleOption(request, page.scale, err)) return kUsage;
         if (auto paper = request.texts.find("--paper"); paper != request.texts.end()) {
             if (!PaperByName(paper->second, page.paper))
                 return Fail(err,

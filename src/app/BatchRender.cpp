@@ -1,6 +1,7 @@
 #include "app/BatchRender.h"
 
 #include "app/ScoreAreaRedraw.h"
+#include "app/Version.h"
 #include "model/AtomicFile.h"
 #include "model/ErrorReason.h"
 #include "model/SornData.h"
@@ -8,10 +9,13 @@
 #include "platform/PrintJob.h"
 #include "platform/QtCanvas.h"
 #include "platform/QtPrinter.h"
+#include "platform/VectorPicture.h"
+#include "print/PrintLayout.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
 #include <algorithm>
+#include <filesystem>
 #include <memory>
 
 namespace sorn {
@@ -28,30 +32,60 @@ void EnsureGuiApplication() {
     static std::unique_ptr<QGuiApplication> app = std::make_unique<QGuiApplication>(argc, argv);
 }
 
-std::string SavePng(const QImage& image, const std::string& path) {
-    QBuffer png;
-    png.open(QIODevice::WriteOnly);
-    if (!image.save(&png, "PNG")) return "画像を保存できませんでした: " + path;
+std::string SaveBytes(const QByteArray& bytes, const std::string& path) {
     const std::error_code ec =
-        AtomicFile::WriteAll(path, png.data().constData(), static_cast<std::size_t>(png.size()));
+        AtomicFile::WriteAll(path, bytes.constData(), static_cast<std::size_t>(bytes.size()));
     if (ec)
         return "画像を保存できませんでした: " + path + "\n" + ErrorReason(ec, FileAction::Write);
     return {};
+}
+
+bool IsSvg(const std::string& path) {
+    std::string ext = std::filesystem::path(path).extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return ext == ".svg";
+}
+
+// The picture by the output's extension: SVG, a PNG drawn as vectors at
+// another scale, or at 1 the bitmap the window shows, pixel for pixel.
+std::string SavePicture(const SornData& doc, QSize size, double scale, const std::string& path,
+                        const PageDrawing& draw) {
+    if (IsSvg(path)) {
+        const std::string name = std::filesystem::path(doc.SornFileName()).filename().string();
+        return SaveBytes(SvgPicture(size, QString::fromStdString(name), draw), path);
+    }
+    // The painter's limit, and far more than any screen or printer needs.
+    constexpr double kMostPixels = 32767;
+    if (size.width() * scale > kMostPixels || size.height() * scale > kMostPixels)
+        return "画像が大きすぎます (幅・高さは 32767 ピクセルまで): " + path;
+    QImage image;
+    if (scale == 1) {
+        image = QImage(size, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QtCanvas canvas(image, GlyphSet::Shared());
+        draw(canvas);
+    } else {
+        image = ScaledPicture(size, scale, draw);
+    }
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    if (!image.save(&png, "PNG")) return "画像を保存できませんでした: " + path;
+    return SaveBytes(png.data(), path);
 }
 
 } // namespace
 
 std::string RenderView(const SornData& doc, const ViewRequest& view, const std::string& path) {
     EnsureGuiApplication();
-    QImage image(ScoreAreaWidth(view.windowWidth), kScoreAreaHeight, QImage::Format_RGB32);
     EditorState state;
     state.CurrentPart = view.part;
     HorizontalScroll scroll{std::clamp(view.scroll, 0, doc.Length()), doc.Length()};
-    {
-        QtCanvas canvas(image, GlyphSet::Shared());
-        RedrawScoreArea(doc, state, scroll, static_cast<float>(view.windowWidth), canvas);
-    }
-    return SavePng(image, path);
+    return SavePicture(doc, QSize(ScoreAreaWidth(view.windowWidth), kScoreAreaHeight), view.scale,
+                       path, [&](Canvas& canvas) {
+                           RedrawScoreArea(doc, state, scroll, static_cast<float>(view.windowWidth),
+                                           canvas, view.cursor);
+                       });
 }
 
 bool PaperByName(const std::string& name, PaperSize& paper) {
@@ -73,13 +107,15 @@ std::string RenderPageImage(const SornData& doc, const PageRequest& request,
     if (request.page < 0 || request.page > last)
         return "ページ " + std::to_string(request.page + 1) + " はありません (1〜" +
                std::to_string(last + 1) + ")";
-    return SavePng(image, path);
+    return SavePicture(doc, image.size(), request.scale, path, [&](Canvas& canvas) {
+        RenderPrintPage(doc, request.part, request.compact, request.page, canvas);
+    });
 }
 
 std::string PrintPdf(const SornData& doc, const PageRequest& request, const std::string& path) {
     EnsureGuiApplication();
     QImage image = NewPageImage();
-    QtPrinter printer;
+    QtPrinter printer(kProgramNameAndVersion);
     if (PrintPart(doc, request.part, request.compact, request.paper, 1, printer, path, image) !=
         PrintResult::Printed)
         return PrintFailureMessage(printer, path);

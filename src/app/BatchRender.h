@@ -15,9 +15,12 @@ struct ViewRequest {
     std::uint8_t part = 0;
     int scroll = 0; // first visible position
     int windowWidth = kClientWidth;
+    double scale = 1; // a PNG at another scale is drawn as vectors
+    bool cursor = true;
 };
 
-// Writes the PNG; returns an empty string, or what went wrong.
+// Writes the PNG, or an SVG when the path ends in .svg; returns an empty
+// string, or what went wrong.
 std::string RenderView(const SornData& doc, const ViewRequest& view, const std::string& path);
 
 struct PageRequest {
@@ -25,10 +28,11 @@ struct PageRequest {
     int page = 0; // from 0
     bool compact = false;
     PaperSize paper = PaperSize::A4;
+    double scale = 1; // of a PNG page
 };
 
 bool PaperByName(const std::string& name, PaperSize& paper);
-// One printed page as a PNG, or every page of the part into a PDF file.
+// One printed page as a PNG or SVG, or every page of the part into a PDF file.
 std::string RenderPageImage(const SornData& doc, const PageRequest& request,
                             const std::string& path);
 std::string PrintPdf(const SornData& doc, const PageRequest& request, const std::string& path);

@@ -9,6 +9,7 @@
 #include "app/ScoreAreaRedraw.h"
 #include "app/Version.h"
 #include "app/WindowGeometry.h"
+#include "app/Zoom.h"
 #include "app/frmAbout.h"
 #include "dialogs/Form3.h"
 #include "dialogs/frmOnsyoku.h"
@@ -16,6 +17,7 @@
 #include "platform/DataFolder.h"
 #include "platform/FileDialogs.h"
 #include "platform/GlyphSet.h"
+#include "platform/PainterCanvas.h"
 #include "platform/QtCanvas.h"
 #include "platform/QtPrinter.h"
 #include "platform/Shell.h"
@@ -27,6 +29,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QMenuBar>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -34,6 +37,8 @@
 #include <QTime>
 #include <QTimer>
 #include <QWindowStateChangeEvent>
+#include <cmath>
+#include <iterator>
 
 namespace sorn {
 
@@ -42,6 +47,7 @@ namespace {
 constexpr int kStatusBar1Height = 25;
 constexpr int kPicture1Top = 33;
 constexpr int kPicture1Height = 176;
+constexpr int kButtonTop = 216;
 
 std::vector<PanelBar::Panel> Panels(std::initializer_list<const char*> texts) {
     std::vector<PanelBar::Panel> panels;
@@ -53,7 +59,8 @@ std::vector<PanelBar::Panel> Panels(std::initializer_list<const char*> texts) {
 } // namespace
 
 Form1::Form1(Services services, std::string appPath)
-    : services_(services), ownPrinter_(std::make_unique<QtPrinter>()), printer_(ownPrinter_.get()) {
+    : services_(services), ownPrinter_(std::make_unique<QtPrinter>(kProgramNameAndVersion)),
+      printer_(ownPrinter_.get()) {
     BuildControls();
     BuildMenus();
     ConnectEditMenu();
@@ -68,6 +75,7 @@ Form1::Form1(Services services, std::string appPath)
     LayOutScoreArea();
 
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    if (const int percent = StoredZoom(); percent != 100) SetZoom(percent);
 }
 
 Form1::~Form1() {
@@ -108,9 +116,9 @@ void Form1::BuildControls() {
     connect(Picture2, &ScoreArea::FileDropped, this, &Form1::Picture2_FileDropped);
 
     cmdMusic = new QPushButton(QStringLiteral("曲の情報"), client);
-    cmdMusic->setGeometry(16, 216, 73, 25);
+    cmdMusic->setGeometry(16, kButtonTop, 73, 25);
     cmdPart = new QPushButton(QStringLiteral("パートの情報"), client);
-    cmdPart->setGeometry(104, 216, 89, 25);
+    cmdPart->setGeometry(104, kButtonTop, 89, 25);
     for (QPushButton* button : {cmdMusic, cmdPart})
         button->setFocusPolicy(Qt::NoFocus);
 
@@ -174,6 +182,14 @@ void Form1::BuildMenus() {
     mnuEditMorePart = item(mnuEditPart, "パート数を増やす");
     mnuEditLessPart = item(mnuEditPart, "現在のパートを削除");
 
+    mnuView = bar->addMenu(QStringLiteral("表示(&V)"));
+    mnuViewZoomIn = item(mnuView, "拡大");
+    // Ctrl++ needs Shift on most keyboards; Ctrl+= is the same key without it.
+    mnuViewZoomIn->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    mnuViewZoomOut = item(mnuView, "縮小", QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    mnuViewZoomNormal = item(mnuView, "等倍", QKeySequence(Qt::CTRL | Qt::Key_0));
+
     mnuListen = bar->addMenu(QStringLiteral("試聴(&L)"));
     mnuListenListen = item(mnuListen, "試聴(&L)", QKeySequence(Qt::CTRL | Qt::Key_L));
 
@@ -192,6 +208,9 @@ void Form1::BuildMenus() {
     connect(mnuFilePrint, &QAction::triggered, this, &Form1::mnuFilePrint_Click);
     connect(mnuListenListen, &QAction::triggered, this,
             [this] { RunAudition(this, document_, services_.boxes); });
+    connect(mnuViewZoomIn, &QAction::triggered, this, [this] { SetZoom(ZoomedIn(zoom_)); });
+    connect(mnuViewZoomOut, &QAction::triggered, this, [this] { SetZoom(ZoomedOut(zoom_)); });
+    connect(mnuViewZoomNormal, &QAction::triggered, this, [this] { SetZoom(100); });
     connect(mnuHelpHelp, &QAction::triggered, this, &Form1::mnuHelpHelp_Click);
     connect(mnuHelpAbout, &QAction::triggered, this, &Form1::mnuHelpAbout_Click);
 }
@@ -245,14 +264,51 @@ void Form1::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+// The score area grows in height with the zoom, so that the staff, the
+// dynamics and the repeat words stay inside it; what lies below moves down.
+void Form1::SetZoom(int percent) {
+    zoom_ = percent;
+    StoreZoom(percent);
+    const int extra = static_cast<int>(std::lround((percent - 100) * kScoreAreaHeight / 100.0));
+    Picture1->resize(Picture1->width(), kPicture1Height + extra);
+    for (QPushButton* button : {cmdMusic, cmdPart})
+        button->move(button->x(), kButtonTop + extra);
+    QWidget* client = centralWidget();
+    client->setMinimumHeight(kClientHeight + extra);
+    LayOutScoreArea();
+    resize(width(), height() - client->height() + kClientHeight + extra);
+    mnuViewZoomIn->setEnabled(percent < kZoomSteps[std::size(kZoomSteps) - 1]);
+    mnuViewZoomOut->setEnabled(percent > kZoomSteps[0]);
+    RedrawScore();
+}
+
+// Marks drawn over the score area after the redraw work in the score's own
+// pixels, whatever the zoom; returns the area in those pixels.
+QRectF Form1::ScorePixels(QPainter& painter) const {
+    const double zoom = zoom_ / 100.0;
+    painter.scale(zoom, zoom);
+    return QRectF(0, 0, Picture2->width() / zoom, Picture2->height() / zoom);
+}
+
 void Form1::RedrawScore() {
     if (!document_.HasParts()) return;
     HorizontalScroll scroll{FlatScrollBar1->value(), FlatScrollBar1->maximum()};
     StatusTexts texts;
-    {
-        QtCanvas canvas(Picture2->Image(), GlyphSet::Shared());
-        texts = RedrawScoreArea(document_, state_, scroll,
-                                static_cast<float>(centralWidget()->width()), canvas);
+    QImage& image = Picture2->Image();
+    // Everything below is in the score's own pixels, the width included.
+    const double zoom = zoom_ / 100.0;
+    const auto windowWidth = static_cast<float>(centralWidget()->width() / zoom);
+    if (zoom_ == 100 && image.devicePixelRatio() == 1) {
+        // The bitmap drawing, pixel for pixel.
+        QtCanvas canvas(image, GlyphSet::Shared());
+        texts = RedrawScoreArea(document_, state_, scroll, windowWidth, canvas);
+    } else {
+        // Vectors at the screen's resolution and the zoom.
+        QPainter painter(&image);
+        painter.scale(zoom, zoom);
+        PainterCanvas canvas(painter, static_cast<float>(Picture2->width() / zoom),
+                             static_cast<float>(Picture2->height() / zoom), GlyphSet::Shared());
+        texts = RedrawScoreArea(document_, state_, scroll, windowWidth, canvas);
     }
     // This pass has drawn the new view already; the scroll bar's own
     // notification would only draw it again.

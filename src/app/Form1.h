@@ -10,6 +10,7 @@
 
 #include <QMainWindow>
 #include <QPointF>
+#include <QRectF>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -18,6 +19,7 @@ class QAction;
 class QKeyEvent;
 class QFrame;
 class QMenu;
+class QPainter;
 class QProgressBar;
 class QPushButton;
 class QScrollBar;
@@ -59,6 +61,9 @@ public:
     void ForgetHistory();
 
     void RedrawScore();
+    // The score area at percent (a step of kZoomSteps), remembered for the next run.
+    void SetZoom(int percent);
+    int Zoom() const { return zoom_; }
     // Where printing goes; the real printer unless a test says otherwise.
     void UsePrinter(Printer& printer) { printer_ = &printer; }
     // The cursor's position in the score: first visible position + column.
@@ -112,6 +117,10 @@ public:
     QMenu* mnuEditPart;
     QAction* mnuEditMorePart;
     QAction* mnuEditLessPart;
+    QMenu* mnuView;
+    QAction* mnuViewZoomIn;
+    QAction* mnuViewZoomOut;
+    QAction* mnuViewZoomNormal;
     QMenu* mnuListen;
     QAction* mnuListenListen;
     QMenu* mnuHelp;
@@ -152,6 +161,7 @@ private:
     void ClearSelectedPositions();
     void ExtendSelection();
     void Picture2_MouseDrag(QPointF position);
+    QRectF ScorePixels(QPainter& painter) const;
     void PaintSelection();
     void ShowStatusMessage(const QString& text);
     void UpdateClock();
@@ -169,6 +179,7 @@ private:
     Printer* printer_;
     std::string timbreName_; // the timbre chosen last; lasts for the run
     QTimer* clock_;
+    int zoom_ = 100; // percent
 };
 
 } // namespace sorn

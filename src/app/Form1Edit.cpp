@@ -182,7 +182,8 @@ void Form1::ExtendSelection() {
 // pointer, and the view scrolls as the cursor bounds make it.
 void Form1::Picture2_MouseDrag(QPointF position) {
     if (dragStart_ < 0 || !document_.HasParts()) return;
-    const std::int16_t column = ColumnAtX(state_.Layout, static_cast<float>(position.x()));
+    const auto x = static_cast<float>(position.x() / (zoom_ / 100.0));
+    const std::int16_t column = ColumnAtX(state_.Layout, x);
     // A press that wobbles within its column selects nothing.
     if (!selection_.Active() && FlatScrollBar1->value() + column == dragStart_) return;
     state_.CursorColumn = column;
@@ -200,11 +201,11 @@ void Form1::PaintSelection() {
     const StaffLayout& layout = state_.Layout;
     const int left = kStaffLeftMargin + (first - scroll) * layout.ColumnWidth;
     const int right = kStaffLeftMargin + (last - scroll + 1) * layout.ColumnWidth;
-    QImage& image = Picture2->Image();
-    if (left >= image.width()) return;
-    QPainter painter(&image);
+    QPainter painter(&Picture2->Image());
+    const QRectF area = ScorePixels(painter);
+    if (left >= area.width()) return;
     painter.setCompositionMode(QPainter::CompositionMode_Multiply);
-    painter.fillRect(QRect(left, 0, std::min(right, image.width()) - left, image.height()),
+    painter.fillRect(QRectF(left, 0, std::min<qreal>(right, area.width()) - left, area.height()),
                      kSelectionTint);
 }
 

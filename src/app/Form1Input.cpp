@@ -4,6 +4,7 @@
 #include "app/Form1.h"
 #include "app/MdMain.h"
 #include "app/ScoreArea.h"
+#include "app/Zoom.h"
 #include "dialogs/PartEdit.h"
 #include "dialogs/frmKyokuProp.h"
 #include "dialogs/frmOnpu.h"
@@ -189,8 +190,10 @@ void Form1::Picture2_MouseDown(Qt::MouseButton button, QPointF position, QPoint 
         return;
     }
     selection_.Clear();
-    state_.CursorPitch = PitchAtY(state_.Layout, static_cast<float>(position.y()));
-    state_.CursorColumn = ColumnAtX(state_.Layout, static_cast<float>(position.x()));
+    // The score's own pixels, whatever the zoom.
+    const QPointF at = position / (zoom_ / 100.0);
+    state_.CursorPitch = PitchAtY(state_.Layout, static_cast<float>(at.y()));
+    state_.CursorColumn = ColumnAtX(state_.Layout, static_cast<float>(at.x()));
     RedrawScore();
     dragStart_ = CursorPosition();
 }
@@ -224,6 +227,8 @@ void Form1::ConnectEditMenu() {
     connect(cmdPart, &QPushButton::clicked, this, &Form1::ShowPartDialog);
     connect(Picture2, &ScoreArea::MouseDown, this, &Form1::Picture2_MouseDown);
     connect(Picture2, &ScoreArea::DoubleClicked, this, &Form1::ShowSymbolDialog);
+    connect(Picture2, &ScoreArea::ZoomWheel, this,
+            [this](int steps) { SetZoom(steps > 0 ? ZoomedIn(zoom_) : ZoomedOut(zoom_)); });
 }
 
 // Each dialog only reads the document; on OK the window writes what was

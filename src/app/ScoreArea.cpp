@@ -5,6 +5,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 namespace sorn {
 
@@ -14,8 +15,11 @@ ScoreArea::ScoreArea(QWidget* parent) : QWidget(parent) {
 }
 
 QImage& ScoreArea::Image() {
-    if (image_.size() != size()) {
-        image_ = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize().expandedTo(QSize(1, 1));
+    if (image_.size() != pixels || image_.devicePixelRatio() != ratio) {
+        image_ = QImage(pixels, QImage::Format_RGB32);
+        image_.setDevicePixelRatio(ratio);
         image_.fill(Qt::white);
     }
     return image_;
@@ -44,6 +48,16 @@ void ScoreArea::mousePressEvent(QMouseEvent* event) {
 
 void ScoreArea::mouseMoveEvent(QMouseEvent* event) {
     if (event->buttons() & Qt::LeftButton) emit MouseDrag(event->position());
+}
+
+void ScoreArea::wheelEvent(QWheelEvent* event) {
+    const int delta = event->angleDelta().y();
+    if (!(event->modifiers() & Qt::ControlModifier) || delta == 0) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    emit ZoomWheel(delta > 0 ? 1 : -1);
 }
 
 // The press before it has already moved the cursor.

@@ -11,7 +11,8 @@ class ScoreArea : public QWidget {
 public:
     explicit ScoreArea(QWidget* parent = nullptr);
 
-    // The drawing surface, always the size of the widget.
+    // The drawing surface, always the size of the widget in device pixels
+    // (its device pixel ratio set), so one pixel per pixel on a 1x screen.
     QImage& Image();
 
 signals:
@@ -20,6 +21,8 @@ signals:
     void DoubleClicked();
     // The pointer moved with the left button held.
     void MouseDrag(QPointF position);
+    // Ctrl and the wheel: +1 a step larger, -1 a step smaller.
+    void ZoomWheel(int steps);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -28,6 +31,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     QImage image_;

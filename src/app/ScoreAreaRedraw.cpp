@@ -16,11 +16,11 @@ StatusTexts StatusTextsOf(const SornData& doc, const EditorState& state, std::in
 }
 
 StatusTexts RedrawScoreArea(const SornData& doc, EditorState& state, HorizontalScroll& scroll,
-                            float windowWidth, Canvas& canvas) {
+                            float windowWidth, Canvas& canvas, bool cursor) {
     KeepCursorInside(state.CursorColumn, scroll, state.Layout, windowWidth, doc.Length());
     RedrawScore(doc,
                 ScoreView{state.CurrentPart, scroll.value, state.CursorColumn, state.CursorPitch,
-                          state.Layout},
+                          state.Layout, cursor},
                 canvas);
     return StatusTextsOf(doc, state, scroll.value);
 }

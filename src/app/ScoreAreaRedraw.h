@@ -20,8 +20,9 @@ struct StatusTexts {
 StatusTexts StatusTextsOf(const SornData& doc, const EditorState& state, std::int32_t first);
 
 // windowWidth is the main window's inner width; the canvas's own width
-// bounds the drawing. The cursor bounds may move the scroll.
+// bounds the drawing. The cursor bounds may move the scroll; without
+// `cursor` the disc is left out.
 StatusTexts RedrawScoreArea(const SornData& doc, EditorState& state, HorizontalScroll& scroll,
-                            float windowWidth, Canvas& canvas);
+                            float windowWidth, Canvas& canvas, bool cursor = true);
 
 } // namespace sorn

@@ -1,8 +1,10 @@
 #include "dialogs/PreviewBox.h"
 
 #include "platform/GlyphSet.h"
+#include "platform/PainterCanvas.h"
 #include "platform/QtCanvas.h"
 
+#include <QPainter>
 #include <QPixmap>
 
 namespace sorn {
@@ -17,9 +19,18 @@ PreviewBox::PreviewBox(QWidget* parent)
 }
 
 void PreviewBox::Draw(const std::function<void(Canvas&)>& paint) {
-    {
+    const qreal ratio = devicePixelRatioF();
+    if (ratio == 1) {
         // The canvas must be gone before the image is read.
         QtCanvas canvas(image_, GlyphSet::Shared());
+        paint(canvas);
+    } else {
+        // A high-density screen gets the drawing at its own resolution.
+        image_ = QImage(QSize(kPreviewWidth, kPreviewHeight) * ratio, QImage::Format_RGB32);
+        image_.setDevicePixelRatio(ratio);
+        image_.fill(Qt::white);
+        QPainter painter(&image_);
+        PainterCanvas canvas(painter, kPreviewWidth, kPreviewHeight, GlyphSet::Shared());
         paint(canvas);
     }
     setPixmap(QPixmap::fromImage(image_));

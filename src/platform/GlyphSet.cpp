@@ -49,13 +49,20 @@ QString FromCodePoints(std::initializer_list<char32_t> cps) {
     return QString::fromUcs4(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-QPainterPath Outline(const QFont& font, const QString& text) {
+// Text of a font and its outline, baseline at the origin.
+struct Shape {
+    QFont font;
+    QString text;
+    QPainterPath path;
+};
+
+Shape Outline(const QFont& font, const QString& text) {
     QPainterPath path;
     path.addText(0, 0, font, text);
-    return path;
+    return {font, text, path};
 }
 
-QPainterPath MusicOutline(char32_t cp) {
+Shape MusicOutline(char32_t cp) {
     static const QFont font = OutlineFont(kMusicFamily, false);
     return Outline(font, FromCodePoints({cp}));
 }
@@ -73,13 +80,19 @@ QImage Blank(GlyphKey key) {
 }
 
 // Fills a path in black, antialiased; `thicken` pixels are added to every
-// stroke of it.
-void Ink(QImage& image, const QPainterPath& path, const QTransform& t, double thicken = 0) {
+// stroke of it. The placed outline is kept for vector drawing.
+void Ink(QImage& image, GlyphOutline& outline, const Shape& shape, const QTransform& t,
+         double thicken = 0) {
+    const QPainterPath& path = shape.path;
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(thicken > 0 ? QPen(Qt::black, thicken) : QPen(Qt::NoPen));
     p.setBrush(Qt::black);
-    p.drawPath(t.map(path));
+    const QPainterPath placed = t.map(path);
+    p.drawPath(placed);
+    const QRectF bounds =
+        placed.boundingRect().adjusted(-thicken / 2, -thicken / 2, thicken / 2, thicken / 2);
+    outline.pieces.push_back({placed, thicken, bounds, shape.font, shape.text, t});
 }
 
 // Steepens the antialiased edges so that small symbols stay crisp, and
@@ -96,7 +109,8 @@ void Finish(QImage& image, double low = 0.2, double high = 0.8) {
     }
 }
 
-void StaffRow(QImage& image, int row) {
+void StaffRow(QImage& image, GlyphOutline& outline, int row) {
+    outline.staffRows.push_back(row);
     QPainter p(&image);
     p.fillRect(QRect(0, row, image.width(), 1), Qt::black);
 }
@@ -113,7 +127,7 @@ struct StaffMetrics {
 // drawn for, and where they sit on the lines.
 StaffMetrics MeasureStaff() {
     std::vector<double> centres;
-    for (const QPolygonF& line : MusicOutline(U'\U0001D11A').toSubpathPolygons())
+    for (const QPolygonF& line : MusicOutline(U'\U0001D11A').path.toSubpathPolygons())
         centres.push_back(line.boundingRect().center().y());
     std::sort(centres.begin(), centres.end());
     StaffMetrics m{};
@@ -133,26 +147,27 @@ double RowCentre(int row) {
     return row + 0.5;
 }
 
-QImage Clef(GlyphKey key, const StaffMetrics& staff) {
+QImage Clef(GlyphKey key, const StaffMetrics& staff, GlyphOutline& outline) {
     QImage image = Blank(key);
     const double width = image.width();
-    QPainterPath path;
+    Shape shape;
+    QPainterPath& path = shape.path;
     double fontY = 0; // a font y that belongs on glyph row `row`
     int row = 0;
     switch (key) {
     case GlyphKey::toon: // curl round the second line from the bottom
-        path = MusicOutline(U'\U0001D11E');
+        shape = MusicOutline(U'\U0001D11E');
         fontY = staff.lineY[3];
         row = kClefTopRow + 24;
         break;
     case GlyphKey::haona: // centred on the middle line
     case GlyphKey::haont: // centred on the fourth line
-        path = MusicOutline(U'\U0001D121');
+        shape = MusicOutline(U'\U0001D121');
         fontY = staff.lineY[2];
         row = key == GlyphKey::haona ? kClefTopRow + 16 : kClefTopRow + 8;
         break;
     default: { // F clef: its two dots straddle the fourth line
-        path = MusicOutline(U'\U0001D122');
+        shape = MusicOutline(U'\U0001D122');
         const QRectF all = path.boundingRect();
         QRectF dots;
         for (const QPolygonF& part : path.toSubpathPolygons()) {
@@ -169,10 +184,10 @@ QImage Clef(GlyphKey key, const StaffMetrics& staff) {
     // height against the lines.
     const double sx = std::min(staff.scale, (width - 1) / b.width());
     const QTransform t = Place(sx, staff.scale, b.center().x(), fontY, width / 2, RowCentre(row));
-    Ink(image, path, t);
+    Ink(image, outline, shape, t);
     Finish(image);
     for (int line = 0; line < 5; ++line)
-        StaffRow(image, kClefTopRow + 8 * line);
+        StaffRow(image, outline, kClefTopRow + 8 * line);
     return image;
 }
 
@@ -198,9 +213,10 @@ std::vector<double> StemEdges(const QPainterPath& path) {
 // The note's line or space runs through glyph row 7.
 constexpr int kAccidentalNoteRow = 7;
 
-QImage Accidental(GlyphKey key) {
+QImage Accidental(GlyphKey key, GlyphOutline& outline) {
     QImage image = Blank(key);
-    QPainterPath path;
+    Shape shape;
+    QPainterPath& path = shape.path;
     double centreY = 0; // font y that belongs on the note row
     int row = kAccidentalNoteRow;
     int stemColumn = 0; // pixel column of the rightmost stem
@@ -209,21 +225,21 @@ QImage Accidental(GlyphKey key) {
     switch (key) {
     case GlyphKey::sharp:
         // Narrower than printed: key signatures set them 4 pixels apart.
-        path = MusicOutline(U'\u266F');
+        shape = MusicOutline(U'\u266F');
         centreY = path.boundingRect().center().y();
         stemColumn = 12;
         stemGap = 3;
         height = 14.5;
         break;
     case GlyphKey::natural:
-        path = MusicOutline(U'\u266E');
+        shape = MusicOutline(U'\u266E');
         centreY = path.boundingRect().center().y();
         stemColumn = 13;
         stemGap = 4;
         height = 14.5;
         break;
     default: { // flat: the note sits in its loop, the smaller outline
-        path = MusicOutline(U'\u266D');
+        shape = MusicOutline(U'\u266D');
         QRectF loop;
         for (const QPolygonF& part : path.toSubpathPolygons()) {
             const QRectF b = part.boundingRect();
@@ -260,12 +276,12 @@ QImage Accidental(GlyphKey key) {
     } else {
         t = Place(sx, sy, b.right(), centreY, stemColumn + 1.0, RowCentre(row));
     }
-    Ink(image, path, t, thicken);
+    Ink(image, outline, shape, t, thicken);
     Finish(image);
     return image;
 }
 
-QImage Numbers() {
+QImage Numbers(GlyphOutline& outline) {
     QImage image = Blank(GlyphKey::number);
     static const int kValues[20] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10,
                                     11, 12, 13, 14, 15, 16, 20, 24, 27, 32};
@@ -276,22 +292,23 @@ QImage Numbers() {
     constexpr double kHeight = 15.4;
     constexpr double kMaxWidth = 15.0;
     const QFont font = OutlineFont(kSerifFamily, true);
-    const QRectF all = Outline(font, QStringLiteral("0123456789")).boundingRect();
+    const QRectF all = Outline(font, QStringLiteral("0123456789")).path.boundingRect();
     const double scale = kHeight / all.height();
     for (int c = 0; c < 20; ++c) {
-        const QPainterPath path = Outline(font, QString::number(kValues[c]));
+        const Shape shape = Outline(font, QString::number(kValues[c]));
+        const QPainterPath& path = shape.path;
         const QRectF b = path.boundingRect();
         const double sx = std::min(scale, kMaxWidth / b.width());
-        Ink(image, path,
+        Ink(image, outline, shape,
             Place(sx, scale, b.center().x(), all.top(), c * kCell + kCell / 2.0, kTop));
     }
     Finish(image);
-    StaffRow(image, 0);
-    StaffRow(image, 8);
+    StaffRow(image, outline, 0);
+    StaffRow(image, outline, 8);
     return image;
 }
 
-QImage Dynamics() {
+QImage Dynamics(GlyphOutline& outline) {
     QImage image = Blank(GlyphKey::dynamics);
     constexpr int kCell = 34;
     constexpr double kTop = 0.3;
@@ -307,28 +324,30 @@ QImage Dynamics() {
     };
     // One scale and baseline for every cell: from the top of f to the
     // bottom of p.
-    const QRectF all = Outline(font, FromCodePoints({p, m, f})).boundingRect();
+    const QRectF all = Outline(font, FromCodePoints({p, m, f})).path.boundingRect();
     const double scale = kHeight / all.height();
     for (int c = 0; c < 10; ++c) {
-        const QPainterPath path = Outline(font, marks[c]);
+        const Shape shape = Outline(font, marks[c]);
+        const QPainterPath& path = shape.path;
         const QRectF b = path.boundingRect();
         const double sx = std::min(scale, kMaxWidth / b.width());
-        Ink(image, path,
+        Ink(image, outline, shape,
             Place(sx, scale, b.center().x(), all.top(), c * kCell + kCell / 2.0, kTop));
     }
     Finish(image);
     return image;
 }
 
-QImage Flag() {
+QImage Flag(GlyphOutline& outline) {
     QImage image = Blank(GlyphKey::flag);
     // The font's flag hangs from the top of an upward stem; turned over it
     // rises from the bottom of a downward one.
-    const QPainterPath path = MusicOutline(U'\U0001D16E');
+    const Shape shape = MusicOutline(U'\U0001D16E');
+    const QPainterPath& path = shape.path;
     const QRectF b = path.boundingRect();
     const double sx = image.width() / b.width();
     const double sy = -image.height() / b.height();
-    Ink(image, path, Place(sx, sy, b.left(), b.top(), 0, image.height()), 0.5);
+    Ink(image, outline, shape, Place(sx, sy, b.left(), b.top(), 0, image.height()), 0.5);
     Finish(image, 0.1, 0.9);
     return image;
 }
@@ -337,13 +356,16 @@ QImage Flag() {
 
 GlyphSet::GlyphSet() {
     const StaffMetrics staff = MeasureStaff();
+    const auto at = [](auto& array, GlyphKey key) -> auto& {
+        return array[static_cast<int>(key)];
+    };
     for (GlyphKey key : {GlyphKey::toon, GlyphKey::heon, GlyphKey::haona, GlyphKey::haont})
-        images_[static_cast<int>(key)] = Clef(key, staff);
-    images_[static_cast<int>(GlyphKey::number)] = Numbers();
+        at(images_, key) = Clef(key, staff, at(outlines_, key));
+    at(images_, GlyphKey::number) = Numbers(at(outlines_, GlyphKey::number));
     for (GlyphKey key : {GlyphKey::natural, GlyphKey::flat, GlyphKey::sharp})
-        images_[static_cast<int>(key)] = Accidental(key);
-    images_[static_cast<int>(GlyphKey::dynamics)] = Dynamics();
-    images_[static_cast<int>(GlyphKey::flag)] = Flag();
+        at(images_, key) = Accidental(key, at(outlines_, key));
+    at(images_, GlyphKey::dynamics) = Dynamics(at(outlines_, GlyphKey::dynamics));
+    at(images_, GlyphKey::flag) = Flag(at(outlines_, GlyphKey::flag));
 }
 
 const GlyphSet& GlyphSet::Shared() {

@@ -4,10 +4,32 @@
 
 #include "render/Canvas.h"
 
+#include <QFont>
 #include <QImage>
+#include <QPainterPath>
+#include <QString>
+#include <QTransform>
 #include <array>
+#include <vector>
 
 namespace sorn {
+
+// A glyph as vectors in its bitmap's pixel coordinates: the font outlines
+// exactly as they were placed for the bitmap, and its one-pixel staff rows.
+struct GlyphOutline {
+    struct Piece {
+        QPainterPath path;  // placed
+        double thicken = 0; // pen width added round the outline
+        QRectF bounds;      // of the ink, thickening included
+        // The same as text: `text` in `font` drawn with its baseline origin
+        // at the glyph's origin under `place`.
+        QFont font;
+        QString text;
+        QTransform place;
+    };
+    std::vector<Piece> pieces;
+    std::vector<int> staffRows;
+};
 
 class GlyphSet {
 public:
@@ -17,11 +39,15 @@ public:
     // White background, black or grey ink, Format_RGB32, at the size SizeOf(key).
     const QImage& Image(GlyphKey key) const { return images_[static_cast<int>(key)]; }
 
+    // The same glyph as outlines, for drawing at any scale.
+    const GlyphOutline& Outline(GlyphKey key) const { return outlines_[static_cast<int>(key)]; }
+
     // The set shared by the whole program, painted on first use.
     static const GlyphSet& Shared();
 
 private:
     std::array<QImage, kGlyphCount> images_;
+    std::array<GlyphOutline, kGlyphCount> outlines_;
 };
 
 } // namespace sorn

@@ -1,11 +1,13 @@
 #include "platform/PrintJob.h"
 
 #include "model/ProgressSink.h"
+#include "model/SornData.h"
 #include "platform/GlyphSet.h"
 #include "platform/QtCanvas.h"
 #include "print/PrintLayout.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace sorn {
 
@@ -26,6 +28,7 @@ PrintResult PrintPart(const SornData& doc, std::uint8_t part, bool compact, Pape
     ProgressCounter bar(progress);
     const int lastPage = RenderPage(doc, part, compact, 0, image);
     if (!pdfPath.empty()) copies = 1;
+    printer.SetTitle(std::filesystem::path(doc.SornFileName()).filename().string());
     if (!printer.BeginDocument(paper, QSize(kPageWidth, kPageHeight), copies, pdfPath))
         return PrintResult::Failed;
     bar.StartProgressBar(static_cast<std::int16_t>(std::min(lastPage + 1, 32767)));
@@ -34,8 +37,9 @@ PrintResult PrintPart(const SornData& doc, std::uint8_t part, bool compact, Pape
             printer.AbandonDocument();
             return PrintResult::Cancelled;
         }
-        if (page > 0) RenderPage(doc, part, compact, page, image);
-        if (!printer.PaintPage(image)) return PrintResult::Failed;
+        const bool painted = printer.PaintPage(
+            [&](Canvas& canvas) { RenderPrintPage(doc, part, compact, page, canvas); });
+        if (!painted) return PrintResult::Failed;
         if (!(page == lastPage ? printer.EndDocument() : printer.NewPage()))
             return PrintResult::Failed;
         bar.AddProgressBar();

@@ -1,6 +1,6 @@
 #pragma once
-// Printing a part: every page rendered onto the page canvas and handed to
-// the printer once; the printer makes the copies.
+// Printing a part: every page drawn onto the printer's page as vectors,
+// once; the printer makes the copies.
 
 #include "platform/Printer.h"
 
@@ -22,7 +22,8 @@ int RenderPage(const SornData& doc, std::uint8_t part, bool compact, int page, Q
 enum class PrintResult { Printed, Failed, Cancelled };
 
 // Prints copies of every page; a PDF file gets one copy, as more of the same
-// pages in one file would only fill the disk. Progress counts pages and may
+// pages in one file would only fill the disk. `image` receives the first
+// page as the bitmap page, which counts the pages. Progress counts pages and may
 // cancel between them. After a failure or a cancel nothing is printed and
 // nothing is left of a PDF.
 PrintResult PrintPart(const SornData& doc, std::uint8_t part, bool compact, PaperSize paper,

@@ -1,13 +1,19 @@
 #pragma once
 // Where printed pages go: the default printer, or a PDF file.
 
-#include <QImage>
 #include <QSize>
+#include <functional>
 #include <string>
 
 namespace sorn {
 
+class Canvas;
+
+// B4 and B5 are the Japanese (JIS) sizes, 257 x 364 and 182 x 257 mm.
 enum class PaperSize { A4, A5, B4, B5 };
+
+// Draws one page in the coordinates the document was begun with.
+using PageDrawing = std::function<void(Canvas&)>;
 
 class Printer {
 public:
@@ -18,8 +24,10 @@ public:
     // pdfPath prints copies of it on the default printer, a PDF holds one.
     virtual bool BeginDocument(PaperSize paper, QSize coordinates, int copies,
                                const std::string& pdfPath) = 0;
-    // Paints the image stretched over the whole page.
-    virtual bool PaintPage(const QImage& page) = 0;
+    // Names the next document (the print job, the PDF's title).
+    virtual void SetTitle(const std::string& /*title*/) {}
+    // Draws the page's coordinates stretched over the whole page.
+    virtual bool PaintPage(const PageDrawing& draw) = 0;
     virtual bool NewPage() = 0;
     // Only a complete document reaches the printer or the PDF's name.
     virtual bool EndDocument() = 0;

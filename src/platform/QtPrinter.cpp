@@ -2,6 +2,8 @@
 
 #include "model/AtomicFile.h"
 #include "model/ErrorReason.h"
+#include "platform/GlyphSet.h"
+#include "platform/PainterCanvas.h"
 
 #include <QPageSize>
 #include <QPdfWriter>
@@ -11,23 +13,24 @@
 namespace sorn {
 
 namespace {
-QPageSize::PageSizeId PageSizeOf(PaperSize paper) {
+// The paper codes of the menu are the Japanese sizes: B4 and B5 are JIS.
+QPageSize PageSizeOf(PaperSize paper) {
     switch (paper) {
     case PaperSize::A5:
-        return QPageSize::A5;
+        return QPageSize(QPageSize::A5);
     case PaperSize::B4:
-        return QPageSize::B4;
+        return QPageSize(QPageSize::JisB4);
     case PaperSize::B5:
-        return QPageSize::B5;
+        return QPageSize(QPageSize::JisB5);
     default:
-        return QPageSize::A4;
+        return QPageSize(QPageSize::A4);
     }
 }
 
 constexpr int kPdfResolution = 1200; // what a high-resolution printer gets too
 } // namespace
 
-QtPrinter::QtPrinter() = default;
+QtPrinter::QtPrinter(std::string creator) : creator_(std::move(creator)) {}
 
 QtPrinter::~QtPrinter() {
     AbandonDocument();
@@ -48,13 +51,15 @@ bool QtPrinter::BeginDocument(PaperSize paper, QSize coordinates, int copies,
     AbandonDocument();
     error_.clear();
     pdfPath_ = pdfPath;
-    const QPageSize pageSize(PageSizeOf(paper));
+    const QPageSize pageSize = PageSizeOf(paper);
+    const QString title = QString::fromStdString(title_);
     if (pdfPath_.empty()) {
         auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer->setPageSize(pageSize);
         printer->setFullPage(true);
         // The printer makes the copies; the pages travel once.
         printer->setCopyCount(copies);
+        printer->setDocName(title);
         device_ = std::move(printer);
     } else {
         pdf_.setData(QByteArray());
@@ -63,6 +68,8 @@ bool QtPrinter::BeginDocument(PaperSize paper, QSize coordinates, int copies,
         writer->setResolution(kPdfResolution);
         writer->setPageSize(pageSize);
         writer->setPageMargins(QMarginsF());
+        writer->setTitle(title);
+        writer->setCreator(QString::fromStdString(creator_));
         device_ = std::move(writer);
     }
     if (!painter_.begin(device_.get())) return Failed("印刷を始められませんでした。");
@@ -73,11 +80,12 @@ bool QtPrinter::BeginDocument(PaperSize paper, QSize coordinates, int copies,
     return true;
 }
 
-bool QtPrinter::PaintPage(const QImage& page) {
+bool QtPrinter::PaintPage(const PageDrawing& draw) {
     if (!painter_.isActive()) return false;
-    // Handed over as it is: the PDF writer finds the page all grey and
-    // stores it so, faster than any conversion made here.
-    painter_.drawImage(QRect(QPoint(0, 0), coordinates_), page);
+    // Vectors and font outlines, sharp at the printer's resolution.
+    PainterCanvas canvas(painter_, static_cast<float>(coordinates_.width()),
+                         static_cast<float>(coordinates_.height()), GlyphSet::Shared());
+    draw(canvas);
     return true;
 }
 

@@ -15,12 +15,14 @@ namespace sorn {
 // is complete, so a failure leaves any older file as it was.
 class QtPrinter : public Printer {
 public:
-    QtPrinter();
+    // `creator` goes into every PDF's document information.
+    explicit QtPrinter(std::string creator = {});
     ~QtPrinter() override;
     bool HasPrinter() const override;
     bool BeginDocument(PaperSize paper, QSize coordinates, int copies,
                        const std::string& pdfPath) override;
-    bool PaintPage(const QImage& page) override;
+    void SetTitle(const std::string& title) override { title_ = title; }
+    bool PaintPage(const PageDrawing& draw) override;
     bool NewPage() override;
     bool EndDocument() override;
     void AbandonDocument() override;
@@ -34,6 +36,8 @@ private:
     QBuffer pdf_;
     QSize coordinates_;
     std::string pdfPath_;
+    std::string creator_;
+    std::string title_;
     std::string error_;
 };
 

@@ -42,6 +42,7 @@ void RedrawScore(const SornData& doc, const ScoreView& view, Canvas& canvas) {
                      beamEnd);
     }
 
+    if (!view.cursor) return;
     canvas.SetInvert(true);
     canvas.SetFillSolid(true);
     canvas.Circle(static_cast<float>(ColumnX(layout, view.cursorColumn)),

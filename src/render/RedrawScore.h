@@ -30,6 +30,7 @@ struct ScoreView {
     std::int16_t cursorColumn = 0;
     std::uint8_t cursorPitch = 128;
     StaffLayout layout;
+    bool cursor = true; // false leaves the cursor disc out of the picture
 };
 
 // The canvas's own width bounds the drawing.

@@ -209,6 +209,8 @@ std::vector<Writer> Writers() {
                     const std::string& path) { return RenderPageImage(doc, PageRequest{}, path); }},
         {".pdf", [](const SornData& doc,
                     const std::string& path) { return PrintPdf(doc, PageRequest{}, path); }},
+        {".svg", [](const SornData& doc,
+                    const std::string& path) { return RenderView(doc, ViewRequest{}, path); }},
     };
 }
 

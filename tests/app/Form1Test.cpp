@@ -113,7 +113,13 @@ TEST(Form1, MenusCaptionsAndShortcuts) {
     QStringList top;
     for (QAction* a : f.menuBar()->actions())
         top << a->text();
-    EXPECT_EQ(top, QStringList({"ファイル(&F)", "編集(&E)", "試聴(&L)", "ヘルプ(&H)"}));
+    EXPECT_EQ(top, QStringList({"ファイル(&F)", "編集(&E)", "表示(&V)", "試聴(&L)", "ヘルプ(&H)"}));
+    EXPECT_EQ(Captions(f.mnuView), QStringList({"拡大", "縮小", "等倍"}));
+    EXPECT_EQ(f.mnuViewZoomIn->shortcuts(),
+              QList<QKeySequence>({QKeySequence(QStringLiteral("Ctrl++")),
+                                   QKeySequence(QStringLiteral("Ctrl+="))}));
+    EXPECT_EQ(f.mnuViewZoomOut->shortcut(), QKeySequence(QStringLiteral("Ctrl+-")));
+    EXPECT_EQ(f.mnuViewZoomNormal->shortcut(), QKeySequence(QStringLiteral("Ctrl+0")));
 
     EXPECT_EQ(f.mnuFileNew->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
     EXPECT_EQ(f.mnuFileOpen->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));

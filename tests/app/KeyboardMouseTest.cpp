@@ -7,11 +7,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFrame>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 namespace sorn::test {
@@ -240,6 +243,66 @@ TEST(Mouse, RightClickOpensTheEditMenuWithoutMovingTheCursor) {
     QTest::mouseClick(k.form->Picture2, Qt::RightButton, Qt::NoModifier, QPoint(200, 60));
     EXPECT_TRUE(shown);
     EXPECT_EQ(k.state().CursorPitch, 140);
+}
+
+// At 200 % in a window twice as wide, the same clicks (at twice the
+// coordinates) and keys land on the same positions and pitches; back at
+// the normal size the picture is exactly the one drawn before.
+TEST(Zoom, TwiceTheSizeDoesWhatTheNormalSizeDoes) {
+    const auto session = [](int percent) {
+        Keys k;
+        k.doc().SetGData1(0, 5, 0, Kind::QuarterNote, 135);
+        k.form->RedrawScore();
+        const QImage normal = k.form->Picture2->Image().copy();
+        if (percent == 200) {
+            k.Press(Qt::Key_Equal, Qt::ControlModifier);
+            k.Press(Qt::Key_0, Qt::ControlModifier);
+            EXPECT_EQ(k.form->Picture2->Image(), normal);
+            k.Press(Qt::Key_Equal, Qt::ControlModifier);
+            k.Press(Qt::Key_Plus, Qt::ControlModifier);
+            QWheelEvent wheel(QPointF(10, 10), QPointF(10, 10), {}, QPoint(0, 120), Qt::NoButton,
+                              Qt::ControlModifier, Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(k.form->Picture2, &wheel);
+            EXPECT_EQ(k.form->Zoom(), 200);
+            k.form->resize(2 * k.form->width(), k.form->height());
+            QCoreApplication::processEvents();
+            EXPECT_EQ(k.form->Picture2->height(), 2 * 155);
+            EXPECT_GE(k.form->cmdMusic->y(), k.form->Picture1->geometry().bottom());
+        }
+        const double z = percent / 100.0;
+        std::vector<int> seen;
+        for (const QPoint at : {QPoint(50, 60), QPoint(50, 76), QPoint(130, 72), QPoint(611, 30)}) {
+            QTest::mouseClick(k.form->Picture2, Qt::LeftButton, Qt::NoModifier, at * z);
+            seen.insert(seen.end(), {k.P(), k.state().CursorPitch});
+        }
+        for (int i = 0; i < 25; ++i)
+            k.Press(Qt::Key_Right);
+        k.Press(Qt::Key_Up);
+        k.Press(Qt::Key_D);
+        seen.insert(seen.end(), {k.P(), k.state().CursorPitch, k.form->FlatScrollBar1->value(),
+                                 k.Kind0(k.P())});
+        if (percent == 200) {
+            k.Press(Qt::Key_0, Qt::ControlModifier);
+            EXPECT_EQ(k.form->Zoom(), 100);
+            EXPECT_EQ(k.form->Picture2->height(), 155);
+        }
+        return seen;
+    };
+    EXPECT_EQ(session(100), session(200));
+}
+
+// The zoom lasts into the next run.
+TEST(Zoom, IsRememberedBetweenRuns) {
+    {
+        Keys k;
+        k.form->SetZoom(300);
+    }
+    Keys k;
+    EXPECT_EQ(k.form->Zoom(), 300);
+    EXPECT_FALSE(k.form->mnuViewZoomOut->isEnabled() && k.form->Zoom() == 100);
+    k.Press(Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_EQ(k.form->Zoom(), 200);
+    k.form->SetZoom(100);
 }
 
 } // namespace

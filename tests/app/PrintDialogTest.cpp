@@ -160,22 +160,46 @@ TEST(PrintDialog, FromTheFileMenu) {
 }
 
 // The real PDF of an example: its pages and their paper size.
-TEST(PrintPdf, ExampleScoreOnB5) {
+// Vector pages on every paper: no image, the fonts inside, the page sizes
+// in points (B4 and B5 are the JIS sizes), the score's name as the title.
+TEST(PrintPdf, ExampleScoreOnEveryPaper) {
     TempDir dir;
     const std::string example = std::string(SORN_SOURCE_DIR) + "/data/examples/kirakira.sorn";
-    std::ostringstream out, err;
-    ASSERT_EQ(RunBatch({"--print-pdf", dir.File("k.pdf"), "--paper", "B5", example}, out, err), 0)
-        << err.str();
-    const auto bytes = ReadBytes(dir.File("k.pdf"));
-    const std::string pdf(bytes.begin(), bytes.end());
-    const std::regex page("/Type\\s*/Page[^s]");
-    EXPECT_EQ(std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), {}), 1);
-    // B5 (ISO) is 176 x 250 mm: 499 x 709 points.
-    EXPECT_NE(pdf.find("/MediaBox [0 0 499"), std::string::npos);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
+    const std::pair<const char*, const char*> papers[] = {{"A4", "/MediaBox [0 0 595.0"},
+                                                          {"A5", "/MediaBox [0 0 420.0"},
+                                                          {"B4", "/MediaBox [0 0 729.0"},
+                                                          {"B5", "/MediaBox [0 0 516.0"}};
+    for (const auto& [paper, mediaBox] : papers) {
+        std::ostringstream out, err;
+        const std::string file = dir.File(std::string(paper) + ".pdf");
+        ASSERT_EQ(RunBatch({"--print-pdf", file, "--paper", paper, example}, out, err), 0)
+            << err.str();
+        const auto bytes = ReadBytes(file);
+        const std::string pdf(bytes.begin(), bytes.end());
+        const std::regex page("/Type\\s*/Page[^s]");
+        EXPECT_EQ(std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), {}), 1);
+        EXPECT_NE(pdf.find(mediaBox), std::string::npos) << paper;
+        EXPECT_FALSE(std::regex_search(pdf, std::regex("/Subtype\\s*/Image"))) << paper;
+        const std::regex font("/FontFile2");
+        EXPECT_GE(std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), font), {}), 2);
+        EXPECT_LT(bytes.size(), 60u * 1024) << paper;
+        const std::u16string title = u"kirakira.sorn";
+        std::string utf16;
+        for (char16_t c : title)
+            utf16 += {'\0', static_cast<char>(c)};
+        EXPECT_NE(pdf.find(utf16), std::string::npos);
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 4);
 
+    std::ostringstream out, err;
     ASSERT_EQ(RunBatch({"-o", dir.File("p.png"), "--page", "1", example}, out, err), 0);
     EXPECT_EQ(QImage(QString::fromStdString(dir.File("p.png"))).size(), QSize(1240, 1448));
+    ASSERT_EQ(RunBatch({"-o", dir.File("p.svg"), "--scale", "2", example}, out, err), 0);
+    ASSERT_EQ(RunBatch({"--render-view", dir.File("v.png"), "--scale", "2", "--no-cursor", example},
+                       out, err),
+              0);
+    EXPECT_EQ(QImage(QString::fromStdString(dir.File("v.png"))).size(), QSize(1258, 310));
+    EXPECT_EQ(RunBatch({"--render-view", dir.File("w.png"), "--scale", "0", example}, out, err), 2);
     EXPECT_EQ(RunBatch({"--render-page", dir.File("q.png"), "--page", "9", example}, out, err), 1);
 }
 

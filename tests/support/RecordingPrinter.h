@@ -18,13 +18,15 @@ public:
     // "begin B5 1240x1448", then " copies N" when more than one, then the PDF.
     bool BeginDocument(PaperSize paper, QSize size, int copies, const std::string& pdf) override {
         static const char* names[] = {"A4", "A5", "B4", "B5"};
+        size_ = size;
         return Record("begin " + std::string(names[static_cast<int>(paper)]) + " " +
                       std::to_string(size.width()) + "x" + std::to_string(size.height()) +
                       (copies == 1 ? "" : " copies " + std::to_string(copies)) +
                       (pdf.empty() ? "" : " " + pdf));
     }
-    bool PaintPage(const QImage& page) override {
-        return Record("page " + std::to_string(page.width()) + "x" + std::to_string(page.height()));
+    bool PaintPage(const PageDrawing&) override {
+        return Record("page " + std::to_string(size_.width()) + "x" +
+                      std::to_string(size_.height()));
     }
     bool NewPage() override { return Record("new page"); }
     bool EndDocument() override { return Record("end"); }
@@ -32,6 +34,7 @@ public:
     std::string ErrorText() const override { return "紙がありません。"; }
 
 private:
+    QSize size_;
     bool Record(std::string call) {
         calls.push_back(std::move(call));
         return static_cast<int>(calls.size()) - 1 != failAtCall;

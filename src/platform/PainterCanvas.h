@@ -1,0 +1,64 @@
+#pragma once
+// The drawing surface on any paint device at any scale: the same page and
+// screen coordinates as QtCanvas, drawn as antialiased vectors, the glyphs
+// as the font outlines GlyphSet placed for its bitmaps.
+
+#include "render/Canvas.h"
+
+#include <QFont>
+#include <QPainterPath>
+#include <QPointF>
+
+class QPainter;
+
+namespace sorn {
+
+class GlyphSet;
+
+class PainterCanvas : public Canvas {
+public:
+    // Draws with `painter`, whose transform maps the canvas's coordinates
+    // (0, 0)..(width, height) onto its device; the painter must stay active
+    // while the canvas lives. Its state is restored when the canvas goes.
+    PainterCanvas(QPainter& painter, float width, float height, const GlyphSet& glyphs);
+    ~PainterCanvas() override;
+    PainterCanvas(const PainterCanvas&) = delete;
+    PainterCanvas& operator=(const PainterCanvas&) = delete;
+
+    void Clear() override;
+    void SetLineWidth(int width) override;
+    void SetFillSolid(bool solid) override;
+    void SetInvert(bool invert) override;
+
+    void Line(float x1, float y1, float x2, float y2) override;
+    void LineBy(float dx, float dy) override;
+    void Box(float x, float y, float width, float height) override;
+    void Circle(float cx, float cy, float r) override;
+    void Arc(float cx, float cy, float r, float a1, float a2) override;
+    void Point(float x, float y) override;
+    void Glyph(GlyphKey key, Rect source, Rect target, GlyphMode mode) override;
+    void Text(std::string_view text, float x, float y) override;
+
+    float Width() const override { return width_; }
+    float Height() const override { return height_; }
+
+private:
+    // Strokes (and fills) a shape in black, or in invert mode inverts the
+    // area it covers once, however its outline and fill overlap.
+    void Ink(const QPainterPath& shape, bool fillable);
+
+    QPainter& painter_;
+    const GlyphSet& glyphs_;
+    float width_;
+    float height_;
+    QFont textFont_;
+    int lineWidth_ = 1;
+    bool solid_ = false;
+    bool invert_ = false;
+    bool canInvert_ = false;
+    bool glyphsAsText_ = false;
+    bool clipByHand_ = false;
+    QPointF current_;
+};
+
+} // namespace sorn
