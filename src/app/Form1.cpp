@@ -175,6 +175,7 @@ void Form1::BuildMenus() {
 
     mnuListen = bar->addMenu(QStringLiteral("試聴(&L)"));
     mnuListenListen = item(mnuListen, "試聴(&L)", QKeySequence(Qt::CTRL | Qt::Key_L));
+    BuildListenItems();
 
     mnuHelp = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
     mnuHelpHelp = item(mnuHelp, "ヘルプ(&H)");
@@ -188,8 +189,7 @@ void Form1::BuildMenus() {
     connect(mnuFileMidisave, &QAction::triggered, this, &Form1::mnuFileMidisave_Click);
     connect(mnuFileGmfsave, &QAction::triggered, this, &Form1::mnuFileGmfsave_Click);
     connect(mnuFilePrint, &QAction::triggered, this, &Form1::mnuFilePrint_Click);
-    connect(mnuListenListen, &QAction::triggered, this,
-            [this] { RunAudition(this, document_, services_.boxes); });
+    connect(mnuListenListen, &QAction::triggered, this, [this] { Listen({}); });
     connect(mnuHelpHelp, &QAction::triggered, this, &Form1::mnuHelpHelp_Click);
     connect(mnuHelpAbout, &QAction::triggered, this, &Form1::mnuHelpAbout_Click);
 }
@@ -259,6 +259,7 @@ void Form1::RedrawScore() {
         FlatScrollBar1->setValue(scroll.value);
     }
     PaintSelection();
+    PaintFollowMark();
     Picture2->update();
     StatusBar1->SetPanelText(3, QString::fromStdString(texts.position));
     StatusBar1->SetPanelText(4, QString::fromStdString(texts.part));

@@ -5,11 +5,13 @@
 
 #include "app/EditHistory.h"
 #include "app/EditorState.h"
+#include "app/PlaybackFollow.h"
 #include "app/Selection.h"
 #include "model/SornData.h"
 
 #include <QMainWindow>
 #include <QPointF>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -28,6 +30,9 @@ namespace sorn {
 class BackgroundWork;
 class FileDialogs;
 class MessageBoxes;
+class NoteEcho;
+class NoteSynth;
+class Sequencer;
 class PanelBar;
 class Printer;
 class ScoreArea;
@@ -61,6 +66,13 @@ public:
     void RedrawScore();
     // Where printing goes; the real printer unless a test says otherwise.
     void UsePrinter(Printer& printer) { printer_ = &printer; }
+    // Where audition plays and where entered notes sound; the real devices
+    // unless a test says otherwise (Form1Listen.cpp).
+    void UseSequencer(Sequencer& device, std::string listenFile);
+    void UseNoteSynth(std::function<std::unique_ptr<NoteSynth>()> factory);
+    NoteEcho& Echo() { return *echo_; }
+    // The position the follow mark stands on, -1 when there is none.
+    std::int32_t FollowMark() const { return follow_.active ? follow_.marked : -1; }
     // The cursor's position in the score: first visible position + column.
     std::int32_t CursorPosition() const;
 
@@ -113,6 +125,8 @@ public:
     QAction* mnuEditLessPart;
     QMenu* mnuListen;
     QAction* mnuListenListen;
+    QAction* mnuListenFromCursor;
+    QAction* mnuListenEcho;
     QMenu* mnuHelp;
     QAction* mnuHelpHelp;
     QAction* mnuHelpAbout;
@@ -152,6 +166,13 @@ private:
     void Picture2_MouseDrag(QPointF position);
     void PaintSelection();
     void ShowStatusMessage(const QString& text);
+    // Audition, its follow mark and the sound of entered notes (Form1Listen.cpp).
+    void BuildListenItems();
+    void Listen(WalkRange range);
+    void mnuListenFromCursor_Click();
+    void FollowPlayback(std::int32_t tick);
+    void PaintFollowMark();
+    void SoundEnteredNote(std::int32_t position);
     void UpdateClock();
 
     Services services_;
@@ -167,6 +188,10 @@ private:
     Printer* printer_;
     std::string timbreName_; // the timbre chosen last; lasts for the run
     QTimer* clock_;
+    NoteEcho* echo_ = nullptr;
+    PlaybackFollow follow_;
+    Sequencer* testDevice_ = nullptr;
+    std::string testListenFile_;
 };
 
 } // namespace sorn

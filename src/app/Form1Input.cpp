@@ -121,6 +121,7 @@ bool Form1::Form_KeyDown(const QKeyEvent& event) {
     const std::int32_t P = CursorPosition();
 
     bool done = false;
+    bool sound = false; // a note entered, or the cursor's pitch moved on a note
     if (!keypad) {
         for (const NoteKey& k : kNoteKeys) {
             if (k.key != key) continue;
@@ -130,6 +131,7 @@ bool Form1::Form_KeyDown(const QKeyEvent& event) {
                 Editing::PutRest(document_, state_, P, k.length);
             else
                 Editing::PutNote(document_, state_, P, k.length);
+            sound = !shift;
             done = true;
         }
         for (const SymbolKey& k : kSymbolKeys) {
@@ -163,6 +165,7 @@ bool Form1::Form_KeyDown(const QKeyEvent& event) {
                 if (!up && part != document_.PartSuu()) FlatScrollBar2->setValue(part + 1);
             } else {
                 state_.CursorPitch = WithinPitchLimits(state_.CursorPitch + (up ? 1 : -1));
+                sound = true;
             }
             break;
         }
@@ -179,6 +182,8 @@ bool Form1::Form_KeyDown(const QKeyEvent& event) {
             break;
         }
     }
+    // Heard before the picture is drawn: the sound is what must not lag.
+    if (sound) SoundEnteredNote(P);
     RedrawScore();
     return true;
 }
