@@ -50,8 +50,7 @@ void Form1::UseNoteSynth(std::function<std::unique_ptr<NoteSynth>()> factory) {
 void Form1::mnuListenFromCursor_Click() {
     if (!document_.HasParts()) return;
     WalkRange range{CursorPosition()};
-    if (selection_.Active())
-        range = {selection_.First(), selection_.Last(document_.Length())};
+    if (selection_.Active()) range = {selection_.First(), selection_.Last(document_.Length())};
     Listen(range);
 }
 

@@ -72,8 +72,7 @@ QString NoteEcho::Sound(const SornData& doc, std::uint8_t Part, std::int32_t pos
     // reaches the next one.
     QTimer::singleShot(NoteMilliseconds, this,
                        [this, generation = generation_, channel, note = heard->note] {
-                           if (generation == generation_ && synth_)
-                               synth_->NoteOff(channel, note);
+                           if (generation == generation_ && synth_) synth_->NoteOff(channel, note);
                        });
     return {};
 }

@@ -25,8 +25,8 @@ public:
 
 } // namespace
 
-std::optional<HeardNote> NoteAsHeard(const SornData& doc, std::uint8_t Part,
-                                     std::int32_t position, std::uint8_t staffPosition) {
+std::optional<HeardNote> NoteAsHeard(const SornData& doc, std::uint8_t Part, std::int32_t position,
+                                     std::uint8_t staffPosition) {
     const PositionRecord* found = doc.Record(Part, position);
     if (!found || !IsNote(found->Syurui[0])) return std::nullopt;
     StateAt state;

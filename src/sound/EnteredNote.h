@@ -16,7 +16,7 @@ struct HeardNote {
 };
 
 // nullopt when the position holds no note or the pitch lies outside MIDI.
-std::optional<HeardNote> NoteAsHeard(const SornData& doc, std::uint8_t Part,
-                                     std::int32_t position, std::uint8_t staffPosition);
+std::optional<HeardNote> NoteAsHeard(const SornData& doc, std::uint8_t Part, std::int32_t position,
+                                     std::uint8_t staffPosition);
 
 } // namespace sorn

@@ -41,7 +41,6 @@ struct WalkRange {
 };
 
 // False when the listener stopped the walk.
-bool WalkPart(const SornData& doc, std::uint8_t Part, PartListener& listener,
-              WalkRange range = {});
+bool WalkPart(const SornData& doc, std::uint8_t Part, PartListener& listener, WalkRange range = {});
 
 } // namespace sorn
