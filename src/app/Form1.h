@@ -71,6 +71,12 @@ public:
     void UseSequencer(Sequencer& device, std::string listenFile);
     void UseNoteSynth(std::function<std::unique_ptr<NoteSynth>()> factory);
     NoteEcho& Echo() { return *echo_; }
+    // The score area following an audition of a range: from Begin the mark
+    // stands where the playing position (file ticks) says, End puts the view
+    // back where it was.
+    void BeginFollow(WalkRange range);
+    void FollowPlayback(std::int32_t tick);
+    void EndFollow();
     // The position the follow mark stands on, -1 when there is none.
     std::int32_t FollowMark() const { return follow_.active ? follow_.marked : -1; }
     // The cursor's position in the score: first visible position + column.
@@ -170,7 +176,6 @@ private:
     void BuildListenItems();
     void Listen(WalkRange range);
     void mnuListenFromCursor_Click();
-    void FollowPlayback(std::int32_t tick);
     void PaintFollowMark();
     void SoundEnteredNote(std::int32_t position);
     void UpdateClock();

@@ -56,16 +56,23 @@ void Form1::mnuListenFromCursor_Click() {
 
 void Form1::Listen(WalkRange range) {
     if (!document_.HasParts()) return;
-    follow_ = PlaybackFollow{true, PlayTimes::Of(document_, state_.CurrentPart, range), -1,
-                             FlatScrollBar1->value(), state_.CursorColumn};
+    BeginFollow(range);
     AuditionOptions options{range, [this](std::int32_t tick) { FollowPlayback(tick); }};
     if (testDevice_)
         Audition(this, document_, testListenFile_, *testDevice_, services_.boxes, options);
     else
         RunAudition(this, document_, services_.boxes, options);
+    EndFollow();
+}
 
+void Form1::BeginFollow(WalkRange range) {
+    follow_ = PlaybackFollow{true, PlayTimes::Of(document_, state_.CurrentPart, range), -1,
+                             FlatScrollBar1->value(), state_.CursorColumn};
+}
+
+void Form1::EndFollow() {
+    if (!follow_.active) return;
     // The view goes back to where it was before the music moved it.
-    follow_.active = false;
     state_.CursorColumn = follow_.savedCursorColumn;
     {
         const QSignalBlocker blocker(FlatScrollBar1);
