@@ -114,8 +114,6 @@ TEST(FollowMark, FromTheCursorAndOfTheSelection) {
         f.At(480 * 3);
         EXPECT_EQ(f.form->FollowMark(), 20);
     });
-    EXPECT_EQ(f.form->mnuListenFromCursor->shortcut(),
-              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L));
 }
 
 class RecordingSynth : public NoteSynth {
