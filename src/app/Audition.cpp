@@ -9,9 +9,9 @@
 namespace sorn {
 
 AuditionResult Audition(QWidget* parent, const SornData& doc, const std::string& listenFile,
-                        Sequencer& device, MessageBoxes& boxes) {
+                        Sequencer& device, MessageBoxes& boxes, const AuditionOptions& options) {
     SornMidi midi;
-    if (midi.SaveToMIDI(doc, listenFile) == 0) {
+    if (midi.SaveToMIDI(doc, listenFile, nullptr, options.range) == 0) {
         boxes.Show(midi.Error().Message(), MsgButtons::Ok, MsgIcon::None);
         return AuditionResult::ExportFailed;
     }
@@ -26,18 +26,20 @@ AuditionResult Audition(QWidget* parent, const SornData& doc, const std::string&
     }
     Form4 form(device, parent);
     form.Picture1->Scale(0, 0, device.Length(), 1);
+    form.PositionShown = options.positionShown;
     form.exec();
     return AuditionResult::Shown;
 }
 
-AuditionResult RunAudition(QWidget* parent, const SornData& doc, MessageBoxes& boxes) {
+AuditionResult RunAudition(QWidget* parent, const SornData& doc, MessageBoxes& boxes,
+                           const AuditionOptions& options) {
     FluidSequencer device;
     const std::string listen = ScratchFile("Listen.mid");
     if (listen.empty()) {
         boxes.Show("試聴用の一時ファイルを作れませんでした。", MsgButtons::Ok, MsgIcon::Warning);
         return AuditionResult::ExportFailed;
     }
-    return Audition(parent, doc, listen, device, boxes);
+    return Audition(parent, doc, listen, device, boxes, options);
 }
 
 void CloseAudition() {

@@ -2,6 +2,10 @@
 // The command "試聴(&L)": the score is written as "Listen.mid", opened on
 // the sequencer and played in the modal window "試聴".
 
+#include "sound/PartWalk.h"
+
+#include <cstdint>
+#include <functional>
 #include <string>
 
 class QWidget;
@@ -18,14 +22,23 @@ enum class AuditionResult {
     Shown,        // the window was shown and has been closed again
 };
 
+struct AuditionOptions {
+    // What is played: the whole score, from a position on, or a stretch.
+    WalkRange range;
+    // Every status notification's playing position, in the file's ticks.
+    std::function<void(std::int32_t tick)> positionShown;
+};
+
 // The menu command: the editor's own "Listen" scratch file, played through
 // FluidSynth.
-AuditionResult RunAudition(QWidget* parent, const SornData& doc, MessageBoxes& boxes);
+AuditionResult RunAudition(QWidget* parent, const SornData& doc, MessageBoxes& boxes,
+                           const AuditionOptions& options = {});
 
 // The same on a given file and device. Returns once the window is closed;
 // the device is closed by then.
 AuditionResult Audition(QWidget* parent, const SornData& doc, const std::string& listenFile,
-                        Sequencer& device, MessageBoxes& boxes);
+                        Sequencer& device, MessageBoxes& boxes,
+                        const AuditionOptions& options = {});
 
 // Closes the audition window if one is open, silencing it: for quitting the
 // program while it is open. Audition() then returns as usual.

@@ -192,6 +192,7 @@ void Form1::BuildMenus() {
 
     mnuListen = bar->addMenu(QStringLiteral("試聴(&L)"));
     mnuListenListen = item(mnuListen, "試聴(&L)", QKeySequence(Qt::CTRL | Qt::Key_L));
+    BuildListenItems();
 
     mnuHelp = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
     mnuHelpHelp = item(mnuHelp, "ヘルプ(&H)");
@@ -206,8 +207,7 @@ void Form1::BuildMenus() {
     connect(mnuFileMusicXmlsave, &QAction::triggered, this, &Form1::mnuFileMusicXmlsave_Click);
     connect(mnuFileGmfsave, &QAction::triggered, this, &Form1::mnuFileGmfsave_Click);
     connect(mnuFilePrint, &QAction::triggered, this, &Form1::mnuFilePrint_Click);
-    connect(mnuListenListen, &QAction::triggered, this,
-            [this] { RunAudition(this, document_, services_.boxes); });
+    connect(mnuListenListen, &QAction::triggered, this, [this] { Listen({}); });
     connect(mnuViewZoomIn, &QAction::triggered, this, [this] { SetZoom(ZoomedIn(zoom_)); });
     connect(mnuViewZoomOut, &QAction::triggered, this, [this] { SetZoom(ZoomedOut(zoom_)); });
     connect(mnuViewZoomNormal, &QAction::triggered, this, [this] { SetZoom(100); });
@@ -317,6 +317,7 @@ void Form1::RedrawScore() {
         FlatScrollBar1->setValue(scroll.value);
     }
     PaintSelection();
+    PaintFollowMark();
     Picture2->update();
     StatusBar1->SetPanelText(3, QString::fromStdString(texts.position));
     StatusBar1->SetPanelText(4, QString::fromStdString(texts.part));

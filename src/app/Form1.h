@@ -5,12 +5,14 @@
 
 #include "app/EditHistory.h"
 #include "app/EditorState.h"
+#include "app/PlaybackFollow.h"
 #include "app/Selection.h"
 #include "model/SornData.h"
 
 #include <QMainWindow>
 #include <QPointF>
 #include <QRectF>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -30,6 +32,9 @@ namespace sorn {
 class BackgroundWork;
 class FileDialogs;
 class MessageBoxes;
+class NoteEcho;
+class NoteSynth;
+class Sequencer;
 class PanelBar;
 class Printer;
 class ScoreArea;
@@ -66,6 +71,19 @@ public:
     int Zoom() const { return zoom_; }
     // Where printing goes; the real printer unless a test says otherwise.
     void UsePrinter(Printer& printer) { printer_ = &printer; }
+    // Where audition plays and where entered notes sound; the real devices
+    // unless a test says otherwise (Form1Listen.cpp).
+    void UseSequencer(Sequencer& device, std::string listenFile);
+    void UseNoteSynth(std::function<std::unique_ptr<NoteSynth>()> factory);
+    NoteEcho& Echo() { return *echo_; }
+    // The score area following an audition of a range: from Begin the mark
+    // stands where the playing position (file ticks) says, End puts the view
+    // back where it was.
+    void BeginFollow(WalkRange range);
+    void FollowPlayback(std::int32_t tick);
+    void EndFollow();
+    // The position the follow mark stands on, -1 when there is none.
+    std::int32_t FollowMark() const { return follow_.active ? follow_.marked : -1; }
     // The cursor's position in the score: first visible position + column.
     std::int32_t CursorPosition() const;
 
@@ -123,6 +141,8 @@ public:
     QAction* mnuViewZoomNormal;
     QMenu* mnuListen;
     QAction* mnuListenListen;
+    QAction* mnuListenFromCursor;
+    QAction* mnuListenEcho;
     QMenu* mnuHelp;
     QAction* mnuHelpHelp;
     QAction* mnuHelpAbout;
@@ -164,6 +184,12 @@ private:
     QRectF ScorePixels(QPainter& painter) const;
     void PaintSelection();
     void ShowStatusMessage(const QString& text);
+    // Audition, its follow mark and the sound of entered notes (Form1Listen.cpp).
+    void BuildListenItems();
+    void Listen(WalkRange range);
+    void mnuListenFromCursor_Click();
+    void PaintFollowMark();
+    void SoundEnteredNote(std::int32_t position);
     void UpdateClock();
 
     Services services_;
@@ -180,6 +206,10 @@ private:
     std::string timbreName_; // the timbre chosen last; lasts for the run
     QTimer* clock_;
     int zoom_ = 100; // percent
+    NoteEcho* echo_ = nullptr;
+    PlaybackFollow follow_;
+    Sequencer* testDevice_ = nullptr;
+    std::string testListenFile_;
 };
 
 } // namespace sorn

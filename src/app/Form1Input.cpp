@@ -122,6 +122,7 @@ bool Form1::Form_KeyDown(const QKeyEvent& event) {
     const std::int32_t P = CursorPosition();
 
     bool done = false;
+    bool sound = false; // a note entered, or the cursor's pitch moved on a note
     if (!keypad) {
         for (const NoteKey& k : kNoteKeys) {
             if (k.key != key) continue;
@@ -131,6 +132,7 @@ bool Form1::Form_KeyDown(const QKeyEvent& event) {
                 Editing::PutRest(document_, state_, P, k.length);
             else
                 Editing::PutNote(document_, state_, P, k.length);
+            sound = !shift;
             done = true;
         }
         for (const SymbolKey& k : kSymbolKeys) {
@@ -164,6 +166,7 @@ bool Form1::Form_KeyDown(const QKeyEvent& event) {
                 if (!up && part != document_.PartSuu()) FlatScrollBar2->setValue(part + 1);
             } else {
                 state_.CursorPitch = WithinPitchLimits(state_.CursorPitch + (up ? 1 : -1));
+                sound = true;
             }
             break;
         }
@@ -180,6 +183,8 @@ bool Form1::Form_KeyDown(const QKeyEvent& event) {
             break;
         }
     }
+    // Heard before the picture is drawn: the sound is what must not lag.
+    if (sound) SoundEnteredNote(P);
     RedrawScore();
     return true;
 }

@@ -145,7 +145,9 @@ void Form4::Command4_Click() {
 }
 
 void Form4::MMControl1_StatusUpdate() {
-    Picture1->LineBox(0, 0, MMControl1.Position(), 1);
+    const std::int32_t position = MMControl1.Position();
+    Picture1->LineBox(0, 0, position, 1);
+    if (PositionShown) PositionShown(position);
 }
 
 void Form4::done(int result) {

@@ -6,6 +6,8 @@
 #include <QFrame>
 #include <QImage>
 #include <QPoint>
+#include <cstdint>
+#include <functional>
 
 class QPushButton;
 class QTimer;
@@ -61,6 +63,10 @@ public:
     QPushButton* Command3;
     ProgressStrip* Picture1;
     QPushButton* Command1;
+
+    // Told every playing position the strip shows, so whatever follows the
+    // music runs on the same clock as the strip.
+    std::function<void(std::int32_t position)> PositionShown;
 
     // How often the device's status notification comes, in milliseconds.
     static constexpr int StatusInterval = 50;

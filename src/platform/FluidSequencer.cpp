@@ -35,7 +35,9 @@ void LogError(int level, const char* message, void*) {
         std::fprintf(stderr, "fluidsynth: %s\n", message);
 }
 
-void QuietenLog() {
+} // namespace
+
+void QuietenFluidLog() {
     static std::once_flag once;
     std::call_once(once, [] {
         fluid_set_log_function(FLUID_PANIC, LogError, nullptr);
@@ -45,6 +47,8 @@ void QuietenLog() {
         fluid_set_log_function(FLUID_DBG, nullptr, nullptr);
     });
 }
+
+namespace {
 
 // ALSA without a sound card only fills stderr with complaints.
 bool AlsaHasCard() {
@@ -187,6 +191,41 @@ std::vector<std::string> FluidOptions::DefaultSoundFonts() {
     return list;
 }
 
+std::vector<std::string> AudioOutputCandidates(fluid_settings_t* settings) {
+    std::vector<std::string> available;
+    fluid_settings_foreach_option(
+        settings, "audio.driver", &available, [](void* list, const char*, const char* name) {
+            static_cast<std::vector<std::string>*>(list)->emplace_back(name);
+        });
+    std::vector<std::string> candidates;
+    for (const char* name : kOutputs) {
+        if (std::find(available.begin(), available.end(), name) == available.end()) continue;
+        if (std::string_view(name) == "alsa" && !AlsaHasCard()) continue;
+        candidates.emplace_back(name);
+    }
+    return candidates;
+}
+
+fluid_audio_driver_t* OpenAudioOutput(fluid_settings_t* settings, std::string& name,
+                                      const std::function<fluid_audio_driver_t*()>& open) {
+    fluid_audio_driver_t* driver = nullptr;
+    quietErrors = true;
+    for (const std::string& candidate : AudioOutputCandidates(settings)) {
+        fluid_settings_setstr(settings, "audio.driver", candidate.c_str());
+        if ((driver = open())) {
+            name = candidate;
+            break;
+        }
+    }
+    quietErrors = false;
+    return driver;
+}
+
+std::string FindSoundFont(const std::vector<std::string>& candidates) {
+    const auto found = std::find_if(candidates.begin(), candidates.end(), IsFile);
+    return found == candidates.end() ? std::string() : *found;
+}
+
 std::optional<std::int32_t> FluidSequencer::SongTicks(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
@@ -210,12 +249,12 @@ void FluidSequencer::Open() {
     if (!ticks || *ticks == 0) return;
     length_ = *ticks;
 
-    const auto found = std::find_if(options_.soundFonts.begin(), options_.soundFonts.end(), IsFile);
-    if (found == options_.soundFonts.end()) {
+    const std::string soundFont = FindSoundFont(options_.soundFonts);
+    if (soundFont.empty()) {
         error_ = NoSoundFontMessage(options_.soundFonts);
         return;
     }
-    if (!StartSynth(*found) || !NewPlayer()) {
+    if (!StartSynth(soundFont) || !NewPlayer()) {
         Close();
         return;
     }
@@ -223,7 +262,7 @@ void FluidSequencer::Open() {
 }
 
 bool FluidSequencer::StartSynth(const std::string& soundFont) {
-    QuietenLog();
+    QuietenFluidLog();
     settings_ = new_fluid_settings();
     if (!settings_) return false;
     // The player counts time in rendered samples, so it keeps pace with
@@ -247,25 +286,10 @@ bool FluidSequencer::NewPlayer() {
 }
 
 void FluidSequencer::StartOutput() {
-    if (options_.output == AudioOutput::Device) {
-        std::vector<std::string> available;
-        fluid_settings_foreach_option(
-            settings_, "audio.driver", &available, [](void* list, const char*, const char* name) {
-                static_cast<std::vector<std::string>*>(list)->emplace_back(name);
-            });
-        quietErrors = true;
-        for (const char* name : kOutputs) {
-            if (std::find(available.begin(), available.end(), name) == available.end()) continue;
-            if (std::string_view(name) == "alsa" && !AlsaHasCard()) continue;
-            fluid_settings_setstr(settings_, "audio.driver", name);
-            driver_ = new_fluid_audio_driver2(settings_, &FluidSequencer::Render, this);
-            if (driver_) {
-                driverName_ = name;
-                break;
-            }
-        }
-        quietErrors = false;
-    }
+    if (options_.output == AudioOutput::Device)
+        driver_ = OpenAudioOutput(settings_, driverName_, [this] {
+            return new_fluid_audio_driver2(settings_, &FluidSequencer::Render, this);
+        });
     if (!driver_) {
         driverName_ = "silent";
         silentClock_ = std::jthread([this](std::stop_token stop) { SilentClock(stop); });

@@ -8,6 +8,7 @@
 #include "platform/Sequencer.h"
 
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -35,6 +36,17 @@ struct FluidOptions {
     // $SORN_SOUNDFONT when set, then the General MIDI sets Debian installs.
     static std::vector<std::string> DefaultSoundFonts();
 };
+
+// The audio outputs worth trying on this machine, in the order to try them.
+std::vector<std::string> AudioOutputCandidates(fluid_settings_t* settings);
+// Opens the first candidate output that works; FluidSynth's complaints about
+// the ones that do not are expected and kept quiet. Null when none opens.
+fluid_audio_driver_t* OpenAudioOutput(fluid_settings_t* settings, std::string& name,
+                                      const std::function<fluid_audio_driver_t*()>& open);
+// FluidSynth's own log: errors to stderr, the rest dropped.
+void QuietenFluidLog();
+// The first of the files that exists; empty when none does.
+std::string FindSoundFont(const std::vector<std::string>& candidates);
 
 class FluidSequencer : public Sequencer {
 public:

@@ -22,7 +22,7 @@ bool IsRepeatBar(std::uint8_t kind, std::uint8_t value) {
 
 } // namespace
 
-bool WalkPart(const SornData& doc, std::uint8_t Part, PartListener& listener) {
+bool WalkPart(const SornData& doc, std::uint8_t Part, PartListener& listener, WalkRange range) {
     SornCalculater calc;
     RepeatState state = RepeatState::Normal;
     const std::int32_t last = doc.Length();
@@ -30,9 +30,25 @@ bool WalkPart(const SornData& doc, std::uint8_t Part, PartListener& listener) {
         const PositionRecord* r = doc.Record(Part, iti);
         return r ? *r : kEmptyPosition;
     };
+    // Silent until the walk first comes to range.from.
+    bool sounding = false;
+    if (range.from > last || range.from > range.to) return true;
+    auto start = [&](std::int32_t here) {
+        sounding = true;
+        return listener.Started(here, calc);
+    };
 
-    for (std::int32_t Iti = 0; Iti <= last;) {
+    for (std::int32_t Iti = 0;;) {
+        if (Iti > last) {
+            if (sounding) break;
+            // The music ended without coming to range.from: go on from
+            // there, as a player who starts reading at that bar would.
+            Iti = range.from;
+            state = RepeatState::Normal;
+        }
         const std::int32_t here = Iti;
+        if (!sounding && here >= range.from && !start(here)) return false;
+        if (sounding && here > range.to) break;
         const PositionRecord& r = at(here);
         const std::int32_t length = calc.getLengthofSound(r);
         for (int k = 1; k < SlotCount; ++k)
@@ -40,12 +56,12 @@ bool WalkPart(const SornData& doc, std::uint8_t Part, PartListener& listener) {
 
         const std::uint8_t kind = r.Syurui[0];
         if (kind == Kind::Rest) {
-            if (!listener.Rest(here, length)) return false;
+            if (sounding && !listener.Rest(here, length)) return false;
         } else if (IsNote(kind) || kind == kZeroLengthNoteKind) {
             const std::int16_t note = calc.GetMidiHeight(r);
             const std::uint8_t velocity = calc.GetOnryou();
             const std::int32_t tied = calc.Tie(doc, Part, Iti);
-            if (!listener.Note(here, note, velocity, length, tied)) return false;
+            if (sounding && !listener.Note(here, note, velocity, length, tied)) return false;
         } else if (kind == Kind::Clef) {
             calc.SetOnbukigou(r.Atai[0]);
         } else if (kind == Kind::KeySignature) {
@@ -73,13 +89,17 @@ bool WalkPart(const SornData& doc, std::uint8_t Part, PartListener& listener) {
                 fine = state == RepeatState::AfterDC;
             }
         }
-        if (fine) break;
+        if (fine) {
+            if (sounding) break;
+            Iti = last + 1;
+            continue;
+        }
 
         switch (state) {
         case RepeatState::JumpPending: {
             std::int32_t back = Iti - 1;
             for (; back >= 0; --back) {
-                listener.SearchedBack();
+                if (sounding) listener.SearchedBack();
                 const PositionRecord& b = at(back);
                 bool found = false;
                 for (int k = 1; k < SlotCount && !found; ++k)
@@ -103,7 +123,7 @@ bool WalkPart(const SornData& doc, std::uint8_t Part, PartListener& listener) {
             ++Iti;
             break;
         }
-        listener.PositionDone();
+        if (sounding) listener.PositionDone();
     }
     return true;
 }

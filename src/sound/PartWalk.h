@@ -6,8 +6,11 @@
 #include "model/SornData.h"
 
 #include <cstdint>
+#include <limits>
 
 namespace sorn {
+
+class SornCalculater;
 
 class PartListener {
 public:
@@ -22,9 +25,22 @@ public:
     virtual void SearchedBack() {}
     // Once for every position walked (a tie chain counts as one).
     virtual void PositionDone() {}
+    // The walk has come to the first position it reports, with the
+    // calculator as the positions before left it. Returning false stops it.
+    virtual bool Started(std::int32_t /*Iti*/, const SornCalculater& /*calc*/) { return true; }
+};
+
+// Which part of the music a walk reports. The walk always starts at the
+// beginning, so clef, key, accidentals, dynamics and repeats are in force as
+// played; it stays silent until it first comes to `from` and stops at the
+// first position past `to`. A position the music never comes to (behind a
+// D.C. that ends at Fine) is played from there with the state the music ended in.
+struct WalkRange {
+    std::int32_t from = 0;
+    std::int32_t to = std::numeric_limits<std::int32_t>::max();
 };
 
 // False when the listener stopped the walk.
-bool WalkPart(const SornData& doc, std::uint8_t Part, PartListener& listener);
+bool WalkPart(const SornData& doc, std::uint8_t Part, PartListener& listener, WalkRange range = {});
 
 } // namespace sorn

@@ -23,10 +23,6 @@ constexpr std::uint8_t kMeta = 0xFF;
 constexpr std::uint8_t kMetaTempo = 0x51;
 constexpr std::uint8_t kMetaEndOfTrack = 0x2F;
 
-std::int64_t ToFileTicks(std::int64_t calcTicks) {
-    return calcTicks * kTicksPerQuarter / (CalcTicksPerWhole / 4);
-}
-
 void PutBig16(std::uint8_t* at, unsigned value) {
     at[0] = static_cast<std::uint8_t>(value >> 8);
     at[1] = static_cast<std::uint8_t>(value);
@@ -46,6 +42,10 @@ int EncodeDelta(std::int32_t value, std::uint8_t* out) {
 
 } // namespace
 
+std::int64_t SornMidi::FileTicks(std::int64_t calcTicks) {
+    return calcTicks * kTicksPerQuarter / (CalcTicksPerWhole / 4);
+}
+
 std::uint8_t SornMidi::Channel(int Part) {
     const int melodic = Part % kMelodicChannels;
     return static_cast<std::uint8_t>(melodic < kPercussionChannel ? melodic : melodic + 1);
@@ -57,8 +57,9 @@ bool SornMidi::Fail(int number, std::string description) {
 }
 
 std::int16_t SornMidi::SaveToMIDI(const SornData& document, const std::string& SaveFileName,
-                                  ProgressSink* progress) {
+                                  ProgressSink* progress, WalkRange range) {
     document_ = &document;
+    range_ = range;
     error_ = {};
     return Save(document, SaveFileName, progress) ? 1 : 0;
 }
@@ -146,7 +147,7 @@ public:
         : midi_(midi), part_(Part), channel_(channel) {}
 
     bool Rest(std::int32_t Iti, std::int32_t length) override {
-        waiting_ += ToFileTicks(length);
+        waiting_ += FileTicks(length);
         return waiting_ <= kMaxDeltaTime || TooLong(Iti);
     }
 
@@ -157,7 +158,7 @@ public:
                               PartLabel(part_) + " の位置 " + std::to_string(Iti) +
                                   " の音符の高さ(" + std::to_string(note) +
                                   ")がMIDIで表せる範囲(0～127)を外れています。");
-        const std::int64_t d = ToFileTicks(length) + ToFileTicks(tied);
+        const std::int64_t d = FileTicks(length) + FileTicks(tied);
         if (d > kMaxDeltaTime) return TooLong(Iti);
         midi_.WriteNote(static_cast<std::int32_t>(waiting_), channel_,
                         static_cast<std::uint8_t>(note), velocity, static_cast<std::int32_t>(d));
@@ -182,7 +183,7 @@ private:
 
 bool SornMidi::WalkPart(std::uint8_t Part, std::uint8_t channel) {
     TrackWriter writer(*this, Part, channel);
-    if (!sorn::WalkPart(*document_, Part, writer)) return false;
+    if (!sorn::WalkPart(*document_, Part, writer, range_)) return false;
     WriteDeltaTime(static_cast<std::int32_t>(writer.Waiting()));
     track_.insert(track_.end(), {kMeta, kMetaEndOfTrack, 0});
     return true;

@@ -7,6 +7,7 @@
 #include "model/ProgressSink.h"
 #include "model/SornData.h"
 #include "sound/ExportError.h"
+#include "sound/PartWalk.h"
 
 #include <cstdint>
 #include <string>
@@ -21,13 +22,17 @@ public:
     // 1 when the file was written, 0 when an error stopped the export; then
     // Error() tells why and whatever was at SaveFileName before is untouched.
     // Moves progress one step per part and stops when it is cancelled.
+    // A range plays every part from its position `from` on (the state in
+    // force there) and stops after `to`.
     std::int16_t SaveToMIDI(const SornData& document, const std::string& SaveFileName,
-                            ProgressSink* progress = nullptr);
+                            ProgressSink* progress = nullptr, WalkRange range = {});
     const ExportError& Error() const { return error_; }
 
     // The MIDI channel of a part: never the percussion channel, wrapping
     // round the fifteen melodic ones.
     static std::uint8_t Channel(int Part);
+    // Calculator ticks as the file counts them (480 to a quarter note).
+    static std::int64_t FileTicks(std::int64_t calcTicks);
 
 private:
     class TrackWriter;
@@ -44,6 +49,7 @@ private:
     bool Fail(ExportError error);
 
     const SornData* document_ = nullptr;
+    WalkRange range_;
     // One track chunk at a time, so its length is known before it is written.
     std::vector<std::uint8_t> track_;
     ExportError error_;

@@ -19,6 +19,8 @@ struct Editor {
     explicit Editor(const std::string& commandLine = {}) {
         form = std::make_unique<Form1>(Services{boxes, dialogs, shell},
                                        QCoreApplication::applicationDirPath().toStdString());
+        // Entered notes stay silent unless a test gives them a synthesizer.
+        form->UseNoteSynth(nullptr);
         form->Form_Load(commandLine);
         form->show();
         QCoreApplication::processEvents();

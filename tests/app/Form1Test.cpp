@@ -108,7 +108,8 @@ TEST(Form1, MenusCaptionsAndShortcuts) {
               QStringList({"曲を長くする(10)", "曲を長くする(50)", "曲を長くする(100)", "-",
                            "曲を短くする(10)", "曲を短くする(20)"}));
     EXPECT_EQ(Captions(f.mnuEditPart), QStringList({"パート数を増やす", "現在のパートを削除"}));
-    EXPECT_EQ(Captions(f.mnuListen), QStringList({"試聴(&L)"}));
+    EXPECT_EQ(Captions(f.mnuListen),
+              QStringList({"試聴(&L)", "カーソルから試聴", "-", "入力した音を鳴らす"}));
     EXPECT_EQ(Captions(f.mnuHelp), QStringList({"ヘルプ(&H)", "-", "バージョン情報(&A)"}));
     QStringList top;
     for (QAction* a : f.menuBar()->actions())
@@ -127,6 +128,8 @@ TEST(Form1, MenusCaptionsAndShortcuts) {
     EXPECT_EQ(f.mnuEditInsertspace->shortcut(), QKeySequence(QStringLiteral("Ctrl+I")));
     EXPECT_EQ(f.mnuEditDeletespace->shortcut(), QKeySequence(QStringLiteral("Ctrl+D")));
     EXPECT_EQ(f.mnuListenListen->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
+    EXPECT_EQ(f.mnuListenFromCursor->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+L")));
+    EXPECT_TRUE(f.mnuListenEcho->isCheckable());
     EXPECT_TRUE(f.mnuFilePrint->shortcut().isEmpty());
     EXPECT_EQ(f.mnuEditUndo->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
     EXPECT_EQ(f.mnuEditRedo->shortcuts(),

@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QFont>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true); // settings never the developer's own
     QApplication::setFont(QFont(QStringLiteral("Noto Sans CJK JP"), 9));
     // What the editor remembers between runs stays out of the user's settings.
     QTemporaryDir settings;

@@ -1,0 +1,121 @@
+// The Listen menu: audition of the whole score, from the cursor or of the
+// selection, the mark that follows it in the score area, and the sound of
+// notes as they are entered.
+
+#include "app/Audition.h"
+#include "app/Form1.h"
+#include "app/NoteEcho.h"
+#include "app/ScoreArea.h"
+#include "platform/FluidNoteSynth.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPainter>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+namespace sorn {
+
+namespace {
+
+// Multiplied over the drawn score like the selection band, in a colour of
+// its own, so the symbols stay black on top of it.
+const QColor kFollowTint(255, 214, 150);
+
+} // namespace
+
+void Form1::BuildListenItems() {
+    mnuListenFromCursor = mnuListen->addAction(QStringLiteral("カーソルから試聴"));
+    mnuListenFromCursor->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L));
+    mnuListen->addSeparator();
+    mnuListenEcho = mnuListen->addAction(QStringLiteral("入力した音を鳴らす"));
+    mnuListenEcho->setCheckable(true);
+
+    echo_ = new NoteEcho([] { return std::make_unique<FluidNoteSynth>(); }, this);
+    mnuListenEcho->setChecked(echo_->Enabled());
+    connect(mnuListenEcho, &QAction::toggled, this, [this](bool on) { echo_->SetEnabled(on); });
+    connect(mnuListenFromCursor, &QAction::triggered, this, &Form1::mnuListenFromCursor_Click);
+}
+
+void Form1::UseSequencer(Sequencer& device, std::string listenFile) {
+    testDevice_ = &device;
+    testListenFile_ = std::move(listenFile);
+}
+
+void Form1::UseNoteSynth(std::function<std::unique_ptr<NoteSynth>()> factory) {
+    echo_->UseSynth(std::move(factory));
+}
+
+// From the cursor on, or only the selection when there is one.
+void Form1::mnuListenFromCursor_Click() {
+    if (!document_.HasParts()) return;
+    WalkRange range{CursorPosition()};
+    if (selection_.Active()) range = {selection_.First(), selection_.Last(document_.Length())};
+    Listen(range);
+}
+
+void Form1::Listen(WalkRange range) {
+    if (!document_.HasParts()) return;
+    BeginFollow(range);
+    AuditionOptions options{range, [this](std::int32_t tick) { FollowPlayback(tick); }};
+    if (testDevice_)
+        Audition(this, document_, testListenFile_, *testDevice_, services_.boxes, options);
+    else
+        RunAudition(this, document_, services_.boxes, options);
+    EndFollow();
+}
+
+void Form1::BeginFollow(WalkRange range) {
+    follow_ = PlaybackFollow{true, PlayTimes::Of(document_, state_.CurrentPart, range), -1,
+                             FlatScrollBar1->value(), state_.CursorColumn};
+}
+
+void Form1::EndFollow() {
+    if (!follow_.active) return;
+    // The view goes back to where it was before the music moved it.
+    state_.CursorColumn = follow_.savedCursorColumn;
+    {
+        const QSignalBlocker blocker(FlatScrollBar1);
+        FlatScrollBar1->setValue(follow_.savedScroll);
+    }
+    follow_ = PlaybackFollow{};
+    RedrawScore();
+}
+
+// Called on the audition window's clock; the score is drawn again only when
+// the mark moves to another position.
+void Form1::FollowPlayback(std::int32_t tick) {
+    if (!follow_.active) return;
+    const std::int32_t position = follow_.times.PositionAt(tick);
+    if (position == follow_.marked) return;
+    follow_.marked = position;
+    const std::int32_t scroll = PlaybackFollow::PageScroll(
+        position, FlatScrollBar1->value(),
+        VisibleColumns(state_.Layout, static_cast<float>(Picture2->width() * 100.0 / zoom_)),
+        FlatScrollBar1->maximum());
+    if (scroll != FlatScrollBar1->value()) {
+        const QSignalBlocker blocker(FlatScrollBar1);
+        FlatScrollBar1->setValue(scroll);
+    }
+    RedrawScore();
+}
+
+void Form1::PaintFollowMark() {
+    if (!follow_.active || follow_.marked < 0) return;
+    const std::int32_t column = follow_.marked - FlatScrollBar1->value();
+    if (column < 0) return;
+    const int left = kStaffLeftMargin + column * state_.Layout.ColumnWidth;
+    QPainter painter(&Picture2->Image());
+    const QRectF area = ScorePixels(painter);
+    if (left >= area.width()) return;
+    painter.setCompositionMode(QPainter::CompositionMode_Multiply);
+    painter.fillRect(QRectF(left, 0, state_.Layout.ColumnWidth, area.height()), kFollowTint);
+}
+
+void Form1::SoundEnteredNote(std::int32_t position) {
+    const QString problem =
+        echo_->Sound(document_, state_.CurrentPart, position, state_.CursorPitch);
+    if (!problem.isEmpty()) ShowStatusMessage(problem);
+}
+
+} // namespace sorn

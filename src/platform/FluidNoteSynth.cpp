@@ -1,0 +1,69 @@
+#include "platform/FluidNoteSynth.h"
+
+#include <fluidsynth.h>
+
+namespace sorn {
+
+FluidNoteSynth::FluidNoteSynth(FluidOptions options) : options_(std::move(options)) {}
+
+FluidNoteSynth::~FluidNoteSynth() {
+    Close();
+}
+
+bool FluidNoteSynth::Start() {
+    if (driver_) return true;
+    Close();
+    const std::string soundFont = FindSoundFont(options_.soundFonts);
+    if (soundFont.empty()) {
+        error_ = "SoundFont が見つからないため、入力した音は鳴りません。";
+        return false;
+    }
+    QuietenFluidLog();
+    settings_ = new_fluid_settings();
+    if (settings_) {
+        // Short blocks: a note is heard a few milliseconds after its key.
+        fluid_settings_setint(settings_, "audio.period-size", 256);
+        fluid_settings_setint(settings_, "audio.periods", 2);
+        synth_ = new_fluid_synth(settings_);
+    }
+    if (!synth_ || fluid_synth_sfload(synth_, soundFont.c_str(), 1) == FLUID_FAILED) {
+        error_ = "SoundFont を読み込めないため、入力した音は鳴りません。";
+        Close();
+        return false;
+    }
+    std::string name;
+    if (options_.output == AudioOutput::Device)
+        driver_ = OpenAudioOutput(settings_, name,
+                                  [this] { return new_fluid_audio_driver(settings_, synth_); });
+    if (!driver_) {
+        error_ = "音を出す装置がないため、入力した音は鳴りません。";
+        Close();
+        return false;
+    }
+    error_.clear();
+    return true;
+}
+
+void FluidNoteSynth::ProgramChange(std::uint8_t channel, std::uint8_t program) {
+    if (synth_) fluid_synth_program_change(synth_, channel, program);
+}
+
+void FluidNoteSynth::NoteOn(std::uint8_t channel, std::uint8_t note, std::uint8_t velocity) {
+    if (synth_) fluid_synth_noteon(synth_, channel, note, velocity);
+}
+
+void FluidNoteSynth::NoteOff(std::uint8_t channel, std::uint8_t note) {
+    if (synth_) fluid_synth_noteoff(synth_, channel, note);
+}
+
+void FluidNoteSynth::Close() {
+    // The output goes first: it renders from the synthesizer.
+    if (driver_) delete_fluid_audio_driver(driver_);
+    if (synth_) delete_fluid_synth(synth_);
+    if (settings_) delete_fluid_settings(settings_);
+    driver_ = nullptr;
+    synth_ = nullptr;
+    settings_ = nullptr;
+}
+
+} // namespace sorn
