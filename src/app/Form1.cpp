@@ -2,6 +2,7 @@
 
 #include "app/Audition.h"
 #include "app/CommandLine.h"
+#include "app/EntryAids.h"
 #include "app/Exports.h"
 #include "app/MdMain.h"
 #include "app/PanelBar.h"
@@ -14,6 +15,7 @@
 #include "dialogs/frmOnsyoku.h"
 #include "platform/BackgroundWork.h"
 #include "platform/DataFolder.h"
+#include "platform/EditorSettings.h"
 #include "platform/FileDialogs.h"
 #include "platform/GlyphSet.h"
 #include "platform/QtCanvas.h"
@@ -42,6 +44,8 @@ namespace {
 constexpr int kStatusBar1Height = 25;
 constexpr int kPicture1Top = 33;
 constexpr int kPicture1Height = 176;
+constexpr int kEntryPanel = 2; // the status line's free panel, shared with short messages
+const QString kAdvanceSetting = QStringLiteral("edit/advanceAfterInput");
 
 std::vector<PanelBar::Panel> Panels(std::initializer_list<const char*> texts) {
     std::vector<PanelBar::Panel> panels;
@@ -172,6 +176,12 @@ void Form1::BuildMenus() {
     mnuEditPart = mnuEdit->addMenu(QStringLiteral("パート数"));
     mnuEditMorePart = item(mnuEditPart, "パート数を増やす");
     mnuEditLessPart = item(mnuEditPart, "現在のパートを削除");
+    mnuEdit->addSeparator();
+    mnuEditAdvance = item(mnuEdit, "入力後に次の位置へ");
+    mnuEditAdvance->setCheckable(true);
+    mnuEditAdvance->setChecked(EditorSettings()->value(kAdvanceSetting, false).toBool());
+    connect(mnuEditAdvance, &QAction::toggled, this,
+            [](bool on) { EditorSettings()->setValue(kAdvanceSetting, on); });
 
     mnuListen = bar->addMenu(QStringLiteral("試聴(&L)"));
     mnuListenListen = item(mnuListen, "試聴(&L)", QKeySequence(Qt::CTRL | Qt::Key_L));
@@ -259,6 +269,13 @@ void Form1::RedrawScore() {
         FlatScrollBar1->setValue(scroll.value);
     }
     PaintSelection();
+    const float canvasWidth = static_cast<float>(Picture2->Image().width());
+    const EntryStatus entry =
+        EntryStatusOf(document_, state_, scroll.value,
+                      scroll.value + std::max(VisibleColumns(state_.Layout, canvasWidth), 1));
+    PaintBadBars(Picture2->Image(), entry.badBars, scroll.value, state_.Layout);
+    entryText_ = QString::fromStdString(entry.text);
+    if (!statusMessageTimer_->isActive()) StatusBar1->SetPanelText(kEntryPanel, entryText_);
     Picture2->update();
     StatusBar1->SetPanelText(3, QString::fromStdString(texts.position));
     StatusBar1->SetPanelText(4, QString::fromStdString(texts.part));
@@ -294,7 +311,12 @@ void Form1::mnuFilePrint_Click() {
 }
 
 void Form1::mnuHelpHelp_Click() {
-    services_.shell.Open(state_.AppPath + "help/help.htm");
+    const std::string path = state_.AppPath + "help/help.htm";
+    if (!services_.shell.Open(path))
+        services_.boxes.Show("ヘルプのページを開けませんでした。ブラウザーで次のファイルを開いて"
+                             "ください。\n" +
+                                 path,
+                             MsgButtons::Ok, MsgIcon::Warning);
 }
 
 void Form1::mnuHelpAbout_Click() {

@@ -111,6 +111,7 @@ public:
     QMenu* mnuEditPart;
     QAction* mnuEditMorePart;
     QAction* mnuEditLessPart;
+    QAction* mnuEditAdvance; // 入力後に次の位置へ
     QMenu* mnuListen;
     QAction* mnuListenListen;
     QMenu* mnuHelp;
@@ -152,6 +153,8 @@ private:
     void Picture2_MouseDrag(QPointF position);
     void PaintSelection();
     void ShowStatusMessage(const QString& text);
+    // Home, End and Ctrl+arrows: the cursor only moves (EntryAids).
+    void JumpCursorTo(std::int32_t target);
     void UpdateClock();
 
     Services services_;
@@ -160,6 +163,7 @@ private:
     Selection selection_;
     std::int32_t dragStart_ = -1;
     QTimer* statusMessageTimer_ = nullptr;
+    QString entryText_; // the cursor's pitch and its bar's problem, when no message shows
     EditorState state_;
     // Exports and printing run here, ProgressBar1 showing how far they are.
     std::unique_ptr<BackgroundWork> work_;
