@@ -59,6 +59,9 @@ Form3::Form3(const SornData& doc, std::uint8_t part, PrintServices services, QWi
     Label6 = new QLabel(QStringLiteral("全てのページを印刷"), this);
     Combo1 = new QComboBox(this); // a list to choose from, not to type into
     chkKuhaku = new QCheckBox(QStringLiteral("空白を詰める"), this);
+    // Closing up and the paper are remembered from the last time.
+    const auto remembered = EditorSettings();
+    chkKuhaku->setChecked(remembered->value(kCloseUpSetting, false).toBool());
     Command1 = new QPushButton(QStringLiteral("印刷開始"), this);
     Command4 = new QPushButton(QStringLiteral("キャンセル"), this);
     Command1->setDefault(true);
@@ -90,9 +93,6 @@ Form3::Form3(const SornData& doc, std::uint8_t part, PrintServices services, QWi
     connect(Command4, &QPushButton::clicked, this, &QDialog::reject);
     connect(chkKuhaku, &QCheckBox::toggled, this, &Form3::UpdatePageCount);
 
-    // Closing up and the paper are remembered from the last time.
-    const auto remembered = EditorSettings();
-    chkKuhaku->setChecked(remembered->value(kCloseUpSetting, false).toBool());
     UpdatePageCount(); // also makes the glyphs here, before printing draws on another thread
     for (const Paper& paper : kPapers)
         Combo1->addItem(QString::fromLatin1(paper.name));
