@@ -56,7 +56,7 @@ private:
     std::string Row(const Comparison& c) {
         const double ms = millis_.count(c.name) ? millis_[c.name] : -1;
         if (c.peer.empty())
-            return Format("%-34s %12.3f %12s %9s %8.0fms %s\n", c.name.c_str(), ms, "-", "-",
+            return Format("%-34s %12.3f %12s %9s %8gms %s\n", c.name.c_str(), ms, "-", "-",
                           c.target, ms >= 0 && ms < c.target ? "ok" : "MISSED");
         const double peer = millis_.count(c.peer) ? millis_[c.peer] : -1;
         const double ratio = peer > 0 ? ms / peer : -1;

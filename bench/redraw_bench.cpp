@@ -3,6 +3,7 @@
 
 #include "DenseScore.h"
 #include "RatioReporter.h"
+#include "app/EntryAids.h"
 #include "app/Form1.h"
 #include "app/ScoreArea.h"
 #include "app/ScoreAreaRedraw.h"
@@ -82,6 +83,29 @@ void BM_KeyToPaint(benchmark::State& state) {
 }
 BENCHMARK(BM_KeyToPaint)->Unit(benchmark::kMicrosecond)->Repetitions(5);
 
+// What the bar check and the cursor's pitch add to a redraw at 1920 px: the
+// dense score in 3/8, so every bar is over-full and marked, viewed at the end
+// of the longest part, where the searches back for the time signature, clef
+// and key are longest.
+void BM_EntryAids(benchmark::State& state) {
+    const int width = 1920;
+    sorn::SornData doc;
+    sorn::bench::FillDense(doc, 1, sorn::MaxLength);
+    doc.SetGData1(0, 2, 0, sorn::Kind::TimeSignature, sorn::EncodeTimeSignature(3, 3));
+    QImage image(width - 21, 155, QImage::Format_RGB32);
+    sorn::EditorState editor;
+    editor.CursorColumn = 20;
+    const std::int32_t columns = sorn::VisibleColumns(editor.Layout, static_cast<float>(width));
+    const std::int32_t first = doc.Length() - columns;
+    for (auto _ : state) {
+        const sorn::EntryStatus status = sorn::EntryStatusOf(doc, editor, first, first + columns);
+        sorn::PaintBadBars(image, 1.0, status.badBars, first, editor.Layout);
+        benchmark::DoNotOptimize(status.text.data());
+        if (status.badBars.empty()) state.SkipWithError("no bar marked");
+    }
+}
+BENCHMARK(BM_EntryAids)->Unit(benchmark::kMicrosecond)->Repetitions(5);
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -93,7 +117,8 @@ int main(int argc, char** argv) {
                                          {"BM_RedrawScore/1920", "", 1.0},
                                          {"BM_RedrawScore/3840", "", 1.0},
                                          {"BM_RedrawScoreZoomed/1920", "", 2.0},
-                                         {"BM_KeyToPaint", "", 2.0}});
+                                         {"BM_KeyToPaint", "", 2.0},
+                                         {"BM_EntryAids", "", 0.1}});
     benchmark::RunSpecifiedBenchmarks(&reporter);
     return 0;
 }

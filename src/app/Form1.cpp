@@ -2,6 +2,7 @@
 
 #include "app/Audition.h"
 #include "app/CommandLine.h"
+#include "app/EntryAids.h"
 #include "app/Exports.h"
 #include "app/MdMain.h"
 #include "app/PanelBar.h"
@@ -15,6 +16,7 @@
 #include "dialogs/frmOnsyoku.h"
 #include "platform/BackgroundWork.h"
 #include "platform/DataFolder.h"
+#include "platform/EditorSettings.h"
 #include "platform/FileDialogs.h"
 #include "platform/GlyphSet.h"
 #include "platform/PainterCanvas.h"
@@ -48,6 +50,8 @@ constexpr int kStatusBar1Height = 25;
 constexpr int kPicture1Top = 33;
 constexpr int kPicture1Height = 176;
 constexpr int kButtonTop = 216;
+constexpr int kEntryPanel = 2; // the status line's free panel, shared with short messages
+const QString kAdvanceSetting = QStringLiteral("edit/advanceAfterInput");
 
 std::vector<PanelBar::Panel> Panels(std::initializer_list<const char*> texts) {
     std::vector<PanelBar::Panel> panels;
@@ -181,6 +185,12 @@ void Form1::BuildMenus() {
     mnuEditPart = mnuEdit->addMenu(QStringLiteral("パート数"));
     mnuEditMorePart = item(mnuEditPart, "パート数を増やす");
     mnuEditLessPart = item(mnuEditPart, "現在のパートを削除");
+    mnuEdit->addSeparator();
+    mnuEditAdvance = item(mnuEdit, "入力後に次の位置へ");
+    mnuEditAdvance->setCheckable(true);
+    mnuEditAdvance->setChecked(EditorSettings()->value(kAdvanceSetting, false).toBool());
+    connect(mnuEditAdvance, &QAction::toggled, this,
+            [](bool on) { EditorSettings()->setValue(kAdvanceSetting, on); });
 
     mnuView = bar->addMenu(QStringLiteral("表示(&V)"));
     mnuViewZoomIn = item(mnuView, "拡大");
@@ -318,6 +328,13 @@ void Form1::RedrawScore() {
     }
     PaintSelection();
     PaintFollowMark();
+    const auto canvasWidth = static_cast<float>(Picture2->width() * 100.0 / zoom_);
+    const EntryStatus entry =
+        EntryStatusOf(document_, state_, scroll.value,
+                      scroll.value + std::max(VisibleColumns(state_.Layout, canvasWidth), 1));
+    PaintBadBars(Picture2->Image(), zoom_ / 100.0, entry.badBars, scroll.value, state_.Layout);
+    entryText_ = QString::fromStdString(entry.text);
+    if (!statusMessageTimer_->isActive()) StatusBar1->SetPanelText(kEntryPanel, entryText_);
     Picture2->update();
     StatusBar1->SetPanelText(3, QString::fromStdString(texts.position));
     StatusBar1->SetPanelText(4, QString::fromStdString(texts.part));
@@ -360,7 +377,12 @@ void Form1::mnuFilePrint_Click() {
 }
 
 void Form1::mnuHelpHelp_Click() {
-    services_.shell.Open(state_.AppPath + "help/help.htm");
+    const std::string path = state_.AppPath + "help/help.htm";
+    if (!services_.shell.Open(path))
+        services_.boxes.Show("ヘルプのページを開けませんでした。ブラウザーで次のファイルを開いて"
+                             "ください。\n" +
+                                 path,
+                             MsgButtons::Ok, MsgIcon::Warning);
 }
 
 void Form1::mnuHelpAbout_Click() {

@@ -139,6 +139,7 @@ public:
     QAction* mnuViewZoomIn;
     QAction* mnuViewZoomOut;
     QAction* mnuViewZoomNormal;
+    QAction* mnuEditAdvance; // 入力後に次の位置へ
     QMenu* mnuListen;
     QAction* mnuListenListen;
     QAction* mnuListenFromCursor;
@@ -190,6 +191,8 @@ private:
     void mnuListenFromCursor_Click();
     void PaintFollowMark();
     void SoundEnteredNote(std::int32_t position);
+    // Home, End and Ctrl+arrows: the cursor only moves (EntryAids).
+    void JumpCursorTo(std::int32_t target);
     void UpdateClock();
 
     Services services_;
@@ -198,6 +201,7 @@ private:
     Selection selection_;
     std::int32_t dragStart_ = -1;
     QTimer* statusMessageTimer_ = nullptr;
+    QString entryText_; // the cursor's pitch and its bar's problem, when no message shows
     EditorState state_;
     // Exports and printing run here, ProgressBar1 showing how far they are.
     std::unique_ptr<BackgroundWork> work_;

@@ -57,7 +57,7 @@ void Form1::BuildHistoryAndClipboardItems() {
     statusMessageTimer_ = new QTimer(this);
     statusMessageTimer_->setSingleShot(true);
     connect(statusMessageTimer_, &QTimer::timeout, this,
-            [this] { StatusBar1->SetPanelText(kMessagePanel, {}); });
+            [this] { StatusBar1->SetPanelText(kMessagePanel, entryText_); });
     UpdateHistoryItems();
 }
 

@@ -1,6 +1,7 @@
 // Keyboard, mouse and Edit-menu handling of the main window.
 
 #include "app/Editing.h"
+#include "app/EntryAids.h"
 #include "app/Form1.h"
 #include "app/MdMain.h"
 #include "app/ScoreArea.h"
@@ -15,6 +16,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 namespace sorn {
 
@@ -112,9 +114,20 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 
 bool Form1::Form_KeyDown(const QKeyEvent& event) {
     const Qt::KeyboardModifiers mods = event.modifiers();
+    if (!document_.HasParts()) return false;
+    // Ctrl with an arrow is no menu shortcut: it jumps to a bar's start.
+    if ((mods & ~Qt::KeypadModifier) == Qt::ControlModifier &&
+        (event.key() == Qt::Key_Left || event.key() == Qt::Key_Right)) {
+        selection_.Clear();
+        const std::int32_t P = CursorPosition();
+        JumpCursorTo(event.key() == Qt::Key_Left
+                         ? PreviousBarStart(document_, state_.CurrentPart, P)
+                         : NextBarStart(document_, state_.CurrentPart, P));
+        RedrawScore();
+        return true;
+    }
     // With Ctrl or Alt the key belongs to the menu shortcuts.
     if (mods & (Qt::ControlModifier | Qt::AltModifier)) return false;
-    if (!document_.HasParts()) return false;
     const bool shift = (mods & Qt::ShiftModifier) != 0;
     // Letters and digits count only from the main keyboard.
     const bool keypad = (mods & Qt::KeypadModifier) != 0;
@@ -133,6 +146,8 @@ bool Form1::Form_KeyDown(const QKeyEvent& event) {
             else
                 Editing::PutNote(document_, state_, P, k.length);
             sound = !shift;
+            // Moving on belongs to the same step, so undo returns to the note.
+            if (mnuEditAdvance->isChecked()) state_.CursorColumn += 1;
             done = true;
         }
         for (const SymbolKey& k : kSymbolKeys) {
@@ -179,6 +194,14 @@ bool Form1::Form_KeyDown(const QKeyEvent& event) {
                 selection_.Clear();
             state_.CursorColumn += key == Qt::Key_Left ? -1 : 1;
             break;
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            if (shift)
+                ExtendSelection();
+            else
+                selection_.Clear();
+            JumpCursorTo(key == Qt::Key_Home ? 0 : document_.Length());
+            break;
         default:
             break;
         }
@@ -187,6 +210,17 @@ bool Form1::Form_KeyDown(const QKeyEvent& event) {
     if (sound) SoundEnteredNote(P);
     RedrawScore();
     return true;
+}
+
+void Form1::JumpCursorTo(std::int32_t target) {
+    HorizontalScroll scroll{FlatScrollBar1->value(), FlatScrollBar1->maximum()};
+    MoveCursorTo(target, state_, scroll,
+                 static_cast<float>(centralWidget()->width() * 100.0 / zoom_));
+    if (scroll.value != FlatScrollBar1->value()) {
+        // The redraw that follows draws the new view once.
+        const QSignalBlocker blocker(FlatScrollBar1);
+        FlatScrollBar1->setValue(scroll.value);
+    }
 }
 
 void Form1::Picture2_MouseDown(Qt::MouseButton button, QPointF position, QPoint globalPosition) {

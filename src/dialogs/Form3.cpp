@@ -6,6 +6,7 @@
 #include "model/MessageBoxes.h"
 #include "platform/BackgroundWork.h"
 #include "platform/DataFolder.h"
+#include "platform/EditorSettings.h"
 #include "platform/FileDialogs.h"
 #include "platform/PrintJob.h"
 #include "platform/Shell.h"
@@ -28,6 +29,8 @@ namespace sorn {
 namespace {
 constexpr QSize kPreviewSize(300, 350);
 constexpr long kMostCopies = 999;
+const QString kCloseUpSetting = QStringLiteral("print/closeUpBlanks");
+const QString kPaperSetting = QStringLiteral("print/paper");
 
 struct Paper {
     const char* name;
@@ -56,6 +59,9 @@ Form3::Form3(const SornData& doc, std::uint8_t part, PrintServices services, QWi
     Label6 = new QLabel(QStringLiteral("全てのページを印刷"), this);
     Combo1 = new QComboBox(this); // a list to choose from, not to type into
     chkKuhaku = new QCheckBox(QStringLiteral("空白を詰める"), this);
+    // Closing up and the paper are remembered from the last time.
+    const auto remembered = EditorSettings();
+    chkKuhaku->setChecked(remembered->value(kCloseUpSetting, false).toBool());
     Command1 = new QPushButton(QStringLiteral("印刷開始"), this);
     Command4 = new QPushButton(QStringLiteral("キャンセル"), this);
     Command1->setDefault(true);
@@ -90,7 +96,12 @@ Form3::Form3(const SornData& doc, std::uint8_t part, PrintServices services, QWi
     UpdatePageCount(); // also makes the glyphs here, before printing draws on another thread
     for (const Paper& paper : kPapers)
         Combo1->addItem(QString::fromLatin1(paper.name));
-    Combo1->setCurrentIndex(0);
+    Combo1->setCurrentIndex(
+        std::max(Combo1->findText(remembered->value(kPaperSetting).toString()), 0));
+    connect(chkKuhaku, &QCheckBox::toggled, this,
+            [](bool on) { EditorSettings()->setValue(kCloseUpSetting, on); });
+    connect(Combo1, &QComboBox::currentTextChanged, this,
+            [](const QString& name) { EditorSettings()->setValue(kPaperSetting, name); });
 }
 
 int Form3::RenderPrintPage(int page) {
@@ -118,7 +129,11 @@ void Form3::Command3_Click() {
     if (!page_.save(&bmp, "BMP")) return;
     if (AtomicFile::WriteAll(path, bmp.data().constData(), static_cast<std::size_t>(bmp.size())))
         return;
-    services_.shell.Open(path);
+    if (!services_.shell.Open(path))
+        services_.boxes.Show("プレビューの画像を開けませんでした。画像を表示するプログラムで次の"
+                             "ファイルを開いてください。\n" +
+                                 path,
+                             MsgButtons::Ok, MsgIcon::Warning);
 }
 
 // More copies than anyone prints would only keep the printer busy for days;

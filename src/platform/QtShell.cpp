@@ -5,8 +5,8 @@
 
 namespace sorn {
 
-void QtShell::Open(const std::string& path) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+bool QtShell::Open(const std::string& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
 }
 
 } // namespace sorn

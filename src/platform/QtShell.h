@@ -7,7 +7,7 @@ namespace sorn {
 // Opens a local file in the desktop's associated program.
 class QtShell : public Shell {
 public:
-    void Open(const std::string& path) override;
+    bool Open(const std::string& path) override;
 };
 
 } // namespace sorn

@@ -8,8 +8,9 @@ namespace sorn {
 class Shell {
 public:
     virtual ~Shell() = default;
-    // The desktop's answer is not the editor's business; nothing is reported.
-    virtual void Open(const std::string& path) = 0;
+    // False when no program could be started for it (none installed), so
+    // the caller can tell the user where the file is.
+    virtual bool Open(const std::string& path) = 0;
 };
 
 } // namespace sorn

@@ -2,6 +2,7 @@
 // The real main window with scripted dialogs, as a user would meet it.
 
 #include "app/Form1.h"
+#include "support/FreshSettings.h"
 #include "support/Scripted.h"
 
 #include <QCoreApplication>
@@ -11,6 +12,7 @@
 namespace sorn::test {
 
 struct Editor {
+    FreshSettings settings;
     ScriptedMessageBoxes boxes;
     ScriptedFileDialogs dialogs;
     RecordingShell shell;

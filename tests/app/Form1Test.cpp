@@ -99,11 +99,29 @@ TEST(Form1, MenusCaptionsAndShortcuts) {
         Captions(f.mnuFile),
         QStringList({"新規作成(&N)", "開く(&O)", "保存(&S)", "WAVで保存(&W)", "MIDIで保存(&M)",
                      "MusicXMLで保存(&X)", "-", "印刷(P)", "-", "終了(&X)"}));
-    EXPECT_EQ(Captions(f.mnuEdit),
-              QStringList({"元に戻す(&U)", "やり直し(&R)", "-", "切り取り(&T)", "コピー(&C)",
-                           "貼り付け(&P)", "挿入して貼り付け", "すべて選択(&A)", "-",
-                           "選択している音符の情報を見る", "-", "スペースの挿入", "スペースの削除",
-                           "-", "曲の情報", "曲の長さ", "-", "パートの情報", "パート数"}));
+    EXPECT_EQ(Captions(f.mnuEdit), QStringList({"元に戻す(&U)",
+                                                "やり直し(&R)",
+                                                "-",
+                                                "切り取り(&T)",
+                                                "コピー(&C)",
+                                                "貼り付け(&P)",
+                                                "挿入して貼り付け",
+                                                "すべて選択(&A)",
+                                                "-",
+                                                "選択している音符の情報を見る",
+                                                "-",
+                                                "スペースの挿入",
+                                                "スペースの削除",
+                                                "-",
+                                                "曲の情報",
+                                                "曲の長さ",
+                                                "-",
+                                                "パートの情報",
+                                                "パート数",
+                                                "-",
+                                                "入力後に次の位置へ"}));
+    EXPECT_TRUE(f.mnuEditAdvance->isCheckable());
+    EXPECT_FALSE(f.mnuEditAdvance->isChecked());
     EXPECT_EQ(Captions(f.mnuEditLong),
               QStringList({"曲を長くする(10)", "曲を長くする(50)", "曲を長くする(100)", "-",
                            "曲を短くする(10)", "曲を短くする(20)"}));
@@ -151,6 +169,14 @@ TEST(Form1, HelpOpensOurPageAndAboutShowsTheVersion) {
     ASSERT_EQ(e.shell.opened.size(), 1u);
     EXPECT_EQ(e.shell.opened[0], e.state().AppPath + "help/help.htm");
     EXPECT_TRUE(std::filesystem::exists(e.shell.opened[0]));
+    EXPECT_TRUE(e.boxes.shown.empty());
+    // No browser: the message names the page, to be opened by hand.
+    e.shell.succeeds = false;
+    e.form->mnuHelpHelp->trigger();
+    ASSERT_EQ(e.boxes.shown.size(), 1u);
+    EXPECT_EQ(e.boxes.shown[0].text,
+              "ヘルプのページを開けませんでした。ブラウザーで次のファイルを開いてください。\n" +
+                  e.state().AppPath + "help/help.htm");
 
     frmAbout about;
     EXPECT_EQ(about.windowTitle(), QStringLiteral("バージョン情報"));

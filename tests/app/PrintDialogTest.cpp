@@ -33,6 +33,7 @@ SornData ThirteenRows() {
 }
 
 struct Dialog {
+    FreshSettings settings;
     SornData doc = ThirteenRows();
     RecordingPrinter printer;
     ScriptedFileDialogs dialogs;
@@ -144,6 +145,26 @@ TEST(PrintDialog, PreviewOpensTheLastRenderedPage) {
     EXPECT_NE(d.shell.opened[0].find("/GImage-"), std::string::npos);
     QImage saved(QString::fromStdString(d.shell.opened[0]));
     EXPECT_EQ(saved.size(), QSize(1240, 1448));
+    EXPECT_TRUE(d.boxes.shown.empty());
+
+    // Without an image viewer the user is told where the image is.
+    d.shell.succeeds = false;
+    d.form.Command3->click();
+    ASSERT_EQ(d.boxes.shown.size(), 1u);
+    EXPECT_EQ(d.boxes.shown[0].text,
+              "プレビューの画像を開けませんでした。画像を表示するプログラムで"
+              "次のファイルを開いてください。\n" +
+                  d.form.PreviewImagePath());
+}
+
+TEST(PrintDialog, RemembersClosingUpAndThePaper) {
+    Dialog d;
+    d.form.chkKuhaku->setChecked(true);
+    d.form.Combo1->setCurrentText(QStringLiteral("B5"));
+    Form3 again{d.doc, 0, PrintServices{d.printer, d.dialogs, d.shell, d.boxes}};
+    EXPECT_TRUE(again.chkKuhaku->isChecked());
+    EXPECT_EQ(again.Label5->text(), QStringLiteral("1ページ"));
+    EXPECT_EQ(again.Combo1->currentText(), QStringLiteral("B5"));
 }
 
 TEST(PrintDialog, FromTheFileMenu) {

@@ -9,6 +9,9 @@
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Remembered choices go to a folder of this run, never the developer's.
+    const QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
     QStandardPaths::setTestModeEnabled(true); // settings never the developer's own
     QApplication::setFont(QFont(QStringLiteral("Noto Sans CJK JP"), 9));

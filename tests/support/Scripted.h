@@ -61,7 +61,11 @@ private:
 class RecordingShell : public Shell {
 public:
     std::vector<std::string> opened;
-    void Open(const std::string& path) override { opened.push_back(path); }
+    bool succeeds = true; // false: as if no program were installed for the file
+    bool Open(const std::string& path) override {
+        opened.push_back(path);
+        return succeeds;
+    }
 };
 
 } // namespace sorn::test

@@ -1,0 +1,105 @@
+#include "app/EntryAids.h"
+
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+#include <cstdlib>
+
+namespace sorn {
+
+namespace {
+
+// Under the lowest ledger lines a note usually gets, clear of the staff.
+constexpr int kMarkBelowStaff = 40;
+constexpr int kMarkThickness = 2;
+// A gap at the bar's right end keeps two bad bars in a row apart.
+constexpr int kMarkGap = 4;
+const QColor kMarkColour(224, 64, 32);
+
+std::string Accidental(int semitones) {
+    switch (semitones) {
+    case 2:
+        return "♯♯";
+    case 1:
+        return "♯";
+    case -1:
+        return "♭";
+    case -2:
+        return "♭♭";
+    default:
+        return {};
+    }
+}
+
+// Beats are ticks over a power of two, so their decimals always end.
+std::string Beats(std::int32_t ticks, std::int32_t beat) {
+    std::string text = std::to_string(ticks / beat);
+    std::int32_t rest = ticks % beat;
+    if (rest != 0) text += '.';
+    while (rest != 0) {
+        rest *= 10;
+        text += static_cast<char>('0' + rest / beat);
+        rest %= beat;
+    }
+    return text;
+}
+
+} // namespace
+
+std::string PitchNameText(const PitchSpelling& pitch) {
+    static const char* const kSolfege[] = {"ド", "レ", "ミ", "ファ", "ソ", "ラ", "シ"};
+    static const char* const kLetters[] = {"C", "D", "E", "F", "G", "A", "B"};
+    const std::string sign = Accidental(pitch.accidental);
+    const std::string octave = std::to_string(pitch.octave);
+    return kSolfege[pitch.letter] + sign + octave + " (" + kLetters[pitch.letter] + sign + octave +
+           ")";
+}
+
+std::string BarProblemText(const BadBar& bar) {
+    return "この小節は " + Beats(std::abs(bar.excess), bar.beatTicks) +
+           (bar.excess > 0 ? " 拍多すぎます" : " 拍足りません");
+}
+
+EntryStatus EntryStatusOf(const SornData& doc, const EditorState& state, std::int32_t first,
+                          std::int32_t last) {
+    EntryStatus status;
+    const std::int32_t cursor = first + state.CursorColumn;
+    status.badBars =
+        BadBarsBetween(doc, state.CurrentPart, std::min(first, cursor), std::max(last, cursor));
+    status.text = PitchNameText(PitchAt(doc, state.CurrentPart, cursor, state.CursorPitch));
+    for (const BadBar& bar : status.badBars)
+        if (bar.first <= cursor && cursor <= bar.last) status.text += "  " + BarProblemText(bar);
+    return status;
+}
+
+void PaintBadBars(QImage& image, double zoom, const std::vector<BadBar>& bars, std::int32_t first,
+                  const StaffLayout& layout) {
+    if (bars.empty()) return;
+    QPainter painter(&image);
+    painter.scale(zoom, zoom); // the score's own pixels
+    const int y = layout.StaffTop + 8 * layout.StepHeight + kMarkBelowStaff;
+    for (const BadBar& bar : bars) {
+        const std::int64_t from = std::max(bar.first, first) - first;
+        const std::int64_t to = std::int64_t{bar.last} - first + 1;
+        const std::int64_t left = kStaffLeftMargin + from * layout.ColumnWidth;
+        const std::int64_t right = std::min<std::int64_t>(
+            kStaffLeftMargin + to * layout.ColumnWidth - kMarkGap, image.width());
+        if (left >= right) continue;
+        painter.fillRect(
+            QRect(static_cast<int>(left), y, static_cast<int>(right - left), kMarkThickness),
+            kMarkColour);
+    }
+}
+
+void MoveCursorTo(std::int32_t target, EditorState& state, HorizontalScroll& scroll,
+                  float windowWidth) {
+    const std::int32_t columns = std::max(VisibleColumns(state.Layout, windowWidth), 1);
+    target = std::clamp(target, 0, scroll.maximum);
+    if (target < scroll.value)
+        scroll.value = target;
+    else if (target > scroll.value + columns - 1)
+        scroll.value = std::min(target - (columns - 1), scroll.maximum);
+    state.CursorColumn = static_cast<std::int16_t>(target - scroll.value);
+}
+
+} // namespace sorn
