@@ -17,6 +17,7 @@ writers=(
     app/Editing.h app/Editing.cpp   # the edit path
     app/Form1.h                     # the window owns the document
     app/MdMain.cpp app/Batch.cpp    # the file commands: new, open, save
+    app/Recovery.cpp                # restoring a recovery copy
     model/SornData.h model/SornData.cpp model/ScoreFile.cpp
     sound/SornMidi.h sound/SornMidi.cpp sound/SornWav.h sound/SornWav.cpp
     app/Exports.h app/Exports.cpp app/Audition.h app/Audition.cpp

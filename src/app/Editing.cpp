@@ -92,4 +92,8 @@ void MarkUnchanged(EditorState& state) {
     state.ScoreModified = false;
 }
 
+void MarkChanged(EditorState& state) {
+    state.ScoreModified = true;
+}
+
 } // namespace sorn::Editing

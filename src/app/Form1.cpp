@@ -1,14 +1,18 @@
 #include "app/Form1.h"
 
 #include "app/Audition.h"
+#include "app/AutoSave.h"
 #include "app/CommandLine.h"
 #include "app/Exports.h"
 #include "app/MdMain.h"
 #include "app/PanelBar.h"
+#include "app/RecentFiles.h"
+#include "app/Recovery.h"
 #include "app/ScoreArea.h"
 #include "app/ScoreAreaRedraw.h"
 #include "app/Version.h"
 #include "app/WindowGeometry.h"
+#include "app/WindowSettings.h"
 #include "app/frmAbout.h"
 #include "dialogs/Form3.h"
 #include "dialogs/frmOnsyoku.h"
@@ -82,6 +86,8 @@ Form1::Form1(Services services, std::string appPath)
     LayOutScoreArea();
 
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    RestoreWindowPlacement(*this);
+    autoSave_ = std::make_unique<AutoSave>(document_, state_, nullptr);
 }
 
 Form1::~Form1() {
@@ -164,6 +170,11 @@ void Form1::BuildMenus() {
     mnuFile->addSeparator();
     mnuFilePrint = item(mnuFile, "印刷(P)");
     mnuFile->addSeparator();
+    mnuFileRecent = mnuFile->addMenu(QStringLiteral("最近使ったファイル"));
+    recentFiles_ = new RecentFilesMenu(mnuFileRecent, services_.boxes, [this](const QString& path) {
+        MdMain::Open(*this, path.toStdString());
+    });
+    mnuFile->addSeparator();
     mnuFileExit = item(mnuFile, "終了(&X)");
 
     mnuEdit = bar->addMenu(QStringLiteral("編集(&E)"));
@@ -222,6 +233,14 @@ void Form1::LayOutScoreArea() {
 void Form1::Form_Load(std::string_view commandLine) {
     const std::string name = FileNameFromCommandLine(commandLine);
     if (name.empty() || MdMain::Open(*this, name) != 0 || !document_.HasParts()) MdMain::New(*this);
+    OfferRecovery(*this);
+}
+
+void Form1::DocumentSettled(const std::string& fileName) {
+    autoSave_->Discard();
+    if (fileName.empty()) return;
+    AddRecentFile(QString::fromStdString(fileName));
+    recentFiles_->Rebuild();
 }
 
 // Widths follow the window; heights stay as start-up set them.
@@ -253,6 +272,8 @@ void Form1::closeEvent(QCloseEvent* event) {
         return;
     }
     CloseAudition(); // nothing keeps playing once the editor is gone
+    autoSave_->Discard();
+    RememberWindowPlacement(*this);
     event->accept();
 }
 

@@ -23,10 +23,12 @@ class QTimer;
 
 namespace sorn {
 
+class AutoSave;
 class FileDialogs;
 class MessageBoxes;
 class PanelBar;
 class Printer;
+class RecentFilesMenu;
 class ScoreArea;
 class Shell;
 
@@ -52,6 +54,11 @@ public:
     Services& Outside() { return services_; }
 
     void RedrawScore();
+    // New, Open or Save has finished: the score on screen is the one in the
+    // named file (none for a new score), so its recovery copy is of no use
+    // and the file goes to the top of the recent files.
+    void DocumentSettled(const std::string& fileName);
+    AutoSave& AutoSaver() { return *autoSave_; }
     // Where printing goes; the real printer unless a test says otherwise.
     void UsePrinter(Printer& printer) { printer_ = &printer; }
     // The cursor's position in the score: first visible position + column.
@@ -81,6 +88,7 @@ public:
     QAction* mnuFileGmfsave;
     QAction* mnuFileMidisave;
     QAction* mnuFilePrint;
+    QMenu* mnuFileRecent;
     QAction* mnuFileExit;
     QMenu* mnuEdit;
     QAction* mnuEditOnpu;
@@ -127,6 +135,8 @@ private:
     Services services_;
     SornData document_;
     EditorState state_;
+    std::unique_ptr<AutoSave> autoSave_;
+    RecentFilesMenu* recentFiles_;
     std::unique_ptr<ProgressSink> progressSink_;
     std::unique_ptr<Printer> ownPrinter_;
     Printer* printer_;

@@ -31,6 +31,7 @@ void New(Form1& form) {
     ResetCursor(form);
     form.Document().FileNew();
     Editing::MarkUnchanged(form.State());
+    form.DocumentSettled({});
     RefreshAfterEdit(form);
 }
 
@@ -57,6 +58,7 @@ int Open(Form1& form, const std::string& fileName) {
     }
     ResetCursor(form);
     Editing::MarkUnchanged(form.State());
+    form.DocumentSettled(name);
     RefreshAfterEdit(form);
     return kDone;
 }
@@ -73,6 +75,7 @@ int Save(Form1& form) {
         return kFailed;
     }
     Editing::MarkUnchanged(form.State());
+    form.DocumentSettled(*chosen);
     return kDone;
 }
 

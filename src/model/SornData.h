@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 namespace sorn {
@@ -98,6 +99,8 @@ public:
     OpenResult FileOpen(const std::string& FileName, MessageBoxes& boxes,
                         std::error_code* error = nullptr);
     const std::string& SornFileName() const { return sornFileName_; }
+    // A restored recovery copy goes back under the name of the file it came from.
+    void SetSornFileName(std::string name) { sornFileName_ = std::move(name); }
 
     // Until New or Open has run the document has no parts at all.
     bool HasParts() const { return !parts_.empty(); }

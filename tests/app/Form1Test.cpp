@@ -95,9 +95,9 @@ TEST(Form1, StatusTextsAndClock) {
 TEST(Form1, MenusCaptionsAndShortcuts) {
     Editor e;
     Form1& f = *e.form;
-    EXPECT_EQ(Captions(f.mnuFile),
-              QStringList({"新規作成(&N)", "開く(&O)", "保存(&S)", "WAVで保存(&W)",
-                           "MIDIで保存(&M)", "-", "印刷(P)", "-", "終了(&X)"}));
+    EXPECT_EQ(Captions(f.mnuFile), QStringList({"新規作成(&N)", "開く(&O)", "保存(&S)",
+                                                "WAVで保存(&W)", "MIDIで保存(&M)", "-", "印刷(P)",
+                                                "-", "最近使ったファイル", "-", "終了(&X)"}));
     EXPECT_EQ(Captions(f.mnuEdit),
               QStringList({"選択している音符の情報を見る", "-", "スペースの挿入", "スペースの削除",
                            "-", "曲の情報", "曲の長さ", "-", "パートの情報", "パート数"}));
