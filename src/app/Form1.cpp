@@ -233,7 +233,8 @@ void Form1::LayOutScoreArea() {
 void Form1::Form_Load(std::string_view commandLine) {
     const std::string name = FileNameFromCommandLine(commandLine);
     if (name.empty() || MdMain::Open(*this, name) != 0 || !document_.HasParts()) MdMain::New(*this);
-    OfferRecovery(*this);
+    // Asked once the window is up, so the question has the editor behind it.
+    QTimer::singleShot(0, this, [this] { OfferRecovery(*this); });
 }
 
 void Form1::DocumentSettled(const std::string& fileName) {

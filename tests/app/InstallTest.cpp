@@ -18,8 +18,8 @@ struct Result {
     std::string out;
 };
 
-Result Run(const QString& program, const QStringList& args,
-           const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
+Result RunTool(const QString& program, const QStringList& args,
+               const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
     QProcess p;
     p.setProcessEnvironment(env);
     p.setProcessChannelMode(QProcess::MergedChannels);
@@ -40,7 +40,7 @@ TEST(Install, APrefixHoldsEveryFileAndTheDesktopKnowsTheScoreType) {
     TempDir prefix;
     const QString P = QString::fromStdString(prefix.Path().string());
     const Result install =
-        Run(QStringLiteral(SORN_CMAKE_COMMAND), {"--install", SORN_BINARY_DIR, "--prefix", P});
+        RunTool(QStringLiteral(SORN_CMAKE_COMMAND), {"--install", SORN_BINARY_DIR, "--prefix", P});
     ASSERT_EQ(install.status, 0) << install.out;
 
     std::vector<std::string> files = {
@@ -63,18 +63,19 @@ TEST(Install, APrefixHoldsEveryFileAndTheDesktopKnowsTheScoreType) {
 
     if (Have("desktop-file-validate")) {
         const Result r =
-            Run("desktop-file-validate", {P + "/share/applications/sorn-editor.desktop"});
+            RunTool("desktop-file-validate", {P + "/share/applications/sorn-editor.desktop"});
         EXPECT_TRUE(r.status == 0 && r.out.empty()) << r.out;
     }
     if (Have("appstreamcli")) {
-        const Result r = Run("appstreamcli", {"validate", "--no-net",
-                                              P + "/share/metainfo/" +
-                                                  "io.github.sorn_editor.SornEditor.metainfo.xml"});
+        const Result r =
+            RunTool("appstreamcli",
+                    {"validate", "--no-net",
+                     P + "/share/metainfo/" + "io.github.sorn_editor.SornEditor.metainfo.xml"});
         EXPECT_EQ(r.status, 0) << r.out;
     }
     // A score is known by its name and, renamed, by its first bytes.
     if (Have("update-mime-database") && Have("xdg-mime")) {
-        ASSERT_EQ(Run("update-mime-database", {P + "/share/mime"}).status, 0);
+        ASSERT_EQ(RunTool("update-mime-database", {P + "/share/mime"}).status, 0);
         std::filesystem::copy_file(prefix.Path() / "share/sorn-editor/examples/sakura.sorn",
                                    prefix.Path() / "x.sorn");
         std::filesystem::copy_file(prefix.Path() / "share/sorn-editor/examples/sakura.sorn",
@@ -83,7 +84,7 @@ TEST(Install, APrefixHoldsEveryFileAndTheDesktopKnowsTheScoreType) {
         env.insert("XDG_DATA_HOME", P + "/share");
         env.remove("XDG_CURRENT_DESKTOP");
         for (const char* name : {"x.sorn", "renamed.dat"}) {
-            const Result r = Run("xdg-mime", {"query", "filetype", P + "/" + name}, env);
+            const Result r = RunTool("xdg-mime", {"query", "filetype", P + "/" + name}, env);
             EXPECT_EQ(r.out, "application/x-sorn") << name;
         }
     }
@@ -91,14 +92,14 @@ TEST(Install, APrefixHoldsEveryFileAndTheDesktopKnowsTheScoreType) {
     // The installed program reads its data from the prefix: the default timbre,
     // and an example score opened as a double-click would open it.
     const QString example = P + "/share/sorn-editor/examples/kirakira.sorn";
-    const Result wav = Run(P + "/bin/sorn-editor", {"--export-wav", P + "/out.wav", example});
+    const Result wav = RunTool(P + "/bin/sorn-editor", {"--export-wav", P + "/out.wav", example});
     EXPECT_EQ(wav.status, 0) << wav.out;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_CONFIG_HOME", P + "/config");
     env.insert("XDG_DATA_HOME", P + "/data");
     env.insert("SORN_QUIT_WHEN_SHOWN", "1");
     env.insert("QT_QPA_PLATFORM", "offscreen");
-    const Result shown = Run(P + "/bin/sorn-editor", {example}, env);
+    const Result shown = RunTool(P + "/bin/sorn-editor", {example}, env);
     EXPECT_EQ(shown.status, 0) << shown.out;
     QSettings settings(P + "/config/sorn-editor/sorn-editor.conf", QSettings::IniFormat);
     EXPECT_EQ(settings.value("recentFiles").toStringList(), QStringList{example});
