@@ -105,6 +105,7 @@ void AutoSave::Tick() {
     // Nothing has happened since the last copy.
     if (lastWrite_ >= 0 && lastInput_ <= lastWrite_) return;
     const qint64 now = clock_.elapsed();
+    if (now < retryAt_) return;
     if (pendingSince_ < 0) pendingSince_ = now;
     const bool idle = now - lastInput_ >= intervalMs_;
     const bool waitedLongest = now - pendingSince_ >= kLongestWaitIntervals * intervalMs_;
@@ -119,11 +120,14 @@ bool AutoSave::Lock() {
 }
 
 bool AutoSave::Write() {
-    if (!Lock()) return false;
     const qint64 now = clock_.elapsed();
-    // A failed copy is tried again at the next tick; the user's own saves
-    // report their failures, a background copy does not interrupt typing.
-    if (WriteCopyFiles(doc_, base_)) return false;
+    // A failed copy (a full disk, a folder without permission) is tried
+    // again an interval later; the user's own saves report their failures,
+    // a background copy does not interrupt typing.
+    if (!Lock() || WriteCopyFiles(doc_, base_)) {
+        retryAt_ = now + intervalMs_;
+        return false;
+    }
     lastWrite_ = now;
     pendingSince_ = -1;
     return true;

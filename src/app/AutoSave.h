@@ -65,6 +65,7 @@ private:
     qint64 lastInput_ = 0;
     qint64 lastWrite_ = -1;    // -1: nothing written since the last Discard
     qint64 pendingSince_ = -1; // when unsaved changes were first seen without a copy
+    qint64 retryAt_ = 0;       // after a failed copy, not before this
     QString base_;
     std::unique_ptr<QLockFile> lock_;
 };

@@ -44,7 +44,8 @@ int Open(Form1& form, const std::string& fileName) {
         name = *chosen;
     }
     std::error_code error;
-    switch (form.Document().FileOpen(name, form.Outside().boxes, &error)) {
+    const OpenResult result = form.Document().FileOpen(name, form.Outside().boxes, &error);
+    switch (result) {
     case OpenResult::Opened:
     case OpenResult::NotAScore:
         break;
@@ -58,7 +59,8 @@ int Open(Form1& form, const std::string& fileName) {
     }
     ResetCursor(form);
     Editing::MarkUnchanged(form.State());
-    form.DocumentSettled(name);
+    // A file that is not a score leaves the old score, and its recovery copy, in place.
+    if (result == OpenResult::Opened) form.DocumentSettled(name);
     RefreshAfterEdit(form);
     return kDone;
 }

@@ -3,6 +3,8 @@
 
 #include "EditorFixture.h"
 #include "app/AutoSave.h"
+#include "app/MdMain.h"
+#include "app/RecentFiles.h"
 #include "platform/EditorSettings.h"
 #include "support/TempDir.h"
 
@@ -98,8 +100,14 @@ TEST(Recovery, KilledEditorsWorkComesBackAndNoEditorTakesAnothersCopy) {
     EXPECT_EQ(ReadBytes(dir.File("score.sorn")), ReadBytes(dir.File("typed.sorn")));
     EXPECT_EQ(Copies().size(), 1);
 
-    // A normal close (declining to save) leaves none.
+    // Opening a file that is not a score leaves the score on screen, and its copy.
+    WriteBytes(dir.File("notes.txt"), {'x'});
     other.boxes.answers = {MsgResult::No};
+    MdMain::Open(*other.form, dir.File("notes.txt"));
+    EXPECT_EQ(Copies().size(), 1);
+    EXPECT_FALSE(RecentFiles().contains(QString::fromStdString(dir.File("notes.txt"))));
+
+    // A normal close leaves none.
     EXPECT_TRUE(other.form->close());
     EXPECT_TRUE(Copies().isEmpty());
 }
