@@ -4,6 +4,7 @@
 #include "app/PanelBar.h"
 #include "app/ScoreArea.h"
 #include "app/frmAbout.h"
+#include "platform/EditorSettings.h"
 
 #include <QAction>
 #include <QLabel>
@@ -51,6 +52,22 @@ TEST(Form1, CaptionAndClientLayout) {
     EXPECT_EQ(f.FlatScrollBar2->geometry(), QRect(631, 2, 17, 155));
     EXPECT_EQ(f.cmdMusic->text(), QStringLiteral("曲の情報"));
     EXPECT_EQ(f.cmdPart->text(), QStringLiteral("パートの情報"));
+}
+
+// The first run opens at the size above; a closed window's size and place
+// come back at the next start.
+TEST(Form1, SizeAndPlaceAreRememberedBetweenRuns) {
+    QRect closedAt;
+    {
+        Editor e;
+        e.form->setGeometry(QRect(40, 50, 820, 400));
+        QCoreApplication::processEvents();
+        closedAt = e.form->geometry();
+        EXPECT_TRUE(e.form->close());
+    }
+    Editor next;
+    EXPECT_EQ(next.form->geometry(), closedAt);
+    EditorSettings().remove(QStringLiteral("window")); // later tests are first runs again
 }
 
 TEST(Form1, ResizeChangesWidthsOnly) {
