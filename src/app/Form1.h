@@ -23,12 +23,12 @@ class QTimer;
 
 namespace sorn {
 
-class AutoSave;
 class FileDialogs;
 class MessageBoxes;
 class PanelBar;
 class Printer;
 class RecentFilesMenu;
+class AutoSave;
 class ScoreArea;
 class Shell;
 
@@ -135,13 +135,13 @@ private:
     Services services_;
     SornData document_;
     EditorState state_;
-    std::unique_ptr<AutoSave> autoSave_;
-    RecentFilesMenu* recentFiles_;
     std::unique_ptr<ProgressSink> progressSink_;
     std::unique_ptr<Printer> ownPrinter_;
     Printer* printer_;
     std::string timbreName_; // the timbre chosen last; lasts for the run
     QTimer* clock_;
+    std::unique_ptr<AutoSave> autoSave_; // reads the document, so declared after it
+    RecentFilesMenu* recentFiles_;
 };
 
 } // namespace sorn
