@@ -27,7 +27,6 @@ constexpr qint64 kLongestWaitIntervals = 5;
 // half-written file behind.
 std::error_code WriteCopyFiles(const SornData& doc, const QString& base) {
     SornData copy = doc; // the document keeps its own name; the copy takes the recovery name
-    copy.SetProgressBar(nullptr);
     if (std::error_code error = copy.FileSave(RecoveryScore(base).toStdString())) return error;
     QJsonObject note;
     note[QStringLiteral("file")] = QString::fromStdString(doc.SornFileName());
