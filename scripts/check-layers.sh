@@ -18,6 +18,7 @@ writers=(
     app/EditHistory.h app/EditHistory.cpp model/DocumentChange.h model/DocumentChange.cpp # undo
     app/Form1.h                     # the window owns the document
     app/MdMain.cpp app/Batch.cpp    # the file commands: new, open, save
+    app/Recovery.cpp                # restoring a recovery copy
     model/SornData.h model/SornData.cpp model/ScoreFile.cpp
     interchange/MusicXmlImport.h interchange/MusicXmlImport.cpp # open a MusicXML file
 )

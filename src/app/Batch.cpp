@@ -7,6 +7,7 @@
 #include "model/ErrorReason.h"
 #include "model/ScoreFileTexts.h"
 #include "model/SornData.h"
+#include "platform/ProgramData.h"
 #include "sound/SornWav.h"
 #include "sound/Timbre.h"
 
@@ -240,11 +241,9 @@ bool PartOption(const Request& request, const SornData& doc, std::uint8_t& part,
     return true;
 }
 
-// The folder the program runs from, where its timbres lie.
+// Where the timbres lie: beside the program or in its installed data folder.
 std::string ProgramFolder() {
-    std::error_code error;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::string("./") : exe.parent_path().string() + "/";
+    return RunningProgramDataFolder();
 }
 
 // The window shows an export's own message after the user chose the file;

@@ -116,4 +116,8 @@ void MarkUnchanged(EditorState& state) {
     state.ScoreModified = false;
 }
 
+void MarkChanged(EditorState& state) {
+    state.ScoreModified = true;
+}
+
 } // namespace sorn::Editing

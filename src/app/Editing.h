@@ -56,5 +56,7 @@ void RepairTempo(SornData& doc);
 
 // New, Open and a successful Save.
 void MarkUnchanged(EditorState& state);
+// A restored recovery copy: unsaved work, though nothing was edited in this run.
+void MarkChanged(EditorState& state);
 
 } // namespace sorn::Editing

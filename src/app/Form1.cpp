@@ -1,15 +1,19 @@
 #include "app/Form1.h"
 
 #include "app/Audition.h"
+#include "app/AutoSave.h"
 #include "app/CommandLine.h"
 #include "app/EntryAids.h"
 #include "app/Exports.h"
 #include "app/MdMain.h"
 #include "app/PanelBar.h"
+#include "app/RecentFiles.h"
+#include "app/Recovery.h"
 #include "app/ScoreArea.h"
 #include "app/ScoreAreaRedraw.h"
 #include "app/Version.h"
 #include "app/WindowGeometry.h"
+#include "app/WindowSettings.h"
 #include "app/Zoom.h"
 #include "app/frmAbout.h"
 #include "dialogs/Form3.h"
@@ -80,6 +84,8 @@ Form1::Form1(Services services, std::string appPath)
 
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     if (const int percent = StoredZoom(); percent != 100) SetZoom(percent);
+    RestoreWindowPlacement(*this);
+    autoSave_ = std::make_unique<AutoSave>(document_, state_, nullptr);
 }
 
 Form1::~Form1() {
@@ -163,6 +169,11 @@ void Form1::BuildMenus() {
     mnuFile->addSeparator();
     mnuFilePrint = item(mnuFile, "印刷(P)");
     mnuFile->addSeparator();
+    mnuFileRecent = mnuFile->addMenu(QStringLiteral("最近使ったファイル"));
+    recentFiles_ = new RecentFilesMenu(mnuFileRecent, services_.boxes, [this](const QString& path) {
+        MdMain::Open(*this, path.toStdString());
+    });
+    mnuFile->addSeparator();
     mnuFileExit = item(mnuFile, "終了(&X)");
 
     mnuEdit = bar->addMenu(QStringLiteral("編集(&E)"));
@@ -188,9 +199,9 @@ void Form1::BuildMenus() {
     mnuEdit->addSeparator();
     mnuEditAdvance = item(mnuEdit, "入力後に次の位置へ");
     mnuEditAdvance->setCheckable(true);
-    mnuEditAdvance->setChecked(EditorSettings()->value(kAdvanceSetting, false).toBool());
+    mnuEditAdvance->setChecked(EditorSettings().value(kAdvanceSetting, false).toBool());
     connect(mnuEditAdvance, &QAction::toggled, this,
-            [](bool on) { EditorSettings()->setValue(kAdvanceSetting, on); });
+            [](bool on) { EditorSettings().setValue(kAdvanceSetting, on); });
 
     mnuView = bar->addMenu(QStringLiteral("表示(&V)"));
     mnuViewZoomIn = item(mnuView, "拡大");
@@ -240,6 +251,15 @@ void Form1::LayOutScoreArea() {
 void Form1::Form_Load(std::string_view commandLine) {
     const std::string name = FileNameFromCommandLine(commandLine);
     if (name.empty() || MdMain::Open(*this, name) != 0 || !document_.HasParts()) MdMain::New(*this);
+    // Asked once the window is up, so the question has the editor behind it.
+    QTimer::singleShot(0, this, [this] { OfferRecovery(*this); });
+}
+
+void Form1::DocumentSettled(const std::string& fileName) {
+    autoSave_->Discard();
+    if (fileName.empty()) return;
+    AddRecentFile(QString::fromStdString(fileName));
+    recentFiles_->Rebuild();
 }
 
 // Widths follow the window; heights stay as start-up set them.
@@ -271,6 +291,8 @@ void Form1::closeEvent(QCloseEvent* event) {
         return;
     }
     CloseAudition(); // nothing keeps playing once the editor is gone
+    autoSave_->Discard();
+    RememberWindowPlacement(*this);
     event->accept();
 }
 

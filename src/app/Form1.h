@@ -37,6 +37,8 @@ class NoteSynth;
 class Sequencer;
 class PanelBar;
 class Printer;
+class RecentFilesMenu;
+class AutoSave;
 class ScoreArea;
 class Shell;
 
@@ -69,6 +71,11 @@ public:
     // The score area at percent (a step of kZoomSteps), remembered for the next run.
     void SetZoom(int percent);
     int Zoom() const { return zoom_; }
+    // New, Open or Save has finished: the score on screen is the one in the
+    // named file (none for a new score), so its recovery copy is of no use
+    // and the file goes to the top of the recent files.
+    void DocumentSettled(const std::string& fileName);
+    AutoSave& AutoSaver() { return *autoSave_; }
     // Where printing goes; the real printer unless a test says otherwise.
     void UsePrinter(Printer& printer) { printer_ = &printer; }
     // Where audition plays and where entered notes sound; the real devices
@@ -112,6 +119,7 @@ public:
     QAction* mnuFileMidisave;
     QAction* mnuFileMusicXmlsave;
     QAction* mnuFilePrint;
+    QMenu* mnuFileRecent;
     QAction* mnuFileExit;
     QMenu* mnuEdit;
     QAction* mnuEditUndo;
@@ -214,6 +222,8 @@ private:
     PlaybackFollow follow_;
     Sequencer* testDevice_ = nullptr;
     std::string testListenFile_;
+    std::unique_ptr<AutoSave> autoSave_; // reads the document, so declared after it
+    RecentFilesMenu* recentFiles_;
 };
 
 } // namespace sorn

@@ -40,6 +40,7 @@ void New(Form1& form) {
     form.Document().FileNew();
     form.ForgetHistory();
     Editing::MarkUnchanged(form.State());
+    form.DocumentSettled({});
     RefreshAfterEdit(form);
 }
 
@@ -68,6 +69,8 @@ int Open(Form1& form, const std::string& fileName) {
     ResetCursor(form);
     form.ForgetHistory();
     Editing::MarkUnchanged(form.State());
+    // A file that is not a score leaves the old score, and its recovery copy, in place.
+    if (result == OpenResult::Opened) form.DocumentSettled(name);
     RefreshAfterEdit(form);
     return kDone;
 }
@@ -83,6 +86,7 @@ int Save(Form1& form) {
     }
     form.History().SetClean();
     Editing::MarkUnchanged(form.State());
+    form.DocumentSettled(*chosen);
     return kDone;
 }
 

@@ -1,9 +1,9 @@
 #include "app/NoteEcho.h"
 
+#include "platform/EditorSettings.h"
 #include "sound/EnteredNote.h"
 #include "sound/SornMidi.h"
 
-#include <QSettings>
 #include <QTimer>
 #include <algorithm>
 
@@ -13,8 +13,8 @@ namespace {
 
 const QString kEnabledKey = QStringLiteral("listen/soundEnteredNotes");
 
-QSettings Settings() {
-    return QSettings(QStringLiteral("sorn-editor"), QStringLiteral("sorn-editor"));
+EditorSettings Settings() {
+    return {};
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "app/Zoom.h"
 
-#include <QSettings>
+#include "platform/EditorSettings.h"
+
 #include <algorithm>
 #include <iterator>
 
@@ -10,8 +11,6 @@ namespace {
 const QString kZoomKey = QStringLiteral("view/zoom");
 // Named here rather than by the application's names, which batch runs and
 // tests do not set: ~/.config/sorn/sorn-editor.conf.
-const QString kOrganization = QStringLiteral("sorn");
-const QString kApplication = QStringLiteral("sorn-editor");
 } // namespace
 
 int ZoomedIn(int percent) {
@@ -25,13 +24,13 @@ int ZoomedOut(int percent) {
 }
 
 int StoredZoom() {
-    const int percent = QSettings(kOrganization, kApplication).value(kZoomKey, 100).toInt();
+    const int percent = EditorSettings().value(kZoomKey, 100).toInt();
     // A hand-edited or foreign value falls back to the normal size.
     return std::count(std::begin(kZoomSteps), std::end(kZoomSteps), percent) ? percent : 100;
 }
 
 void StoreZoom(int percent) {
-    QSettings(kOrganization, kApplication).setValue(kZoomKey, percent);
+    EditorSettings().setValue(kZoomKey, percent);
 }
 
 } // namespace sorn

@@ -4,12 +4,15 @@
 #include "app/CommandLine.h"
 #include "app/Form1.h"
 #include "app/PanelBar.h"
+#include "platform/ProgramData.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/QtShell.h"
 
 #include <QApplication>
+#include <QDirIterator>
 #include <QFont>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTimer>
@@ -37,12 +40,20 @@ int main(int argc, char* argv[]) {
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslator);
     QApplication::setFont(QFont(QStringLiteral("Noto Sans CJK JP"), 9));
+    // The installed theme icon when there is one, else the copy built in.
+    QIcon ownIcon;
+    for (QDirIterator it(QStringLiteral(":/icons/hicolor"), {QStringLiteral("*.png")}, QDir::Files,
+                         QDirIterator::Subdirectories);
+         it.hasNext();)
+        ownIcon.addFile(it.next());
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("sorn-editor"), ownIcon));
 
     sorn::QtMessageBoxes boxes;
     sorn::QtFileDialogs dialogs;
     sorn::QtShell shell;
-    sorn::Form1 window(sorn::Services{boxes, dialogs, shell},
-                       QCoreApplication::applicationDirPath().toStdString());
+    sorn::Form1 window(
+        sorn::Services{boxes, dialogs, shell},
+        sorn::ProgramDataFolder(QCoreApplication::applicationDirPath().toStdString()));
     boxes.SetParent(&window);
     dialogs.SetParent(&window);
 

@@ -60,8 +60,8 @@ Form3::Form3(const SornData& doc, std::uint8_t part, PrintServices services, QWi
     Combo1 = new QComboBox(this); // a list to choose from, not to type into
     chkKuhaku = new QCheckBox(QStringLiteral("空白を詰める"), this);
     // Closing up and the paper are remembered from the last time.
-    const auto remembered = EditorSettings();
-    chkKuhaku->setChecked(remembered->value(kCloseUpSetting, false).toBool());
+    const EditorSettings remembered;
+    chkKuhaku->setChecked(remembered.value(kCloseUpSetting, false).toBool());
     Command1 = new QPushButton(QStringLiteral("印刷開始"), this);
     Command4 = new QPushButton(QStringLiteral("キャンセル"), this);
     Command1->setDefault(true);
@@ -97,11 +97,11 @@ Form3::Form3(const SornData& doc, std::uint8_t part, PrintServices services, QWi
     for (const Paper& paper : kPapers)
         Combo1->addItem(QString::fromLatin1(paper.name));
     Combo1->setCurrentIndex(
-        std::max(Combo1->findText(remembered->value(kPaperSetting).toString()), 0));
+        std::max(Combo1->findText(remembered.value(kPaperSetting).toString()), 0));
     connect(chkKuhaku, &QCheckBox::toggled, this,
-            [](bool on) { EditorSettings()->setValue(kCloseUpSetting, on); });
+            [](bool on) { EditorSettings().setValue(kCloseUpSetting, on); });
     connect(Combo1, &QComboBox::currentTextChanged, this,
-            [](const QString& name) { EditorSettings()->setValue(kPaperSetting, name); });
+            [](const QString& name) { EditorSettings().setValue(kPaperSetting, name); });
 }
 
 int Form3::RenderPrintPage(int page) {

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 namespace sorn {
@@ -101,6 +102,8 @@ public:
     // Takes over a score read from another format, as an opened file does;
     // it has no file name, so Save asks for one.
     void TakeScore(SornData&& other);
+    // A restored recovery copy goes back under the name of the file it came from.
+    void SetSornFileName(std::string name) { sornFileName_ = std::move(name); }
 
     // Until New or Open has run the document has no parts at all.
     bool HasParts() const { return !parts_.empty(); }

@@ -1,14 +1,14 @@
 #pragma once
-// The choices the editor remembers between runs, in the user's configuration
-// folder (tests put it in a test folder through QStandardPaths' test mode).
+// The user's settings: recent files, window placement, dialog folders and
+// the autosave interval, in one file of the user's configuration folder.
 
 #include <QSettings>
-#include <memory>
 
 namespace sorn {
 
-inline std::unique_ptr<QSettings> EditorSettings() {
-    return std::make_unique<QSettings>(QStringLiteral("sorn"), QStringLiteral("sorn-editor"));
-}
+class EditorSettings : public QSettings {
+public:
+    EditorSettings() : QSettings(QStringLiteral("sorn-editor"), QStringLiteral("sorn-editor")) {}
+};
 
 } // namespace sorn

@@ -1,5 +1,7 @@
 #include "platform/QtFileDialogs.h"
 
+#include "platform/EditorSettings.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -28,6 +30,14 @@ std::string DocumentsFolder() {
     return (QDir(documents).exists() ? documents : QDir::homePath()).toStdString();
 }
 
+namespace {
+// Each kind of file (by its extension) remembers the folder it was last
+// opened from or saved to.
+QString LastFolderKey(const FileDialogRequest& request) {
+    return QStringLiteral("lastFolder/") + QString::fromStdString(request.defaultExtension);
+}
+} // namespace
+
 std::optional<std::string> QtFileDialogs::OpenFile(const FileDialogRequest& request) {
     return Run(request, false);
 }
@@ -47,11 +57,16 @@ std::optional<std::string> QtFileDialogs::Run(const FileDialogRequest& request, 
         const QFileInfo info(preset);
         dialog.setDirectory(info.absolutePath());
         dialog.selectFile(info.fileName());
+    } else if (const QString last = EditorSettings().value(LastFolderKey(request)).toString();
+               !last.isEmpty() && QDir(last).exists()) {
+        dialog.setDirectory(last);
     } else if (!request.initialFolder.empty()) {
         dialog.setDirectory(QString::fromStdString(request.initialFolder));
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().first().toStdString();
+    const QString chosen = dialog.selectedFiles().first();
+    EditorSettings().setValue(LastFolderKey(request), QFileInfo(chosen).absolutePath());
+    return chosen.toStdString();
 }
 
 } // namespace sorn

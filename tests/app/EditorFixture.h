@@ -6,6 +6,7 @@
 #include "support/Scripted.h"
 
 #include <QCoreApplication>
+#include <deque>
 #include <memory>
 #include <string>
 
@@ -18,7 +19,9 @@ struct Editor {
     RecordingShell shell;
     std::unique_ptr<Form1> form;
 
-    explicit Editor(const std::string& commandLine = {}) {
+    // startAnswers answer the questions start-up asks (a recovery copy left behind).
+    explicit Editor(const std::string& commandLine = {}, std::deque<MsgResult> startAnswers = {}) {
+        boxes.answers = std::move(startAnswers);
         form = std::make_unique<Form1>(Services{boxes, dialogs, shell},
                                        QCoreApplication::applicationDirPath().toStdString());
         // Entered notes stay silent unless a test gives them a synthesizer.

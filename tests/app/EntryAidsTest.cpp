@@ -42,7 +42,7 @@ TEST(EntryAids, NoteKeysMoveOnOnlyWhenAsked) {
     EXPECT_EQ(e.doc().GetGSyurui(0, 1, 0), 0);
 
     e.form->mnuEditAdvance->trigger();
-    EXPECT_TRUE(EditorSettings()->value(QStringLiteral("edit/advanceAfterInput")).toBool());
+    EXPECT_TRUE(EditorSettings().value(QStringLiteral("edit/advanceAfterInput")).toBool());
     for (int i = 0; i < 3; ++i)
         e.Press(Qt::Key_D);
     e.Press(Qt::Key_F, Qt::ShiftModifier);

@@ -4,6 +4,7 @@
 #include "app/PanelBar.h"
 #include "app/ScoreArea.h"
 #include "app/frmAbout.h"
+#include "platform/EditorSettings.h"
 
 #include <QAction>
 #include <QLabel>
@@ -53,6 +54,22 @@ TEST(Form1, CaptionAndClientLayout) {
     EXPECT_EQ(f.cmdPart->text(), QStringLiteral("パートの情報"));
 }
 
+// The first run opens at the size above; a closed window's size and place
+// come back at the next start.
+TEST(Form1, SizeAndPlaceAreRememberedBetweenRuns) {
+    QRect closedAt;
+    {
+        Editor e;
+        e.form->setGeometry(QRect(40, 50, 820, 400));
+        QCoreApplication::processEvents();
+        closedAt = e.form->geometry();
+        EXPECT_TRUE(e.form->close());
+    }
+    Editor next;
+    EXPECT_EQ(next.form->geometry(), closedAt);
+    EditorSettings().remove(QStringLiteral("window")); // later tests are first runs again
+}
+
 TEST(Form1, ResizeChangesWidthsOnly) {
     Editor e;
     Form1& f = *e.form;
@@ -95,10 +112,10 @@ TEST(Form1, StatusTextsAndClock) {
 TEST(Form1, MenusCaptionsAndShortcuts) {
     Editor e;
     Form1& f = *e.form;
-    EXPECT_EQ(
-        Captions(f.mnuFile),
-        QStringList({"新規作成(&N)", "開く(&O)", "保存(&S)", "WAVで保存(&W)", "MIDIで保存(&M)",
-                     "MusicXMLで保存(&X)", "-", "印刷(P)", "-", "終了(&X)"}));
+    EXPECT_EQ(Captions(f.mnuFile),
+              QStringList({"新規作成(&N)", "開く(&O)", "保存(&S)", "WAVで保存(&W)",
+                           "MIDIで保存(&M)", "MusicXMLで保存(&X)", "-", "印刷(P)", "-",
+                           "最近使ったファイル", "-", "終了(&X)"}));
     EXPECT_EQ(Captions(f.mnuEdit), QStringList({"元に戻す(&U)",
                                                 "やり直し(&R)",
                                                 "-",

@@ -6,7 +6,7 @@
 namespace sorn::test {
 
 struct FreshSettings {
-    FreshSettings() { EditorSettings()->clear(); }
+    FreshSettings() { EditorSettings().clear(); }
 };
 
 } // namespace sorn::test

@@ -1,0 +1,56 @@
+# What `cmake --install` puts under the prefix, and the Debian package made
+# from it by `cpack -G DEB`. The program finds its data in
+# PREFIX/share/sorn-editor, relative to PREFIX/bin, so any prefix works.
+include(GNUInstallDirs)
+
+set(sorn_share ${CMAKE_INSTALL_DATADIR}/sorn-editor)
+set(sorn_pkg ${CMAKE_SOURCE_DIR}/packaging)
+
+install(TARGETS sorn-editor RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/ DESTINATION ${sorn_share})
+install(FILES ${sorn_violin} DESTINATION ${sorn_share}/デフォルト)
+
+install(FILES ${sorn_pkg}/sorn-editor.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${sorn_pkg}/sorn-editor-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+        RENAME sorn-editor.xml)
+install(FILES ${sorn_pkg}/io.github.sorn_editor.SornEditor.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${sorn_pkg}/icons/sorn-editor.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(DIRECTORY ${sorn_pkg}/icons/hicolor/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+
+# Debian wants manual pages and changelogs compressed, reproducibly.
+set(sorn_gz ${CMAKE_BINARY_DIR}/packaging)
+add_custom_command(
+  OUTPUT ${sorn_gz}/sorn-editor.1.gz ${sorn_gz}/changelog.gz
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${sorn_gz}
+  COMMAND gzip -9n -c ${sorn_pkg}/sorn-editor.1 > ${sorn_gz}/sorn-editor.1.gz
+  COMMAND gzip -9n -c ${sorn_pkg}/changelog > ${sorn_gz}/changelog.gz
+  DEPENDS ${sorn_pkg}/sorn-editor.1 ${sorn_pkg}/changelog
+  COMMENT "Compressing the manual page and the changelog")
+add_custom_target(sorn_docs ALL DEPENDS ${sorn_gz}/sorn-editor.1.gz ${sorn_gz}/changelog.gz)
+install(FILES ${sorn_gz}/sorn-editor.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${sorn_gz}/changelog.gz ${sorn_pkg}/copyright
+        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+set(CPACK_PACKAGE_NAME sorn-editor)
+set(CPACK_PACKAGE_VENDOR "SORN score editor developers")
+set(CPACK_PACKAGE_CONTACT "SORN score editor developers <sorn-editor@users.noreply.github.com>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "score editor for music in staff notation")
+set(CPACK_PACKAGE_DESCRIPTION
+    "A score editor with a Japanese interface: notes, rests and signs are entered\n\
+from the keyboard, scores are heard through a General MIDI synthesizer,\n\
+printed part by part and exported as Standard MIDI Files and WAV.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_GENERATOR DEB)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION sound)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The libraries come from dpkg-shlibdeps; the rest is data the program opens
+# by name: the platform plugin, the music and Japanese fonts, a soundfont.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-qpa-plugins, fonts-noto-core, fonts-noto-cjk | fonts-ipafont-gothic, timgm6mb-soundfont | fluid-soundfont-gm")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+include(CPack)

@@ -1,0 +1,150 @@
+#include "app/AutoSave.h"
+
+#include "model/AtomicFile.h"
+#include "platform/EditorSettings.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QEvent>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLockFile>
+#include <QStandardPaths>
+#include <QTimer>
+#include <algorithm>
+
+namespace sorn {
+
+namespace {
+
+// Idle time would never come to someone who types without pause; a copy
+// is written at the latest after this many intervals of unsaved changes.
+constexpr qint64 kLongestWaitIntervals = 5;
+
+// The copy and its note, each through the one writer that never leaves a
+// half-written file behind.
+std::error_code WriteCopyFiles(const SornData& doc, const QString& base) {
+    SornData copy = doc; // the document keeps its own name; the copy takes the recovery name
+    if (std::error_code error = copy.FileSave(RecoveryScore(base).toStdString())) return error;
+    QJsonObject note;
+    note[QStringLiteral("file")] = QString::fromStdString(doc.SornFileName());
+    note[QStringLiteral("written")] = QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
+    const QByteArray bytes = QJsonDocument(note).toJson();
+    AtomicFile file;
+    std::error_code error = file.Open(RecoveryNote(base).toStdString());
+    if (!error) error = file.Write(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    if (!error) error = file.Commit();
+    return error;
+}
+
+bool IsUserInput(QEvent::Type type) {
+    switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Drop:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+QString RecoveryFolder() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                           QStringLiteral("/sorn-editor/recovery");
+    QDir().mkpath(folder);
+    return folder;
+}
+
+int AutoSaveSeconds() {
+    bool ok = false;
+    const int seconds =
+        EditorSettings()
+            .value(QStringLiteral("autosave/intervalSeconds"), kDefaultAutoSaveSeconds)
+            .toInt(&ok);
+    return ok ? std::max(seconds, 0) : kDefaultAutoSaveSeconds;
+}
+
+AutoSave::AutoSave(const SornData& doc, const EditorState& state, QObject* parent)
+    : QObject(parent), doc_(doc), state_(state), intervalMs_(AutoSaveSeconds() * qint64{1000}) {
+    clock_.start();
+    // Unique among editors (the process) and among windows of one process.
+    static int serial = 0;
+    base_ = RecoveryFolder() + QStringLiteral("/%1-%2-%3")
+                                   .arg(QCoreApplication::applicationPid())
+                                   .arg(QDateTime::currentMSecsSinceEpoch())
+                                   .arg(++serial);
+    if (intervalMs_ == 0) return;
+    qApp->installEventFilter(this);
+    tick_ = new QTimer(this);
+    connect(tick_, &QTimer::timeout, this, &AutoSave::Tick);
+    tick_->start(static_cast<int>(std::clamp<qint64>(intervalMs_ / 4, 50, 1000)));
+}
+
+AutoSave::~AutoSave() {
+    Discard();
+}
+
+bool AutoSave::eventFilter(QObject*, QEvent* event) {
+    if (IsUserInput(event->type())) lastInput_ = clock_.elapsed();
+    return false;
+}
+
+void AutoSave::Tick() {
+    if (!state_.ScoreModified || !doc_.HasParts()) {
+        pendingSince_ = -1;
+        return;
+    }
+    // Nothing has happened since the last copy.
+    if (lastWrite_ >= 0 && lastInput_ <= lastWrite_) return;
+    const qint64 now = clock_.elapsed();
+    if (now < retryAt_) return;
+    if (pendingSince_ < 0) pendingSince_ = now;
+    const bool idle = now - lastInput_ >= intervalMs_;
+    const bool waitedLongest = now - pendingSince_ >= kLongestWaitIntervals * intervalMs_;
+    if (idle || waitedLongest) Write();
+}
+
+bool AutoSave::Lock() {
+    if (lock_ && lock_->isLocked()) return true;
+    lock_ = std::make_unique<QLockFile>(RecoveryLock(base_));
+    lock_->setStaleLockTime(0); // stale only when its editor has gone, never by age
+    return lock_->tryLock(0);
+}
+
+bool AutoSave::Write() {
+    const qint64 now = clock_.elapsed();
+    // A failed copy (a full disk, a folder without permission) is tried
+    // again an interval later; the user's own saves report their failures,
+    // a background copy does not interrupt typing.
+    if (!Lock() || WriteCopyFiles(doc_, base_)) {
+        retryAt_ = now + intervalMs_;
+        return false;
+    }
+    lastWrite_ = now;
+    pendingSince_ = -1;
+    return true;
+}
+
+void AutoSave::Discard() {
+    lastWrite_ = -1;
+    pendingSince_ = -1;
+    if (!lock_ || !lock_->isLocked()) return;
+    QFile::remove(RecoveryScore(base_));
+    QFile::remove(RecoveryNote(base_));
+}
+
+void AutoSave::Adopt(const QString& base, std::unique_ptr<QLockFile> lock) {
+    Discard();
+    lock_.reset();
+    base_ = base;
+    lock_ = std::move(lock);
+}
+
+} // namespace sorn
