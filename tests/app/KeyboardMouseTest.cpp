@@ -307,7 +307,7 @@ TEST(Zoom, IsRememberedBetweenRuns) {
     form.Form_Load({});
     form.show();
     EXPECT_EQ(form.Zoom(), 300);
-    QTest::keyClick(&form, Qt::Key_Minus, Qt::ControlModifier);
+    form.mnuViewZoomOut->trigger();
     EXPECT_EQ(form.Zoom(), 200);
     form.SetZoom(100);
 }
