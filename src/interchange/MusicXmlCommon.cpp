@@ -1,6 +1,7 @@
 #include "interchange/MusicXmlCommon.h"
 
 #include "model/SymbolCodes.h"
+#include "sound/SornCalculater.h"
 
 #include <array>
 
@@ -26,20 +27,6 @@ int FloorDiv(int a, int b) {
 
 // The step of middle C under the G clef, which is MusicXML's C4.
 constexpr int kMiddleCStep = 122;
-
-bool BreaksTie(const PositionRecord& r) {
-    for (int k = 1; k < SlotCount; ++k) {
-        const std::uint8_t v = r.Atai[k];
-        if (r.Syurui[k] == Kind::BarLine &&
-            (v == BarLineCode::RepeatEnd || v == BarLineCode::RepeatStart ||
-             v == BarLineCode::RepeatBoth))
-            return true;
-        if (r.Syurui[k] == Kind::RepeatWord &&
-            (v == RepeatWordCode::DC || v == RepeatWordCode::DaCapo))
-            return true;
-    }
-    return false;
-}
 
 bool IsTied(const PositionRecord& r) {
     for (int k = 1; k < SlotCount; ++k)

@@ -62,6 +62,8 @@ bool HasMark(const PositionRecord& r, std::uint8_t kind) {
     return false;
 }
 
+} // namespace
+
 bool BreaksTie(const PositionRecord& r) {
     for (int k = 1; k < SlotCount; ++k) {
         const std::uint8_t v = r.Atai[k];
@@ -75,8 +77,6 @@ bool BreaksTie(const PositionRecord& r) {
     }
     return false;
 }
-
-} // namespace
 
 SornCalculater::SornCalculater() : clef_(ClefCode::G), velocity_(90) {}
 

@@ -14,6 +14,10 @@ namespace sorn {
 
 inline constexpr std::int32_t CalcTicksPerWhole = 1024;
 
+// A repeat bar or D.C. at an empty position ends a tie's search for its note:
+// the music jumps there.
+bool BreaksTie(const PositionRecord& r);
+
 class SornCalculater {
 public:
     SornCalculater();
