@@ -20,11 +20,6 @@ constexpr std::array<std::string_view, 6> kAccidentalNames = {"",        "sharp"
                                                               "natural", "flat",  "flat-flat"};
 constexpr std::array<int, 6> kAccidentalAlter = {0, 1, 2, 0, -1, -2};
 
-int FloorDiv(int a, int b) {
-    const int q = a / b;
-    return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
-}
-
 // The step of middle C under the G clef, which is MusicXML's C4.
 constexpr int kMiddleCStep = 122;
 
@@ -35,19 +30,6 @@ bool IsTied(const PositionRecord& r) {
 }
 
 } // namespace
-
-int ClefShift(std::uint8_t clef) {
-    switch (clef) {
-    case ClefCode::F:
-        return 12;
-    case ClefCode::CAlto:
-        return 6;
-    case ClefCode::CTenor:
-        return 8;
-    default:
-        return 0;
-    }
-}
 
 WrittenPitch PitchOfStep(int step) {
     const int fromC = step - kMiddleCStep;

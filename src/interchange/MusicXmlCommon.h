@@ -18,9 +18,6 @@ inline constexpr int kDivisions = 32;
 // Calculator ticks (256 to a quarter) per division.
 inline constexpr int kTicksPerDivision = 256 / kDivisions;
 
-// How far a clef sets its staff positions below the G clef's reading.
-int ClefShift(std::uint8_t clef);
-
 // A written pitch without its alteration: letter 0..6 from C, octave as
 // MusicXML counts it (4 holds middle C).
 struct WrittenPitch {

@@ -19,11 +19,6 @@ bool Sounds(const PositionRecord& r) {
     return IsNote(r.Syurui[0]) || r.Syurui[0] == Kind::Rest;
 }
 
-int FloorDiv(int a, int b) {
-    const int q = a / b;
-    return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
-}
-
 // The letter of a natural semitone: C D E F G A B sit on 0 2 4 5 7 9 11.
 int LetterOf(int semitone) {
     constexpr int kLetter[12] = {0, 0, 1, 1, 2, 3, 3, 4, 4, 5, 5, 6};

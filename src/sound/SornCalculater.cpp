@@ -33,16 +33,23 @@ std::int32_t LengthTicks(std::uint8_t code) {
     return code < kLengthTicks.size() ? kLengthTicks[code] : 0;
 }
 
+int FloorMod(int a, int b) {
+    return a - FloorDiv(a, b) * b;
+}
+
+bool HasMark(const PositionRecord& r, std::uint8_t kind) {
+    for (int k = 1; k < SlotCount; ++k)
+        if (r.Syurui[k] == kind && r.Atai[k] == MarkPresent) return true;
+    return false;
+}
+
+} // namespace
+
 int FloorDiv(int a, int b) {
     int q = a / b;
     return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
 }
 
-int FloorMod(int a, int b) {
-    return a - FloorDiv(a, b) * b;
-}
-
-// How far a clef sets its staff positions below the G clef's reading.
 int ClefShift(std::uint8_t clef) {
     switch (clef) {
     case ClefCode::F:
@@ -55,14 +62,6 @@ int ClefShift(std::uint8_t clef) {
         return 0;
     }
 }
-
-bool HasMark(const PositionRecord& r, std::uint8_t kind) {
-    for (int k = 1; k < SlotCount; ++k)
-        if (r.Syurui[k] == kind && r.Atai[k] == MarkPresent) return true;
-    return false;
-}
-
-} // namespace
 
 bool BreaksTie(const PositionRecord& r) {
     for (int k = 1; k < SlotCount; ++k) {

@@ -14,6 +14,11 @@ namespace sorn {
 
 inline constexpr std::int32_t CalcTicksPerWhole = 1024;
 
+// Division rounding toward minus infinity.
+int FloorDiv(int a, int b);
+// How far a clef sets its staff positions below the G clef's reading.
+int ClefShift(std::uint8_t clef);
+
 // A repeat bar or D.C. at an empty position ends a tie's search for its note:
 // the music jumps there.
 bool BreaksTie(const PositionRecord& r);
