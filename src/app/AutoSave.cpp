@@ -26,17 +26,13 @@ constexpr qint64 kLongestWaitIntervals = 5;
 // The copy and its note, each through the one writer that never leaves a
 // half-written file behind.
 std::error_code WriteCopyFiles(const SornData& doc, const QString& base) {
-    SornData copy = doc; // the document keeps its own name; the copy takes the recovery name
-    if (std::error_code error = copy.FileSave(RecoveryScore(base).toStdString())) return error;
+    if (std::error_code error = doc.SaveCopy(RecoveryScore(base).toStdString())) return error;
     QJsonObject note;
     note[QStringLiteral("file")] = QString::fromStdString(doc.SornFileName());
     note[QStringLiteral("written")] = QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
     const QByteArray bytes = QJsonDocument(note).toJson();
-    AtomicFile file;
-    std::error_code error = file.Open(RecoveryNote(base).toStdString());
-    if (!error) error = file.Write(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    if (!error) error = file.Commit();
-    return error;
+    return AtomicFile::WriteAll(RecoveryNote(base).toStdString(), bytes.constData(),
+                                static_cast<std::size_t>(bytes.size()));
 }
 
 bool IsUserInput(QEvent::Type type) {

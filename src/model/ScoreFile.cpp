@@ -41,6 +41,12 @@ std::error_code LastError() {
 } // namespace
 
 std::error_code SornData::FileSave(const std::string& FileName) {
+    if (std::error_code ec = SaveCopy(FileName)) return ec;
+    sornFileName_ = FileName;
+    return {};
+}
+
+std::error_code SornData::SaveCopy(const std::string& FileName) const {
     if (parts_.empty()) return std::make_error_code(std::errc::invalid_argument);
     AtomicFile file;
     std::error_code ec = file.Open(FileName);
@@ -63,9 +69,7 @@ std::error_code SornData::FileSave(const std::string& FileName) {
         if (!ec) ec = file.Write(records.data(), records.size() * sizeof(PositionRecord));
     }
     if (!ec) ec = file.Commit();
-    if (ec) return ec;
-    sornFileName_ = FileName;
-    return {};
+    return ec;
 }
 
 // Reads a score into a document of its own. Reads past the end of the file

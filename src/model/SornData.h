@@ -94,6 +94,8 @@ public:
     // Writes a temporary file beside FileName and renames it over FileName,
     // so a failure leaves any older file as it was.
     std::error_code FileSave(const std::string& FileName);
+    // The same bytes, written without the document taking the file's name.
+    std::error_code SaveCopy(const std::string& FileName) const;
     // Reads into a fresh document and takes it over only when the file is a
     // score; messages about the content go to boxes.
     OpenResult FileOpen(const std::string& FileName, MessageBoxes& boxes,
