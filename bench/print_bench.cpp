@@ -36,7 +36,7 @@ void BM_PrintLongestPartToPdf(benchmark::State& state) {
     for (auto _ : state) {
         sorn::QtPrinter printer;
         if (sorn::PrintPart(LongestPart(), 0, false, sorn::PaperSize::A4, 1, printer, path,
-                            image) != sorn::PrintResult::Printed)
+                            &image) != sorn::PrintResult::Printed)
             state.SkipWithError("print");
     }
     state.counters["pages"] = sorn::RenderPage(LongestPart(), 0, false, 0, image) + 1;

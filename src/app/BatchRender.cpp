@@ -114,9 +114,8 @@ std::string RenderPageImage(const SornData& doc, const PageRequest& request,
 
 std::string PrintPdf(const SornData& doc, const PageRequest& request, const std::string& path) {
     EnsureGuiApplication();
-    QImage image = NewPageImage();
     QtPrinter printer(kProgramNameAndVersion);
-    if (PrintPart(doc, request.part, request.compact, request.paper, 1, printer, path, image) !=
+    if (PrintPart(doc, request.part, request.compact, request.paper, 1, printer, path, nullptr) !=
         PrintResult::Printed)
         return PrintFailureMessage(printer, path);
     return {};

@@ -162,7 +162,7 @@ void Form3::Command1_Click() {
         BackgroundWork work(services_.progressBar);
         work.Run([&](ProgressSink& progress) {
             result = PrintPart(doc_, part_, compact, paper->size, static_cast<int>(copies),
-                               services_.printer, pdfPath, page_, &progress);
+                               services_.printer, pdfPath, &page_, &progress);
         });
         // A failed or cancelled print leaves the dialog open for another try.
         if (result == PrintResult::Cancelled) return;

@@ -72,24 +72,10 @@ QTransform Place(double sx, double sy, double ux, double uy, double px, double p
     return QTransform(sx, 0, 0, sy, px - ux * sx, py - uy * sy);
 }
 
-QImage Blank(GlyphKey key) {
-    const GlyphSize size = SizeOf(key);
-    QImage image(size.width, size.height, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    return image;
-}
-
-// Fills a path in black, antialiased; `thicken` pixels are added to every
-// stroke of it. The placed outline is kept for vector drawing.
-void Ink(QImage& image, GlyphOutline& outline, const Shape& shape, const QTransform& t,
-         double thicken = 0) {
-    const QPainterPath& path = shape.path;
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(thicken > 0 ? QPen(Qt::black, thicken) : QPen(Qt::NoPen));
-    p.setBrush(Qt::black);
-    const QPainterPath placed = t.map(path);
-    p.drawPath(placed);
+// Places a shape in the glyph; `thicken` pixels are added to every stroke
+// of it.
+void Ink(GlyphOutline& outline, const Shape& shape, const QTransform& t, double thicken = 0) {
+    const QPainterPath placed = t.map(shape.path);
     const QRectF bounds =
         placed.boundingRect().adjusted(-thicken / 2, -thicken / 2, thicken / 2, thicken / 2);
     outline.pieces.push_back({placed, thicken, bounds, shape.font, shape.text, t});
@@ -97,7 +83,7 @@ void Ink(QImage& image, GlyphOutline& outline, const Shape& shape, const QTransf
 
 // Steepens the antialiased edges so that small symbols stay crisp, and
 // rounds the ink to 16 grey levels.
-void Finish(QImage& image, double low = 0.2, double high = 0.8) {
+void Finish(QImage& image, double low, double high) {
     for (int y = 0; y < image.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
@@ -109,10 +95,30 @@ void Finish(QImage& image, double low = 0.2, double high = 0.8) {
     }
 }
 
-void StaffRow(QImage& image, GlyphOutline& outline, int row) {
-    outline.staffRows.push_back(row);
+// The bitmap of a glyph: its outlines filled in black, antialiased and
+// finished, then its staff rows.
+QImage Paint(GlyphKey key, const GlyphOutline& outline) {
+    const GlyphSize size = SizeOf(key);
+    QImage image(size.width, size.height, QImage::Format_RGB32);
+    image.fill(Qt::white);
     QPainter p(&image);
-    p.fillRect(QRect(0, row, image.width(), 1), Qt::black);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(Qt::black);
+    for (const GlyphOutline::Piece& piece : outline.pieces) {
+        p.setPen(piece.thicken > 0 ? QPen(Qt::black, piece.thicken) : QPen(Qt::NoPen));
+        p.drawPath(piece.path);
+    }
+    p.end();
+    // The flag's thin curve keeps more of its grey.
+    if (key == GlyphKey::flag)
+        Finish(image, 0.1, 0.9);
+    else
+        Finish(image, 0.2, 0.8);
+    p.begin(&image);
+    for (int row : outline.staffRows)
+        p.fillRect(QRect(0, row, image.width(), 1), Qt::black);
+    p.end();
+    return image;
 }
 
 // Five staff rows at glyph rows 16, 24, 32, 40 and 48.
@@ -147,9 +153,8 @@ double RowCentre(int row) {
     return row + 0.5;
 }
 
-QImage Clef(GlyphKey key, const StaffMetrics& staff, GlyphOutline& outline) {
-    QImage image = Blank(key);
-    const double width = image.width();
+void Clef(GlyphKey key, const StaffMetrics& staff, GlyphOutline& outline) {
+    const double width = SizeOf(key).width;
     Shape shape;
     QPainterPath& path = shape.path;
     double fontY = 0; // a font y that belongs on glyph row `row`
@@ -184,11 +189,9 @@ QImage Clef(GlyphKey key, const StaffMetrics& staff, GlyphOutline& outline) {
     // height against the lines.
     const double sx = std::min(staff.scale, (width - 1) / b.width());
     const QTransform t = Place(sx, staff.scale, b.center().x(), fontY, width / 2, RowCentre(row));
-    Ink(image, outline, shape, t);
-    Finish(image);
+    Ink(outline, shape, t);
     for (int line = 0; line < 5; ++line)
-        StaffRow(image, outline, kClefTopRow + 8 * line);
-    return image;
+        outline.staffRows.push_back(kClefTopRow + 8 * line);
 }
 
 // The x of every long vertical edge of an outline, left to right: the two
@@ -213,8 +216,7 @@ std::vector<double> StemEdges(const QPainterPath& path) {
 // The note's line or space runs through glyph row 7.
 constexpr int kAccidentalNoteRow = 7;
 
-QImage Accidental(GlyphKey key, GlyphOutline& outline) {
-    QImage image = Blank(key);
+void Accidental(GlyphKey key, GlyphOutline& outline) {
     Shape shape;
     QPainterPath& path = shape.path;
     double centreY = 0; // font y that belongs on the note row
@@ -276,13 +278,10 @@ QImage Accidental(GlyphKey key, GlyphOutline& outline) {
     } else {
         t = Place(sx, sy, b.right(), centreY, stemColumn + 1.0, RowCentre(row));
     }
-    Ink(image, outline, shape, t, thicken);
-    Finish(image);
-    return image;
+    Ink(outline, shape, t, thicken);
 }
 
-QImage Numbers(GlyphOutline& outline) {
-    QImage image = Blank(GlyphKey::number);
+void Numbers(GlyphOutline& outline) {
     static const int kValues[20] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10,
                                     11, 12, 13, 14, 15, 16, 20, 24, 27, 32};
     constexpr int kCell = 16;
@@ -299,17 +298,13 @@ QImage Numbers(GlyphOutline& outline) {
         const QPainterPath& path = shape.path;
         const QRectF b = path.boundingRect();
         const double sx = std::min(scale, kMaxWidth / b.width());
-        Ink(image, outline, shape,
+        Ink(outline, shape,
             Place(sx, scale, b.center().x(), all.top(), c * kCell + kCell / 2.0, kTop));
     }
-    Finish(image);
-    StaffRow(image, outline, 0);
-    StaffRow(image, outline, 8);
-    return image;
+    outline.staffRows = {0, 8};
 }
 
-QImage Dynamics(GlyphOutline& outline) {
-    QImage image = Blank(GlyphKey::dynamics);
+void Dynamics(GlyphOutline& outline) {
     constexpr int kCell = 34;
     constexpr double kTop = 0.3;
     constexpr double kHeight = 15.4;
@@ -331,41 +326,45 @@ QImage Dynamics(GlyphOutline& outline) {
         const QPainterPath& path = shape.path;
         const QRectF b = path.boundingRect();
         const double sx = std::min(scale, kMaxWidth / b.width());
-        Ink(image, outline, shape,
+        Ink(outline, shape,
             Place(sx, scale, b.center().x(), all.top(), c * kCell + kCell / 2.0, kTop));
     }
-    Finish(image);
-    return image;
 }
 
-QImage Flag(GlyphOutline& outline) {
-    QImage image = Blank(GlyphKey::flag);
+void Flag(GlyphOutline& outline) {
+    const GlyphSize size = SizeOf(GlyphKey::flag);
     // The font's flag hangs from the top of an upward stem; turned over it
     // rises from the bottom of a downward one.
     const Shape shape = MusicOutline(U'\U0001D16E');
     const QPainterPath& path = shape.path;
     const QRectF b = path.boundingRect();
-    const double sx = image.width() / b.width();
-    const double sy = -image.height() / b.height();
-    Ink(image, outline, shape, Place(sx, sy, b.left(), b.top(), 0, image.height()), 0.5);
-    Finish(image, 0.1, 0.9);
-    return image;
+    const double sx = size.width / b.width();
+    const double sy = -size.height / b.height();
+    Ink(outline, shape, Place(sx, sy, b.left(), b.top(), 0, size.height), 0.5);
 }
 
 } // namespace
 
 GlyphSet::GlyphSet() {
     const StaffMetrics staff = MeasureStaff();
-    const auto at = [](auto& array, GlyphKey key) -> auto& {
-        return array[static_cast<int>(key)];
+    const auto at = [this](GlyphKey key) -> GlyphOutline& {
+        return outlines_[static_cast<int>(key)];
     };
     for (GlyphKey key : {GlyphKey::toon, GlyphKey::heon, GlyphKey::haona, GlyphKey::haont})
-        at(images_, key) = Clef(key, staff, at(outlines_, key));
-    at(images_, GlyphKey::number) = Numbers(at(outlines_, GlyphKey::number));
+        Clef(key, staff, at(key));
+    Numbers(at(GlyphKey::number));
     for (GlyphKey key : {GlyphKey::natural, GlyphKey::flat, GlyphKey::sharp})
-        at(images_, key) = Accidental(key, at(outlines_, key));
-    at(images_, GlyphKey::dynamics) = Dynamics(at(outlines_, GlyphKey::dynamics));
-    at(images_, GlyphKey::flag) = Flag(at(outlines_, GlyphKey::flag));
+        Accidental(key, at(key));
+    Dynamics(at(GlyphKey::dynamics));
+    Flag(at(GlyphKey::flag));
+}
+
+const QImage& GlyphSet::Image(GlyphKey key) const {
+    std::call_once(imagesPainted_, [this] {
+        for (int k = 0; k < kGlyphCount; ++k)
+            images_[k] = Paint(static_cast<GlyphKey>(k), outlines_[k]);
+    });
+    return images_[static_cast<int>(key)];
 }
 
 const GlyphSet& GlyphSet::Shared() {

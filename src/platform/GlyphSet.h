@@ -1,6 +1,8 @@
 #pragma once
-// The ten symbol bitmaps every canvas paints from. They are drawn once from
-// the music and serif fonts, sized for a staff whose lines are 8 pixels apart.
+// The ten symbols every canvas paints from, taken once from the music and
+// serif fonts and sized for a staff whose lines are 8 pixels apart: as
+// outlines, and as bitmaps painted from them the first time one is asked
+// for (a PDF never needs them).
 
 #include "render/Canvas.h"
 
@@ -10,6 +12,7 @@
 #include <QString>
 #include <QTransform>
 #include <array>
+#include <mutex>
 #include <vector>
 
 namespace sorn {
@@ -33,21 +36,22 @@ struct GlyphOutline {
 
 class GlyphSet {
 public:
-    // Paints every glyph; a QGuiApplication must exist.
+    // Places every glyph; a QGuiApplication must exist.
     GlyphSet();
 
     // White background, black or grey ink, Format_RGB32, at the size SizeOf(key).
-    const QImage& Image(GlyphKey key) const { return images_[static_cast<int>(key)]; }
+    const QImage& Image(GlyphKey key) const;
 
     // The same glyph as outlines, for drawing at any scale.
     const GlyphOutline& Outline(GlyphKey key) const { return outlines_[static_cast<int>(key)]; }
 
-    // The set shared by the whole program, painted on first use.
+    // The set shared by the whole program, made on first use.
     static const GlyphSet& Shared();
 
 private:
-    std::array<QImage, kGlyphCount> images_;
     std::array<GlyphOutline, kGlyphCount> outlines_;
+    mutable std::once_flag imagesPainted_;
+    mutable std::array<QImage, kGlyphCount> images_;
 };
 
 } // namespace sorn

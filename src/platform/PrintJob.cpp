@@ -23,10 +23,11 @@ int RenderPage(const SornData& doc, std::uint8_t part, bool compact, int page, Q
 }
 
 PrintResult PrintPart(const SornData& doc, std::uint8_t part, bool compact, PaperSize paper,
-                      int copies, Printer& printer, const std::string& pdfPath, QImage& image,
+                      int copies, Printer& printer, const std::string& pdfPath, QImage* image,
                       ProgressSink* progress) {
     ProgressCounter bar(progress);
-    const int lastPage = RenderPage(doc, part, compact, 0, image);
+    const int lastPage =
+        image ? RenderPage(doc, part, compact, 0, *image) : LastPrintPage(doc, part, compact);
     if (!pdfPath.empty()) copies = 1;
     printer.SetTitle(std::filesystem::path(doc.SornFileName()).filename().string());
     if (!printer.BeginDocument(paper, QSize(kPageWidth, kPageHeight), copies, pdfPath))

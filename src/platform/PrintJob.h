@@ -22,12 +22,12 @@ int RenderPage(const SornData& doc, std::uint8_t part, bool compact, int page, Q
 enum class PrintResult { Printed, Failed, Cancelled };
 
 // Prints copies of every page; a PDF file gets one copy, as more of the same
-// pages in one file would only fill the disk. `image` receives the first
-// page as the bitmap page, which counts the pages. Progress counts pages and may
-// cancel between them. After a failure or a cancel nothing is printed and
-// nothing is left of a PDF.
+// pages in one file would only fill the disk. `image`, when given, receives
+// the first page as the bitmap page the print dialog shows. Progress counts
+// pages and may cancel between them. After a failure or a cancel nothing is
+// printed and nothing is left of a PDF.
 PrintResult PrintPart(const SornData& doc, std::uint8_t part, bool compact, PaperSize paper,
-                      int copies, Printer& printer, const std::string& pdfPath, QImage& image,
+                      int copies, Printer& printer, const std::string& pdfPath, QImage* image,
                       ProgressSink* progress = nullptr);
 
 // What the user is told when PrintPart failed.

@@ -146,6 +146,17 @@ std::vector<PrintRow> LayOutRows(const SornData& doc, std::uint8_t part) {
     return rows;
 }
 
+namespace {
+int LastPageOf(const std::vector<PrintRow>& rows) {
+    return rows.empty() ? 0 : rows.back().page;
+}
+} // namespace
+
+int LastPrintPage(const SornData& doc, std::uint8_t part, bool compact) {
+    if (!compact) return LastPageOf(LayOutRows(doc, part));
+    return LastPageOf(LayOutRows(*CompactPart(doc, part), 0));
+}
+
 int RenderPrintPage(const SornData& doc, std::uint8_t part, bool compact, int page,
                     Canvas& canvas) {
     std::unique_ptr<SornData> compacted;
@@ -197,7 +208,7 @@ int RenderPrintPage(const SornData& doc, std::uint8_t part, bool compact, int pa
                        kLeftMargin + static_cast<float>((h + 1) * row.columnWidth),
                        columnX(tied - row.first + h + 1), y0);
     }
-    return rows.empty() ? 0 : rows.back().page;
+    return LastPageOf(rows);
 }
 
 } // namespace sorn

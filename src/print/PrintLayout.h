@@ -37,6 +37,9 @@ struct PrintRow {
 // Every row of the part, in order.
 std::vector<PrintRow> LayOutRows(const SornData& doc, std::uint8_t part);
 
+// The index of the last page the part fills, closed up or not.
+int LastPrintPage(const SornData& doc, std::uint8_t part, bool compact);
+
 // Draws the rows of one page (counted from 0) onto a 1240 x 1448 canvas and
 // returns the index of the last page. With compact, the blank columns of
 // the part are closed up first; the document is never changed.
