@@ -1,5 +1,7 @@
 #include "interchange/MxlContainer.h"
 
+#include "model/SharedLibrary.h"
+
 #include <pugixml.hpp>
 #include <zip.h>
 
@@ -9,6 +11,51 @@
 namespace sorn {
 
 namespace {
+
+#define SORN_ZIP_FUNCTIONS(X)                                                                      \
+    X(zip_error_init)                                                                              \
+    X(zip_error_fini)                                                                              \
+    X(zip_source_buffer)                                                                           \
+    X(zip_source_buffer_create)                                                                    \
+    X(zip_source_keep)                                                                             \
+    X(zip_source_free)                                                                             \
+    X(zip_source_stat)                                                                             \
+    X(zip_source_open)                                                                             \
+    X(zip_source_read)                                                                             \
+    X(zip_source_close)                                                                            \
+    X(zip_open_from_source)                                                                        \
+    X(zip_file_add)                                                                                \
+    X(zip_set_file_compression)                                                                    \
+    X(zip_close)                                                                                   \
+    X(zip_discard)                                                                                 \
+    X(zip_stat_init)                                                                               \
+    X(zip_stat_index)                                                                              \
+    X(zip_name_locate)                                                                             \
+    X(zip_get_num_entries)                                                                         \
+    X(zip_get_name)                                                                                \
+    X(zip_fopen_index)                                                                             \
+    X(zip_fread)                                                                                   \
+    X(zip_fclose)
+
+// libzip, opened when a container is first read or written: linked in, it
+// and the cryptography library it needs would load with every command.
+struct ZipLibrary {
+    SORN_ZIP_FUNCTIONS(SORN_FUNCTION_POINTER)
+};
+
+const ZipLibrary* Load() {
+    static SharedLibrary library(SORN_LIBZIP_SONAME);
+    static ZipLibrary table;
+    SORN_ZIP_FUNCTIONS(SORN_RESOLVE_FUNCTION)
+    return library.Complete() ? &table : nullptr;
+}
+
+// Null when the library cannot be opened; then no container can be made
+// or read.
+const ZipLibrary* Zip() {
+    static const ZipLibrary* const table = Load();
+    return table;
+}
 
 constexpr std::string_view kMimeType = "application/vnd.recordare.musicxml";
 constexpr std::string_view kScoreName = "score.musicxml";
@@ -20,45 +67,48 @@ constexpr std::string_view kContainer = "<?xml version=\"1.0\" encoding=\"UTF-8\
                                         "  </rootfiles>\n"
                                         "</container>\n";
 
+// Only ever made once the library is open.
 struct ArchiveCloser {
-    void operator()(zip_t* z) const { zip_discard(z); }
+    void operator()(zip_t* z) const { Zip()->zip_discard(z); }
 };
 struct SourceFreer {
-    void operator()(zip_source_t* s) const { zip_source_free(s); }
+    void operator()(zip_source_t* s) const { Zip()->zip_source_free(s); }
 };
 struct FileCloser {
-    void operator()(zip_file_t* f) const { zip_fclose(f); }
+    void operator()(zip_file_t* f) const { Zip()->zip_fclose(f); }
 };
 
 std::error_code ZipFailed() {
     return std::make_error_code(std::errc::io_error);
 }
 
-bool Add(zip_t* archive, std::string_view name, std::string_view data, bool store) {
-    zip_source_t* source = zip_source_buffer(archive, data.data(), data.size(), 0);
+bool Add(const ZipLibrary& lz, zip_t* archive, std::string_view name, std::string_view data,
+         bool store) {
+    zip_source_t* source = lz.zip_source_buffer(archive, data.data(), data.size(), 0);
     if (!source) return false;
     const zip_int64_t index =
-        zip_file_add(archive, std::string(name).c_str(), source, ZIP_FL_ENC_UTF_8);
+        lz.zip_file_add(archive, std::string(name).c_str(), source, ZIP_FL_ENC_UTF_8);
     if (index < 0) {
-        zip_source_free(source);
+        lz.zip_source_free(source);
         return false;
     }
-    return zip_set_file_compression(archive, static_cast<zip_uint64_t>(index),
-                                    store ? ZIP_CM_STORE : ZIP_CM_DEFLATE, 0) == 0;
+    return lz.zip_set_file_compression(archive, static_cast<zip_uint64_t>(index),
+                                       store ? ZIP_CM_STORE : ZIP_CM_DEFLATE, 0) == 0;
 }
 
-std::optional<std::string> ReadEntry(zip_t* archive, zip_int64_t index, std::size_t maxSize) {
+std::optional<std::string> ReadEntry(const ZipLibrary& lz, zip_t* archive, zip_int64_t index,
+                                     std::size_t maxSize) {
     zip_stat_t st;
-    zip_stat_init(&st);
-    if (zip_stat_index(archive, static_cast<zip_uint64_t>(index), 0, &st) != 0) return {};
+    lz.zip_stat_init(&st);
+    if (lz.zip_stat_index(archive, static_cast<zip_uint64_t>(index), 0, &st) != 0) return {};
     if (!(st.valid & ZIP_STAT_SIZE) || st.size > maxSize) return {};
     std::unique_ptr<zip_file_t, FileCloser> file(
-        zip_fopen_index(archive, static_cast<zip_uint64_t>(index), 0));
+        lz.zip_fopen_index(archive, static_cast<zip_uint64_t>(index), 0));
     if (!file) return {};
     std::string data(static_cast<std::size_t>(st.size), '\0');
     std::size_t done = 0;
     while (done < data.size()) {
-        const zip_int64_t n = zip_fread(file.get(), data.data() + done, data.size() - done);
+        const zip_int64_t n = lz.zip_fread(file.get(), data.data() + done, data.size() - done);
         if (n <= 0) return {};
         done += static_cast<std::size_t>(n);
     }
@@ -72,33 +122,35 @@ bool EndsWith(std::string_view text, std::string_view end) {
 } // namespace
 
 std::error_code WriteMxl(std::string_view score, std::string& archive) {
+    if (!Zip()) return std::make_error_code(std::errc::function_not_supported);
+    const ZipLibrary& lz = *Zip();
     zip_error_t error;
-    zip_error_init(&error);
+    lz.zip_error_init(&error);
     std::unique_ptr<zip_source_t, SourceFreer> buffer(
-        zip_source_buffer_create(nullptr, 0, 0, &error));
-    zip_error_fini(&error);
+        lz.zip_source_buffer_create(nullptr, 0, 0, &error));
+    lz.zip_error_fini(&error);
     if (!buffer) return ZipFailed();
-    zip_source_keep(buffer.get()); // the archive takes one reference, we keep ours
+    lz.zip_source_keep(buffer.get()); // the archive takes one reference, we keep ours
     std::unique_ptr<zip_t, ArchiveCloser> zip(
-        zip_open_from_source(buffer.get(), ZIP_TRUNCATE, nullptr));
+        lz.zip_open_from_source(buffer.get(), ZIP_TRUNCATE, nullptr));
     if (!zip) {
-        zip_source_free(buffer.get()); // the reference the archive did not take
+        lz.zip_source_free(buffer.get()); // the reference the archive did not take
         return ZipFailed();
     }
     // The mimetype comes first and uncompressed, so readers can sniff it.
-    if (!Add(zip.get(), "mimetype", kMimeType, true) ||
-        !Add(zip.get(), "META-INF/container.xml", kContainer, false) ||
-        !Add(zip.get(), kScoreName, score, false))
+    if (!Add(lz, zip.get(), "mimetype", kMimeType, true) ||
+        !Add(lz, zip.get(), "META-INF/container.xml", kContainer, false) ||
+        !Add(lz, zip.get(), kScoreName, score, false))
         return ZipFailed();
-    if (zip_close(zip.get()) != 0) return ZipFailed();
+    if (lz.zip_close(zip.get()) != 0) return ZipFailed();
     zip.release(); // closed
     zip_stat_t st;
-    zip_stat_init(&st);
-    if (zip_source_stat(buffer.get(), &st) != 0 || zip_source_open(buffer.get()) != 0)
+    lz.zip_stat_init(&st);
+    if (lz.zip_source_stat(buffer.get(), &st) != 0 || lz.zip_source_open(buffer.get()) != 0)
         return ZipFailed();
     archive.assign(static_cast<std::size_t>(st.size), '\0');
-    const zip_int64_t n = zip_source_read(buffer.get(), archive.data(), archive.size());
-    zip_source_close(buffer.get());
+    const zip_int64_t n = lz.zip_source_read(buffer.get(), archive.data(), archive.size());
+    lz.zip_source_close(buffer.get());
     if (n != static_cast<zip_int64_t>(archive.size())) return ZipFailed();
     return {};
 }
@@ -108,22 +160,24 @@ bool LooksLikeZip(std::string_view bytes) {
 }
 
 std::optional<std::string> ReadMxl(std::string_view archive, std::size_t maxSize) {
+    if (!Zip()) return {};
+    const ZipLibrary& lz = *Zip();
     zip_error_t error;
-    zip_error_init(&error);
-    zip_source_t* raw = zip_source_buffer_create(archive.data(), archive.size(), 0, &error);
-    zip_error_fini(&error);
+    lz.zip_error_init(&error);
+    zip_source_t* raw = lz.zip_source_buffer_create(archive.data(), archive.size(), 0, &error);
+    lz.zip_error_fini(&error);
     if (!raw) return {};
-    zip_error_init(&error);
-    std::unique_ptr<zip_t, ArchiveCloser> zip(zip_open_from_source(raw, ZIP_RDONLY, &error));
-    zip_error_fini(&error);
+    lz.zip_error_init(&error);
+    std::unique_ptr<zip_t, ArchiveCloser> zip(lz.zip_open_from_source(raw, ZIP_RDONLY, &error));
+    lz.zip_error_fini(&error);
     if (!zip) {
-        zip_source_free(raw);
+        lz.zip_source_free(raw);
         return {};
     }
     std::string scoreName;
-    const zip_int64_t container = zip_name_locate(zip.get(), "META-INF/container.xml", 0);
+    const zip_int64_t container = lz.zip_name_locate(zip.get(), "META-INF/container.xml", 0);
     if (container >= 0) {
-        if (auto text = ReadEntry(zip.get(), container, 1 << 20)) {
+        if (auto text = ReadEntry(lz, zip.get(), container, 1 << 20)) {
             pugi::xml_document doc;
             if (doc.load_buffer(text->data(), text->size()))
                 scoreName = doc.select_node("/container/rootfiles/rootfile")
@@ -132,17 +186,18 @@ std::optional<std::string> ReadMxl(std::string_view archive, std::size_t maxSize
                                 .value();
         }
     }
-    zip_int64_t index = scoreName.empty() ? -1 : zip_name_locate(zip.get(), scoreName.c_str(), 0);
-    const zip_int64_t count = zip_get_num_entries(zip.get(), 0);
+    zip_int64_t index =
+        scoreName.empty() ? -1 : lz.zip_name_locate(zip.get(), scoreName.c_str(), 0);
+    const zip_int64_t count = lz.zip_get_num_entries(zip.get(), 0);
     for (zip_int64_t i = 0; index < 0 && i < count; ++i) {
-        const char* name = zip_get_name(zip.get(), static_cast<zip_uint64_t>(i), 0);
+        const char* name = lz.zip_get_name(zip.get(), static_cast<zip_uint64_t>(i), 0);
         if (!name) continue;
         const std::string_view n(name);
         if (n.rfind("META-INF/", 0) != 0 && (EndsWith(n, ".musicxml") || EndsWith(n, ".xml")))
             index = i;
     }
     if (index < 0) return {};
-    return ReadEntry(zip.get(), index, maxSize);
+    return ReadEntry(lz, zip.get(), index, maxSize);
 }
 
 } // namespace sorn

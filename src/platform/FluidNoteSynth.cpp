@@ -1,6 +1,6 @@
 #include "platform/FluidNoteSynth.h"
 
-#include <fluidsynth.h>
+#include "platform/FluidLibrary.h"
 
 namespace sorn {
 
@@ -18,23 +18,28 @@ bool FluidNoteSynth::Start() {
         error_ = "SoundFont が見つからないため、入力した音は鳴りません。";
         return false;
     }
-    QuietenFluidLog();
-    settings_ = new_fluid_settings();
+    fluid_ = OpenFluidLibrary();
+    if (!fluid_) {
+        error_ = "FluidSynth を読み込めないため、入力した音は鳴りません。";
+        return false;
+    }
+    settings_ = fluid_->new_fluid_settings();
     if (settings_) {
         // Short blocks: a note is heard a few milliseconds after its key.
-        fluid_settings_setint(settings_, "audio.period-size", 256);
-        fluid_settings_setint(settings_, "audio.periods", 2);
-        synth_ = new_fluid_synth(settings_);
+        fluid_->fluid_settings_setint(settings_, "audio.period-size", 256);
+        fluid_->fluid_settings_setint(settings_, "audio.periods", 2);
+        synth_ = fluid_->new_fluid_synth(settings_);
     }
-    if (!synth_ || fluid_synth_sfload(synth_, soundFont.c_str(), 1) == FLUID_FAILED) {
+    if (!synth_ || fluid_->fluid_synth_sfload(synth_, soundFont.c_str(), 1) == FLUID_FAILED) {
         error_ = "SoundFont を読み込めないため、入力した音は鳴りません。";
         Close();
         return false;
     }
     std::string name;
     if (options_.output == AudioOutput::Device)
-        driver_ = OpenAudioOutput(settings_, name,
-                                  [this] { return new_fluid_audio_driver(settings_, synth_); });
+        driver_ = OpenAudioOutput(*fluid_, settings_, name, [this] {
+            return fluid_->new_fluid_audio_driver(settings_, synth_);
+        });
     if (!driver_) {
         error_ = "音を出す装置がないため、入力した音は鳴りません。";
         Close();
@@ -45,22 +50,22 @@ bool FluidNoteSynth::Start() {
 }
 
 void FluidNoteSynth::ProgramChange(std::uint8_t channel, std::uint8_t program) {
-    if (synth_) fluid_synth_program_change(synth_, channel, program);
+    if (synth_) fluid_->fluid_synth_program_change(synth_, channel, program);
 }
 
 void FluidNoteSynth::NoteOn(std::uint8_t channel, std::uint8_t note, std::uint8_t velocity) {
-    if (synth_) fluid_synth_noteon(synth_, channel, note, velocity);
+    if (synth_) fluid_->fluid_synth_noteon(synth_, channel, note, velocity);
 }
 
 void FluidNoteSynth::NoteOff(std::uint8_t channel, std::uint8_t note) {
-    if (synth_) fluid_synth_noteoff(synth_, channel, note);
+    if (synth_) fluid_->fluid_synth_noteoff(synth_, channel, note);
 }
 
 void FluidNoteSynth::Close() {
     // The output goes first: it renders from the synthesizer.
-    if (driver_) delete_fluid_audio_driver(driver_);
-    if (synth_) delete_fluid_synth(synth_);
-    if (settings_) delete_fluid_settings(settings_);
+    if (driver_) fluid_->delete_fluid_audio_driver(driver_);
+    if (synth_) fluid_->delete_fluid_synth(synth_);
+    if (settings_) fluid_->delete_fluid_settings(settings_);
     driver_ = nullptr;
     synth_ = nullptr;
     settings_ = nullptr;

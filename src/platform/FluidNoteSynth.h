@@ -27,6 +27,7 @@ private:
 
     FluidOptions options_;
     std::string error_;
+    const FluidLibrary* fluid_ = nullptr;
     fluid_settings_t* settings_ = nullptr;
     fluid_synth_t* synth_ = nullptr;
     fluid_audio_driver_t* driver_ = nullptr;

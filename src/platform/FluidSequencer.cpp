@@ -1,14 +1,12 @@
 #include "platform/FluidSequencer.h"
 
-#include <fluidsynth.h>
+#include "platform/FluidLibrary.h"
 
 #include <algorithm>
 #include <array>
-#include <atomic>
 #include <cctype>
 #include <chrono>
 #include <condition_variable>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -25,30 +23,6 @@ constexpr std::array kOutputs = {"pipewire", "pulseaudio", "alsa"};
 
 constexpr int kSilentBlock = 1024;
 constexpr auto kSilentPeriod = std::chrono::milliseconds(10);
-
-// While we probe outputs that may well be missing, their complaints are
-// expected; afterwards FluidSynth's errors go to stderr as usual.
-std::atomic<bool> quietErrors{false};
-
-void LogError(int level, const char* message, void*) {
-    if (level <= FLUID_ERR && !quietErrors.load())
-        std::fprintf(stderr, "fluidsynth: %s\n", message);
-}
-
-} // namespace
-
-void QuietenFluidLog() {
-    static std::once_flag once;
-    std::call_once(once, [] {
-        fluid_set_log_function(FLUID_PANIC, LogError, nullptr);
-        fluid_set_log_function(FLUID_ERR, LogError, nullptr);
-        fluid_set_log_function(FLUID_WARN, nullptr, nullptr);
-        fluid_set_log_function(FLUID_INFO, nullptr, nullptr);
-        fluid_set_log_function(FLUID_DBG, nullptr, nullptr);
-    });
-}
-
-namespace {
 
 // ALSA without a sound card only fills stderr with complaints.
 bool AlsaHasCard() {
@@ -191,9 +165,10 @@ std::vector<std::string> FluidOptions::DefaultSoundFonts() {
     return list;
 }
 
-std::vector<std::string> AudioOutputCandidates(fluid_settings_t* settings) {
+std::vector<std::string> AudioOutputCandidates(const FluidLibrary& fluid,
+                                               fluid_settings_t* settings) {
     std::vector<std::string> available;
-    fluid_settings_foreach_option(
+    fluid.fluid_settings_foreach_option(
         settings, "audio.driver", &available, [](void* list, const char*, const char* name) {
             static_cast<std::vector<std::string>*>(list)->emplace_back(name);
         });
@@ -206,18 +181,19 @@ std::vector<std::string> AudioOutputCandidates(fluid_settings_t* settings) {
     return candidates;
 }
 
-fluid_audio_driver_t* OpenAudioOutput(fluid_settings_t* settings, std::string& name,
+fluid_audio_driver_t* OpenAudioOutput(const FluidLibrary& fluid, fluid_settings_t* settings,
+                                      std::string& name,
                                       const std::function<fluid_audio_driver_t*()>& open) {
     fluid_audio_driver_t* driver = nullptr;
-    quietErrors = true;
-    for (const std::string& candidate : AudioOutputCandidates(settings)) {
-        fluid_settings_setstr(settings, "audio.driver", candidate.c_str());
+    SetFluidErrorsQuiet(true);
+    for (const std::string& candidate : AudioOutputCandidates(fluid, settings)) {
+        fluid.fluid_settings_setstr(settings, "audio.driver", candidate.c_str());
         if ((driver = open())) {
             name = candidate;
             break;
         }
     }
-    quietErrors = false;
+    SetFluidErrorsQuiet(false);
     return driver;
 }
 
@@ -254,6 +230,12 @@ void FluidSequencer::Open() {
         error_ = NoSoundFontMessage(options_.soundFonts);
         return;
     }
+    fluid_ = OpenFluidLibrary();
+    if (!fluid_) {
+        error_ =
+            std::string("試聴に使う FluidSynth を読み込めませんでした。\n") + FluidLibraryError();
+        return;
+    }
     if (!StartSynth(soundFont) || !NewPlayer()) {
         Close();
         return;
@@ -262,15 +244,14 @@ void FluidSequencer::Open() {
 }
 
 bool FluidSequencer::StartSynth(const std::string& soundFont) {
-    QuietenFluidLog();
-    settings_ = new_fluid_settings();
+    settings_ = fluid_->new_fluid_settings();
     if (!settings_) return false;
     // The player counts time in rendered samples, so it keeps pace with
     // whichever clock pulls the audio: the sound card's or our own.
-    fluid_settings_setstr(settings_, "player.timing-source", "sample");
-    synth_ = new_fluid_synth(settings_);
+    fluid_->fluid_settings_setstr(settings_, "player.timing-source", "sample");
+    synth_ = fluid_->new_fluid_synth(settings_);
     if (!synth_) return false;
-    if (fluid_synth_sfload(synth_, soundFont.c_str(), 1) == FLUID_FAILED) {
+    if (fluid_->fluid_synth_sfload(synth_, soundFont.c_str(), 1) == FLUID_FAILED) {
         error_ = "SoundFont を読み込めませんでした。\n" + soundFont;
         return false;
     }
@@ -278,17 +259,17 @@ bool FluidSequencer::StartSynth(const std::string& soundFont) {
 }
 
 bool FluidSequencer::NewPlayer() {
-    player_ = new_fluid_player(synth_);
-    if (player_ && fluid_player_add(player_, fileName_.c_str()) == FLUID_OK) return true;
-    if (player_) delete_fluid_player(player_);
+    player_ = fluid_->new_fluid_player(synth_);
+    if (player_ && fluid_->fluid_player_add(player_, fileName_.c_str()) == FLUID_OK) return true;
+    if (player_) fluid_->delete_fluid_player(player_);
     player_ = nullptr;
     return false;
 }
 
 void FluidSequencer::StartOutput() {
     if (options_.output == AudioOutput::Device)
-        driver_ = OpenAudioOutput(settings_, driverName_, [this] {
-            return new_fluid_audio_driver2(settings_, &FluidSequencer::Render, this);
+        driver_ = OpenAudioOutput(*fluid_, settings_, driverName_, [this] {
+            return fluid_->new_fluid_audio_driver2(settings_, &FluidSequencer::Render, this);
         });
     if (!driver_) {
         driverName_ = "silent";
@@ -298,7 +279,7 @@ void FluidSequencer::StartOutput() {
 
 void FluidSequencer::StopOutput() {
     // The output's thread is joined here, outside the lock it takes.
-    if (driver_) delete_fluid_audio_driver(driver_);
+    if (driver_) fluid_->delete_fluid_audio_driver(driver_);
     driver_ = nullptr;
     if (silentClock_.joinable()) {
         silentClock_.request_stop();
@@ -310,11 +291,14 @@ void FluidSequencer::StopOutput() {
 int FluidSequencer::Render(void* data, int len, int nfx, float* fx[], int nout, float* out[]) {
     auto* self = static_cast<FluidSequencer*>(data);
     std::lock_guard hold(self->lock_);
-    if (!self->player_) return fluid_synth_process(self->synth_, len, 0, nullptr, nout, out);
-    const bool playing = fluid_player_get_status(self->player_) == FLUID_PLAYER_PLAYING;
+    if (!self->player_)
+        return self->fluid_->fluid_synth_process(self->synth_, len, 0, nullptr, nout, out);
+    const bool playing =
+        self->fluid_->fluid_player_get_status(self->player_) == FLUID_PLAYER_PLAYING;
     // Outputs without effect buffers get the reverb and chorus mixed in.
-    const int result = fx && nfx > 0 ? fluid_synth_process(self->synth_, len, nfx, fx, nout, out)
-                                     : fluid_synth_process(self->synth_, len, nout, out, nout, out);
+    const int result =
+        fx && nfx > 0 ? self->fluid_->fluid_synth_process(self->synth_, len, nfx, fx, nout, out)
+                      : self->fluid_->fluid_synth_process(self->synth_, len, nout, out, nout, out);
     // A block rendered while playing has applied any seek.
     if (playing) self->pendingSeek_ = -1;
     self->CheckEnded();
@@ -323,7 +307,7 @@ int FluidSequencer::Render(void* data, int len, int nfx, float* fx[], int nout, 
 
 void FluidSequencer::SilentClock(std::stop_token stop) {
     double rate = 44100;
-    fluid_settings_getnum(settings_, "synth.sample-rate", &rate);
+    fluid_->fluid_settings_getnum(settings_, "synth.sample-rate", &rate);
     std::vector<float> left(kSilentBlock), right(kSilentBlock);
     float* out[] = {left.data(), right.data()};
     const auto start = std::chrono::steady_clock::now();
@@ -340,7 +324,8 @@ void FluidSequencer::SilentClock(std::stop_token stop) {
         bool idle;
         {
             std::lock_guard hold(lock_);
-            idle = !player_ || (!playing_ && fluid_synth_get_active_voice_count(synth_) == 0);
+            idle =
+                !player_ || (!playing_ && fluid_->fluid_synth_get_active_voice_count(synth_) == 0);
         }
         // Nothing to hear and nothing to time: let the clock run on.
         if (idle) {
@@ -360,7 +345,7 @@ void FluidSequencer::SilentClock(std::stop_token stop) {
 }
 
 void FluidSequencer::CheckEnded() {
-    if (playing_ && fluid_player_get_status(player_) == FLUID_PLAYER_DONE) {
+    if (playing_ && fluid_->fluid_player_get_status(player_) == FLUID_PLAYER_DONE) {
         playing_ = false;
         ended_ = true;
     }
@@ -372,7 +357,7 @@ void FluidSequencer::Play() {
     CheckEnded();
     // At the end of the song only Prev makes it playable again.
     if (playing_ || ended_) return;
-    fluid_player_play(player_);
+    fluid_->fluid_player_play(player_);
     playing_ = true;
 }
 
@@ -381,11 +366,11 @@ void FluidSequencer::Stop() {
     std::lock_guard hold(lock_);
     CheckEnded();
     if (!playing_) return;
-    fluid_player_stop(player_);
+    fluid_->fluid_player_stop(player_);
     playing_ = false;
     // Stopping seeks to where the player last was; a start asked for since
     // then must survive it.
-    if (pendingSeek_ >= 0) fluid_player_seek(player_, pendingSeek_);
+    if (pendingSeek_ >= 0) fluid_->fluid_player_seek(player_, pendingSeek_);
 }
 
 void FluidSequencer::Prev() {
@@ -395,16 +380,16 @@ void FluidSequencer::Prev() {
     if (ended_) {
         // A player that finished its playlist does not start again; a fresh
         // one stands at the start, stopped.
-        delete_fluid_player(player_);
+        fluid_->delete_fluid_player(player_);
         player_ = nullptr;
         if (!NewPlayer()) return;
         ended_ = false;
         pendingSeek_ = -1;
         return;
     }
-    if (playing_) fluid_player_stop(player_);
+    if (playing_) fluid_->fluid_player_stop(player_);
     playing_ = false;
-    fluid_player_seek(player_, 0);
+    fluid_->fluid_player_seek(player_, 0);
     pendingSeek_ = 0;
 }
 
@@ -414,7 +399,7 @@ std::int32_t FluidSequencer::Position() {
     CheckEnded();
     if (ended_) return length_;
     if (pendingSeek_ >= 0) return pendingSeek_;
-    return std::clamp<std::int32_t>(fluid_player_get_current_tick(player_), 0, length_);
+    return std::clamp<std::int32_t>(fluid_->fluid_player_get_current_tick(player_), 0, length_);
 }
 
 std::string FluidSequencer::OutputName() const {
@@ -424,9 +409,9 @@ std::string FluidSequencer::OutputName() const {
 void FluidSequencer::Close() {
     // Silence first: once the output has stopped nothing renders any more.
     StopOutput();
-    if (player_) delete_fluid_player(player_);
-    if (synth_) delete_fluid_synth(synth_);
-    if (settings_) delete_fluid_settings(settings_);
+    if (player_) fluid_->delete_fluid_player(player_);
+    if (synth_) fluid_->delete_fluid_synth(synth_);
+    if (settings_) fluid_->delete_fluid_settings(settings_);
     player_ = nullptr;
     synth_ = nullptr;
     settings_ = nullptr;

@@ -37,14 +37,16 @@ struct FluidOptions {
     static std::vector<std::string> DefaultSoundFonts();
 };
 
+struct FluidLibrary;
+
 // The audio outputs worth trying on this machine, in the order to try them.
-std::vector<std::string> AudioOutputCandidates(fluid_settings_t* settings);
+std::vector<std::string> AudioOutputCandidates(const FluidLibrary& fluid,
+                                               fluid_settings_t* settings);
 // Opens the first candidate output that works; FluidSynth's complaints about
 // the ones that do not are expected and kept quiet. Null when none opens.
-fluid_audio_driver_t* OpenAudioOutput(fluid_settings_t* settings, std::string& name,
+fluid_audio_driver_t* OpenAudioOutput(const FluidLibrary& fluid, fluid_settings_t* settings,
+                                      std::string& name,
                                       const std::function<fluid_audio_driver_t*()>& open);
-// FluidSynth's own log: errors to stderr, the rest dropped.
-void QuietenFluidLog();
 // The first of the files that exists; empty when none does.
 std::string FindSoundFont(const std::vector<std::string>& candidates);
 
@@ -91,6 +93,7 @@ private:
     std::string error_;
     std::int32_t length_ = 0;
 
+    const FluidLibrary* fluid_ = nullptr;
     fluid_settings_t* settings_ = nullptr;
     fluid_synth_t* synth_ = nullptr;
     fluid_player_t* player_ = nullptr;
