@@ -47,10 +47,13 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The libraries come from dpkg-shlibdeps; the rest is data the program opens
-# by name: the platform plugin, the music and Japanese fonts, a soundfont.
+# The linked libraries come from dpkg-shlibdeps; the rest the program opens
+# by name: the two libraries it loads when first needed (Debian names their
+# packages after the soname: libzip.so.4 is libzip4), the platform plugin,
+# the music and Japanese fonts, a soundfont.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+string(REPLACE ".so." "" sorn_opened_packages "${sorn_fluidsynth_soname}, ${sorn_libzip_soname}")
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, fonts-noto-core, fonts-noto-cjk | fonts-ipafont-gothic, timgm6mb-soundfont | fluid-soundfont-gm")
+    "${sorn_opened_packages}, qt6-qpa-plugins, fonts-noto-core, fonts-noto-cjk | fonts-ipafont-gothic, timgm6mb-soundfont | fluid-soundfont-gm")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)
