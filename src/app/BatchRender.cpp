@@ -7,6 +7,7 @@
 #include "model/SornData.h"
 #include "platform/GlyphSet.h"
 #include "platform/PrintJob.h"
+#include "platform/ProgramFonts.h"
 #include "platform/QtCanvas.h"
 #include "platform/QtPrinter.h"
 #include "platform/VectorPicture.h"
@@ -16,7 +17,6 @@
 #include <QGuiApplication>
 #include <algorithm>
 #include <filesystem>
-#include <memory>
 
 namespace sorn {
 
@@ -25,11 +25,15 @@ namespace {
 // Fonts and glyphs need a GUI application; batch work needs no display.
 void EnsureGuiApplication() {
     if (QCoreApplication::instance()) return;
+    OfferOnlyProgramFonts();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
     static char name[] = "sorn-editor";
     static char* argv[] = {name, nullptr};
-    static std::unique_ptr<QGuiApplication> app = std::make_unique<QGuiApplication>(argc, argv);
+    // Never destroyed: at exit its destructor would run after the toolkit's
+    // per-thread storage is gone, and the process ends anyway.
+    static QGuiApplication* const app = new QGuiApplication(argc, argv);
+    (void)app;
 }
 
 std::string SaveBytes(const QByteArray& bytes, const std::string& path) {

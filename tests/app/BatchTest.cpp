@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <sys/stat.h>
@@ -204,6 +205,35 @@ TEST(Batch, ProgramRunsWithoutADisplay) {
     EXPECT_EQ(
         WEXITSTATUS(std::system((std::string(SORN_EDITOR_EXE) + " --bogus 2>/dev/null").c_str())),
         2);
+}
+
+// The program on its own draws with only its own fonts offered: the page is
+// the window's to the byte, the PDF embeds those fonts, and a font
+// configuration that knows none of them still gives a page and a clean exit.
+TEST(Batch, ProgramDrawsWithItsOwnFonts) {
+    TempDir dir;
+    const std::string example = std::string(SORN_SOURCE_DIR) + "/data/examples/kirakira.sorn";
+    auto program = [&](const std::string& environment, const std::string& args) {
+        const std::string command = "env " + environment + " " + SORN_EDITOR_EXE + " " + args +
+                                    " '" + example + "' 2>/dev/null";
+        const int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    };
+    ASSERT_EQ(Batch({"--render-page", dir.File("window.png"), example}).code, 0);
+    ASSERT_EQ(program("", "--render-page " + dir.File("alone.png")), 0);
+    EXPECT_EQ(ReadBytes(dir.File("alone.png")), ReadBytes(dir.File("window.png")));
+
+    ASSERT_EQ(program("", "--print-pdf " + dir.File("alone.pdf")), 0);
+    const auto pdf = ReadBytes(dir.File("alone.pdf"));
+    const std::string text(pdf.begin(), pdf.end());
+    for (const char* font : {"/NotoMusic-Regular", "/NotoSerif-Bold", "/NotoSerif-Regular"})
+        EXPECT_NE(text.find(font), std::string::npos) << font;
+
+    std::ofstream(dir.File("fonts.conf")) << "<fontconfig/>";
+    ASSERT_EQ(program("FONTCONFIG_FILE=" + dir.File("fonts.conf"),
+                      "--render-page " + dir.File("unknown.png")),
+              0);
+    EXPECT_GT(ReadBytes(dir.File("unknown.png")).size(), 1000u);
 }
 
 } // namespace
