@@ -1,39 +1,89 @@
-// Start-up of the editor to its first shown window, offscreen, as a whole
-// process: exec, Qt, fonts, the window and a new score.
+// Whole processes: start-up of the editor to its first shown window,
+// offscreen (exec, Qt, fonts, the window and a new score), and a PDF of a
+// small score from the command line against the peer's command for it.
 
 #include "RatioReporter.h"
 
 #include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <filesystem>
 #include <spawn.h>
+#include <string>
 #include <sys/wait.h>
+#include <vector>
 
 extern char** environ;
 
 namespace {
 
+const std::filesystem::path& Folder() {
+    static const std::filesystem::path folder = [] {
+        auto path = std::filesystem::temp_directory_path() / "sorn-startup-bench";
+        std::filesystem::create_directories(path);
+        return path;
+    }();
+    return folder;
+}
+
+// Runs a program found on the PATH, its output dropped; true when it
+// exits with 0.
+bool Run(std::vector<std::string> args) {
+    std::vector<char*> argv;
+    for (std::string& arg : args)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid;
+    const bool spawned = posix_spawnp(&pid, argv[0], &quiet, nullptr, argv.data(), environ) == 0;
+    posix_spawn_file_actions_destroy(&quiet);
+    int status = 0;
+    if (spawned) waitpid(pid, &status, 0);
+    return spawned && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
 void BM_StartUpToFirstWindow(benchmark::State& state) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
     setenv("SORN_QUIT_WHEN_SHOWN", "1", 1);
-    char exe[] = SORN_EDITOR_EXE;
-    char* argv[] = {exe, nullptr};
-    for (auto _ : state) {
-        pid_t pid;
-        if (posix_spawn(&pid, exe, nullptr, nullptr, argv, environ) != 0) {
-            state.SkipWithError("spawn");
-            break;
-        }
-        int status = 0;
-        waitpid(pid, &status, 0);
-        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) state.SkipWithError("exit status");
-    }
+    for (auto _ : state)
+        if (!Run({SORN_EDITOR_EXE})) state.SkipWithError("exit status");
+    unsetenv("SORN_QUIT_WHEN_SHOWN");
 }
 BENCHMARK(BM_StartUpToFirstWindow)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
+
+const std::string kExample = SORN_SOURCE_DIR "/data/examples/kirakira.sorn";
+
+void BM_PrintPdfCommand(benchmark::State& state) {
+    const std::string pdf = (Folder() / "ours.pdf").string();
+    for (auto _ : state)
+        if (!Run({SORN_EDITOR_EXE, "--print-pdf", pdf, kExample})) state.SkipWithError("exit");
+}
+BENCHMARK(BM_PrintPdfCommand)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
+
+// The same score in the peer's own format, made from our MIDI export.
+void BM_PeerPrintPdf(benchmark::State& state) {
+    const std::string mid = (Folder() / "peer.mid").string();
+    const std::string score = (Folder() / "peer.mscz").string();
+    const std::string pdf = (Folder() / "peer.pdf").string();
+    if (!Run({SORN_EDITOR_EXE, "--export-midi", mid, kExample}) ||
+        !Run({"mscore3", "-o", score, mid})) {
+        state.SkipWithError("mscore3 (Debian musescore3) is not installed");
+        return;
+    }
+    for (auto _ : state)
+        if (!Run({"mscore3", "-o", pdf, score})) state.SkipWithError("mscore3");
+}
+BENCHMARK(BM_PeerPrintPdf)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
 
 } // namespace
 
 int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
     benchmark::Initialize(&argc, argv);
-    sorn::bench::RatioReporter reporter({{"BM_StartUpToFirstWindow", "", 300}});
+    sorn::bench::RatioReporter reporter(
+        {{"BM_StartUpToFirstWindow", "", 300}, {"BM_PrintPdfCommand", "BM_PeerPrintPdf", 0.2}});
     benchmark::RunSpecifiedBenchmarks(&reporter);
+    std::filesystem::remove_all(Folder());
     return 0;
 }
