@@ -4,6 +4,7 @@
 // second. Shown beside it: cp and sync of the same file, what the disk
 // alone costs.
 
+#include "BenchFolder.h"
 #include "RatioReporter.h"
 #include "model/SornData.h"
 #include "model/SymbolCodes.h"
@@ -52,14 +53,7 @@ void FillDense(SornData& doc) {
     }
 }
 
-const std::filesystem::path& Folder() {
-    static const std::filesystem::path folder = [] {
-        auto dir = std::filesystem::temp_directory_path() / "sorn-midi-bench";
-        std::filesystem::create_directories(dir);
-        return dir;
-    }();
-    return folder;
-}
+using sorn::bench::Folder;
 
 SornData& Dense() {
     static SornData doc = [] {

@@ -2,6 +2,7 @@
 // to disk and flushed like every export, and the import of that file from
 // disk into a score.
 
+#include "BenchFolder.h"
 #include "DenseScore.h"
 #include "RatioReporter.h"
 #include "interchange/MusicXmlExport.h"
@@ -21,14 +22,7 @@ public:
     MsgResult Show(std::string_view, MsgButtons, MsgIcon) override { return MsgResult::Ok; }
 };
 
-const std::filesystem::path& Folder() {
-    static const std::filesystem::path folder = [] {
-        auto dir = std::filesystem::temp_directory_path() / "sorn-musicxml-bench";
-        std::filesystem::create_directories(dir);
-        return dir;
-    }();
-    return folder;
-}
+using sorn::bench::Folder;
 
 SornData& Dense() {
     static SornData doc = [] {

@@ -2,6 +2,7 @@
 // offscreen (exec, Qt, fonts, the window and a new score), and a PDF of a
 // small score from the command line against the peer's command for it.
 
+#include "BenchFolder.h"
 #include "RatioReporter.h"
 
 #include <benchmark/benchmark.h>
@@ -16,14 +17,7 @@ extern char** environ;
 
 namespace {
 
-const std::filesystem::path& Folder() {
-    static const std::filesystem::path folder = [] {
-        auto path = std::filesystem::temp_directory_path() / "sorn-startup-bench";
-        std::filesystem::create_directories(path);
-        return path;
-    }();
-    return folder;
-}
+using sorn::bench::Folder;
 
 // Runs a program found on the PATH, its output dropped; true when it
 // exits with 0.

@@ -5,6 +5,7 @@
 // load, against an absolute limit (the WAV command loads the timbre while the
 // user waits).
 
+#include "BenchFolder.h"
 #include "RatioReporter.h"
 #include "sound/Timbre.h"
 
@@ -18,14 +19,7 @@ namespace {
 
 using namespace sorn;
 
-const std::filesystem::path& Folder() {
-    static const std::filesystem::path folder = [] {
-        auto dir = std::filesystem::temp_directory_path() / "sorn-timbre-bench";
-        std::filesystem::create_directories(dir);
-        return dir;
-    }();
-    return folder;
-}
+using sorn::bench::Folder;
 
 std::string Write(const std::string& name, const std::string& text) {
     const std::string path = (Folder() / name).string();

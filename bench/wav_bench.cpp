@@ -4,6 +4,7 @@
 // file, what `fluidsynth -ni -F out.wav -r 44100 <sf2> part.mid` does, through
 // the same library calls so that no process start is counted.
 
+#include "BenchFolder.h"
 #include "RatioReporter.h"
 #include "model/SornData.h"
 #include "model/SymbolCodes.h"
@@ -49,14 +50,7 @@ SornData& Part() {
     return doc;
 }
 
-const std::filesystem::path& Folder() {
-    static const std::filesystem::path folder = [] {
-        auto dir = std::filesystem::temp_directory_path() / "sorn-wav-bench";
-        std::filesystem::create_directories(dir);
-        return dir;
-    }();
-    return folder;
-}
+using sorn::bench::Folder;
 
 std::string SoundFont() {
     if (const char* env = std::getenv("SORN_SOUNDFONT"); env && *env) return env;
