@@ -7,11 +7,30 @@
 
 namespace sorn {
 
+namespace {
+
+std::string XmlText(const std::string& text) {
+    std::string escaped;
+    for (char c : text) {
+        if (c == '&')
+            escaped += "&amp;";
+        else if (c == '<')
+            escaped += "&lt;";
+        else if (c == '>')
+            escaped += "&gt;";
+        else
+            escaped += c;
+    }
+    return escaped;
+}
+
+} // namespace
+
 void OfferOnlyProgramFonts() {
     // The system's configuration file, found as fontconfig itself finds it
     // (asking fontconfig for the name would load the whole configuration).
     const char* chosen = std::getenv("FONTCONFIG_FILE");
-    const std::string system = chosen && *chosen ? chosen : "fonts.conf";
+    const std::string system = XmlText(chosen && *chosen ? chosen : "fonts.conf");
     const std::string text = R"(<?xml version="1.0"?>
 <fontconfig>
   <include ignore_missing="yes">)" +
