@@ -1,6 +1,7 @@
 #include "app/PanelBar.h"
 
 #include <QPainter>
+#include <QRegion>
 
 namespace sorn {
 
@@ -21,8 +22,17 @@ void PanelBar::SetPanelText(int index, const QString& text) {
     if (index < 1 || index > PanelCount()) return;
     auto& panel = panels_[static_cast<std::size_t>(index - 1)];
     if (panel.text == text) return;
+    // Only the panels that change are painted again: the bar repaints with
+    // nearly every key, and a full repaint takes the progress bar over the
+    // first panel along.
+    const auto before = Layout();
     panel.text = text;
-    update();
+    const auto after = Layout();
+    QRegion changed;
+    for (std::size_t i = 0; i < after.size(); ++i)
+        if (i == static_cast<std::size_t>(index - 1) || after[i] != before[i])
+            changed += before[i] | after[i];
+    update(changed);
 }
 
 QRect PanelBar::PanelRect(int index) const {
