@@ -190,7 +190,9 @@ private:
     void ClearSelectedPositions();
     void ExtendSelection();
     void Picture2_MouseDrag(QPointF position);
-    QRectF ScorePixels(QPainter& painter) const;
+    // Multiplies the score area between two x of the score's pixels by a
+    // tint, as a highlighter colours paper: white takes it, black stays.
+    void TintScoreColumns(int left, int right, const QColor& tint);
     void PaintSelection();
     void ShowStatusMessage(const QString& text);
     // Audition, its follow mark and the sound of entered notes (Form1Listen.cpp).

@@ -9,7 +9,6 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QPainter>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -201,12 +200,7 @@ void Form1::PaintSelection() {
     const StaffLayout& layout = state_.Layout;
     const int left = kStaffLeftMargin + (first - scroll) * layout.ColumnWidth;
     const int right = kStaffLeftMargin + (last - scroll + 1) * layout.ColumnWidth;
-    QPainter painter(&Picture2->Image());
-    const QRectF area = ScorePixels(painter);
-    if (left >= area.width()) return;
-    painter.setCompositionMode(QPainter::CompositionMode_Multiply);
-    painter.fillRect(QRectF(left, 0, std::min<qreal>(right, area.width()) - left, area.height()),
-                     kSelectionTint);
+    TintScoreColumns(left, right, kSelectionTint);
 }
 
 void Form1::ShowStatusMessage(const QString& text) {

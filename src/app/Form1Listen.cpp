@@ -10,7 +10,6 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QPainter>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
@@ -105,11 +104,7 @@ void Form1::PaintFollowMark() {
     const std::int32_t column = follow_.marked - FlatScrollBar1->value();
     if (column < 0) return;
     const int left = kStaffLeftMargin + column * state_.Layout.ColumnWidth;
-    QPainter painter(&Picture2->Image());
-    const QRectF area = ScorePixels(painter);
-    if (left >= area.width()) return;
-    painter.setCompositionMode(QPainter::CompositionMode_Multiply);
-    painter.fillRect(QRectF(left, 0, state_.Layout.ColumnWidth, area.height()), kFollowTint);
+    TintScoreColumns(left, left + state_.Layout.ColumnWidth, kFollowTint);
 }
 
 void Form1::SoundEnteredNote(std::int32_t position) {
