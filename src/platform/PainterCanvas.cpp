@@ -2,7 +2,6 @@
 
 #include "platform/GlyphSet.h"
 
-#include <QFontMetricsF>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPathStroker>
@@ -15,10 +14,6 @@
 
 namespace sorn {
 namespace {
-
-// As QtCanvas draws its text, so that both put it in the same place.
-constexpr int kTextPixelSize = 12;
-constexpr double kTextLead = 2.0;
 
 // The bitmap canvas inks the pixel to the right of and below a coordinate;
 // strokes are centred on that pixel so both canvases cover the same area.
@@ -35,10 +30,7 @@ QPointF Centre(float x, float y) {
 } // namespace
 
 PainterCanvas::PainterCanvas(QPainter& painter, float width, float height, const GlyphSet& glyphs)
-    : painter_(painter), glyphs_(glyphs), width_(width), height_(height),
-      textFont_(QStringLiteral("Noto Serif")) {
-    textFont_.setPixelSize(kTextPixelSize);
-    textFont_.setStyleHint(QFont::Serif);
+    : painter_(painter), glyphs_(glyphs), width_(width), height_(height) {
     painter_.save();
     painter_.setRenderHint(QPainter::Antialiasing, true);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
@@ -58,16 +50,6 @@ PainterCanvas::~PainterCanvas() {
 
 void PainterCanvas::Clear() {
     painter_.fillRect(QRectF(0, 0, width_, height_), Qt::white);
-}
-
-void PainterCanvas::SetLineWidth(int width) {
-    lineWidth_ = std::clamp(width, 1, 3);
-}
-void PainterCanvas::SetFillSolid(bool solid) {
-    solid_ = solid;
-}
-void PainterCanvas::SetInvert(bool invert) {
-    invert_ = invert;
 }
 
 void PainterCanvas::Ink(const QPainterPath& shape, bool fillable) {
@@ -228,8 +210,7 @@ void PainterCanvas::Glyph(GlyphKey key, Rect source, Rect target, GlyphMode mode
 
 void PainterCanvas::Text(std::string_view text, float x, float y) {
     const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    const QFontMetricsF metrics(textFont_);
-    const QPointF baseline(x, y + kTextLead + metrics.capHeight());
+    const QPointF baseline = TextBaseline(x, y);
     painter_.setFont(textFont_);
     painter_.setPen(Qt::black);
     if (invert_ && canInvert_) {

@@ -3,9 +3,8 @@
 // screen coordinates as QtCanvas, drawn as antialiased vectors, the glyphs
 // as the font outlines GlyphSet placed for its bitmaps.
 
-#include "render/Canvas.h"
+#include "platform/QtCanvasCommon.h"
 
-#include <QFont>
 #include <QPainterPath>
 #include <QPointF>
 
@@ -15,7 +14,7 @@ namespace sorn {
 
 class GlyphSet;
 
-class PainterCanvas : public Canvas {
+class PainterCanvas : public QtCanvasCommon {
 public:
     // Draws with `painter`, whose transform maps the canvas's coordinates
     // (0, 0)..(width, height) onto its device; the painter must stay active
@@ -26,9 +25,6 @@ public:
     PainterCanvas& operator=(const PainterCanvas&) = delete;
 
     void Clear() override;
-    void SetLineWidth(int width) override;
-    void SetFillSolid(bool solid) override;
-    void SetInvert(bool invert) override;
 
     void Line(float x1, float y1, float x2, float y2) override;
     void LineBy(float dx, float dy) override;
@@ -51,14 +47,9 @@ private:
     const GlyphSet& glyphs_;
     float width_;
     float height_;
-    QFont textFont_;
-    int lineWidth_ = 1;
-    bool solid_ = false;
-    bool invert_ = false;
     bool canInvert_ = false;
     bool glyphsAsText_ = false;
     bool clipByHand_ = false;
-    QPointF current_;
 };
 
 } // namespace sorn

@@ -12,21 +12,13 @@
 namespace sorn {
 namespace {
 
-constexpr int kTextPixelSize = 12;
-// The text's top lies this far above its capitals, like a compact
-// character cell, so that "x" sits on the note it is written beside.
-constexpr double kTextLead = 2.0;
-
 int Round(float v) {
     return static_cast<int>(std::lround(v));
 }
 
 } // namespace
 
-QtCanvas::QtCanvas(QImage& image, const GlyphSet& glyphs)
-    : image_(image), glyphs_(glyphs), textFont_(QStringLiteral("Noto Serif")) {
-    textFont_.setPixelSize(kTextPixelSize);
-    textFont_.setStyleHint(QFont::Serif);
+QtCanvas::QtCanvas(QImage& image, const GlyphSet& glyphs) : image_(image), glyphs_(glyphs) {
     painter_.begin(&image_);
     painter_.setRenderHint(QPainter::Antialiasing, false);
 }
@@ -39,16 +31,6 @@ void QtCanvas::Clear() {
     painter_.setCompositionMode(QPainter::CompositionMode_Source);
     painter_.fillRect(image_.rect(), Qt::white);
     painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
-}
-
-void QtCanvas::SetLineWidth(int width) {
-    lineWidth_ = std::clamp(width, 1, 3);
-}
-void QtCanvas::SetFillSolid(bool solid) {
-    solid_ = solid;
-}
-void QtCanvas::SetInvert(bool invert) {
-    invert_ = invert;
 }
 
 QPainter& QtCanvas::Begin(const QRectF& bounds) {
@@ -170,7 +152,7 @@ void QtCanvas::Glyph(GlyphKey key, Rect source, Rect target, GlyphMode mode) {
 void QtCanvas::Text(std::string_view text, float x, float y) {
     const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     const QFontMetricsF metrics(textFont_);
-    const QPointF baseline(x, y + kTextLead + metrics.capHeight());
+    const QPointF baseline = TextBaseline(x, y);
     const QRectF bounds = metrics.boundingRect(s).translated(baseline);
     QPainter& p = Begin(bounds);
     p.setFont(textFont_);

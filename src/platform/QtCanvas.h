@@ -2,9 +2,8 @@
 // The drawing surface on a QImage: aliased QPainter drawing in black, glyphs
 // from a GlyphSet, and invert drawing that undoes itself when repeated.
 
-#include "render/Canvas.h"
+#include "platform/QtCanvasCommon.h"
 
-#include <QFont>
 #include <QImage>
 #include <QPainter>
 #include <QPointF>
@@ -13,7 +12,7 @@ namespace sorn {
 
 class GlyphSet;
 
-class QtCanvas : public Canvas {
+class QtCanvas : public QtCanvasCommon {
 public:
     // Paints `image` (Format_RGB32) from construction to destruction. The
     // image must stay alive and must not be resized, assigned or written to
@@ -25,9 +24,6 @@ public:
     QtCanvas& operator=(const QtCanvas&) = delete;
 
     void Clear() override;
-    void SetLineWidth(int width) override;
-    void SetFillSolid(bool solid) override;
-    void SetInvert(bool invert) override;
 
     void Line(float x1, float y1, float x2, float y2) override;
     void LineBy(float dx, float dy) override;
@@ -56,11 +52,6 @@ private:
     QImage scratch_;
     QPainter scratchPainter_;
     QRect scratchArea_;
-    QFont textFont_;
-    int lineWidth_ = 1;
-    bool solid_ = false;
-    bool invert_ = false;
-    QPointF current_;
 };
 
 } // namespace sorn

@@ -2,6 +2,7 @@
 
 #include "app/Batch.h"
 #include "model/SornData.h"
+#include "support/Examples.h"
 #include "support/TempDir.h"
 
 #include <cerrno>
@@ -212,7 +213,7 @@ TEST(Batch, ProgramRunsWithoutADisplay) {
 // configuration that knows none of them still gives a page and a clean exit.
 TEST(Batch, ProgramDrawsWithItsOwnFonts) {
     TempDir dir;
-    const std::string example = std::string(SORN_SOURCE_DIR) + "/data/examples/kirakira.sorn";
+    const std::string example = Example();
     auto program = [&](const std::string& environment, const std::string& args) {
         const std::string command = "env " + environment + " " + SORN_EDITOR_EXE + " " + args +
                                     " '" + example + "' 2>/dev/null";

@@ -12,6 +12,7 @@
 #include "platform/PrintJob.h"
 #include "platform/QtPrinter.h"
 #include "sound/SornWav.h"
+#include "support/Examples.h"
 #include "support/TempDir.h"
 
 #include <QAction>
@@ -336,7 +337,7 @@ TEST(EveryWriter, StreamsIntoAFifo) {
 // "-" writes to standard output; a folder is refused with a message.
 TEST(BatchOutput, DashIsStandardOutput) {
     TempDir dir;
-    const std::string example = std::string(SORN_SOURCE_DIR) + "/data/examples/kirakira.sorn";
+    const std::string example = Example();
     ASSERT_EQ(ExportMidi(
                   [&] {
                       SornData doc;

@@ -4,6 +4,7 @@
 #include "app/Batch.h"
 #include "dialogs/Form3.h"
 #include "model/SymbolCodes.h"
+#include "support/Examples.h"
 #include "support/RecordingPrinter.h"
 #include "support/TempDir.h"
 
@@ -185,7 +186,7 @@ TEST(PrintDialog, FromTheFileMenu) {
 // in points (B4 and B5 are the JIS sizes), the score's name as the title.
 TEST(PrintPdf, ExampleScoreOnEveryPaper) {
     TempDir dir;
-    const std::string example = std::string(SORN_SOURCE_DIR) + "/data/examples/kirakira.sorn";
+    const std::string example = Example();
     const std::pair<const char*, const char*> papers[] = {{"A4", "/MediaBox [0 0 595.0"},
                                                           {"A5", "/MediaBox [0 0 420.0"},
                                                           {"B4", "/MediaBox [0 0 729.0"},

@@ -3,6 +3,7 @@
 
 #include "app/RecentFiles.h"
 #include "EditorFixture.h"
+#include "support/Examples.h"
 #include "support/TempDir.h"
 
 #include <QAction>
@@ -36,7 +37,7 @@ TEST(RecentFiles, NewestFirstEachFileOnceAtMostTen) {
 TEST(RecentFiles, OpenedAndSavedScoresAreListedAndAGoneOneIsRemoved) {
     TempDir dir;
     const std::string a = dir.File("a.sorn"), b = dir.File("b.sorn");
-    std::filesystem::copy_file(std::string(SORN_SOURCE_DIR) + "/data/examples/kirakira.sorn", a);
+    std::filesystem::copy_file(Example(), a);
     Editor e(a);
     e.dialogs.answers = {b};
     e.form->mnuFileSave->trigger();

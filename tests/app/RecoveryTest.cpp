@@ -6,6 +6,7 @@
 #include "app/MdMain.h"
 #include "app/RecentFiles.h"
 #include "platform/EditorSettings.h"
+#include "support/Examples.h"
 #include "support/TempDir.h"
 
 #include <QDir>
@@ -27,10 +28,6 @@ void UseInterval(int seconds) {
     EditorSettings settings;
     settings.setValue(QStringLiteral("autosave/intervalSeconds"), seconds);
     settings.sync();
-}
-
-std::string Example() {
-    return std::string(SORN_SOURCE_DIR) + "/data/examples/kirakira.sorn";
 }
 
 // Keys as a user types them: two notes, then idle until the copy is written.

@@ -5,6 +5,8 @@
 #include "../app/EditorFixture.h"
 #include "app/Batch.h"
 #include "app/MdMain.h"
+#include "support/BatchCommand.h"
+#include "support/Examples.h"
 #include "support/TempDir.h"
 
 #include <QAction>
@@ -16,17 +18,6 @@
 
 namespace sorn::test {
 namespace {
-
-std::string Example(const std::string& name) {
-    return (std::filesystem::path(SORN_SOURCE_DIR) / "data/examples" / name).string();
-}
-
-int Batch(std::vector<std::string> args, std::string* err = nullptr) {
-    std::ostringstream out, errors;
-    const int code = RunBatch(args, out, errors);
-    if (err) *err = errors.str();
-    return code;
-}
 
 // A song from elsewhere with one chord in it.
 constexpr const char* kSong = R"(<?xml version="1.0" encoding="UTF-8"?>

@@ -6,6 +6,7 @@
 #include "interchange/MusicXmlImport.h"
 #include "interchange/MxlContainer.h"
 #include "model/SymbolCodes.h"
+#include "support/Examples.h"
 #include "support/Scripted.h"
 #include "support/TempDir.h"
 
@@ -22,10 +23,6 @@
 
 namespace sorn::test {
 namespace {
-
-std::string Example(const std::string& name) {
-    return (std::filesystem::path(SORN_SOURCE_DIR) / "data/examples" / name).string();
-}
 
 void WriteText(const std::string& path, std::string_view text) {
     std::ofstream(path, std::ios::binary) << text;
