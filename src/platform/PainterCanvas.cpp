@@ -19,10 +19,6 @@ namespace {
 // strokes are centred on that pixel so both canvases cover the same area.
 constexpr double kHalf = 0.5;
 
-int Round(float v) {
-    return static_cast<int>(std::lround(v));
-}
-
 QPointF Centre(float x, float y) {
     return {x + kHalf, y + kHalf};
 }
@@ -132,26 +128,9 @@ void PainterCanvas::Point(float x, float y) {
 
 void PainterCanvas::Glyph(GlyphKey key, Rect source, Rect target, GlyphMode mode) {
     // The same source and target rectangles as the bitmap canvas takes.
-    const GlyphSize size = SizeOf(key);
-    const QRect glyphRect(0, 0, size.width, size.height);
-    const int sh = Round(source.height);
-    const bool mirrored = sh < 0;
-    const QRect wanted =
-        mirrored ? QRect(Round(source.x), Round(source.y) + sh + 1, Round(source.width), -sh)
-                 : QRect(Round(source.x), Round(source.y), Round(source.width), sh);
-    QRect dest(Round(target.x), Round(target.y), Round(target.width), Round(target.height));
-    const QRect src = wanted.intersected(glyphRect);
-    if (src.isEmpty() || dest.isEmpty()) return;
-    if (src != wanted) {
-        const double kx = double(dest.width()) / wanted.width();
-        const double ky = double(dest.height()) / wanted.height();
-        const int top = mirrored ? wanted.bottom() - src.bottom() : src.top() - wanted.top();
-        dest = QRect(dest.x() + Round(static_cast<float>((src.left() - wanted.left()) * kx)),
-                     dest.y() + Round(static_cast<float>(top * ky)),
-                     Round(static_cast<float>(src.width() * kx)),
-                     Round(static_cast<float>(src.height() * ky)));
-        if (dest.isEmpty()) return;
-    }
+    const auto placed = PlaceGlyph(key, source, target);
+    if (!placed) return;
+    const auto& [src, dest, mirrored] = *placed;
     // Glyph pixels onto the target: x left to right, y down or, mirrored, up.
     const double sx = double(dest.width()) / src.width();
     const double sy = double(dest.height()) / src.height() * (mirrored ? -1 : 1);

@@ -10,13 +10,6 @@
 #include <numbers>
 
 namespace sorn {
-namespace {
-
-int Round(float v) {
-    return static_cast<int>(std::lround(v));
-}
-
-} // namespace
 
 QtCanvas::QtCanvas(QImage& image, const GlyphSet& glyphs) : image_(image), glyphs_(glyphs) {
     painter_.begin(&image_);
@@ -119,25 +112,10 @@ void QtCanvas::Point(float x, float y) {
 }
 
 void QtCanvas::Glyph(GlyphKey key, Rect source, Rect target, GlyphMode mode) {
+    const auto placed = PlaceGlyph(key, source, target);
+    if (!placed) return;
+    const auto& [src, dest, mirrored] = *placed;
     const QImage& glyph = glyphs_.Image(key);
-    const int sh = Round(source.height);
-    const bool mirrored = sh < 0;
-    // A negative height counts upward from the source's first row.
-    const QRect wanted =
-        mirrored ? QRect(Round(source.x), Round(source.y) + sh + 1, Round(source.width), -sh)
-                 : QRect(Round(source.x), Round(source.y), Round(source.width), sh);
-    QRect dest(Round(target.x), Round(target.y), Round(target.width), Round(target.height));
-    const QRect src = wanted.intersected(glyph.rect());
-    if (src.isEmpty() || dest.isEmpty()) return;
-    if (src != wanted) {
-        // Keep the part of the target that the clipped source maps to.
-        const double kx = double(dest.width()) / wanted.width();
-        const double ky = double(dest.height()) / wanted.height();
-        const int top = mirrored ? wanted.bottom() - src.bottom() : src.top() - wanted.top();
-        dest = QRect(dest.x() + Round((src.left() - wanted.left()) * kx),
-                     dest.y() + Round(top * ky), Round(src.width() * kx), Round(src.height() * ky));
-        if (dest.isEmpty()) return;
-    }
     QPainter& p = Begin(dest);
     p.setCompositionMode(mode == GlyphMode::And ? QPainter::RasterOp_SourceAndDestination
                                                 : QPainter::CompositionMode_Source);

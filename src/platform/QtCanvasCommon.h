@@ -1,13 +1,15 @@
 #pragma once
 // What the bitmap and the vector canvas keep alike, so that both draw the
 // same picture: the pen state the score drawing sets, the current point,
-// and where text goes in which font.
+// where text goes in which font, and which glyph pixels go where.
 
 #include "render/Canvas.h"
 
 #include <QFont>
 #include <QPointF>
+#include <QRect>
 #include <algorithm>
+#include <optional>
 
 namespace sorn {
 
@@ -22,6 +24,16 @@ protected:
 
     // The baseline of text whose top left is (x, y).
     QPointF TextBaseline(float x, float y) const;
+
+    // The glyph pixels a Glyph call takes (inside the glyph) and the
+    // target pixels they cover; mirrored when the source counts upward.
+    // Nothing when either is empty.
+    struct GlyphPlacement {
+        QRect source;
+        QRect target;
+        bool mirrored;
+    };
+    static std::optional<GlyphPlacement> PlaceGlyph(GlyphKey key, Rect source, Rect target);
 
     QFont textFont_;
     int lineWidth_ = 1;
