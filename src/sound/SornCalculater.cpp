@@ -85,6 +85,15 @@ std::int16_t SornCalculater::GetMidiHeight(const SornData& doc, std::uint8_t Par
 }
 
 std::int16_t SornCalculater::GetMidiHeight(const PositionRecord& r) {
+    const std::int16_t height = SoundingHeight(r);
+    const int a = r.Atai[0] - ClefShift(clef_);
+    if (a < 0 || a >= static_cast<int>(currentAccidentals_.size())) return height;
+    for (int k = 1; k < SlotCount; ++k)
+        if (r.Syurui[k] == Kind::Accidental) currentAccidentals_[a] = r.Atai[k];
+    return height;
+}
+
+std::int16_t SornCalculater::SoundingHeight(const PositionRecord& r) const {
     const int a = r.Atai[0] - ClefShift(clef_);
     const bool onStaff = a >= 0 && a < static_cast<int>(currentAccidentals_.size());
     int offset = onStaff ? AccidentalOffset(currentAccidentals_[a]) : 0;
@@ -96,7 +105,6 @@ std::int16_t SornCalculater::GetMidiHeight(const PositionRecord& r) {
         const std::uint8_t code = r.Atai[k];
         if (code >= AccidentalCode::Sharp && code <= AccidentalCode::DoubleFlat)
             offset = AccidentalOffset(code);
-        if (onStaff) currentAccidentals_[a] = code;
     }
     return static_cast<std::int16_t>(base + offset);
 }
@@ -193,24 +201,38 @@ void SornCalculater::SetDynamicsFortePiano(std::uint8_t Kigou) {
 std::int32_t SornCalculater::Tie(const SornData& doc, std::uint8_t Part, std::int32_t& Iti) {
     const PositionRecord* from = &At(doc, Part, Iti);
     if (!IsNote(from->Syurui[0]) || !HasMark(*from, Kind::Tie)) return 0;
+    // The chain sounds the pitch its first note was given.
+    const std::int16_t height = SoundingHeight(*from);
     // Followed link by link rather than recursively: a chain may run through
     // the whole part, deeper than the stack allows.
     std::int64_t extra = 0;
     std::int32_t chainEnd = Iti;
     const std::int32_t last = doc.Length();
     for (;;) {
+        // A note of the chain that closes its bar ends the bar's accidentals
+        // for what follows, as an untied note does.
+        SFSyokika(*from);
         const std::uint8_t staffPosition = from->Atai[0];
+        // After a clef or key change the same pitch may stand elsewhere or
+        // need another accidental, so the chain goes on by what it sounds.
+        bool reread = false;
         std::int32_t q = chainEnd + 1;
         const PositionRecord* to = nullptr;
         for (; q <= last; ++q) {
             const PositionRecord& r = At(doc, Part, q);
-            if (r.Syurui[0] == Kind::Empty) {
+            const std::uint8_t kind = r.Syurui[0];
+            if (kind == Kind::Empty || kind == Kind::TimeSignature || kind == Kind::Clef ||
+                kind == Kind::KeySignature) {
                 if (BreaksTie(r)) break;
+                if (kind == Kind::Clef) SetOnbukigou(r.Atai[0]);
+                if (kind == Kind::KeySignature) SetChogo(r.Atai[0]);
+                reread = reread || kind == Kind::Clef || kind == Kind::KeySignature;
                 // A bar line crossed by the tie still ends the bar.
                 SFSyokika(r);
                 continue;
             }
-            if (IsNote(r.Syurui[0]) && r.Atai[0] == staffPosition) to = &r;
+            if (IsNote(kind) && (reread ? SoundingHeight(r) == height : r.Atai[0] == staffPosition))
+                to = &r;
             break;
         }
         if (!to) break;

@@ -44,8 +44,10 @@ public:
     std::uint8_t GetOnryou() const { return velocity_; }
     // Extra ticks the notes tied to the note at Iti add; Iti moves to the last
     // note of the chain so that the caller neither sounds nor counts those
-    // notes again. A broken chain adds nothing and leaves Iti alone. Saturates
-    // at the largest 32-bit number rather than wrapping round.
+    // notes again. A broken chain adds nothing and leaves Iti alone. Signs
+    // between tied notes hold the tie while the next note sounds the same
+    // pitch; bar lines on the way, the chain's own included, end the bar's
+    // accidentals. Saturates at the largest 32-bit number rather than wrapping.
     std::int32_t Tie(const SornData& doc, std::uint8_t Part, std::int32_t& Iti);
 
     // The same for a position the caller already holds, so that a walk
@@ -55,6 +57,9 @@ public:
     void SFSyokika(const PositionRecord& position);
 
 private:
+    // What GetMidiHeight gives, without remembering the position's accidental.
+    std::int16_t SoundingHeight(const PositionRecord& position) const;
+
     std::uint8_t clef_;
     std::uint8_t velocity_;
     // Indexed by the sounding diatonic step, so an accidental holds for one

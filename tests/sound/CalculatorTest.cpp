@@ -182,6 +182,19 @@ TEST(CalcTie, ChainAddsTheFollowingNotesAndMovesToItsEnd) {
     EXPECT_EQ(iti, 3);
 }
 
+TEST(CalcTie, ABarLineOnATiedNoteEndsTheSharp) {
+    ScoreBuilder s;
+    s.Note(0, Kind::QuarterNote, 124).Attach(0, Kind::Tie, MarkPresent);
+    s.Attach(0, Kind::Accidental, AccidentalCode::Sharp).Bar(0);
+    s.Note(1, Kind::QuarterNote, 124);
+    s.Note(2, Kind::QuarterNote, 124);
+    SornCalculater calc;
+    EXPECT_EQ(calc.GetMidiHeight(s.doc, 0, 0), 65);
+    std::int32_t iti = 0;
+    EXPECT_EQ(calc.Tie(s.doc, 0, iti), 256);
+    EXPECT_EQ(calc.GetMidiHeight(s.doc, 0, 2), 64);
+}
+
 TEST(CalcTie, BrokenTiesAddNothing) {
     auto tieTo = [](auto&& between) {
         ScoreBuilder s;
@@ -198,7 +211,16 @@ TEST(CalcTie, BrokenTiesAddNothing) {
     EXPECT_EQ(tieTo([](ScoreBuilder& s) { s.Bar(1, BarLineCode::Double); }), 256);
     EXPECT_EQ(tieTo([](ScoreBuilder& s) { s.Note(2, Kind::QuarterNote, 126); }), 0);
     EXPECT_EQ(tieTo([](ScoreBuilder& s) { s.Rest(1, LengthCode::Quarter); }), 0);
-    EXPECT_EQ(tieTo([](ScoreBuilder& s) { s.Main(1, Kind::Clef, ClefCode::G); }), 0);
+    // Signs between hold the tie while the next note sounds the same pitch.
+    EXPECT_EQ(tieTo([](ScoreBuilder& s) { s.Main(1, Kind::Clef, ClefCode::G); }), 256);
+    EXPECT_EQ(tieTo([](ScoreBuilder& s) { s.Main(1, Kind::Clef, ClefCode::F); }), 0);
+    EXPECT_EQ(tieTo([](ScoreBuilder& s) {
+                  s.Main(1, Kind::Clef, ClefCode::F).Note(2, Kind::QuarterNote, 136);
+              }),
+              256);
+    EXPECT_EQ(tieTo([](ScoreBuilder& s) { s.Main(1, Kind::TimeSignature, 26); }), 256);
+    EXPECT_EQ(tieTo([](ScoreBuilder& s) { s.Main(1, Kind::KeySignature, KeyCode::OneFlat); }), 256);
+    EXPECT_EQ(tieTo([](ScoreBuilder& s) { s.Main(1, Kind::KeySignature, 9); }), 0); // E to E flat
     for (std::uint8_t code :
          {BarLineCode::RepeatEnd, BarLineCode::RepeatStart, BarLineCode::RepeatBoth})
         EXPECT_EQ(tieTo([&](ScoreBuilder& s) { s.Bar(1, code); }), 0) << int{code};
