@@ -183,9 +183,15 @@ void DrawPosition(const SornData& doc, std::uint8_t part, std::int32_t position,
         case Kind::Rest:
             DrawRest(canvas, layout, value, x, offset);
             break;
-        case Kind::BarLine:
-            DrawBarLine(canvas, layout, value, x, offset);
+        case Kind::BarLine: {
+            // A row's columns share a rounded width, so the last one can end
+            // a little before or beyond the staff: the row's closing bar line
+            // stands at the staff's end all the same.
+            const float half = 0.5f * static_cast<float>(layout.ColumnWidth);
+            const bool closesRow = rowEnd && position == rowEnd->lastPosition;
+            DrawBarLine(canvas, layout, value, closesRow ? rowEnd->staffEnd - half : x, offset);
             break;
+        }
         case Kind::Accidental:
             DrawAccidental(canvas, layout, value, P, x, y, offset);
             break;

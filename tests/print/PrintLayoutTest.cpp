@@ -64,6 +64,19 @@ TEST(PrintRows, BrokenAtBarLines) {
     EXPECT_EQ(p.Ranges(), Ranges({{0, 29}, {30, 39}, {40, 40}}));
 }
 
+TEST(PrintRows, TheClosingBarLineStandsAtTheStaffEnd) {
+    // 22 columns round to 55 pixels, 10 more than the staff's 1200; 29 to
+    // 41, 11 fewer.
+    for (const int columns : {22, 29}) {
+        Part p(40);
+        p.Bar(columns - 1);
+        test::RecordingCanvas canvas(kPageWidth, kPageHeight);
+        RenderPrintPage(p.doc, 0, false, 0, canvas);
+        EXPECT_TRUE(canvas.Has("line 20 56 1220 56")) << columns;
+        EXPECT_TRUE(canvas.Has("line 1220 56 1220 88")) << columns;
+    }
+}
+
 TEST(PrintRows, ClefAndKeyRepeatOnLaterRows) {
     Part p(80);
     p.Put(0, Kind::Clef, ClefCode::G).Put(1, Kind::KeySignature, 2);
