@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The layer rule, checked on the includes of src/ (run by ctest as "layers"):
 #   model                    includes only model
-#   render, print, sound,    include only the core (model, render, print, sound,
-#   interchange              interchange)
+#   layout, render, print,   include only the core (model, layout, render, print,
+#   sound, interchange       sound, interchange)
 #   the core                 no Qt header, nothing of app, dialogs or platform
 #   platform                 never app or dialogs
 #   dialogs                  never app
@@ -49,8 +49,9 @@ check() {
     done < <(includes $(find "$folder" -name '*.h' -o -name '*.cpp' -o -name '*.in' | sort))
 }
 
-core="model render print sound interchange"
+core="model layout render print sound interchange"
 check model model
+check layout $core
 check render $core
 check print $core
 check sound $core

@@ -17,14 +17,18 @@ void ChangeSet::Add(DocumentChange&& change) {
     changes_.push_back(std::move(change));
 }
 
-void ChangeSet::Undo(SornData& doc) {
-    for (auto it = changes_.rbegin(); it != changes_.rend(); ++it)
+void ChangeSet::Undo(SornData& doc, ChangeObserver* observer) {
+    for (auto it = changes_.rbegin(); it != changes_.rend(); ++it) {
+        if (observer) observer->Changing(*it, true);
         doc.UndoChange(*it);
+    }
 }
 
-void ChangeSet::Redo(SornData& doc) {
-    for (DocumentChange& change : changes_)
+void ChangeSet::Redo(SornData& doc, ChangeObserver* observer) {
+    for (DocumentChange& change : changes_) {
+        if (observer) observer->Changing(change, false);
         doc.RedoChange(change);
+    }
 }
 
 void ChangeSet::Shrink() {

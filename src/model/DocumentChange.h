@@ -38,13 +38,21 @@ public:
     virtual void Record(DocumentChange&& change) = 0;
 };
 
+// Told of each change before the document makes it, takes it back or makes
+// it again: what keeps a view of the score in step without reading it all.
+class ChangeObserver {
+public:
+    virtual ~ChangeObserver() = default;
+    virtual void Changing(const DocumentChange& change, bool undoing) = 0;
+};
+
 // The changes of one edit step, taken back in reverse order and made again
 // in order.
 class ChangeSet {
 public:
     void Add(DocumentChange&& change);
-    void Undo(SornData& doc);
-    void Redo(SornData& doc);
+    void Undo(SornData& doc, ChangeObserver* observer = nullptr);
+    void Redo(SornData& doc, ChangeObserver* observer = nullptr);
     bool Empty() const { return changes_.empty(); }
     std::size_t Size() const { return changes_.size(); }
     void Shrink();
