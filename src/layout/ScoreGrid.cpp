@@ -69,6 +69,7 @@ void ScoreGrid::Build(const SornData& doc, const Timeline& timeline) {
     const std::int32_t length = timeline.Length();
     onsets_.clear();
     columnOf_.assign(static_cast<std::size_t>(parts), {});
+    barColumnOf_.assign(static_cast<std::size_t>(parts), {});
     if (parts == 0 || length < 0) return;
 
     // The music of a part runs to its last note or rest and the signs right
@@ -152,6 +153,15 @@ void ScoreGrid::Build(const SornData& doc, const Timeline& timeline) {
         columnCount = std::max(columnCount, from + (length - end) + 1);
     }
     onsets_.resize(static_cast<std::size_t>(columnCount), kAfterTheMusic);
+
+    barColumnOf_.assign(static_cast<std::size_t>(parts), {});
+    for (int p = 0; p < parts; ++p) {
+        auto& bars = barColumnOf_[static_cast<std::size_t>(p)];
+        bars.resize(static_cast<std::size_t>(length) + 1);
+        for (std::int32_t i = 0; i <= length; ++i)
+            bars[static_cast<std::size_t>(i)] =
+                BarColumn(static_cast<std::uint8_t>(p), i, timeline);
+    }
 }
 
 std::int32_t ScoreGrid::BarColumn(std::uint8_t part, std::int32_t Iti,

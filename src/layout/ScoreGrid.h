@@ -30,6 +30,8 @@ public:
         return columnOf_[part][static_cast<std::size_t>(Iti)];
     }
     std::span<const std::int32_t> Columns(std::uint8_t part) const { return columnOf_[part]; }
+    // BarColumn of every position of a part.
+    std::span<const std::int32_t> BarColumns(std::uint8_t part) const { return barColumnOf_[part]; }
     std::int64_t ColumnOnset(std::int32_t column) const {
         return onsets_[static_cast<std::size_t>(column)];
     }
@@ -45,6 +47,7 @@ public:
 private:
     std::vector<std::int64_t> onsets_;                // per column
     std::vector<std::vector<std::int32_t>> columnOf_; // per part and position
+    std::vector<std::vector<std::int32_t>> barColumnOf_;
 };
 
 } // namespace sorn

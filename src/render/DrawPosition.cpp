@@ -189,7 +189,9 @@ void DrawPosition(const SornData& doc, std::uint8_t part, std::int32_t position,
             // stands at the staff's end all the same.
             const float half = 0.5f * static_cast<float>(layout.ColumnWidth);
             const bool closesRow = rowEnd && position == rowEnd->lastPosition;
-            DrawBarLine(canvas, layout, value, closesRow ? rowEnd->staffEnd - half : x, offset);
+            const auto across = BarColumnOf(layout, position) - ColumnOf(layout, position);
+            const float barX = x + static_cast<float>(across * layout.ColumnWidth);
+            DrawBarLine(canvas, layout, value, closesRow ? rowEnd->staffEnd - half : barX, offset);
             break;
         }
         case Kind::Accidental:

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <span>
 
 namespace sorn {
 
@@ -11,7 +12,29 @@ struct StaffLayout {
     std::int32_t StepHeight = 4;   // pixels from a line to the next space
     std::int32_t ColumnWidth = 40; // one position per column
     std::int32_t SystemGap = 28;   // extra space below a printed system
+    // Where the positions of the part drawn stand, in columns. Empty for a
+    // part drawn alone, where each position is a column; the full score
+    // shares columns between parts by time, so that one part's positions
+    // may lie columns apart.
+    std::span<const std::int32_t> Columns{};
+    // The column whose right edge a bar line carried by each position marks.
+    std::span<const std::int32_t> BarColumns{};
 };
+
+// The column of a position, counted from the part's first.
+inline std::int32_t ColumnOf(const StaffLayout& l, std::int32_t position) {
+    const auto size = static_cast<std::int32_t>(l.Columns.size());
+    if (size == 0) return position;
+    if (position < size) return l.Columns[static_cast<std::size_t>(position)];
+    return l.Columns.back() + position - size + 1;
+}
+
+// The column a bar line carried by the position closes.
+inline std::int32_t BarColumnOf(const StaffLayout& l, std::int32_t position) {
+    if (l.BarColumns.empty() || position >= static_cast<std::int32_t>(l.BarColumns.size()))
+        return ColumnOf(l, position);
+    return l.BarColumns[static_cast<std::size_t>(position)];
+}
 
 // Column 0 starts this far from the left edge of the score.
 inline constexpr int kStaffLeftMargin = 20;
