@@ -35,8 +35,9 @@ const char* const kHelp = R"(使い方:
   sorn-editor --export-wav OUT.wav [--part N] [--timbre NAME|PATH] IN.sorn
                                            1 パートを WAV ファイルに書き出す (既定の音色はヴァイオリン)
   sorn-editor --render-view OUT.png|OUT.svg [--part N] [--scroll P] [--width W]
-              [--scale S] [--no-cursor] IN.sorn
-                                           楽譜表示部分を画像に書き出す (S 倍, カーソルなし)
+              [--scale S] [--no-cursor] [--score] IN.sorn
+                                           楽譜表示部分を画像に書き出す (S 倍, カーソルなし,
+                                           --score は全パートをそろえた総譜)
   sorn-editor --render-page OUT.png|OUT.svg [--part N] [--page K] [--compact] [--scale S] IN.sorn
                                            印刷するページを画像に書き出す
   sorn-editor --print-pdf OUT.pdf [--part N] [--paper A4|A5|B4|B5] [--compact] IN.sorn
@@ -101,6 +102,7 @@ const std::map<std::string, std::set<std::string>> kTextOptions = {
 const std::map<std::string, std::set<std::string>> kFlagOptions = {
     {"--compact", {"--render-page", "--print-pdf"}},
     {"--no-cursor", {"--render-view"}},
+    {"--score", {"--render-view"}},
 };
 
 struct Request {
@@ -323,6 +325,7 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         view.scroll = Number(request, "--scroll", 0);
         view.windowWidth = Number(request, "--width", view.windowWidth);
         view.cursor = request.flags.count("--no-cursor") == 0;
+        view.fullScore = request.flags.count("--score") != 0;
         if (!ScaleOption(request, view.scale, err)) return kUsage;
         std::string problem = RenderView(doc, view, request.output);
         return problem.empty() ? kOk : (Fail(err, problem), kFailed);

@@ -2,6 +2,8 @@
 
 #include "app/ScoreAreaRedraw.h"
 #include "app/Version.h"
+#include "layout/ScoreGrid.h"
+#include "layout/Timeline.h"
 #include "model/AtomicFile.h"
 #include "model/ErrorReason.h"
 #include "model/SornData.h"
@@ -12,6 +14,7 @@
 #include "platform/QtPrinter.h"
 #include "platform/VectorPicture.h"
 #include "print/PrintLayout.h"
+#include "render/FullScore.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -82,6 +85,18 @@ std::string SavePicture(const SornData& doc, QSize size, double scale, const std
 
 std::string RenderView(const SornData& doc, const ViewRequest& view, const std::string& path) {
     EnsureGuiApplication();
+    if (view.fullScore) {
+        const Timeline timeline(doc);
+        const ScoreGrid grid(doc, timeline);
+        FullScoreView score;
+        score.firstColumn = std::clamp(view.scroll, 0, std::max(grid.ColumnCount() - 1, 0));
+        score.cursorPart = view.part;
+        score.cursorPosition = grid.PositionAtOrBefore(view.part, score.firstColumn);
+        score.cursor = view.cursor;
+        const int height = kScoreAreaHeight + (doc.PartCount() - 1) * kFullScoreStaffSpacing;
+        return SavePicture(doc, QSize(ScoreAreaWidth(view.windowWidth), height), view.scale, path,
+                           [&](Canvas& canvas) { RedrawFullScore(doc, grid, score, canvas); });
+    }
     EditorState state;
     state.CurrentPart = view.part;
     HorizontalScroll scroll{std::clamp(view.scroll, 0, doc.Length()), doc.Length()};

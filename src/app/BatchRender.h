@@ -17,6 +17,7 @@ struct ViewRequest {
     int windowWidth = kClientWidth;
     double scale = 1; // a PNG at another scale is drawn as vectors
     bool cursor = true;
+    bool fullScore = false; // every part, aligned in time; scroll counts shared columns
 };
 
 // Writes the PNG, or an SVG when the path ends in .svg; returns an empty

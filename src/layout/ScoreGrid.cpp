@@ -45,6 +45,7 @@ public:
         return id;
     }
     std::size_t Size() const { return order_.size(); }
+    std::uint8_t SignAt(std::size_t m) const { return signs_[static_cast<std::size_t>(order_[m])]; }
     // Where each id ended up.
     std::vector<std::int32_t> Places() const {
         std::vector<std::int32_t> place(signs_.size());
@@ -68,6 +69,7 @@ void ScoreGrid::Build(const SornData& doc, const Timeline& timeline) {
     const int parts = timeline.PartCount();
     const std::int32_t length = timeline.Length();
     onsets_.clear();
+    loneBar_.clear();
     columnOf_.assign(static_cast<std::size_t>(parts), {});
     barColumnOf_.assign(static_cast<std::size_t>(parts), {});
     if (parts == 0 || length < 0) return;
@@ -115,6 +117,9 @@ void ScoreGrid::Build(const SornData& doc, const Timeline& timeline) {
         const auto base = static_cast<std::int32_t>(onsets_.size());
         const auto signColumns = static_cast<std::int32_t>(merge.Size());
         onsets_.insert(onsets_.end(), merge.Size() + (timed ? 1 : 0), onset);
+        for (std::size_t m = 0; m < merge.Size(); ++m)
+            loneBar_.push_back(merge.SignAt(m) == Kind::BarLine);
+        if (timed) loneBar_.push_back(false);
         const std::vector<std::int32_t> places = merge.Places();
         std::size_t id = 0;
         for (int p = 0; p < parts; ++p) {
@@ -153,6 +158,7 @@ void ScoreGrid::Build(const SornData& doc, const Timeline& timeline) {
         columnCount = std::max(columnCount, from + (length - end) + 1);
     }
     onsets_.resize(static_cast<std::size_t>(columnCount), kAfterTheMusic);
+    loneBar_.resize(static_cast<std::size_t>(columnCount), false);
 
     barColumnOf_.assign(static_cast<std::size_t>(parts), {});
     for (int p = 0; p < parts; ++p) {
@@ -169,8 +175,12 @@ std::int32_t ScoreGrid::BarColumn(std::uint8_t part, std::int32_t Iti,
     const std::int32_t column = Column(part, Iti);
     if (timeline.Duration(part, Iti) == 0) return column;
     const std::int64_t end = timeline.Onset(part, Iti + 1);
-    const auto after = std::lower_bound(onsets_.begin() + column + 1, onsets_.end(), end);
-    return static_cast<std::int32_t>(after - onsets_.begin()) - 1;
+    auto at = static_cast<std::int32_t>(
+        std::lower_bound(onsets_.begin() + column + 1, onsets_.end(), end) - onsets_.begin());
+    std::int32_t bar = at - 1;
+    for (; at < ColumnCount() && onsets_[static_cast<std::size_t>(at)] == end; ++at)
+        if (loneBar_[static_cast<std::size_t>(at)]) bar = at;
+    return bar;
 }
 
 std::int32_t ScoreGrid::PositionAtOrBefore(std::uint8_t part, std::int32_t column) const {

@@ -36,8 +36,9 @@ public:
         return onsets_[static_cast<std::size_t>(column)];
     }
     // The column a bar line carried by the position closes: its own for a
-    // sign, the last before the note's end for a note or rest, so that bar
-    // lines at the same time stand together whichever position carries them.
+    // sign; for a note or rest, the last column of a bar line standing on
+    // its own at the note's end, or else the last column before the end, so
+    // that bar lines at one time stand together whichever position carries them.
     std::int32_t BarColumn(std::uint8_t part, std::int32_t Iti, const Timeline& timeline) const;
     // The position of a part at or before a column (its first when none is).
     std::int32_t PositionAtOrBefore(std::uint8_t part, std::int32_t column) const;
@@ -46,6 +47,7 @@ public:
 
 private:
     std::vector<std::int64_t> onsets_;                // per column
+    std::vector<bool> loneBar_;                       // per column: a bar line without a note
     std::vector<std::vector<std::int32_t>> columnOf_; // per part and position
     std::vector<std::vector<std::int32_t>> barColumnOf_;
 };

@@ -39,6 +39,7 @@ void OfferOnlyProgramFonts() {
     <acceptfont>
       <pattern><patelt name="family"><string>Noto Music</string></patelt></pattern>
       <pattern><patelt name="family"><string>Noto Serif</string></patelt></pattern>
+      <pattern><patelt name="family"><string>Noto Serif CJK JP</string></patelt></pattern>
     </acceptfont>
     <rejectfont><pattern/></rejectfont>
   </selectfont>

@@ -139,6 +139,19 @@ TEST(ScoreGrid, AOneNoteBarOverATwoNoteBar) {
     EXPECT_EQ(grid.Column(2, 5), 5);
     EXPECT_EQ(grid.PositionAtOrBefore(0, 1), 0);
     EXPECT_EQ(grid.PositionAtOrBefore(1, 1), 1);
+
+    // The bar line standing alone after two empty positions of the first
+    // part is where the second part's closes.
+    doc.CheckGData1(0, 0, Kind::BarLine, BarLineCode::Single);
+    doc.InsertSpaces(0, 1, 3);
+    doc.CheckGData1(0, 3, Kind::BarLine, BarLineCode::Single);
+    const Timeline later(doc);
+    const ScoreGrid padded(doc, later);
+    EXPECT_EQ(padded.Column(0, 3), 4);
+    EXPECT_EQ(padded.BarColumn(0, 3, later), 4);
+    EXPECT_EQ(padded.BarColumn(1, 1, later), 4);
+    EXPECT_EQ(padded.Column(0, 4), 5);
+    EXPECT_EQ(padded.Column(1, 2), 5);
 }
 
 } // namespace
