@@ -144,18 +144,23 @@ bool WriterHasGone(pid_t pid) {
 QString RecoveryFolder(QString* problem) {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                            QStringLiteral("/sorn-editor/recovery");
-    QDir().mkpath(folder);
-    struct stat st {};
     const QByteArray native = Native(folder);
+    // Made private from the start, not opened up and closed again.
+    QDir().mkpath(QFileInfo(folder).absolutePath());
+    ::mkdir(native.constData(), 0700);
+    struct stat st {};
     if (::lstat(native.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid()) {
         // Copies of unsaved work are for the user's eyes only.
         if ((st.st_mode & 077) != 0) ::chmod(native.constData(), 0700);
         return folder;
     }
     if (problem)
-        *problem = QStringLiteral("復元用フォルダがご自分のフォルダではないため、使いません。\n%1\n"
-                                  "この起動中は自動保存を行いません。")
-                       .arg(folder);
+        *problem = (::lstat(native.constData(), &st) != 0
+                        ? QStringLiteral("復元用フォルダを作れません。\n%1\n")
+                        : QStringLiteral(
+                              "復元用フォルダがご自分のフォルダではないため、使いません。\n%1\n"))
+                       .arg(folder) +
+                   QStringLiteral("この起動中は自動保存を行いません。");
     return {};
 }
 
@@ -248,15 +253,22 @@ void RemoveLeftovers(const QString& folder) {
             if (WriterHasGone(pid)) ::unlink(Native(path).constData());
             continue;
         }
-        // A lock whose copy is gone: taken when its editor has gone, and let go.
-        if (!name.endsWith(QStringLiteral(".lock")) || !S_ISREG(st.st_mode)) continue;
+        // A lock or note whose copy is gone: taken when its editor has
+        // gone (or never was), and let go.
+        const bool lock = name.endsWith(QStringLiteral(".lock"));
+        if ((!lock && !name.endsWith(QStringLiteral(".json"))) || !S_ISREG(st.st_mode)) continue;
         const QString base = path.chopped(5);
-        if (QFileInfo::exists(base + QStringLiteral(".sorn")) ||
-            QFileInfo(base + QStringLiteral(".sorn")).isSymLink())
-            continue;
-        QLockFile lock(path);
-        lock.setStaleLockTime(0);
-        if (lock.tryLock(0)) lock.unlock();
+        struct stat copy {};
+        if (::lstat(Native(base + QStringLiteral(".sorn")).constData(), &copy) == 0) continue;
+        const QString lockPath = base + QStringLiteral(".lock");
+        if (const std::error_code planted = CheckOwnFile(lockPath);
+            !lock && planted && planted != std::errc::no_such_file_or_directory)
+            continue; // a FIFO would hang the lock's reading of it
+        QLockFile owner(lockPath);
+        owner.setStaleLockTime(0);
+        if (!owner.tryLock(0)) continue;
+        if (!lock) ::unlink(Native(path).constData());
+        owner.unlock();
     }
 }
 

@@ -258,7 +258,8 @@ TEST(Recovery, PlantedFilesAreLeftAloneAndLeftoversRemoved) {
         Base(".b.json" + marker + std::to_string(other.processId()) + "-123456");
     const std::string live = Base(".c.sorn" + marker + std::to_string(::getpid()) + "-123456");
     const std::string lock = Base("gone.lock");
-    for (const std::string& path : {stale, foreign, live})
+    const std::string note = Base("lost.json");
+    for (const std::string& path : {stale, foreign, live, note})
         WriteBytes(path, {1});
     const std::string lockText = std::to_string(dead) + "\nsorn-editor\n\n";
     WriteBytes(lock, {lockText.begin(), lockText.end()});
@@ -272,6 +273,7 @@ TEST(Recovery, PlantedFilesAreLeftAloneAndLeftoversRemoved) {
         EXPECT_FALSE(std::filesystem::exists(stale));
         EXPECT_FALSE(std::filesystem::exists(foreign));
         EXPECT_FALSE(std::filesystem::exists(lock));
+        EXPECT_FALSE(std::filesystem::exists(note));
         EXPECT_TRUE(std::filesystem::exists(live));
 
         const std::string copy = RecoveryScore(e.form->AutoSaver().Base()).toStdString();
