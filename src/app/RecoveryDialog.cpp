@@ -31,8 +31,8 @@ RecoveryDialog::RecoveryDialog(QWidget* parent, const std::vector<Row>& rows) : 
     DeleteOthersBox = new QCheckBox(QStringLiteral("選ばなかったコピーは削除する"), this);
     content->addWidget(DeleteOthersBox);
 
-    RestoreButton = new QPushButton(QStringLiteral("復元(&R)"), this);
-    DeleteAllButton = new QPushButton(QStringLiteral("すべて削除(&D)"), this);
+    RestoreButton = new QPushButton(QStringLiteral("復元"), this);
+    DeleteAllButton = new QPushButton(QStringLiteral("すべて削除"), this);
     KeepButton = new QPushButton(QStringLiteral("次回まで残す"), this);
     QVBoxLayout* buttons = ButtonColumn(RestoreButton, KeepButton);
     buttons->insertWidget(1, DeleteAllButton);

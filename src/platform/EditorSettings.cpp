@@ -24,14 +24,19 @@ QString SettingsFilePath() {
 }
 
 QString SettingsFileProblem() {
-    const QByteArray path = QFile::encodeName(SettingsFilePath());
-    struct stat link {};
-    if (::lstat(path.constData(), &link) != 0) return {}; // made at the first write
-    // stat looks at a FIFO without opening it; a link counts as what it points to,
-    // and a dangling one would be written through.
-    struct stat target {};
-    if (::stat(path.constData(), &target) == 0 && S_ISREG(target.st_mode)) return {};
-    return QString::fromUtf8(kSettingsFileRefused).arg(SettingsFilePath());
+    const QString path = SettingsFilePath();
+    // QSettings also reads the lock it writes beside the file.
+    for (const QString& name : {path, path + QStringLiteral(".lock")}) {
+        const QByteArray native = QFile::encodeName(name);
+        struct stat link {};
+        if (::lstat(native.constData(), &link) != 0) continue; // made at the first write
+        // stat looks at a FIFO without opening it; a link counts as what it
+        // points to, and a dangling one would be written through.
+        struct stat target {};
+        if (::stat(native.constData(), &target) != 0 || !S_ISREG(target.st_mode))
+            return QString::fromUtf8(kSettingsFileRefused).arg(name);
+    }
+    return {};
 }
 
 EditorSettings::EditorSettings()
