@@ -277,6 +277,7 @@ void Form1::Form_Resize() {
     FlatScrollBar1->resize(scoreWidth, FlatScrollBar1->height());
     StatusBar1->setGeometry(0, H - kStatusBar1Height, W, kStatusBar1Height);
     ProgressBar1->move(0, H - StatusBar1->height() + 1);
+    KeepCursorPosition();
     RedrawScore();
 }
 
@@ -311,7 +312,24 @@ void Form1::SetZoom(int percent) {
     resize(width(), height() - client->height() + kClientHeight + extra);
     mnuViewZoomIn->setEnabled(percent < kZoomSteps[std::size(kZoomSteps) - 1]);
     mnuViewZoomOut->setEnabled(percent > kZoomSteps[0]);
+    KeepCursorPosition();
     RedrawScore();
+}
+
+// Fewer columns fit after zooming in or narrowing the window. The cursor
+// bounds would pull the cursor back a column for each one lost, and the next
+// note key would then write over a neighbour; the view scrolls instead.
+void Form1::KeepCursorPosition() {
+    if (!document_.HasParts()) return;
+    const auto windowWidth = static_cast<float>(centralWidget()->width() * 100.0 / zoom_);
+    const int last = std::max(VisibleColumns(state_.Layout, windowWidth), 1) - 1;
+    if (state_.CursorColumn <= last) return;
+    const std::int32_t position = CursorPosition();
+    {
+        const QSignalBlocker blocker(FlatScrollBar1);
+        FlatScrollBar1->setValue(position - last);
+    }
+    state_.CursorColumn = static_cast<std::int16_t>(position - FlatScrollBar1->value());
 }
 
 // Marks drawn over the score area after the redraw, in the score's own

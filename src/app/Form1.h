@@ -165,6 +165,8 @@ private:
     void BuildMenus();
     void BuildControls();
     void LayOutScoreArea();
+    // After the view has narrowed: scrolls so the cursor keeps its position.
+    void KeepCursorPosition();
     void Form_Resize();
     void mnuFileMidisave_Click();
     void mnuFileMusicXmlsave_Click();
