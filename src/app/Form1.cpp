@@ -165,7 +165,7 @@ void Form1::BuildMenus() {
     mnuFileSave = item(mnuFile, "保存(&S)", QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuFileGmfsave = item(mnuFile, "WAVで保存(&W)");
     mnuFileMidisave = item(mnuFile, "MIDIで保存(&M)");
-    mnuFileMusicXmlsave = item(mnuFile, "MusicXMLで保存(&X)");
+    mnuFileMusicXmlsave = item(mnuFile, "MusicXMLで保存(&L)");
     mnuFile->addSeparator();
     mnuFilePrint = item(mnuFile, "印刷(P)");
     mnuFile->addSeparator();

@@ -114,7 +114,7 @@ TEST(Form1, MenusCaptionsAndShortcuts) {
     Form1& f = *e.form;
     EXPECT_EQ(Captions(f.mnuFile),
               QStringList({"新規作成(&N)", "開く(&O)", "保存(&S)", "WAVで保存(&W)",
-                           "MIDIで保存(&M)", "MusicXMLで保存(&X)", "-", "印刷(P)", "-",
+                           "MIDIで保存(&M)", "MusicXMLで保存(&L)", "-", "印刷(P)", "-",
                            "最近使ったファイル", "-", "終了(&X)"}));
     EXPECT_EQ(Captions(f.mnuEdit), QStringList({"元に戻す(&U)",
                                                 "やり直し(&R)",
@@ -150,6 +150,16 @@ TEST(Form1, MenusCaptionsAndShortcuts) {
     for (QAction* a : f.menuBar()->actions())
         top << a->text();
     EXPECT_EQ(top, QStringList({"ファイル(&F)", "編集(&E)", "表示(&V)", "試聴(&L)", "ヘルプ(&H)"}));
+    // One letter, one item: a repeated mnemonic only cycles between its items.
+    for (const QMenu* menu : {f.mnuFile, f.mnuEdit, f.mnuView, f.mnuListen, f.mnuHelp}) {
+        QList<QKeySequence> letters;
+        for (const QAction* action : menu->actions())
+            if (const QKeySequence letter = QKeySequence::mnemonic(action->text());
+                !letter.isEmpty()) {
+                EXPECT_FALSE(letters.contains(letter)) << action->text().toStdString();
+                letters << letter;
+            }
+    }
     EXPECT_EQ(Captions(f.mnuView), QStringList({"拡大", "縮小", "等倍"}));
     EXPECT_EQ(f.mnuViewZoomIn->shortcuts(),
               QList<QKeySequence>({QKeySequence(QStringLiteral("Ctrl++")),
