@@ -433,11 +433,11 @@ void Form1::mnuFilePrint_Click() {
 
 void Form1::mnuHelpHelp_Click() {
     const std::string path = state_.AppPath + "help/help.htm";
-    if (!services_.shell.Open(path))
-        services_.boxes.Show("ヘルプのページを開けませんでした。ブラウザーで次のファイルを開いて"
-                             "ください。\n" +
-                                 path,
-                             MsgButtons::Ok, MsgIcon::Warning);
+    services_.shell.Open(path, [&boxes = services_.boxes, path] {
+        boxes.Show(
+            "ヘルプのページを開けませんでした。ブラウザーで次のファイルを開いてください。\n" + path,
+            MsgButtons::Ok, MsgIcon::Warning);
+    });
 }
 
 void Form1::mnuHelpAbout_Click() {

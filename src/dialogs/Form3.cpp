@@ -129,11 +129,13 @@ void Form3::Command3_Click() {
     if (!page_.save(&bmp, "BMP")) return;
     if (AtomicFile::WriteAll(path, bmp.data().constData(), static_cast<std::size_t>(bmp.size())))
         return;
-    if (!services_.shell.Open(path))
-        services_.boxes.Show("プレビューの画像を開けませんでした。画像を表示するプログラムで次の"
-                             "ファイルを開いてください。\n" +
-                                 path,
-                             MsgButtons::Ok, MsgIcon::Warning);
+    // The dialog may have closed by the time the desktop answers.
+    services_.shell.Open(path, [&boxes = services_.boxes, path] {
+        boxes.Show("プレビューの画像を開けませんでした。画像を表示するプログラムで次のファイルを"
+                   "開いてください。\n" +
+                       path,
+                   MsgButtons::Ok, MsgIcon::Warning);
+    });
 }
 
 // More copies than anyone prints would only keep the printer busy for days;

@@ -5,6 +5,8 @@
 #include "app/ScoreArea.h"
 #include "app/frmAbout.h"
 #include "platform/EditorSettings.h"
+#include "platform/QtShell.h"
+#include "support/TempDir.h"
 
 #include <QAction>
 #include <QLabel>
@@ -13,8 +15,11 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTest>
 #include <QTime>
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace sorn::test {
@@ -209,6 +214,32 @@ TEST(Form1, HelpOpensOurPageAndAboutShowsTheVersion) {
     EXPECT_EQ(about.windowTitle(), QStringLiteral("バージョン情報"));
     EXPECT_EQ(about.Label1->text(), QStringLiteral(" SORN楽譜エディタ\n　　　Ver. 2.5.0"));
     EXPECT_EQ(about.Command1->text(), QStringLiteral("閉じる"));
+}
+
+// The desktop's launcher exits 3 when it finds no program for the file;
+// that, or no launcher at all, is a failure the window reports.
+TEST(QtShell, ALauncherThatFindsNoProgramIsAFailure) {
+    TempDir bin;
+    const std::string launcher = bin.File("xdg-open");
+    {
+        std::ofstream script(launcher);
+        script << "#!/bin/sh\ncase \"$1\" in *none*) exit 3;; esac\nexit 0\n";
+    }
+    std::filesystem::permissions(launcher, std::filesystem::perms::owner_all);
+    const QByteArray path = qgetenv("PATH");
+    std::vector<std::string> failed;
+    QtShell shell;
+    for (const std::string& dir : {bin.Path().string(), std::string("/nonexistent")}) {
+        qputenv("PATH", dir.c_str());
+        for (const std::string& file : {dir + "/shown.htm", dir + "/none.htm"})
+            shell.Open(file, [&failed, file] { failed.push_back(file); });
+    }
+    qputenv("PATH", path);
+    QTRY_COMPARE(failed.size(), 3u);
+    QTest::qWait(200); // the shown file reports nothing, however long it takes
+    std::sort(failed.begin(), failed.end());
+    EXPECT_EQ(failed, std::vector<std::string>({"/nonexistent/none.htm", "/nonexistent/shown.htm",
+                                                bin.File("none.htm")}));
 }
 
 } // namespace
