@@ -33,6 +33,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QMenuBar>
 #include <QPainter>
@@ -396,31 +397,43 @@ void Form1::RedrawScore() {
 }
 
 void Form1::mnuFileMidisave_Click() {
-    auto path = services_.dialogs.SaveFile(MidiFileDialog());
+    auto path = services_.dialogs.SaveFile(MidiFileDialog(document_));
     if (!path) return;
     std::string problem;
     work_->Run([&](ProgressSink& progress) { problem = ExportMidi(document_, *path, &progress); });
-    if (!problem.empty()) services_.boxes.Show(problem, MsgButtons::Ok, MsgIcon::None);
+    ExportFinished(*path, problem, work_->Cancelled());
 }
 
 void Form1::mnuFileMusicXmlsave_Click() {
-    auto path = services_.dialogs.SaveFile(MusicXmlFileDialog());
+    auto path = services_.dialogs.SaveFile(MusicXmlFileDialog(document_));
     if (!path) return;
     const std::string problem = ExportMusicXmlFile(document_, *path);
-    if (!problem.empty()) services_.boxes.Show(problem, MsgButtons::Ok, MsgIcon::None);
+    ExportFinished(*path, problem, false);
 }
 
 void Form1::mnuFileGmfsave_Click() {
     timbreName_ = ChooseTimbre(this, state_.AppPath, timbreName_);
     if (timbreName_ == TimbreCancel) return;
-    auto path = services_.dialogs.SaveFile(WavFileDialog());
+    auto path = services_.dialogs.SaveFile(WavFileDialog(document_, state_.CurrentPart));
     if (!path) return;
     std::string problem;
     work_->Run([&](ProgressSink& progress) {
         problem =
             ExportWav(document_, state_.CurrentPart, state_.AppPath, timbreName_, *path, &progress);
     });
-    if (!problem.empty()) services_.boxes.Show(problem, MsgButtons::Ok, MsgIcon::None);
+    ExportFinished(*path, problem, work_->Cancelled());
+}
+
+// A full bar after the work would pass for work still to finish.
+void Form1::ExportFinished(const std::string& path, const std::string& problem, bool cancelled) {
+    ProgressBar1->setValue(ProgressBar1->minimum());
+    if (!problem.empty())
+        services_.boxes.Show(problem, MsgButtons::Ok, MsgIcon::None);
+    else if (cancelled)
+        ShowStatusMessage(QStringLiteral("書き出しを中止しました"));
+    else
+        ShowStatusMessage(QStringLiteral("書き出しました: ") +
+                          QFileInfo(QString::fromStdString(path)).fileName());
 }
 
 void Form1::mnuFilePrint_Click() {

@@ -171,6 +171,8 @@ private:
     void mnuFileMidisave_Click();
     void mnuFileMusicXmlsave_Click();
     void mnuFileGmfsave_Click();
+    // The bar empties; the status line names the file written, or a message says why not.
+    void ExportFinished(const std::string& path, const std::string& problem, bool cancelled);
     void mnuFilePrint_Click();
     void mnuHelpHelp_Click();
     void mnuHelpAbout_Click();
