@@ -90,6 +90,9 @@ Form1::Form1(Services services, std::string appPath)
 }
 
 Form1::~Form1() {
+    // The history clears its steps as it goes, after the texts the window
+    // would refresh from are gone.
+    history_->Stack().disconnect(this);
     RemoveScratchFiles();
 }
 
