@@ -24,12 +24,16 @@ std::string ExportMusicXmlFile(const SornData& doc, const std::string& path) {
 
 namespace {
 
+// A score kept under the export's own extension is not proposed: one click
+// would write the export over it.
 FileDialogRequest ExportDialog(const SornData& doc, std::string filter,
                                const std::string& extension) {
     FileDialogRequest request{std::move(filter), extension, DocumentsFolder(), ""};
-    if (!doc.SornFileName().empty())
-        request.presetName =
-            std::filesystem::path(doc.SornFileName()).replace_extension(extension).string();
+    const std::string& score = doc.SornFileName();
+    if (score.empty()) return request;
+    std::filesystem::path proposed(score);
+    proposed.replace_extension(extension);
+    if (proposed != score) request.presetName = proposed.string();
     return request;
 }
 

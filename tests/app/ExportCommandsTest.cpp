@@ -71,6 +71,13 @@ TEST(MidiExport, CancelWritesNothingAndFailureSaysWhy) {
                             "\n" + std::to_string(ENOENT),
                         0),
               0u);
+
+    // A score kept as "old.mid" is not proposed as its own MIDI file.
+    std::filesystem::copy_file(Example("canon.sorn"), dir.File("old.mid"));
+    Editor named(dir.File("old.mid"));
+    ASSERT_EQ(named.doc().SornFileName(), dir.File("old.mid"));
+    named.form->mnuFileMidisave->trigger();
+    EXPECT_EQ(named.dialogs.saveRequests.at(0).presetName, "");
 }
 
 // Answers the timbre dialog once it is up: OK on the first timbre, or キャンセル.
