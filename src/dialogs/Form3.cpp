@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -166,6 +167,9 @@ void Form3::Command1_Click() {
             result = PrintPart(doc_, part_, compact, paper->size, static_cast<int>(copies),
                                services_.printer, pdfPath, &page_, &progress);
         });
+        // A full bar after the work would pass for work still to finish.
+        if (services_.progressBar)
+            services_.progressBar->setValue(services_.progressBar->minimum());
         // A failed or cancelled print leaves the dialog open for another try.
         if (result == PrintResult::Cancelled) return;
         if (result == PrintResult::Failed) {
