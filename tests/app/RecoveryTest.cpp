@@ -155,7 +155,8 @@ TEST(Recovery, KilledEditorsWorkComesBackAndNoEditorTakesAnothersCopy) {
     EXPECT_EQ(Copies().size(), 1);
     EXPECT_FALSE(RecentFiles().contains(QString::fromStdString(dir.File("notes.txt"))));
 
-    // A normal close leaves none.
+    // A normal close, the changes given up, leaves none.
+    other.boxes.answers = {MsgResult::No};
     EXPECT_TRUE(other.form->close());
     EXPECT_TRUE(Copies().isEmpty());
 }
