@@ -1,17 +1,12 @@
 #include "app/AutoSave.h"
 
-#include "model/AtomicFile.h"
 #include "platform/EditorSettings.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QDir>
 #include <QEvent>
 #include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLockFile>
-#include <QStandardPaths>
 #include <QTimer>
 #include <algorithm>
 
@@ -22,18 +17,6 @@ namespace {
 // Idle time would never come to someone who types without pause; a copy
 // is written at the latest after this many intervals of unsaved changes.
 constexpr qint64 kLongestWaitIntervals = 5;
-
-// The copy and its note, each through the one writer that never leaves a
-// half-written file behind.
-std::error_code WriteCopyFiles(const SornData& doc, const QString& base) {
-    if (std::error_code error = doc.SaveCopy(RecoveryScore(base).toStdString())) return error;
-    QJsonObject note;
-    note[QStringLiteral("file")] = QString::fromStdString(doc.SornFileName());
-    note[QStringLiteral("written")] = QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
-    const QByteArray bytes = QJsonDocument(note).toJson();
-    return AtomicFile::WriteAll(RecoveryNote(base).toStdString(), bytes.constData(),
-                                static_cast<std::size_t>(bytes.size()));
-}
 
 bool IsUserInput(QEvent::Type type) {
     switch (type) {
@@ -51,13 +34,6 @@ bool IsUserInput(QEvent::Type type) {
 
 } // namespace
 
-QString RecoveryFolder() {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                           QStringLiteral("/sorn-editor/recovery");
-    QDir().mkpath(folder);
-    return folder;
-}
-
 int AutoSaveSeconds() {
     bool ok = false;
     const int seconds =
@@ -70,12 +46,14 @@ int AutoSaveSeconds() {
 AutoSave::AutoSave(const SornData& doc, const EditorState& state, QObject* parent)
     : QObject(parent), doc_(doc), state_(state), intervalMs_(AutoSaveSeconds() * qint64{1000}) {
     clock_.start();
+    const QString folder = RecoveryFolder();
+    if (folder.isEmpty()) return; // no copies where they would not be the user's own
     // Unique among editors (the process) and among windows of one process.
     static int serial = 0;
-    base_ = RecoveryFolder() + QStringLiteral("/%1-%2-%3")
-                                   .arg(QCoreApplication::applicationPid())
-                                   .arg(QDateTime::currentMSecsSinceEpoch())
-                                   .arg(++serial);
+    base_ = folder + QStringLiteral("/%1-%2-%3")
+                         .arg(QCoreApplication::applicationPid())
+                         .arg(QDateTime::currentMSecsSinceEpoch())
+                         .arg(++serial);
     if (intervalMs_ == 0) return;
     qApp->installEventFilter(this);
     tick_ = new QTimer(this);
@@ -109,6 +87,12 @@ void AutoSave::Tick() {
 
 bool AutoSave::Lock() {
     if (lock_ && lock_->isLocked()) return true;
+    if (base_.isEmpty()) return false;
+    // Whatever else has the lock's name is left alone: a FIFO would hang
+    // the lock's reading of it.
+    if (const std::error_code planted = CheckOwnFile(RecoveryLock(base_));
+        planted != std::errc::no_such_file_or_directory)
+        return false;
     lock_ = std::make_unique<QLockFile>(RecoveryLock(base_));
     lock_->setStaleLockTime(0); // stale only when its editor has gone, never by age
     return lock_->tryLock(0);
@@ -119,7 +103,7 @@ bool AutoSave::Write() {
     // A failed copy (a full disk, a folder without permission) is tried
     // again an interval later; the user's own saves report their failures,
     // a background copy does not interrupt typing.
-    if (!Lock() || WriteCopyFiles(doc_, base_)) {
+    if (!Lock() || WriteCopy(doc_, RecoveryScore(base_), RecoveryNote(base_))) {
         retryAt_ = now + intervalMs_;
         return false;
     }

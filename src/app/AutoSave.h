@@ -1,12 +1,14 @@
 #pragma once
 // Recovery copies of unsaved work. While the score has changes that are not
 // saved, a copy is written once the user has been idle for the interval,
-// beside a small note with the name of the score's own file and the time.
+// beside a small note with the name of the score's own file, the time and
+// the copy's length and checksum.
 // The copy is locked by the running editor, so a second editor never takes
 // it; the lock of an editor that died goes stale and the copy is offered at
 // the next start (Recovery.h).
 
 #include "app/EditorState.h"
+#include "app/RecoveryFiles.h"
 #include "model/SornData.h"
 
 #include <QElapsedTimer>
@@ -19,8 +21,6 @@ class QTimer;
 
 namespace sorn {
 
-// The user's data folder for recovery copies; made when missing.
-QString RecoveryFolder();
 // The files of one copy, named by their common base path.
 inline QString RecoveryScore(const QString& base) {
     return base + QStringLiteral(".sorn");

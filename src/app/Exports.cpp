@@ -1,8 +1,13 @@
 #include "app/Exports.h"
 
 #include "interchange/MusicXmlExport.h"
+#include "model/SornData.h"
 #include "platform/FileDialogs.h"
+#include "platform/QtFileDialogs.h"
+#include "sound/InstrumentNames.h"
 #include "sound/SornMidi.h"
+
+#include <filesystem>
 
 namespace sorn {
 
@@ -17,16 +22,37 @@ std::string ExportMusicXmlFile(const SornData& doc, const std::string& path) {
     return error ? error.Message() : std::string();
 }
 
-FileDialogRequest MusicXmlFileDialog() {
-    return {"MusicXMLファイル|*.musicxml|圧縮MusicXMLファイル|*.mxl", "musicxml", "", ""};
+namespace {
+
+// A score kept under the export's own extension is not proposed: one click
+// would write the export over it.
+FileDialogRequest ExportDialog(const SornData& doc, std::string filter,
+                               const std::string& extension) {
+    FileDialogRequest request{std::move(filter), extension, DocumentsFolder(), ""};
+    const std::string& score = doc.SornFileName();
+    if (score.empty()) return request;
+    std::filesystem::path proposed(score);
+    proposed.replace_extension(extension);
+    if (proposed != score) request.presetName = proposed.string();
+    return request;
 }
 
-FileDialogRequest MidiFileDialog() {
-    return {"MIDIファイル|*.mid", "mid", "", ""};
+} // namespace
+
+FileDialogRequest MusicXmlFileDialog(const SornData& doc) {
+    return ExportDialog(doc, "MusicXMLファイル|*.musicxml|圧縮MusicXMLファイル|*.mxl", "musicxml");
 }
 
-FileDialogRequest WavFileDialog() {
-    return {"WAVファイル|*.wav", "wav", "", ""};
+FileDialogRequest MidiFileDialog(const SornData& doc) {
+    return ExportDialog(doc, "MIDIファイル|*.mid", "mid");
+}
+
+FileDialogRequest WavFileDialog(const SornData& doc, std::uint8_t part) {
+    FileDialogRequest request = ExportDialog(doc, "WAVファイル|*.wav", "wav");
+    request.title = "パート " + std::to_string(part + 1) + "（" +
+                    std::string(InstrumentName(doc.GetInstrumentNumber(part) + 1)) +
+                    "）をWAVで保存";
+    return request;
 }
 
 } // namespace sorn

@@ -2,6 +2,7 @@
 // The exports shared by the menu commands and the batch command line, so
 // both write the same bytes and give the same messages.
 
+#include <cstdint>
 #include <string>
 
 namespace sorn {
@@ -18,8 +19,11 @@ std::string ExportMidi(const SornData& doc, const std::string& path,
 // Writes the whole score as MusicXML, compressed when the name ends in ".mxl".
 std::string ExportMusicXmlFile(const SornData& doc, const std::string& path);
 
-FileDialogRequest MidiFileDialog();
-FileDialogRequest MusicXmlFileDialog();
-FileDialogRequest WavFileDialog();
+// The save dialogs propose the score's folder and name with the export's
+// extension; a score not yet saved starts in the documents folder.
+FileDialogRequest MidiFileDialog(const SornData& doc);
+FileDialogRequest MusicXmlFileDialog(const SornData& doc);
+// The WAV holds one part; the dialog's title says which.
+FileDialogRequest WavFileDialog(const SornData& doc, std::uint8_t part);
 
 } // namespace sorn

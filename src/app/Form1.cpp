@@ -33,6 +33,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QMenuBar>
 #include <QPainter>
@@ -89,6 +90,9 @@ Form1::Form1(Services services, std::string appPath)
 }
 
 Form1::~Form1() {
+    // The history clears its steps as it goes, after the texts the window
+    // would refresh from are gone.
+    history_->Stack().disconnect(this);
     RemoveScratchFiles();
 }
 
@@ -165,7 +169,7 @@ void Form1::BuildMenus() {
     mnuFileSave = item(mnuFile, "保存(&S)", QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuFileGmfsave = item(mnuFile, "WAVで保存(&W)");
     mnuFileMidisave = item(mnuFile, "MIDIで保存(&M)");
-    mnuFileMusicXmlsave = item(mnuFile, "MusicXMLで保存(&X)");
+    mnuFileMusicXmlsave = item(mnuFile, "MusicXMLで保存(&L)");
     mnuFile->addSeparator();
     mnuFilePrint = item(mnuFile, "印刷(P)");
     mnuFile->addSeparator();
@@ -277,6 +281,7 @@ void Form1::Form_Resize() {
     FlatScrollBar1->resize(scoreWidth, FlatScrollBar1->height());
     StatusBar1->setGeometry(0, H - kStatusBar1Height, W, kStatusBar1Height);
     ProgressBar1->move(0, H - StatusBar1->height() + 1);
+    KeepCursorPosition();
     RedrawScore();
 }
 
@@ -311,7 +316,24 @@ void Form1::SetZoom(int percent) {
     resize(width(), height() - client->height() + kClientHeight + extra);
     mnuViewZoomIn->setEnabled(percent < kZoomSteps[std::size(kZoomSteps) - 1]);
     mnuViewZoomOut->setEnabled(percent > kZoomSteps[0]);
+    KeepCursorPosition();
     RedrawScore();
+}
+
+// Fewer columns fit after zooming in or narrowing the window. The cursor
+// bounds would pull the cursor back a column for each one lost, and the next
+// note key would then write over a neighbour; the view scrolls instead.
+void Form1::KeepCursorPosition() {
+    if (!document_.HasParts()) return;
+    const auto windowWidth = static_cast<float>(centralWidget()->width() * 100.0 / zoom_);
+    const int last = std::max(VisibleColumns(state_.Layout, windowWidth), 1) - 1;
+    if (state_.CursorColumn <= last) return;
+    const std::int32_t position = CursorPosition();
+    {
+        const QSignalBlocker blocker(FlatScrollBar1);
+        FlatScrollBar1->setValue(position - last);
+    }
+    state_.CursorColumn = static_cast<std::int16_t>(position - FlatScrollBar1->value());
 }
 
 // Marks drawn over the score area after the redraw, in the score's own
@@ -378,31 +400,43 @@ void Form1::RedrawScore() {
 }
 
 void Form1::mnuFileMidisave_Click() {
-    auto path = services_.dialogs.SaveFile(MidiFileDialog());
+    auto path = services_.dialogs.SaveFile(MidiFileDialog(document_));
     if (!path) return;
     std::string problem;
     work_->Run([&](ProgressSink& progress) { problem = ExportMidi(document_, *path, &progress); });
-    if (!problem.empty()) services_.boxes.Show(problem, MsgButtons::Ok, MsgIcon::None);
+    ExportFinished(*path, problem, work_->Cancelled());
 }
 
 void Form1::mnuFileMusicXmlsave_Click() {
-    auto path = services_.dialogs.SaveFile(MusicXmlFileDialog());
+    auto path = services_.dialogs.SaveFile(MusicXmlFileDialog(document_));
     if (!path) return;
     const std::string problem = ExportMusicXmlFile(document_, *path);
-    if (!problem.empty()) services_.boxes.Show(problem, MsgButtons::Ok, MsgIcon::None);
+    ExportFinished(*path, problem, false);
 }
 
 void Form1::mnuFileGmfsave_Click() {
     timbreName_ = ChooseTimbre(this, state_.AppPath, timbreName_);
     if (timbreName_ == TimbreCancel) return;
-    auto path = services_.dialogs.SaveFile(WavFileDialog());
+    auto path = services_.dialogs.SaveFile(WavFileDialog(document_, state_.CurrentPart));
     if (!path) return;
     std::string problem;
     work_->Run([&](ProgressSink& progress) {
         problem =
             ExportWav(document_, state_.CurrentPart, state_.AppPath, timbreName_, *path, &progress);
     });
-    if (!problem.empty()) services_.boxes.Show(problem, MsgButtons::Ok, MsgIcon::None);
+    ExportFinished(*path, problem, work_->Cancelled());
+}
+
+// A full bar after the work would pass for work still to finish.
+void Form1::ExportFinished(const std::string& path, const std::string& problem, bool cancelled) {
+    ProgressBar1->setValue(ProgressBar1->minimum());
+    if (!problem.empty())
+        services_.boxes.Show(problem, MsgButtons::Ok, MsgIcon::None);
+    else if (cancelled)
+        ShowStatusMessage(QStringLiteral("書き出しを中止しました"));
+    else
+        ShowStatusMessage(QStringLiteral("書き出しました: ") +
+                          QFileInfo(QString::fromStdString(path)).fileName());
 }
 
 void Form1::mnuFilePrint_Click() {
@@ -415,11 +449,11 @@ void Form1::mnuFilePrint_Click() {
 
 void Form1::mnuHelpHelp_Click() {
     const std::string path = state_.AppPath + "help/help.htm";
-    if (!services_.shell.Open(path))
-        services_.boxes.Show("ヘルプのページを開けませんでした。ブラウザーで次のファイルを開いて"
-                             "ください。\n" +
-                                 path,
-                             MsgButtons::Ok, MsgIcon::Warning);
+    services_.shell.Open(path, [&boxes = services_.boxes, path] {
+        boxes.Show(
+            "ヘルプのページを開けませんでした。ブラウザーで次のファイルを開いてください。\n" + path,
+            MsgButtons::Ok, MsgIcon::Warning);
+    });
 }
 
 void Form1::mnuHelpAbout_Click() {

@@ -165,10 +165,14 @@ private:
     void BuildMenus();
     void BuildControls();
     void LayOutScoreArea();
+    // After the view has narrowed: scrolls so the cursor keeps its position.
+    void KeepCursorPosition();
     void Form_Resize();
     void mnuFileMidisave_Click();
     void mnuFileMusicXmlsave_Click();
     void mnuFileGmfsave_Click();
+    // The bar empties; the status line names the file written, or a message says why not.
+    void ExportFinished(const std::string& path, const std::string& problem, bool cancelled);
     void mnuFilePrint_Click();
     void mnuHelpHelp_Click();
     void mnuHelpAbout_Click();

@@ -57,6 +57,12 @@ void Form1::BuildHistoryAndClipboardItems() {
     statusMessageTimer_->setSingleShot(true);
     connect(statusMessageTimer_, &QTimer::timeout, this,
             [this] { StatusBar1->SetPanelText(kMessagePanel, entryText_); });
+    // A notice tells of the last thing done: the next edit, or undoing one, ends it.
+    connect(&history_->Stack(), &QUndoStack::indexChanged, this, [this] {
+        if (!statusMessageTimer_->isActive()) return;
+        statusMessageTimer_->stop();
+        StatusBar1->SetPanelText(kMessagePanel, entryText_);
+    });
     UpdateHistoryItems();
 }
 
@@ -124,12 +130,18 @@ void Form1::mnuEditCopy_Click() {
 void Form1::mnuEditCut_Click() {
     if (!document_.HasParts()) return;
     mnuEditCopy_Click();
-    const auto step = Step(QStringLiteral("切り取り"));
-    const std::int32_t P = CursorPosition();
-    const std::int32_t first = selection_.Active() ? selection_.First() : P;
-    const std::int32_t last = selection_.Active() ? selection_.Last(document_.Length()) : P;
-    for (std::int32_t i = first; i <= last; ++i)
-        Editing::ClearPosition(document_, state_, i);
+    const QString copied =
+        statusMessageTimer_->isActive() ? StatusBar1->PanelText(kMessagePanel) : QString();
+    {
+        const auto step = Step(QStringLiteral("切り取り"));
+        const std::int32_t P = CursorPosition();
+        const std::int32_t first = selection_.Active() ? selection_.First() : P;
+        const std::int32_t last = selection_.Active() ? selection_.Last(document_.Length()) : P;
+        for (std::int32_t i = first; i <= last; ++i)
+            Editing::ClearPosition(document_, state_, i);
+    }
+    // The cut's own step would end the copy's notice at once.
+    if (!copied.isEmpty()) ShowStatusMessage(copied);
     RedrawScore();
 }
 

@@ -22,6 +22,12 @@ void ResetCursor(Form1& form) {
     form.FlatScrollBar2->setValue(0);
 }
 
+// At start-up no score is open that could stay.
+std::string NotAScoreText(const std::string& name, bool scoreOpen) {
+    return "このファイルは楽譜ではないため開くことができません。\n" + name +
+           (scoreOpen ? "\n開いている楽譜はそのまま残ります。" : "");
+}
+
 } // namespace
 
 FileDialogRequest ScoreFileDialog(const std::string& presetName) {
@@ -58,8 +64,12 @@ int Open(Form1& form, const std::string& fileName) {
                              : form.Document().FileOpen(name, form.Outside().boxes, &error);
     switch (result) {
     case OpenResult::Opened:
-    case OpenResult::NotAScore:
         break;
+    case OpenResult::NotAScore:
+        // Nothing was read, so the open score keeps its mark and its history.
+        form.Outside().boxes.Show(NotAScoreText(name, form.Document().HasParts()), MsgButtons::Ok,
+                                  MsgIcon::Warning);
+        return kFailed;
     case OpenResult::Refused:
         return kFailed;
     case OpenResult::Failed:
@@ -69,8 +79,7 @@ int Open(Form1& form, const std::string& fileName) {
     ResetCursor(form);
     form.ForgetHistory();
     Editing::MarkUnchanged(form.State());
-    // A file that is not a score leaves the old score, and its recovery copy, in place.
-    if (result == OpenResult::Opened) form.DocumentSettled(name);
+    form.DocumentSettled(name);
     RefreshAfterEdit(form);
     return kDone;
 }

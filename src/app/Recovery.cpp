@@ -4,12 +4,12 @@
 #include "app/Editing.h"
 #include "app/Form1.h"
 #include "app/MdMain.h"
+#include "app/RecoveryDialog.h"
 #include "model/ErrorReason.h"
+#include "platform/EditorSettings.h"
 
 #include <QDir>
 #include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLockFile>
 #include <algorithm>
 
@@ -22,79 +22,147 @@ void Remove(const LeftCopy& copy) {
     QFile::remove(RecoveryNote(copy.base));
 }
 
-QString Question(const LeftCopy& copy) {
-    const QString name =
-        copy.originalName.isEmpty() ? QStringLiteral("(名前のない新しい楽譜)") : copy.originalName;
-    return QString::fromUtf8(kRecoveryQuestion)
-        .arg(name, copy.written.toLocalTime().toString(QStringLiteral("yyyy/MM/dd H:mm:ss")));
+QString ShownName(const LeftCopy& copy) {
+    return copy.originalName.isEmpty() ? QStringLiteral("(名前のない新しい楽譜)")
+                                       : copy.originalName;
+}
+
+// Why a copy could not be restored; never a reason left over from elsewhere.
+std::string WhyNotRestored(std::error_code error, OpenResult result) {
+    if (error == std::errc::too_many_symbolic_link_levels)
+        return "リンクになっているため開きません。";
+    if (error == std::errc::operation_not_permitted)
+        return "ご自分のファイルではないため開きません。";
+    if (error == std::errc::invalid_argument) return "通常のファイルではないため開きません。";
+    if (error) return ErrorReason(error, FileAction::Read);
+    if (result == OpenResult::NotAScore) return "中身が楽譜ではありません。コピーが壊れています。";
+    return "コピーを最後まで読めませんでした。";
 }
 
 bool Restore(Form1& form, const LeftCopy& copy) {
-    SornData& doc = form.Document();
-    const std::string path = RecoveryScore(copy.base).toStdString();
+    const QString path = RecoveryScore(copy.base);
     std::error_code error;
-    const OpenResult result = doc.FileOpen(path, form.Outside().boxes, &error);
-    if (result == OpenResult::Refused) return false;
+    // Read through the descriptor that was checked, so no link put in its
+    // place meanwhile is followed.
+    const UniqueFd fd = OpenOwnFile(path, error);
+    OpenResult result = OpenResult::Failed;
+    if (fd) {
+        result = form.Document().FileOpen("/proc/self/fd/" + std::to_string(fd.get()),
+                                          form.Outside().boxes, &error);
+        if (result == OpenResult::Refused) return false; // the reader has said why
+    }
     if (result != OpenResult::Opened) {
-        form.Outside().boxes.Show("復元用コピーを開くことができませんでした。\n" + path + "\n" +
-                                      ErrorReason(error, FileAction::Read),
-                                  MsgButtons::Ok, MsgIcon::Warning);
+        form.Outside().boxes.Show(
+            QString::fromUtf8(kRecoveryOpenFailed)
+                .arg(path, QString::fromStdString(WhyNotRestored(error, result)))
+                .toStdString(),
+            MsgButtons::Ok, MsgIcon::Warning);
         return false;
     }
-    doc.SetSornFileName(copy.originalName.toStdString());
+    // Only an absolute name says where the score was; a relative one from an
+    // older note would save in whatever folder this editor started in.
+    form.Document().SetSornFileName(
+        QDir::isAbsolutePath(copy.originalName) ? copy.originalName.toStdString() : std::string());
     // No state of this run matches the file on disk, so no undo may clear the mark.
     form.ForgetHistory();
     form.History().Stack().resetClean();
     Editing::MarkChanged(form.State());
     MdMain::RefreshAfterEdit(form);
+    if (copy.incomplete)
+        form.Outside().boxes.Show(kRecoveryIncomplete, MsgButtons::Ok, MsgIcon::Warning);
     return true;
+}
+
+bool ConfirmDelete(MessageBoxes& boxes, std::size_t count) {
+    return count > 0 &&
+           boxes.Show(QString::fromUtf8(kRecoveryDeleteQuestion).arg(count).toStdString(),
+                      MsgButtons::YesNoCancel, MsgIcon::Warning) == MsgResult::Yes;
+}
+
+// One message for everything left alone at start-up.
+void TellWhatWasLeftAlone(MessageBoxes& boxes, const LeftCopies& found) {
+    QStringList parts;
+    if (const QString settings = SettingsFileProblem(); !settings.isEmpty()) parts << settings;
+    if (!found.folderProblem.isEmpty()) parts << found.folderProblem;
+    if (!found.skipped.isEmpty())
+        parts << QString::fromUtf8(kRecoverySkipped).arg(found.skipped.join(u'\n'));
+    if (!parts.isEmpty())
+        boxes.Show(parts.join(QStringLiteral("\n\n")).toStdString(), MsgButtons::Ok,
+                   MsgIcon::Warning);
+}
+
+// A file of the copy that something else has taken the place of.
+bool Planted(const QString& path) {
+    const std::error_code error = CheckOwnFile(path);
+    return error && error != std::errc::no_such_file_or_directory;
 }
 
 } // namespace
 
-std::vector<LeftCopy> FindLeftCopies() {
-    const QDir folder(RecoveryFolder());
-    std::vector<LeftCopy> copies;
-    for (const QFileInfo& score : folder.entryInfoList({QStringLiteral("*.sorn")}, QDir::Files,
-                                                       QDir::Time | QDir::Reversed)) {
+LeftCopies FindLeftCopies() {
+    LeftCopies found;
+    const QString folderPath = RecoveryFolder(&found.folderProblem);
+    if (folderPath.isEmpty()) return found;
+    RemoveLeftovers(folderPath);
+    const QDir folder(folderPath);
+    for (const QFileInfo& score :
+         folder.entryInfoList({QStringLiteral("*.sorn")}, QDir::Files | QDir::System, QDir::Time)) {
+        const QString base = score.absolutePath() + u'/' + score.completeBaseName();
+        const QString names[] = {RecoveryScore(base), RecoveryNote(base), RecoveryLock(base)};
+        bool skip = false;
+        for (const QString& name : names)
+            if (Planted(name)) {
+                found.skipped << QFileInfo(name).fileName();
+                skip = true;
+            }
+        if (skip) continue;
         LeftCopy copy;
-        copy.base = score.absolutePath() + u'/' + score.completeBaseName();
-        copy.lock = std::make_unique<QLockFile>(RecoveryLock(copy.base));
+        copy.base = base;
+        copy.lock = std::make_unique<QLockFile>(RecoveryLock(base));
         copy.lock->setStaleLockTime(0); // a live editor's copy is never taken
         if (!copy.lock->tryLock(0)) continue;
-        QFile noteFile(RecoveryNote(copy.base));
-        const QJsonObject note = noteFile.open(QIODevice::ReadOnly)
-                                     ? QJsonDocument::fromJson(noteFile.readAll()).object()
-                                     : QJsonObject();
-        copy.originalName = note.value(QStringLiteral("file")).toString();
-        copy.written = QDateTime::fromString(note.value(QStringLiteral("written")).toString(),
-                                             Qt::ISODateWithMs);
-        if (!copy.written.isValid()) copy.written = score.lastModified();
-        copies.push_back(std::move(copy));
+        const CopyNote note = ReadNote(RecoveryNote(base));
+        copy.originalName = note.file;
+        copy.written = note.written.isValid() ? note.written : score.lastModified();
+        std::error_code error;
+        const UniqueFd fd = OpenOwnFile(names[0], error);
+        qint64 bytes = 0;
+        QByteArray sha256;
+        if (!fd || !Fingerprint(fd.get(), bytes, sha256)) continue;
+        copy.incomplete = note.bytes >= 0 && (bytes != note.bytes || sha256 != note.sha256);
+        found.copies.push_back(std::move(copy));
     }
-    return copies;
+    return found;
 }
 
 void OfferRecovery(Form1& form) {
     MessageBoxes& boxes = form.Outside().boxes;
-    for (LeftCopy& copy : FindLeftCopies()) {
-        switch (
-            boxes.Show(Question(copy).toStdString(), MsgButtons::YesNoCancel, MsgIcon::Question)) {
-        case MsgResult::Yes:
-            if (Restore(form, copy)) {
-                form.AutoSaver().Adopt(copy.base, std::move(copy.lock));
-                return; // one score per editor; the others wait for the next start
-            }
-            break;
-        case MsgResult::No:
-            if (boxes.Show(kRecoveryDeleteQuestion, MsgButtons::YesNoCancel, MsgIcon::Warning) ==
-                MsgResult::Yes)
+    LeftCopies found = FindLeftCopies();
+    TellWhatWasLeftAlone(boxes, found);
+    std::vector<LeftCopy>& copies = found.copies;
+    if (copies.empty()) return;
+
+    std::vector<RecoveryDialog::Row> rows;
+    for (const LeftCopy& copy : copies)
+        rows.push_back({ShownName(copy),
+                        copy.written.toLocalTime().toString(QStringLiteral("yyyy/MM/dd H:mm:ss")),
+                        copy.incomplete});
+    RecoveryDialog dialog(&form, rows);
+    if (dialog.exec() != QDialog::Accepted) return; // all kept for the next start
+    if (dialog.Chosen() == RecoveryDialog::Answer::DeleteAll) {
+        if (ConfirmDelete(boxes, copies.size()))
+            for (const LeftCopy& copy : copies)
                 Remove(copy);
-            break;
-        default:
-            break;
-        }
+        return;
     }
+    const auto chosen = static_cast<std::size_t>(
+        std::clamp<int>(dialog.ChosenRow(), 0, static_cast<int>(copies.size()) - 1));
+    // A copy that could not be restored is kept, and so are the others.
+    if (!Restore(form, copies[chosen])) return;
+    form.AutoSaver().Adopt(copies[chosen].base, std::move(copies[chosen].lock));
+    if (dialog.DeleteOthers() && ConfirmDelete(boxes, copies.size() - 1))
+        for (std::size_t i = 0; i < copies.size(); ++i)
+            if (i != chosen) Remove(copies[i]);
 }
 
 } // namespace sorn

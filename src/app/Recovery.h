@@ -1,9 +1,12 @@
 #pragma once
-// At start-up: recovery copies left by an editor that is no longer running
-// are offered back, one at a time, until one is restored.
+// At start-up: what editors that have gone left in the recovery folder is
+// tidied, and the copies they left are offered back in one list.
+
+#include "app/RecoveryFiles.h"
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <vector>
 
@@ -17,22 +20,35 @@ struct LeftCopy {
     QString base;
     QString originalName; // empty for a score that was never saved
     QDateTime written;
+    bool incomplete = false;         // shorter than, or not what, its note says was written
     std::unique_ptr<QLockFile> lock; // held: no other editor takes the copy meanwhile
 };
 
-// The copies in the recovery folder whose editor has gone, oldest first.
-std::vector<LeftCopy> FindLeftCopies();
+struct LeftCopies {
+    std::vector<LeftCopy> copies; // newest first
+    QStringList skipped;          // names in the folder that were not read
+    QString folderProblem;
+};
 
-// Asks about each left copy: restore it (the score opens as changed under
-// its own name, so 保存 writes it back), delete it after a second question,
-// or keep it for the next start.
+// The copies in the recovery folder whose editor has gone. A copy, note or
+// lock that is a link, not a regular file or not the user's is skipped.
+LeftCopies FindLeftCopies();
+
+// Tells about a settings file or recovery files left alone, then lists the
+// left copies: the chosen one is restored (it opens as changed under its
+// own name, so 保存 writes it back), the others are kept or deleted.
 void OfferRecovery(Form1& form);
 
-inline constexpr const char* kRecoveryQuestion =
-    "保存されていない楽譜の復元用コピーが見つかりました。\n"
-    "ファイル: %1\n書き込んだ時刻: %2\n\n"
-    "復元しますか？\n(「いいえ」で削除、「キャンセル」で次回の起動まで残します)";
+inline constexpr const char* kRecoverySkipped =
+    "復元用フォルダの次のファイルは、リンクや特殊なファイルであるか、ご自分のものでないため、"
+    "開かずに残しました。\n%1";
 inline constexpr const char* kRecoveryDeleteQuestion =
-    "この復元用コピーを削除すると、保存されていない変更は元に戻せません。\n削除しますか？";
+    "削除した復元用コピーの、保存されていない変更は元に戻せません。\n%1個のコピーを削除しますか？";
+inline constexpr const char* kRecoveryOpenFailed =
+    "復元用コピーを開くことができませんでした。\n%1\n%2";
+inline constexpr const char* kRecoveryIncomplete =
+    "この復元用コピーは書き込みが途中で終わっています。最後に入力した部分が欠けているかもしれません"
+    "。\n"
+    "内容を確かめてから保存してください。";
 
 } // namespace sorn

@@ -8,9 +8,7 @@
 namespace sorn {
 
 namespace {
-const QString kZoomKey = QStringLiteral("view/zoom");
-// Named here rather than by the application's names, which batch runs and
-// tests do not set: ~/.config/sorn/sorn-editor.conf.
+const QString kZoomKey = QStringLiteral("view/zoom"); // in the editor's settings file
 } // namespace
 
 int ZoomedIn(int percent) {

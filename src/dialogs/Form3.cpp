@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -129,11 +130,13 @@ void Form3::Command3_Click() {
     if (!page_.save(&bmp, "BMP")) return;
     if (AtomicFile::WriteAll(path, bmp.data().constData(), static_cast<std::size_t>(bmp.size())))
         return;
-    if (!services_.shell.Open(path))
-        services_.boxes.Show("プレビューの画像を開けませんでした。画像を表示するプログラムで次の"
-                             "ファイルを開いてください。\n" +
-                                 path,
-                             MsgButtons::Ok, MsgIcon::Warning);
+    // The dialog may have closed by the time the desktop answers.
+    services_.shell.Open(path, [&boxes = services_.boxes, path] {
+        boxes.Show("プレビューの画像を開けませんでした。画像を表示するプログラムで次のファイルを"
+                   "開いてください。\n" +
+                       path,
+                   MsgButtons::Ok, MsgIcon::Warning);
+    });
 }
 
 // More copies than anyone prints would only keep the printer busy for days;
@@ -164,6 +167,9 @@ void Form3::Command1_Click() {
             result = PrintPart(doc_, part_, compact, paper->size, static_cast<int>(copies),
                                services_.printer, pdfPath, &page_, &progress);
         });
+        // A full bar after the work would pass for work still to finish.
+        if (services_.progressBar)
+            services_.progressBar->setValue(services_.progressBar->minimum());
         // A failed or cancelled print leaves the dialog open for another try.
         if (result == PrintResult::Cancelled) return;
         if (result == PrintResult::Failed) {

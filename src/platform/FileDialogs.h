@@ -11,6 +11,7 @@ struct FileDialogRequest {
     std::string defaultExtension; // without the dot
     std::string initialFolder;    // empty: wherever the dialog likes
     std::string presetName;       // full path proposed in a save dialog
+    std::string title{};          // empty: the dialog's usual title
 };
 
 class FileDialogs {

@@ -47,7 +47,9 @@ std::optional<std::string> QtFileDialogs::SaveFile(const FileDialogRequest& requ
 }
 
 std::optional<std::string> QtFileDialogs::Run(const FileDialogRequest& request, bool save) {
-    QFileDialog dialog(parent_, save ? QStringLiteral("名前を付けて保存") : QStringLiteral("開く"));
+    QFileDialog dialog(parent_, !request.title.empty() ? QString::fromStdString(request.title)
+                                : save                 ? QStringLiteral("名前を付けて保存")
+                                                       : QStringLiteral("開く"));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilter(QtFilter(request.filter));

@@ -11,6 +11,7 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QScrollBar>
+#include <QTest>
 #include <QUrl>
 #include <gtest/gtest.h>
 
@@ -163,17 +164,34 @@ TEST(OpenCommand, CancelledDialogOrDamagedFileKeepsEverything) {
     EXPECT_TRUE(e.state().ScoreModified);
 }
 
-TEST(OpenCommand, TextFileCountsAsOpenedAndChangesNothing) {
+// After "No" to the save question, a file that is not a score is refused
+// with a message; the edited score keeps its mark and its history, so New
+// still asks.
+TEST(OpenCommand, TextFileIsRefusedAndKeepsTheEditedScore) {
     TempDir dir;
     const std::string path = SaveTwoPartScore(dir);
     Editor e(path);
     WriteBytes(dir.File("readme.txt"), {'h', 'i'});
+    e.form->FlatScrollBar1->setValue(3);
     e.state().CursorPitch = 99;
-    EXPECT_EQ(MdMain::Open(*e.form, dir.File("readme.txt")), MdMain::kDone);
-    EXPECT_EQ(e.doc().PartSuu(), 1);
+    QTest::keyClick(e.form.get(), Qt::Key_D);
+    ASSERT_TRUE(e.form->History().Stack().canUndo());
+    e.boxes.answers = {MsgResult::No};
+    EXPECT_EQ(MdMain::Open(*e.form, dir.File("readme.txt")), MdMain::kFailed);
+    ASSERT_EQ(e.boxes.shown.size(), 2u);
+    EXPECT_EQ(e.boxes.shown[1].text, "このファイルは楽譜ではないため開くことができません。\n" +
+                                         dir.File("readme.txt") +
+                                         "\n開いている楽譜はそのまま残ります。");
     EXPECT_EQ(e.doc().SornFileName(), path);
-    EXPECT_EQ(e.state().CursorPitch, 128);
-    EXPECT_TRUE(e.boxes.shown.empty());
+    EXPECT_EQ(e.doc().GetGSyurui(0, 3, 0), 3);
+    EXPECT_EQ(e.state().CursorPitch, 99);
+    EXPECT_EQ(e.form->FlatScrollBar1->value(), 3);
+    EXPECT_TRUE(e.state().ScoreModified);
+    EXPECT_TRUE(e.form->History().Stack().canUndo());
+    e.boxes.answers = {MsgResult::Cancel};
+    e.form->mnuFileNew->trigger();
+    EXPECT_EQ(e.boxes.shown.back().text, MdMain::kUnsavedQuestion);
+    EXPECT_EQ(e.doc().GetGSyurui(0, 3, 0), 3);
 }
 
 TEST(SaveCommand, ProposesTheFileNameAndClearsTheMark) {

@@ -304,6 +304,8 @@ TEST(Clipboard, PasteAtTheEndAtTheLimitAndAcrossTheWindowEdge) {
     EXPECT_EQ(s.doc().GetGAtai(0, 80, 0), 100 + from);
     EXPECT_EQ(s.doc().GetGAtai(0, 86, 0), 101 + from);
     EXPECT_EQ(s.doc().GetGSyurui(0, 86, 1), 0);
+    // The notice was about the earlier paste; this edit ends it.
+    EXPECT_FALSE(f.StatusBar1->PanelText(2).contains(QStringLiteral("貼り付けません")));
 
     // At 32767 the insertion stops at the limit and says how many it left out.
     s.doc().SetLength(MaxLength - 2);
@@ -316,8 +318,10 @@ TEST(Clipboard, PasteAtTheEndAtTheLimitAndAcrossTheWindowEdge) {
     EXPECT_TRUE(f.StatusBar1->PanelText(2).contains(QStringLiteral("3 個")));
     f.mnuEditPasteInsert->trigger();
     EXPECT_EQ(s.doc().Length(), MaxLength);
+    EXPECT_TRUE(f.StatusBar1->PanelText(2).contains(QStringLiteral("貼り付けません")));
     f.mnuEditUndo->trigger();
     EXPECT_EQ(s.doc().Length(), MaxLength - 2);
+    EXPECT_FALSE(f.StatusBar1->PanelText(2).contains(QStringLiteral("貼り付けません")));
 }
 
 TEST(Clipboard, TwoEditorsShareTheSystemClipboardAndForeignTextIsRefused) {
@@ -408,6 +412,7 @@ TEST(Selection, KeysDragAndSelectAllThenDeleteAndCutAreOneStep) {
     EXPECT_EQ(s.Steps(), steps + 1);
     EXPECT_EQ(s.doc().GetGSyurui(0, 5, 0), 0);
     EXPECT_EQ(Clipboard::Take()->size(), 4u);
+    EXPECT_EQ(f.StatusBar1->PanelText(2), QStringLiteral("4 個の位置をコピーしました"));
     // A click elsewhere ends it; Ctrl+A takes the whole part, cursor unmoved.
     QTest::mouseClick(f.Picture2, Qt::LeftButton, Qt::NoModifier, QPoint(70, 72));
     EXPECT_FALSE(f.Selected().Active());

@@ -2,7 +2,10 @@
 
 #include "EditorFixture.h"
 #include "app/Batch.h"
+#include "app/PanelBar.h"
 #include "dialogs/frmOnsyoku.h"
+#include "platform/QtFileDialogs.h"
+#include "sound/InstrumentNames.h"
 #include "support/BatchCommand.h"
 #include "support/Examples.h"
 #include "support/TempDir.h"
@@ -10,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
 #include <filesystem>
@@ -27,7 +31,13 @@ TEST(MidiExport, MenuAndCommandLineWriteTheSameBytes) {
     ASSERT_EQ(e.dialogs.saveRequests.size(), 1u);
     EXPECT_EQ(e.dialogs.saveRequests[0].filter, "MIDIファイル|*.mid");
     EXPECT_EQ(e.dialogs.saveRequests[0].defaultExtension, "mid");
+    // Beside the score, under its name; done, the bar empties and the status line says so.
+    EXPECT_EQ(
+        e.dialogs.saveRequests[0].presetName,
+        (std::filesystem::path(Example("chorale.sorn")).parent_path() / "chorale.mid").string());
     EXPECT_TRUE(e.boxes.shown.empty());
+    EXPECT_EQ(e.form->ProgressBar1->value(), e.form->ProgressBar1->minimum());
+    EXPECT_EQ(e.form->StatusBar1->PanelText(2), QStringLiteral("書き出しました: menu.mid"));
 
     ASSERT_EQ(Batch({"--export-midi", dir.File("batch.mid"), Example("chorale.sorn")}), 0);
     ASSERT_EQ(Batch({"-o", dir.File("short.mid"), Example("chorale.sorn")}), 0);
@@ -46,6 +56,9 @@ TEST(MidiExport, CancelWritesNothingAndFailureSaysWhy) {
     e.form->mnuFileMidisave->trigger();
     EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
     EXPECT_TRUE(e.boxes.shown.empty());
+    // A score never saved has no name to propose.
+    EXPECT_EQ(e.dialogs.saveRequests[0].presetName, "");
+    EXPECT_EQ(e.dialogs.saveRequests[0].initialFolder, DocumentsFolder());
     e.form->mnuFileMidisave->trigger();
     ASSERT_EQ(e.boxes.shown.size(), 1u);
     EXPECT_EQ(e.boxes.shown[0].text.rfind(std::to_string(ENOENT), 0), 0u); // number first
@@ -58,6 +71,13 @@ TEST(MidiExport, CancelWritesNothingAndFailureSaysWhy) {
                             "\n" + std::to_string(ENOENT),
                         0),
               0u);
+
+    // A score kept as "old.mid" is not proposed as its own MIDI file.
+    std::filesystem::copy_file(Example("canon.sorn"), dir.File("old.mid"));
+    Editor named(dir.File("old.mid"));
+    ASSERT_EQ(named.doc().SornFileName(), dir.File("old.mid"));
+    named.form->mnuFileMidisave->trigger();
+    EXPECT_EQ(named.dialogs.saveRequests.at(0).presetName, "");
 }
 
 // Answers the timbre dialog once it is up: OK on the first timbre, or キャンセル.
@@ -79,6 +99,10 @@ TEST(WavExport, MenuAndCommandLineWriteTheSameBytes) {
     ASSERT_EQ(e.dialogs.saveRequests.size(), 1u);
     EXPECT_EQ(e.dialogs.saveRequests[0].filter, "WAVファイル|*.wav");
     EXPECT_EQ(e.dialogs.saveRequests[0].defaultExtension, "wav");
+    EXPECT_EQ(e.dialogs.saveRequests[0].title,
+              "パート 1（" + std::string(InstrumentName(e.doc().GetInstrumentNumber(0) + 1)) +
+                  "）をWAVで保存");
+    EXPECT_EQ(std::filesystem::path(e.dialogs.saveRequests[0].presetName).filename(), "sakura.wav");
     EXPECT_TRUE(e.boxes.shown.empty());
 
     ASSERT_EQ(Batch({"--export-wav", dir.File("batch.wav"), Example("sakura.sorn")}), 0);

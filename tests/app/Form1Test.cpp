@@ -5,6 +5,8 @@
 #include "app/ScoreArea.h"
 #include "app/frmAbout.h"
 #include "platform/EditorSettings.h"
+#include "platform/QtShell.h"
+#include "support/TempDir.h"
 
 #include <QAction>
 #include <QLabel>
@@ -13,8 +15,11 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTest>
 #include <QTime>
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace sorn::test {
@@ -114,7 +119,7 @@ TEST(Form1, MenusCaptionsAndShortcuts) {
     Form1& f = *e.form;
     EXPECT_EQ(Captions(f.mnuFile),
               QStringList({"新規作成(&N)", "開く(&O)", "保存(&S)", "WAVで保存(&W)",
-                           "MIDIで保存(&M)", "MusicXMLで保存(&X)", "-", "印刷(P)", "-",
+                           "MIDIで保存(&M)", "MusicXMLで保存(&L)", "-", "印刷(P)", "-",
                            "最近使ったファイル", "-", "終了(&X)"}));
     EXPECT_EQ(Captions(f.mnuEdit), QStringList({"元に戻す(&U)",
                                                 "やり直し(&R)",
@@ -150,6 +155,16 @@ TEST(Form1, MenusCaptionsAndShortcuts) {
     for (QAction* a : f.menuBar()->actions())
         top << a->text();
     EXPECT_EQ(top, QStringList({"ファイル(&F)", "編集(&E)", "表示(&V)", "試聴(&L)", "ヘルプ(&H)"}));
+    // One letter, one item: a repeated mnemonic only cycles between its items.
+    for (const QMenu* menu : {f.mnuFile, f.mnuEdit, f.mnuView, f.mnuListen, f.mnuHelp}) {
+        QList<QKeySequence> letters;
+        for (const QAction* action : menu->actions())
+            if (const QKeySequence letter = QKeySequence::mnemonic(action->text());
+                !letter.isEmpty()) {
+                EXPECT_FALSE(letters.contains(letter)) << action->text().toStdString();
+                letters << letter;
+            }
+    }
     EXPECT_EQ(Captions(f.mnuView), QStringList({"拡大", "縮小", "等倍"}));
     EXPECT_EQ(f.mnuViewZoomIn->shortcuts(),
               QList<QKeySequence>({QKeySequence(QStringLiteral("Ctrl++")),
@@ -199,6 +214,32 @@ TEST(Form1, HelpOpensOurPageAndAboutShowsTheVersion) {
     EXPECT_EQ(about.windowTitle(), QStringLiteral("バージョン情報"));
     EXPECT_EQ(about.Label1->text(), QStringLiteral(" SORN楽譜エディタ\n　　　Ver. 2.5.0"));
     EXPECT_EQ(about.Command1->text(), QStringLiteral("閉じる"));
+}
+
+// The desktop's launcher exits 3 when it finds no program for the file;
+// that, or no launcher at all, is a failure the window reports.
+TEST(QtShell, ALauncherThatFindsNoProgramIsAFailure) {
+    TempDir bin;
+    const std::string launcher = bin.File("xdg-open");
+    {
+        std::ofstream script(launcher);
+        script << "#!/bin/sh\ncase \"$1\" in *none*) exit 3;; esac\nexit 0\n";
+    }
+    std::filesystem::permissions(launcher, std::filesystem::perms::owner_all);
+    const QByteArray path = qgetenv("PATH");
+    std::vector<std::string> failed;
+    QtShell shell;
+    for (const std::string& dir : {bin.Path().string(), std::string("/nonexistent")}) {
+        qputenv("PATH", dir.c_str());
+        for (const std::string& file : {dir + "/shown.htm", dir + "/none.htm"})
+            shell.Open(file, [&failed, file] { failed.push_back(file); });
+    }
+    qputenv("PATH", path);
+    QTRY_COMPARE(failed.size(), 3u);
+    QTest::qWait(200); // the shown file reports nothing, however long it takes
+    std::sort(failed.begin(), failed.end());
+    EXPECT_EQ(failed, std::vector<std::string>({"/nonexistent/none.htm", "/nonexistent/shown.htm",
+                                                bin.File("none.htm")}));
 }
 
 } // namespace

@@ -291,6 +291,30 @@ TEST(Zoom, TwiceTheSizeDoesWhatTheNormalSizeDoes) {
     EXPECT_EQ(session(100), session(200));
 }
 
+// Zooming in, or narrowing the window, scrolls rather than moving the cursor
+// off its position, where the next note key would overwrite a neighbour.
+TEST(Zoom, KeepsTheCursorOnItsPosition) {
+    Keys k;
+    k.form->resize(1500, k.form->height());
+    QCoreApplication::processEvents();
+    for (int i = 0; i < 19; ++i)
+        k.Press(Qt::Key_Right);
+    ASSERT_EQ(k.P(), 19);
+    k.Press(Qt::Key_0, Qt::ControlModifier);
+    for (int i = 0; i < 3; ++i)
+        k.Press(Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_EQ(k.form->Zoom(), 200);
+    EXPECT_EQ(k.P(), 19);
+    EXPECT_GT(k.form->FlatScrollBar1->value(), 0);
+    k.Press(Qt::Key_D);
+    EXPECT_EQ(k.Kind0(19), Kind::QuarterNote);
+    EXPECT_EQ(k.Kind0(18), 0);
+    k.form->resize(500, k.form->height());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(k.P(), 19);
+    k.form->SetZoom(100);
+}
+
 // The zoom lasts into the next run.
 TEST(Zoom, IsRememberedBetweenRuns) {
     {

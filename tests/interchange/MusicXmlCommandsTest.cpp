@@ -36,7 +36,7 @@ TEST(MusicXmlCommands, MenuAndCommandLineWriteTheSameFile) {
     const auto midi = actions.indexOf(e.form->mnuFileMidisave);
     ASSERT_GE(midi, 0);
     EXPECT_EQ(actions.value(midi + 1), e.form->mnuFileMusicXmlsave);
-    EXPECT_EQ(e.form->mnuFileMusicXmlsave->text(), "MusicXMLで保存(&X)");
+    EXPECT_EQ(e.form->mnuFileMusicXmlsave->text(), "MusicXMLで保存(&L)");
 
     e.dialogs.answers = {std::nullopt, dir.File("menu.musicxml")};
     e.form->mnuFileMusicXmlsave->trigger(); // cancelled: nothing written

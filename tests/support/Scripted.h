@@ -62,9 +62,9 @@ class RecordingShell : public Shell {
 public:
     std::vector<std::string> opened;
     bool succeeds = true; // false: as if no program were installed for the file
-    bool Open(const std::string& path) override {
+    void Open(const std::string& path, std::function<void()> failed) override {
         opened.push_back(path);
-        return succeeds;
+        if (!succeeds) failed();
     }
 };
 
