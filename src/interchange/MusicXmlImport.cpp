@@ -2,6 +2,8 @@
 
 #include "interchange/MusicXmlCommon.h"
 #include "interchange/MxlContainer.h"
+#include "interchange/XmlPieces.h"
+#include "model/GuardedOpen.h"
 #include "model/SymbolCodes.h"
 #include "model/UniqueFd.h"
 #include "sound/SornCalculater.h"
@@ -13,9 +15,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
-#include <fcntl.h>
+#include <functional>
 #include <map>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace sorn {
@@ -132,8 +133,12 @@ struct IdInfo {
     std::vector<std::pair<std::uint8_t, std::uint8_t>> extras;
 };
 
+// Longer than any of ours: not one of ours, and not split into pieces.
+constexpr std::size_t kMaxIdBytes = 256;
+
 IdInfo ParseId(std::string_view id) {
     IdInfo info;
+    if (id.size() > kMaxIdBytes) return info;
     std::vector<std::string_view> tokens;
     while (!id.empty()) {
         const std::size_t dash = id.find('-');
@@ -705,103 +710,266 @@ std::string Summary(const Counts& left) {
 }
 
 bool LooksLikeXml(std::string_view bytes) {
-    // Some programs write UTF-16, which the parser reads as well.
-    if (bytes.substr(0, 2) == "\xFF\xFE" || bytes.substr(0, 2) == "\xFE\xFF") return true;
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
     while (!bytes.empty() && std::isspace(static_cast<unsigned char>(bytes.front())))
         bytes.remove_prefix(1);
     return !bytes.empty() && bytes.front() == '<';
 }
 
-} // namespace
-
-ImportOutcome ImportMusicXml(std::string_view bytes, SornData& doc) {
-    return ImportMusicXml(std::string(bytes), doc);
+// Some programs write UTF-16, which the parser reads as well.
+bool IsUtf16(std::string_view bytes) {
+    return bytes.substr(0, 2) == "\xFF\xFE" || bytes.substr(0, 2) == "\xFE\xFF";
 }
 
-ImportOutcome ImportMusicXml(std::string&& owned, SornData& doc) {
-    std::string bytes = std::move(owned);
-    if (LooksLikeZip(bytes)) {
-        std::optional<std::string> unpacked = ReadMxl(bytes, kMaxMusicXmlBytes);
-        if (!unpacked)
-            return {ImportStatus::Damaged,
-                    "圧縮された MusicXML ファイルが壊れているか、楽譜が入っていません。"};
-        bytes = std::move(*unpacked);
+// A UTF-16 file is parsed whole, so it is held to what one part may be.
+constexpr std::size_t kMaxUtf16Bytes = kMaxXmlPieceBytes / 2;
+
+// Up to n bytes of the text; 0 at its end, -1 when it cannot be read.
+using ReadSome = std::function<std::ptrdiff_t(char*, std::size_t)>;
+
+ImportOutcome TooLarge(const std::string& what) {
+    return {ImportStatus::TooLarge, "MusicXML ファイルの" + what + "ため読み込めません。"};
+}
+
+ImportOutcome DamagedAt(std::uint64_t offset, std::string_view why) {
+    return {ImportStatus::Damaged, "MusicXML ファイルが壊れています (" + std::to_string(offset) +
+                                       " バイト目: " + std::string(why) + ")。"};
+}
+
+// The score as the children of the root come in.
+class ScoreBuilder {
+public:
+    bool Wants(std::string_view name) {
+        if (name == "part" && parts_.size() == MaxParts) {
+            ++left_[kParts]; // not even parsed
+            return false;
+        }
+        return name == "part" || name == "part-list" || name == "identification";
     }
-    if (!LooksLikeXml(bytes))
-        return {ImportStatus::NotMusicXml, "MusicXML ファイルではありません。"};
-    if (bytes.size() > kMaxMusicXmlBytes)
-        return {ImportStatus::Damaged, "MusicXML ファイルが大きすぎるため読み込めません。"};
-    pugi::xml_document xml;
-    // Parsed where it lies: the text of a large score is not copied again.
-    // Text kept inside its element halves the nodes of a note.
-    const pugi::xml_parse_result parsed = xml.load_buffer_inplace(
-        bytes.data(), bytes.size(), pugi::parse_default | pugi::parse_embed_pcdata);
-    if (!parsed)
-        return {ImportStatus::Damaged, "MusicXML ファイルが壊れています (" +
-                                           std::to_string(parsed.offset) +
-                                           " バイト目: " + parsed.description() + ")。"};
-    const pugi::xml_node root = xml.document_element();
-    if (std::string_view(root.name()) == "score-timewise")
+
+    void Child(pugi::xml_node node) {
+        const std::string_view name = node.name();
+        if (name == "part-list") {
+            for (pugi::xml_node sp : node.children("score-part")) {
+                const auto program =
+                    Integer(Text(sp.child("midi-instrument").child("midi-program")));
+                if (program && *program >= 1 && *program <= 128)
+                    programs_[sp.attribute("id").value()] = static_cast<std::uint8_t>(*program - 1);
+            }
+        } else if (name == "identification") {
+            const pugi::xml_node stored =
+                node.child("miscellaneous")
+                    .find_child_by_attribute("miscellaneous-field", "name", "sorn-length");
+            if (auto l = Integer(Text(stored)); l && *l >= 0 && *l <= MaxLength)
+                storedLength_ = static_cast<std::int32_t>(*l);
+        } else if (name == "part" && Wants(name)) {
+            PartReader reader(left_, tempo_);
+            reader.Read(node);
+            reader.FinishPitches();
+            length_ = std::max(length_, reader.Used() - 1);
+            parts_.push_back(std::move(reader.Columns()));
+            partIds_.emplace_back(node.attribute("id").value());
+        }
+    }
+
+    bool HasParts() const { return !parts_.empty() || left_[kParts]; }
+
+    ImportOutcome Finish(SornData& doc) {
+        const std::int32_t length = std::max(length_, storedLength_);
+        doc.FileNew();
+        for (std::size_t p = 1; p < parts_.size(); ++p)
+            doc.AddPart();
+        doc.SetLength(length);
+        // Files without a tempo play at 120, as other programs play them.
+        const double speed = tempo_.value_or(120);
+        doc.SetSpeed(static_cast<std::int16_t>(std::clamp(std::lround(speed), 1L, 32767L)));
+        for (std::size_t p = 0; p < parts_.size(); ++p) {
+            const auto part = static_cast<std::uint8_t>(p);
+            auto program = programs_.find(partIds_[p]);
+            doc.SetInstrumentNumber(
+                part, std::to_string(program == programs_.end() ? 0 : program->second));
+            for (std::size_t i = 0; i < parts_[p].size(); ++i) {
+                const PositionRecord& r = parts_[p][i].record;
+                for (int k = 0; k < SlotCount; ++k)
+                    if (r.Syurui[k] != Kind::Empty)
+                        doc.SetGData1(part, static_cast<std::int32_t>(i),
+                                      static_cast<std::int16_t>(k), r.Syurui[k], r.Atai[k]);
+            }
+            std::vector<Column>().swap(parts_[p]); // the score holds it now
+        }
+        return {ImportStatus::Imported, Summary(left_)};
+    }
+
+private:
+    std::map<std::string, std::uint8_t, std::less<>> programs_;
+    Counts left_{};
+    std::optional<double> tempo_;
+    std::vector<std::vector<Column>> parts_;
+    std::vector<std::string> partIds_;
+    std::int32_t length_ = MinLength;
+    std::int32_t storedLength_ = MinLength;
+};
+
+ImportOutcome RootRefused(std::string_view root) {
+    if (root == "score-timewise")
         return {ImportStatus::NotMusicXml,
                 "score-timewise 形式の MusicXML には対応していません。score-partwise 形式で"
                 "保存したものを開いてください。"};
-    if (std::string_view(root.name()) != "score-partwise")
+    return {ImportStatus::NotMusicXml, "MusicXML ファイルではありません。"};
+}
+
+ImportOutcome NoParts() {
+    return {ImportStatus::Damaged, "MusicXML ファイルにパートがありません。"};
+}
+
+// A UTF-16 text, small enough to parse whole.
+ImportOutcome ImportWhole(std::string& bytes, SornData& doc) {
+    if (static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '<')) > kMaxXmlPieceItems)
+        return TooLarge("要素が多すぎる");
+    pugi::xml_document xml;
+    const pugi::xml_parse_result parsed = xml.load_buffer_inplace(
+        bytes.data(), bytes.size(), pugi::parse_default | pugi::parse_embed_pcdata);
+    if (!parsed) return DamagedAt(static_cast<std::uint64_t>(parsed.offset), parsed.description());
+    const pugi::xml_node root = xml.document_element();
+    if (std::string_view(root.name()) != "score-partwise") return RootRefused(root.name());
+    ScoreBuilder builder;
+    for (pugi::xml_node child : root.children())
+        if (builder.Wants(child.name())) builder.Child(child);
+    if (!builder.HasParts()) return NoParts();
+    return builder.Finish(doc);
+}
+
+// The text streamed through the cutter, one child of the root parsed at a
+// time: memory stays near one part's tree whatever the file's size.
+ImportOutcome ImportText(std::string first, const ReadSome& read, SornData& doc) {
+    if (IsUtf16(first)) {
+        std::string bytes = std::move(first);
+        for (;;) {
+            const std::size_t had = bytes.size();
+            bytes.resize(had + (std::size_t{1} << 16));
+            const std::ptrdiff_t n = read(bytes.data() + had, bytes.size() - had);
+            if (n < 0) return DamagedAt(had, "読み込めません");
+            bytes.resize(had + static_cast<std::size_t>(n));
+            if (bytes.size() > kMaxUtf16Bytes) return TooLarge("大きさが上限 (48 MB) を超える");
+            if (n == 0) break;
+        }
+        return ImportWhole(bytes, doc);
+    }
+    if (!LooksLikeXml(first))
         return {ImportStatus::NotMusicXml, "MusicXML ファイルではありません。"};
-    if (!root.child("part"))
-        return {ImportStatus::Damaged, "MusicXML ファイルにパートがありません。"};
 
-    std::map<std::string, std::uint8_t, std::less<>> programs;
-    for (pugi::xml_node sp : root.child("part-list").children("score-part")) {
-        const auto program = Integer(Text(sp.child("midi-instrument").child("midi-program")));
-        if (program && *program >= 1 && *program <= 128)
-            programs[sp.attribute("id").value()] = static_cast<std::uint8_t>(*program - 1);
-    }
-
-    Counts left{};
-    std::optional<double> tempo;
-    std::vector<std::vector<Column>> parts;
-    std::vector<std::uint8_t> instruments;
-    std::int32_t length = MinLength;
-    for (pugi::xml_node part : root.children("part")) {
-        if (parts.size() == MaxParts) {
-            ++left[kParts];
-            continue;
+    ScoreBuilder builder;
+    XmlPieces pieces;
+    std::optional<ImportOutcome> broken;
+    auto handler = [&](const XmlPieces::Piece& piece) {
+        if (broken || !builder.Wants(piece.name)) return;
+        pugi::xml_document xml;
+        // Parsed where it lies; text kept inside its element halves the
+        // nodes of a note.
+        const pugi::xml_parse_result parsed = xml.load_buffer_inplace(
+            piece.text, piece.size, pugi::parse_default | pugi::parse_embed_pcdata);
+        if (!parsed)
+            broken = DamagedAt(piece.offset + static_cast<std::uint64_t>(parsed.offset),
+                               parsed.description());
+        else
+            builder.Child(xml.first_child());
+    };
+    std::uint64_t total = 0;
+    std::string chunk = std::move(first);
+    constexpr std::size_t kChunk = std::size_t{1} << 16;
+    for (;;) {
+        total += chunk.size();
+        if (total > kMaxMusicXmlBytes) return TooLarge("大きさが上限 (2 GB) を超える");
+        if (!pieces.Feed(chunk, handler)) {
+            switch (pieces.Failure()) {
+            case XmlPieces::Problem::PieceTooLarge:
+                return TooLarge("1 つの要素が上限 (96 MB) を超える");
+            case XmlPieces::Problem::TooManyItems:
+                return TooLarge("1 つのパートの要素が上限 (300 万個) を超える");
+            case XmlPieces::Problem::TooManyPieces:
+                return TooLarge("要素の数が上限を超える");
+            default:
+                return DamagedAt(pieces.FailureOffset(), "対応しない終了タグ");
+            }
         }
-        PartReader reader(left, tempo);
-        reader.Read(part);
-        reader.FinishPitches();
-        length = std::max(length, reader.Used() - 1);
-        parts.push_back(std::move(reader.Columns()));
-        auto program = programs.find(part.attribute("id").value());
-        instruments.push_back(program == programs.end() ? 0 : program->second);
+        if (broken) return *broken;
+        if (!pieces.RootName().empty() && pieces.RootName() != "score-partwise")
+            return RootRefused(pieces.RootName());
+        if (pieces.Closed()) break;
+        chunk.resize(kChunk);
+        const std::ptrdiff_t n = read(chunk.data(), chunk.size());
+        if (n < 0) return DamagedAt(total, "読み込めません");
+        if (n == 0) return DamagedAt(total, "途中で終わっています");
+        chunk.resize(static_cast<std::size_t>(n));
     }
-    const pugi::xml_node stored =
-        root.child("identification")
-            .child("miscellaneous")
-            .find_child_by_attribute("miscellaneous-field", "name", "sorn-length");
-    if (auto l = Integer(Text(stored)); l && *l > length && *l <= MaxLength)
-        length = static_cast<std::int32_t>(*l);
+    if (!builder.HasParts()) return NoParts();
+    return builder.Finish(doc);
+}
 
-    doc.FileNew();
-    for (std::size_t p = 1; p < parts.size(); ++p)
-        doc.AddPart();
-    doc.SetLength(length);
-    // Files without a tempo play at 120, as other programs play them.
-    const double speed = tempo.value_or(120);
-    doc.SetSpeed(static_cast<std::int16_t>(std::clamp(std::lround(speed), 1L, 32767L)));
-    for (std::size_t p = 0; p < parts.size(); ++p) {
-        const auto part = static_cast<std::uint8_t>(p);
-        doc.SetInstrumentNumber(part, std::to_string(instruments[p]));
-        for (std::size_t i = 0; i < parts[p].size(); ++i) {
-            const PositionRecord& r = parts[p][i].record;
-            for (int k = 0; k < SlotCount; ++k)
-                if (r.Syurui[k] != Kind::Empty)
-                    doc.SetGData1(part, static_cast<std::int32_t>(i), static_cast<std::int16_t>(k),
-                                  r.Syurui[k], r.Atai[k]);
-        }
+// The first bytes decide: an .mxl archive is held whole (the score inside it
+// is unpacked as it is read); any other text is read as it comes.
+ImportOutcome ImportFrom(const ReadSome& read, SornData& doc) {
+    std::string first(std::size_t{1} << 16, '\0');
+    std::size_t filled = 0;
+    while (filled < 4) {
+        const std::ptrdiff_t n = read(first.data() + filled, first.size() - filled);
+        if (n < 0) return DamagedAt(filled, "読み込めません");
+        if (n == 0) break;
+        filled += static_cast<std::size_t>(n);
     }
-    return {ImportStatus::Imported, Summary(left)};
+    first.resize(filled);
+    if (!LooksLikeZip(first)) return ImportText(std::move(first), read, doc);
+
+    std::string archive = std::move(first);
+    for (;;) {
+        const std::size_t had = archive.size();
+        archive.resize(had + (std::size_t{1} << 20));
+        const std::ptrdiff_t n = read(archive.data() + had, archive.size() - had);
+        if (n < 0) return DamagedAt(had, "読み込めません");
+        archive.resize(had + static_cast<std::size_t>(n));
+        if (archive.size() > kMaxMxlArchiveBytes)
+            return TooLarge("大きさが圧縮ファイルの上限 (512 MB) を超える");
+        if (n == 0) break;
+    }
+    MxlScore score(archive);
+    if (!score.Found())
+        return {ImportStatus::Damaged,
+                "圧縮された MusicXML ファイルが壊れているか、楽譜が入っていません。"};
+    if (score.Size() > kMaxMusicXmlBytes) return TooLarge("大きさが上限 (2 GB) を超える");
+    const ReadSome unpack = [&](char* out, std::size_t n) { return score.Read(out, n); };
+    std::string text(std::size_t{1} << 16, '\0');
+    const std::ptrdiff_t n = unpack(text.data(), text.size());
+    if (n < 0)
+        return {ImportStatus::Damaged,
+                "圧縮された MusicXML ファイルが壊れているか、楽譜が入っていません。"};
+    text.resize(static_cast<std::size_t>(n));
+    return ImportText(std::move(text), unpack, doc);
+}
+
+// Whatever the limits leave, a machine may still run out of memory: that is
+// said as such, never as a damaged file.
+ImportOutcome Guarded(const ReadSome& read, SornData& doc) {
+    try {
+        return ImportFrom(read, doc);
+    } catch (const std::bad_alloc&) {
+        return {ImportStatus::TooLarge,
+                "メモリーが足りないため MusicXML ファイルを読み込めません。"};
+    }
+}
+
+} // namespace
+
+ImportOutcome ImportMusicXml(std::string_view bytes, SornData& doc) {
+    const ReadSome read = [&](char* out, std::size_t n) {
+        n = std::min(n, bytes.size());
+        std::memcpy(out, bytes.data(), n);
+        bytes.remove_prefix(n);
+        return static_cast<std::ptrdiff_t>(n);
+    };
+    SornData imported;
+    ImportOutcome outcome = Guarded(read, imported);
+    if (outcome.status == ImportStatus::Imported) doc.TakeScore(std::move(imported));
+    return outcome;
 }
 
 bool IsMusicXmlName(const std::string& path) {
@@ -815,38 +983,30 @@ bool IsMusicXmlName(const std::string& path) {
 
 OpenResult OpenMusicXml(SornData& doc, const std::string& path, MessageBoxes& boxes,
                         std::error_code* error) {
-    auto fail = [&](int e) {
-        if (error) *error = std::error_code(e, std::generic_category());
+    // The guarded way scores are opened: a FIFO or a terminal that stays
+    // silent is given up after a while, and the text is read as it comes.
+    std::error_code ec;
+    bool stream = false;
+    UniqueFd fd(OpenGuarded(path, stream, ec));
+    if (!fd) {
+        if (error) *error = ec;
         return OpenResult::Failed;
-    };
-    UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!fd) return fail(errno);
-    struct stat st {};
-    if (::fstat(fd.get(), &st) != 0) return fail(errno);
-    if (S_ISDIR(st.st_mode)) return fail(EISDIR);
-    auto tooLarge = [&] {
-        boxes.Show("MusicXML ファイルが大きすぎるため読み込めません。\n" + path, MsgButtons::Ok,
-                   MsgIcon::Warning);
-        return OpenResult::Refused;
-    };
-    if (st.st_size > static_cast<off_t>(kMaxMusicXmlBytes)) return tooLarge();
-    // Read straight into one buffer of the file's size; a pipe grows it.
-    std::string bytes(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 0), '\0');
-    std::size_t filled = 0;
-    for (;;) {
-        if (filled == bytes.size()) {
-            if (bytes.size() >= kMaxMusicXmlBytes) return tooLarge();
-            bytes.resize(std::min(kMaxMusicXmlBytes, bytes.size() + (std::size_t{1} << 16)));
-        }
-        const ssize_t n = ::read(fd.get(), bytes.data() + filled, bytes.size() - filled);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return fail(errno);
-        if (n == 0) break;
-        filled += static_cast<std::size_t>(n);
     }
-    bytes.resize(filled);
+    const ReadSome read = [&](char* out, std::size_t n) -> std::ptrdiff_t {
+        for (;;) {
+            const ssize_t got = ::read(fd.get(), out, n);
+            if (got >= 0) return got;
+            if (errno == EINTR) continue;
+            ec = {errno, std::generic_category()};
+            return -1;
+        }
+    };
     SornData imported;
-    const ImportOutcome outcome = ImportMusicXml(std::move(bytes), imported);
+    const ImportOutcome outcome = Guarded(read, imported);
+    if (ec) {
+        if (error) *error = ec;
+        return OpenResult::Failed;
+    }
     if (outcome.status != ImportStatus::Imported) {
         boxes.Show(outcome.message + "\n" + path, MsgButtons::Ok, MsgIcon::Warning);
         return OpenResult::Refused;
