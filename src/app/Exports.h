@@ -16,7 +16,9 @@ std::string ExportMidi(const SornData& doc, const std::string& path,
                        ProgressSink* progress = nullptr);
 
 // Writes the whole score as MusicXML, compressed when the name ends in ".mxl".
-std::string ExportMusicXmlFile(const SornData& doc, const std::string& path);
+// Empty also when progress cancelled it.
+std::string ExportMusicXmlFile(const SornData& doc, const std::string& path,
+                               ProgressSink* progress = nullptr);
 
 FileDialogRequest MidiFileDialog();
 FileDialogRequest MusicXmlFileDialog();

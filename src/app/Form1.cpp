@@ -388,7 +388,9 @@ void Form1::mnuFileMidisave_Click() {
 void Form1::mnuFileMusicXmlsave_Click() {
     auto path = services_.dialogs.SaveFile(MusicXmlFileDialog());
     if (!path) return;
-    const std::string problem = ExportMusicXmlFile(document_, *path);
+    std::string problem;
+    work_->Run(
+        [&](ProgressSink& progress) { problem = ExportMusicXmlFile(document_, *path, &progress); });
     if (!problem.empty()) services_.boxes.Show(problem, MsgButtons::Ok, MsgIcon::None);
 }
 

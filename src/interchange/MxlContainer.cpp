@@ -17,6 +17,7 @@ namespace {
     X(zip_error_fini)                                                                              \
     X(zip_source_buffer)                                                                           \
     X(zip_source_buffer_create)                                                                    \
+    X(zip_source_filep)                                                                            \
     X(zip_source_keep)                                                                             \
     X(zip_source_free)                                                                             \
     X(zip_source_stat)                                                                             \
@@ -119,9 +120,8 @@ bool EndsWith(std::string_view text, std::string_view end) {
     return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
 }
 
-} // namespace
-
-std::error_code WriteMxl(std::string_view score, std::string& archive) {
+// The archive with the score that addScore puts in.
+template <typename AddScore> std::error_code Pack(const AddScore& addScore, std::string& archive) {
     if (!Zip()) return std::make_error_code(std::errc::function_not_supported);
     const ZipLibrary& lz = *Zip();
     zip_error_t error;
@@ -140,7 +140,7 @@ std::error_code WriteMxl(std::string_view score, std::string& archive) {
     // The mimetype comes first and uncompressed, so readers can sniff it.
     if (!Add(lz, zip.get(), "mimetype", kMimeType, true) ||
         !Add(lz, zip.get(), "META-INF/container.xml", kContainer, false) ||
-        !Add(lz, zip.get(), kScoreName, score, false))
+        !addScore(lz, zip.get()))
         return ZipFailed();
     if (lz.zip_close(zip.get()) != 0) return ZipFailed();
     zip.release(); // closed
@@ -153,6 +153,35 @@ std::error_code WriteMxl(std::string_view score, std::string& archive) {
     lz.zip_source_close(buffer.get());
     if (n != static_cast<zip_int64_t>(archive.size())) return ZipFailed();
     return {};
+}
+
+} // namespace
+
+std::error_code WriteMxl(std::string_view score, std::string& archive) {
+    return Pack(
+        [&](const ZipLibrary& lz, zip_t* zip) { return Add(lz, zip, kScoreName, score, false); },
+        archive);
+}
+
+std::error_code WriteMxl(std::FILE* score, std::string& archive) {
+    bool taken = false;
+    const std::error_code ec = Pack(
+        [&](const ZipLibrary& lz, zip_t* zip) {
+            zip_source_t* source = lz.zip_source_filep(zip, score, 0, -1);
+            if (!source) return false;
+            taken = true;
+            const zip_int64_t index =
+                lz.zip_file_add(zip, std::string(kScoreName).c_str(), source, ZIP_FL_ENC_UTF_8);
+            if (index < 0) {
+                lz.zip_source_free(source);
+                return false;
+            }
+            return lz.zip_set_file_compression(zip, static_cast<zip_uint64_t>(index),
+                                               ZIP_CM_DEFLATE, 0) == 0;
+        },
+        archive);
+    if (!taken) std::fclose(score);
+    return ec;
 }
 
 bool LooksLikeZip(std::string_view bytes) {

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
@@ -14,6 +15,9 @@ namespace sorn {
 
 // Packs the score text with its mimetype and container entries.
 std::error_code WriteMxl(std::string_view score, std::string& archive);
+// The same with the score in a file, which is read as it is packed (so the
+// text need not be in memory) and closed.
+std::error_code WriteMxl(std::FILE* score, std::string& archive);
 
 // True when the bytes begin like a zip archive.
 bool LooksLikeZip(std::string_view bytes);
