@@ -1,8 +1,7 @@
 #include "interchange/MusicXmlImport.h"
 
 #include "interchange/MusicXmlCommon.h"
-#include "interchange/MxlContainer.h"
-#include "interchange/XmlPieces.h"
+#include "interchange/MusicXmlStream.h"
 #include "model/GuardedOpen.h"
 #include "model/SymbolCodes.h"
 #include "model/UniqueFd.h"
@@ -15,7 +14,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
-#include <functional>
 #include <map>
 #include <unistd.h>
 
@@ -709,37 +707,10 @@ std::string Summary(const Counts& left) {
                         : "この楽譜に書けないものは、読み込むときに次のとおり省きました。" + text;
 }
 
-bool LooksLikeXml(std::string_view bytes) {
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
-    while (!bytes.empty() && std::isspace(static_cast<unsigned char>(bytes.front())))
-        bytes.remove_prefix(1);
-    return !bytes.empty() && bytes.front() == '<';
-}
-
-// Some programs write UTF-16, which the parser reads as well.
-bool IsUtf16(std::string_view bytes) {
-    return bytes.substr(0, 2) == "\xFF\xFE" || bytes.substr(0, 2) == "\xFE\xFF";
-}
-
-// A UTF-16 file is parsed whole, so it is held to what one part may be.
-constexpr std::size_t kMaxUtf16Bytes = kMaxXmlPieceBytes / 2;
-
-// Up to n bytes of the text; 0 at its end, -1 when it cannot be read.
-using ReadSome = std::function<std::ptrdiff_t(char*, std::size_t)>;
-
-ImportOutcome TooLarge(const std::string& what) {
-    return {ImportStatus::TooLarge, "MusicXML ファイルの" + what + "ため読み込めません。"};
-}
-
-ImportOutcome DamagedAt(std::uint64_t offset, std::string_view why) {
-    return {ImportStatus::Damaged, "MusicXML ファイルが壊れています (" + std::to_string(offset) +
-                                       " バイト目: " + std::string(why) + ")。"};
-}
-
 // The score as the children of the root come in.
-class ScoreBuilder {
+class ScoreBuilder : public ScoreChildren {
 public:
-    bool Wants(std::string_view name) {
+    bool Wants(std::string_view name) override {
         if (name == "part" && parts_.size() == MaxParts) {
             ++left_[kParts]; // not even parsed
             return false;
@@ -747,7 +718,7 @@ public:
         return name == "part" || name == "part-list" || name == "identification";
     }
 
-    void Child(pugi::xml_node node) {
+    void Child(pugi::xml_node node) override {
         const std::string_view name = node.name();
         if (name == "part-list") {
             for (pugi::xml_node sp : node.children("score-part")) {
@@ -772,9 +743,9 @@ public:
         }
     }
 
-    bool HasParts() const { return !parts_.empty() || left_[kParts]; }
+    bool HasParts() const override { return !parts_.empty() || left_[kParts]; }
 
-    ImportOutcome Finish(SornData& doc) {
+    ImportOutcome Finish(SornData& doc) override {
         const std::int32_t length = std::max(length_, storedLength_);
         doc.FileNew();
         for (std::size_t p = 1; p < parts_.size(); ++p)
@@ -810,156 +781,10 @@ private:
     std::int32_t storedLength_ = MinLength;
 };
 
-ImportOutcome RootRefused(std::string_view root) {
-    if (root == "score-timewise")
-        return {ImportStatus::NotMusicXml,
-                "score-timewise 形式の MusicXML には対応していません。score-partwise 形式で"
-                "保存したものを開いてください。"};
-    return {ImportStatus::NotMusicXml, "MusicXML ファイルではありません。"};
-}
-
-ImportOutcome NoParts() {
-    return {ImportStatus::Damaged, "MusicXML ファイルにパートがありません。"};
-}
-
-// A UTF-16 text, small enough to parse whole.
-ImportOutcome ImportWhole(std::string& bytes, SornData& doc) {
-    if (static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '<')) > kMaxXmlPieceItems)
-        return TooLarge("要素が多すぎる");
-    pugi::xml_document xml;
-    const pugi::xml_parse_result parsed = xml.load_buffer_inplace(
-        bytes.data(), bytes.size(), pugi::parse_default | pugi::parse_embed_pcdata);
-    if (!parsed) return DamagedAt(static_cast<std::uint64_t>(parsed.offset), parsed.description());
-    const pugi::xml_node root = xml.document_element();
-    if (std::string_view(root.name()) != "score-partwise") return RootRefused(root.name());
-    ScoreBuilder builder;
-    for (pugi::xml_node child : root.children())
-        if (builder.Wants(child.name())) builder.Child(child);
-    if (!builder.HasParts()) return NoParts();
-    return builder.Finish(doc);
-}
-
-// The text streamed through the cutter, one child of the root parsed at a
-// time: memory stays near one part's tree whatever the file's size.
-ImportOutcome ImportText(std::string first, const ReadSome& read, SornData& doc) {
-    if (IsUtf16(first)) {
-        std::string bytes = std::move(first);
-        for (;;) {
-            const std::size_t had = bytes.size();
-            bytes.resize(had + (std::size_t{1} << 16));
-            const std::ptrdiff_t n = read(bytes.data() + had, bytes.size() - had);
-            if (n < 0) return DamagedAt(had, "読み込めません");
-            bytes.resize(had + static_cast<std::size_t>(n));
-            if (bytes.size() > kMaxUtf16Bytes) return TooLarge("大きさが上限 (48 MB) を超える");
-            if (n == 0) break;
-        }
-        return ImportWhole(bytes, doc);
-    }
-    if (!LooksLikeXml(first))
-        return {ImportStatus::NotMusicXml, "MusicXML ファイルではありません。"};
-
-    ScoreBuilder builder;
-    XmlPieces pieces;
-    std::optional<ImportOutcome> broken;
-    auto handler = [&](const XmlPieces::Piece& piece) {
-        if (broken || !builder.Wants(piece.name)) return;
-        pugi::xml_document xml;
-        // Parsed where it lies; text kept inside its element halves the
-        // nodes of a note.
-        const pugi::xml_parse_result parsed = xml.load_buffer_inplace(
-            piece.text, piece.size, pugi::parse_default | pugi::parse_embed_pcdata);
-        if (!parsed)
-            broken = DamagedAt(piece.offset + static_cast<std::uint64_t>(parsed.offset),
-                               parsed.description());
-        else
-            builder.Child(xml.first_child());
-    };
-    std::uint64_t total = 0;
-    std::string chunk = std::move(first);
-    constexpr std::size_t kChunk = std::size_t{1} << 16;
-    for (;;) {
-        total += chunk.size();
-        if (total > kMaxMusicXmlBytes) return TooLarge("大きさが上限 (2 GB) を超える");
-        if (!pieces.Feed(chunk, handler)) {
-            switch (pieces.Failure()) {
-            case XmlPieces::Problem::PieceTooLarge:
-                return TooLarge("1 つの要素が上限 (96 MB) を超える");
-            case XmlPieces::Problem::TooManyItems:
-                return TooLarge("1 つのパートの要素が上限 (300 万個) を超える");
-            case XmlPieces::Problem::TooManyPieces:
-                return TooLarge("要素の数が上限を超える");
-            default:
-                return DamagedAt(pieces.FailureOffset(), "対応しない終了タグ");
-            }
-        }
-        if (broken) return *broken;
-        if (!pieces.RootName().empty() && pieces.RootName() != "score-partwise")
-            return RootRefused(pieces.RootName());
-        if (pieces.Closed()) break;
-        chunk.resize(kChunk);
-        const std::ptrdiff_t n = read(chunk.data(), chunk.size());
-        if (n < 0) return DamagedAt(total, "読み込めません");
-        if (n == 0) return DamagedAt(total, "途中で終わっています");
-        chunk.resize(static_cast<std::size_t>(n));
-    }
-    if (!builder.HasParts()) return NoParts();
-    return builder.Finish(doc);
-}
-
-// The first bytes decide: an .mxl archive is held whole (the score inside it
-// is unpacked as it is read); any other text is read as it comes.
-ImportOutcome ImportFrom(const ReadSome& read, SornData& doc) {
-    std::string first(std::size_t{1} << 16, '\0');
-    std::size_t filled = 0;
-    while (filled < 4) {
-        const std::ptrdiff_t n = read(first.data() + filled, first.size() - filled);
-        if (n < 0) return DamagedAt(filled, "読み込めません");
-        if (n == 0) break;
-        filled += static_cast<std::size_t>(n);
-    }
-    first.resize(filled);
-    if (!LooksLikeZip(first)) return ImportText(std::move(first), read, doc);
-
-    std::string archive = std::move(first);
-    for (;;) {
-        const std::size_t had = archive.size();
-        archive.resize(had + (std::size_t{1} << 20));
-        const std::ptrdiff_t n = read(archive.data() + had, archive.size() - had);
-        if (n < 0) return DamagedAt(had, "読み込めません");
-        archive.resize(had + static_cast<std::size_t>(n));
-        if (archive.size() > kMaxMxlArchiveBytes)
-            return TooLarge("大きさが圧縮ファイルの上限 (512 MB) を超える");
-        if (n == 0) break;
-    }
-    MxlScore score(archive);
-    if (!score.Found())
-        return {ImportStatus::Damaged,
-                "圧縮された MusicXML ファイルが壊れているか、楽譜が入っていません。"};
-    if (score.Size() > kMaxMusicXmlBytes) return TooLarge("大きさが上限 (2 GB) を超える");
-    const ReadSome unpack = [&](char* out, std::size_t n) { return score.Read(out, n); };
-    std::string text(std::size_t{1} << 16, '\0');
-    const std::ptrdiff_t n = unpack(text.data(), text.size());
-    if (n < 0)
-        return {ImportStatus::Damaged,
-                "圧縮された MusicXML ファイルが壊れているか、楽譜が入っていません。"};
-    text.resize(static_cast<std::size_t>(n));
-    return ImportText(std::move(text), unpack, doc);
-}
-
-// Whatever the limits leave, a machine may still run out of memory: that is
-// said as such, never as a damaged file.
-ImportOutcome Guarded(const ReadSome& read, SornData& doc) {
-    try {
-        return ImportFrom(read, doc);
-    } catch (const std::bad_alloc&) {
-        return {ImportStatus::TooLarge,
-                "メモリーが足りないため MusicXML ファイルを読み込めません。"};
-    }
-}
-
 } // namespace
 
 ImportOutcome ImportMusicXml(std::string_view bytes, SornData& doc) {
+    ScoreBuilder builder;
     const ReadSome read = [&](char* out, std::size_t n) {
         n = std::min(n, bytes.size());
         std::memcpy(out, bytes.data(), n);
@@ -967,7 +792,7 @@ ImportOutcome ImportMusicXml(std::string_view bytes, SornData& doc) {
         return static_cast<std::ptrdiff_t>(n);
     };
     SornData imported;
-    ImportOutcome outcome = Guarded(read, imported);
+    ImportOutcome outcome = ReadMusicXml(read, builder, imported);
     if (outcome.status == ImportStatus::Imported) doc.TakeScore(std::move(imported));
     return outcome;
 }
@@ -1001,8 +826,9 @@ OpenResult OpenMusicXml(SornData& doc, const std::string& path, MessageBoxes& bo
             return -1;
         }
     };
+    ScoreBuilder builder;
     SornData imported;
-    const ImportOutcome outcome = Guarded(read, imported);
+    const ImportOutcome outcome = ReadMusicXml(read, builder, imported);
     if (ec) {
         if (error) *error = ec;
         return OpenResult::Failed;
