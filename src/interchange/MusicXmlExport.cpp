@@ -556,7 +556,7 @@ ExportError WriteText(const SornData& doc, ProgressSink* progress, const Write& 
         // What our own import would refuse is not written.
         if (total > kMaxMusicXmlBytes)
             return {ExportErrorNumber::MusicXmlTooLarge,
-                    "MusicXMLファイルが読み込める大きさの上限 (2 GB) を超えるため作れません。"};
+                    "MusicXMLファイルが、読み込める大きさの上限の 2 GB を超えるため作れません。"};
         if (std::error_code ec = write(std::string_view(text))) return ExportError::FromFile(ec);
         text.clear();
         return {};

@@ -748,13 +748,14 @@ public:
     ImportOutcome Finish(SornData& doc) override {
         const std::int32_t length = std::max(length_, storedLength_);
         doc.FileNew();
-        for (std::size_t p = 1; p < parts_.size(); ++p)
-            doc.AddPart();
         doc.SetLength(length);
         // Files without a tempo play at 120, as other programs play them.
         const double speed = tempo_.value_or(120);
         doc.SetSpeed(static_cast<std::int16_t>(std::clamp(std::lround(speed), 1L, 32767L)));
+        // Each part is made only once the one before has left its columns:
+        // the longest score is not held twice.
         for (std::size_t p = 0; p < parts_.size(); ++p) {
+            if (p > 0) doc.AddPart();
             const auto part = static_cast<std::uint8_t>(p);
             auto program = programs_.find(partIds_[p]);
             doc.SetInstrumentNumber(
@@ -766,7 +767,7 @@ public:
                         doc.SetGData1(part, static_cast<std::int32_t>(i),
                                       static_cast<std::int16_t>(k), r.Syurui[k], r.Atai[k]);
             }
-            std::vector<Column>().swap(parts_[p]); // the score holds it now
+            std::vector<Column>().swap(parts_[p]);
         }
         return {ImportStatus::Imported, Summary(left_)};
     }

@@ -26,8 +26,8 @@ bool IsUtf16(std::string_view bytes) {
 // A UTF-16 file is parsed whole, so it is held to what one part may be.
 constexpr std::size_t kMaxUtf16Bytes = kMaxXmlPieceBytes / 2;
 
-ImportOutcome TooLarge(const std::string& what) {
-    return {ImportStatus::TooLarge, "MusicXML ファイルの" + what + "ため読み込めません。"};
+ImportOutcome TooLarge(const char* message) {
+    return {ImportStatus::TooLarge, message};
 }
 
 ImportOutcome DamagedAt(std::uint64_t offset, std::string_view why) {
@@ -50,7 +50,8 @@ ImportOutcome NoParts() {
 // A UTF-16 text, small enough to parse whole.
 ImportOutcome ImportWhole(std::string& bytes, ScoreChildren& builder, SornData& doc) {
     if (static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '<')) > kMaxXmlPieceItems)
-        return TooLarge("要素が多すぎる");
+        return TooLarge(
+            "UTF-16 の MusicXML ファイルの要素が上限の 300 万個を超えるため読み込めません。");
     pugi::xml_document xml;
     const pugi::xml_parse_result parsed = xml.load_buffer_inplace(
         bytes.data(), bytes.size(), pugi::parse_default | pugi::parse_embed_pcdata);
@@ -75,7 +76,9 @@ ImportOutcome ImportText(std::string first, const ReadSome& read, ScoreChildren&
             const std::ptrdiff_t n = read(bytes.data() + had, bytes.size() - had);
             if (n < 0) return DamagedAt(had, "読み込めません");
             bytes.resize(had + static_cast<std::size_t>(n));
-            if (bytes.size() > kMaxUtf16Bytes) return TooLarge("大きさが上限 (48 MB) を超える");
+            if (bytes.size() > kMaxUtf16Bytes)
+                return TooLarge("UTF-16 の MusicXML ファイルの大きさが上限の 48 MB "
+                                "を超えるため読み込めません。");
             if (n == 0) break;
         }
         return ImportWhole(bytes, builder, doc);
@@ -103,15 +106,19 @@ ImportOutcome ImportText(std::string first, const ReadSome& read, ScoreChildren&
     constexpr std::size_t kChunk = std::size_t{1} << 16;
     for (;;) {
         total += chunk.size();
-        if (total > kMaxMusicXmlBytes) return TooLarge("大きさが上限 (2 GB) を超える");
+        if (total > kMaxMusicXmlBytes)
+            return TooLarge("MusicXML ファイルの大きさが上限の 2 GB を超えるため読み込めません。");
         if (!pieces.Feed(chunk, handler)) {
             switch (pieces.Failure()) {
             case XmlPieces::Problem::PieceTooLarge:
-                return TooLarge("1 つの要素が上限 (96 MB) を超える");
+                return TooLarge("MusicXML ファイルのパートなどの要素 1 つが上限の 96 MB "
+                                "を超えるため読み込めません。");
             case XmlPieces::Problem::TooManyItems:
-                return TooLarge("1 つのパートの要素が上限 (300 万個) を超える");
+                return TooLarge("MusicXML ファイルのパート 1 つに含まれる要素が上限の 300 "
+                                "万個を超えるため読み込めません。");
             case XmlPieces::Problem::TooManyPieces:
-                return TooLarge("要素の数が上限を超える");
+                return TooLarge("MusicXML ファイルのパートなどの要素の数が上限の 65536 "
+                                "個を超えるため読み込めません。");
             default:
                 return DamagedAt(pieces.FailureOffset(), "対応しない終了タグ");
             }
@@ -152,14 +159,16 @@ ImportOutcome ImportFrom(const ReadSome& read, ScoreChildren& builder, SornData&
         if (n < 0) return DamagedAt(had, "読み込めません");
         archive.resize(had + static_cast<std::size_t>(n));
         if (archive.size() > kMaxMxlArchiveBytes)
-            return TooLarge("大きさが圧縮ファイルの上限 (512 MB) を超える");
+            return TooLarge(
+                "圧縮された MusicXML ファイルの大きさが上限の 512 MB を超えるため読み込めません。");
         if (n == 0) break;
     }
     MxlScore score(archive);
     if (!score.Found())
         return {ImportStatus::Damaged,
                 "圧縮された MusicXML ファイルが壊れているか、楽譜が入っていません。"};
-    if (score.Size() > kMaxMusicXmlBytes) return TooLarge("大きさが上限 (2 GB) を超える");
+    if (score.Size() > kMaxMusicXmlBytes)
+        return TooLarge("MusicXML ファイルの大きさが上限の 2 GB を超えるため読み込めません。");
     const ReadSome unpack = [&](char* out, std::size_t n) { return score.Read(out, n); };
     std::string text(std::size_t{1} << 16, '\0');
     const std::ptrdiff_t n = unpack(text.data(), text.size());

@@ -493,7 +493,7 @@ TEST(MusicXmlImport, LimitsOfWhatParsingBuilds) {
         ImportStatus status;
         const char* message;
     };
-    for (const Case& c : {Case{"bomb", mxl, ImportStatus::TooLarge, "上限 (300 万個)"},
+    for (const Case& c : {Case{"bomb", mxl, ImportStatus::TooLarge, "上限の 300 万個"},
                           Case{"long id", longId, ImportStatus::Imported, ""}}) {
         SornData doc;
         const ImportOutcome outcome = ImportMusicXml(c.bytes, doc);
