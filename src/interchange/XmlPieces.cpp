@@ -1,6 +1,7 @@
 #include "interchange/XmlPieces.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace sorn {
 
@@ -40,6 +41,10 @@ bool XmlPieces::Scan(const Handler& handler) {
         if (buffer_.size() - from > kMaxXmlPieceBytes) {
             if (depth_ >= 2) pos_ = childStart_;
             return Fail(Problem::PieceTooLarge);
+        }
+        if (kind_ == Kind::Text && depth_ >= 2) {
+            if (!PlainTags()) return false;
+            if (buffer_.size() - childStart_ > kMaxXmlPieceBytes) continue;
         }
         if (kind_ == Kind::Text) {
             const std::size_t lt = buffer_.find('<', pos_);
@@ -81,9 +86,48 @@ bool XmlPieces::Scan(const Handler& handler) {
                 break;
             }
             end = at + term.size();
+        } else if (kind_ != Kind::Declaration) {
+            // A tag ends at the first '>' outside quotes; whole runs without
+            // quotes are searched at once, as most tags have none.
+            std::size_t i = probe_;
+            const std::string_view all(buffer_);
+            while (end == std::string::npos) {
+                if (quote_) {
+                    const std::size_t close = all.find(quote_, i);
+                    if (close == std::string::npos) {
+                        i = all.size();
+                        break;
+                    }
+                    quote_ = 0;
+                    i = close + 1;
+                    continue;
+                }
+                const std::size_t gt = all.find('>', i);
+                const std::size_t stop = gt == std::string::npos ? all.size() : gt;
+                const std::size_t q =
+                    std::min(all.substr(0, stop).find('"', i), all.substr(0, stop).find('\'', i));
+                const std::size_t run = std::min(q, stop);
+                attributes_ += static_cast<std::size_t>(
+                    std::count(all.begin() + static_cast<std::ptrdiff_t>(i),
+                               all.begin() + static_cast<std::ptrdiff_t>(run), '='));
+                if (q != std::string::npos) {
+                    quote_ = all[q];
+                    i = q + 1;
+                } else if (gt != std::string::npos) {
+                    end = gt + 1;
+                } else {
+                    i = all.size();
+                    break;
+                }
+            }
+            if (end == std::string::npos) {
+                probe_ = i;
+                break;
+            }
+            selfClosing_ = kind_ == Kind::StartTag && buffer_[end - 2] == '/';
         } else {
-            // Tags and declarations end at the first '>' outside quotes (and,
-            // for a declaration, outside its internal subset).
+            // A declaration ends at the first '>' outside quotes and outside
+            // its internal subset.
             std::size_t i = probe_;
             for (; i < buffer_.size(); ++i) {
                 const char c = buffer_[i];
@@ -91,11 +135,9 @@ bool XmlPieces::Scan(const Handler& handler) {
                     if (c == quote_) quote_ = 0;
                 } else if (c == '"' || c == '\'') {
                     quote_ = c;
-                } else if (c == '=' && kind_ == Kind::StartTag) {
-                    ++attributes_;
-                } else if (c == '[' && kind_ == Kind::Declaration) {
+                } else if (c == '[') {
                     ++brackets_;
-                } else if (c == ']' && kind_ == Kind::Declaration) {
+                } else if (c == ']') {
                     --brackets_;
                 } else if (c == '>' && brackets_ <= 0) {
                     end = i + 1;
@@ -106,12 +148,48 @@ bool XmlPieces::Scan(const Handler& handler) {
                 probe_ = i;
                 break;
             }
-            selfClosing_ = kind_ == Kind::StartTag && buffer_[end - 2] == '/';
         }
         if (!Construct(end, handler)) return false;
     }
     Compact();
     return true;
+}
+
+// Inside a child, most of the text is plain tags: they are read here in one
+// tight pass. It stops before anything else (a comment, quotes, the tag that
+// ends the child, a tag cut by the end of the buffer), which Scan reads.
+bool XmlPieces::PlainTags() {
+    const char* p = buffer_.data();
+    const std::size_t n = buffer_.size();
+    std::size_t i = pos_;
+    for (;;) {
+        const void* lt = std::memchr(p + i, '<', n - i);
+        if (!lt) {
+            pos_ = n;
+            return true;
+        }
+        i = static_cast<std::size_t>(static_cast<const char*>(lt) - p);
+        pos_ = i;
+        if (i + 1 >= n || p[i + 1] == '!' || p[i + 1] == '?') return true;
+        const bool endTag = p[i + 1] == '/';
+        if (endTag && depth_ == 2) return true;
+        std::size_t j = i + 1, equals = 0;
+        for (; j < n && p[j] != '>'; ++j) {
+            if (p[j] == '"' || p[j] == '\'') return true;
+            equals += p[j] == '=';
+        }
+        if (j == n) return true;
+        items_ += 1 + equals;
+        if (items_ > kMaxXmlPieceItems) {
+            pos_ = childStart_;
+            return Fail(Problem::TooManyItems);
+        }
+        if (endTag)
+            --depth_;
+        else if (p[j - 1] != '/')
+            ++depth_;
+        i = j + 1;
+    }
 }
 
 bool XmlPieces::Construct(std::size_t end, const Handler& handler) {

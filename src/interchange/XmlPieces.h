@@ -49,6 +49,7 @@ private:
     enum class Kind { Text, StartTag, EndTag, Comment, CData, Instruction, Declaration };
 
     bool Scan(const Handler& handler);
+    bool PlainTags();
     bool Fail(Problem problem);
     // Ends the construct that began at pos_ and ends before end.
     bool Construct(std::size_t end, const Handler& handler);
