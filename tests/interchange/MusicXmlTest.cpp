@@ -5,6 +5,7 @@
 #include "interchange/MusicXmlExport.h"
 #include "interchange/MusicXmlImport.h"
 #include "interchange/MxlContainer.h"
+#include "interchange/XmlPieces.h"
 #include "model/SymbolCodes.h"
 #include "support/Examples.h"
 #include "support/Scripted.h"
@@ -470,6 +471,31 @@ TEST(MusicXmlImport, RefusedFilesLeaveTheScoreAlone) {
     EXPECT_EQ(OpenMusicXml(doc, dir.File("fifo.musicxml"), boxes, &error), OpenResult::Failed);
     EXPECT_EQ(error, std::errc::timed_out);
     EXPECT_EQ(Describe(doc), before);
+}
+
+// The root's children come out whole wherever the bytes break, with
+// quotes, comments, character data and declarations that hold tag marks.
+TEST(MusicXmlImport, ChildrenOfTheRootWhereverTheBytesBreak) {
+    const std::string text =
+        "\xEF\xBB\xBF<?xml version=\"1.0\"?>\n<!DOCTYPE s [<!ENTITY e \"<x>\">]>\n"
+        "<!-- <s> --><s a=\"1>2\"><a x='1>2' y=\"'\">t<i/></a><!-- <b> -->"
+        "<b/><?pi <z>?><c><![CDATA[</c>]]><d y='/'/>"
+        "<e><f/></e></c> text </s><after/>";
+    const std::vector<std::string> expected = {"a|<a x='1>2' y=\"'\">t<i/></a>", "b|<b/>",
+                                               "c|<c><![CDATA[</c>]]><d y='/'/><e><f/></e></c>"};
+    for (std::size_t step : {std::size_t{1}, std::size_t{2}, std::size_t{5}, text.size()}) {
+        XmlPieces pieces;
+        std::vector<std::string> got;
+        for (std::size_t at = 0; at < text.size(); at += step)
+            ASSERT_TRUE(pieces.Feed(
+                std::string_view(text).substr(at, step), [&](const XmlPieces::Piece& p) {
+                    got.push_back(std::string(p.name) + "|" + std::string(p.text, p.size));
+                    EXPECT_EQ(text.substr(p.offset, p.size), std::string(p.text, p.size));
+                }));
+        EXPECT_TRUE(pieces.Closed()) << step;
+        EXPECT_EQ(pieces.RootName(), "s");
+        EXPECT_EQ(got, expected) << step;
+    }
 }
 
 // What parsing builds is bounded, not only the bytes: a file made to unpack
