@@ -708,7 +708,7 @@ std::string Summary(const Counts& left) {
 }
 
 // The score as the children of the root come in.
-class ScoreBuilder : public ScoreChildren {
+class ScoreBuilder final : public ScoreChildren {
 public:
     bool Wants(std::string_view name) override {
         if (name == "part" && parts_.size() == MaxParts) {
@@ -745,7 +745,8 @@ public:
 
     bool HasParts() const override { return !parts_.empty() || left_[kParts]; }
 
-    ImportOutcome Finish(SornData& doc) override {
+    // Puts the score together in doc, a fresh document.
+    ImportOutcome Finish(SornData& doc) {
         const std::int32_t length = std::max(length_, storedLength_);
         doc.FileNew();
         doc.SetLength(length);
@@ -782,10 +783,21 @@ private:
     std::int32_t storedLength_ = MinLength;
 };
 
+// The file read into imported (a fresh document), or why it was refused.
+ImportOutcome Import(const ReadSome& read, SornData& imported) {
+    ScoreBuilder builder;
+    ImportOutcome outcome = ReadMusicXml(read, builder);
+    if (outcome.status != ImportStatus::Imported) return outcome;
+    try {
+        return builder.Finish(imported);
+    } catch (const std::bad_alloc&) {
+        return OutOfMemory();
+    }
+}
+
 } // namespace
 
 ImportOutcome ImportMusicXml(std::string_view bytes, SornData& doc) {
-    ScoreBuilder builder;
     const ReadSome read = [&](char* out, std::size_t n) {
         n = std::min(n, bytes.size());
         std::memcpy(out, bytes.data(), n);
@@ -793,7 +805,7 @@ ImportOutcome ImportMusicXml(std::string_view bytes, SornData& doc) {
         return static_cast<std::ptrdiff_t>(n);
     };
     SornData imported;
-    ImportOutcome outcome = ReadMusicXml(read, builder, imported);
+    ImportOutcome outcome = Import(read, imported);
     if (outcome.status == ImportStatus::Imported) doc.TakeScore(std::move(imported));
     return outcome;
 }
@@ -827,9 +839,8 @@ OpenResult OpenMusicXml(SornData& doc, const std::string& path, MessageBoxes& bo
             return -1;
         }
     };
-    ScoreBuilder builder;
     SornData imported;
-    const ImportOutcome outcome = ReadMusicXml(read, builder, imported);
+    const ImportOutcome outcome = Import(read, imported);
     if (ec) {
         if (error) *error = ec;
         return OpenResult::Failed;

@@ -48,7 +48,7 @@ ImportOutcome NoParts() {
 }
 
 // A UTF-16 text, small enough to parse whole.
-ImportOutcome ImportWhole(std::string& bytes, ScoreChildren& builder, SornData& doc) {
+ImportOutcome ImportWhole(std::string& bytes, ScoreChildren& builder) {
     if (static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '<')) > kMaxXmlPieceItems)
         return TooLarge(
             "UTF-16 の MusicXML ファイルの要素が上限の 300 万個を超えるため読み込めません。");
@@ -61,13 +61,12 @@ ImportOutcome ImportWhole(std::string& bytes, ScoreChildren& builder, SornData& 
     for (pugi::xml_node child : root.children())
         if (builder.Wants(child.name())) builder.Child(child);
     if (!builder.HasParts()) return NoParts();
-    return builder.Finish(doc);
+    return {ImportStatus::Imported, ""};
 }
 
 // The text streamed through the cutter, one child of the root parsed at a
 // time: memory stays near one part's tree whatever the file's size.
-ImportOutcome ImportText(std::string first, const ReadSome& read, ScoreChildren& builder,
-                         SornData& doc) {
+ImportOutcome ImportText(std::string first, const ReadSome& read, ScoreChildren& builder) {
     if (IsUtf16(first)) {
         std::string bytes = std::move(first);
         for (;;) {
@@ -81,7 +80,7 @@ ImportOutcome ImportText(std::string first, const ReadSome& read, ScoreChildren&
                                 "を超えるため読み込めません。");
             if (n == 0) break;
         }
-        return ImportWhole(bytes, builder, doc);
+        return ImportWhole(bytes, builder);
     }
     if (!LooksLikeXml(first))
         return {ImportStatus::NotMusicXml, "MusicXML ファイルではありません。"};
@@ -134,12 +133,12 @@ ImportOutcome ImportText(std::string first, const ReadSome& read, ScoreChildren&
         chunk.resize(static_cast<std::size_t>(n));
     }
     if (!builder.HasParts()) return NoParts();
-    return builder.Finish(doc);
+    return {ImportStatus::Imported, ""};
 }
 
 // The first bytes decide: an .mxl archive is held whole (the score inside it
 // is unpacked as it is read); any other text is read as it comes.
-ImportOutcome ImportFrom(const ReadSome& read, ScoreChildren& builder, SornData& doc) {
+ImportOutcome ImportFrom(const ReadSome& read, ScoreChildren& builder) {
     std::string first(std::size_t{1} << 16, '\0');
     std::size_t filled = 0;
     while (filled < 4) {
@@ -149,7 +148,7 @@ ImportOutcome ImportFrom(const ReadSome& read, ScoreChildren& builder, SornData&
         filled += static_cast<std::size_t>(n);
     }
     first.resize(filled);
-    if (!LooksLikeZip(first)) return ImportText(std::move(first), read, builder, doc);
+    if (!LooksLikeZip(first)) return ImportText(std::move(first), read, builder);
 
     std::string archive = std::move(first);
     for (;;) {
@@ -176,20 +175,23 @@ ImportOutcome ImportFrom(const ReadSome& read, ScoreChildren& builder, SornData&
         return {ImportStatus::Damaged,
                 "圧縮された MusicXML ファイルが壊れているか、楽譜が入っていません。"};
     text.resize(static_cast<std::size_t>(n));
-    return ImportText(std::move(text), unpack, builder, doc);
+    return ImportText(std::move(text), unpack, builder);
 }
 
 } // namespace
 
 // Whatever the limits leave, a machine may still run out of memory: that is
 // said as such, never as a damaged file.
-ImportOutcome ReadMusicXml(const ReadSome& read, ScoreChildren& children, SornData& doc) {
+ImportOutcome ReadMusicXml(const ReadSome& read, ScoreChildren& children) {
     try {
-        return ImportFrom(read, children, doc);
+        return ImportFrom(read, children);
     } catch (const std::bad_alloc&) {
-        return {ImportStatus::TooLarge,
-                "メモリーが足りないため MusicXML ファイルを読み込めません。"};
+        return OutOfMemory();
     }
+}
+
+ImportOutcome OutOfMemory() {
+    return {ImportStatus::TooLarge, "メモリーが足りないため MusicXML ファイルを読み込めません。"};
 }
 
 } // namespace sorn::musicxml

@@ -26,11 +26,13 @@ public:
     virtual bool Wants(std::string_view name) = 0;
     virtual void Child(pugi::xml_node node) = 0;
     virtual bool HasParts() const = 0;
-    // Puts the score together in doc (a fresh document).
-    virtual ImportOutcome Finish(SornData& doc) = 0;
 };
 
-// Reads the file into doc through children; out of memory is said as such.
-ImportOutcome ReadMusicXml(const ReadSome& read, ScoreChildren& children, SornData& doc);
+// Reads the file through children: Imported once every child has been
+// handed over, else why it was refused. Out of memory is said as such.
+ImportOutcome ReadMusicXml(const ReadSome& read, ScoreChildren& children);
+
+// What running out of memory is called, never a damaged file.
+ImportOutcome OutOfMemory();
 
 } // namespace sorn::musicxml
