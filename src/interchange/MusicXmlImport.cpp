@@ -1,7 +1,8 @@
 #include "interchange/MusicXmlImport.h"
 
 #include "interchange/MusicXmlCommon.h"
-#include "interchange/MxlContainer.h"
+#include "interchange/MusicXmlStream.h"
+#include "model/GuardedOpen.h"
 #include "model/SymbolCodes.h"
 #include "model/UniqueFd.h"
 #include "sound/SornCalculater.h"
@@ -13,9 +14,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
-#include <fcntl.h>
 #include <map>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace sorn {
@@ -132,8 +131,12 @@ struct IdInfo {
     std::vector<std::pair<std::uint8_t, std::uint8_t>> extras;
 };
 
+// Longer than any of ours: not one of ours, and not split into pieces.
+constexpr std::size_t kMaxIdBytes = 256;
+
 IdInfo ParseId(std::string_view id) {
     IdInfo info;
+    if (id.size() > kMaxIdBytes) return info;
     std::vector<std::string_view> tokens;
     while (!id.empty()) {
         const std::size_t dash = id.find('-');
@@ -704,104 +707,107 @@ std::string Summary(const Counts& left) {
                         : "この楽譜に書けないものは、読み込むときに次のとおり省きました。" + text;
 }
 
-bool LooksLikeXml(std::string_view bytes) {
-    // Some programs write UTF-16, which the parser reads as well.
-    if (bytes.substr(0, 2) == "\xFF\xFE" || bytes.substr(0, 2) == "\xFE\xFF") return true;
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
-    while (!bytes.empty() && std::isspace(static_cast<unsigned char>(bytes.front())))
-        bytes.remove_prefix(1);
-    return !bytes.empty() && bytes.front() == '<';
+// The score as the children of the root come in.
+class ScoreBuilder final : public ScoreChildren {
+public:
+    bool Wants(std::string_view name) override {
+        if (name == "part" && parts_.size() == MaxParts) {
+            ++left_[kParts]; // not even parsed
+            return false;
+        }
+        return name == "part" || name == "part-list" || name == "identification";
+    }
+
+    void Child(pugi::xml_node node) override {
+        const std::string_view name = node.name();
+        if (name == "part-list") {
+            for (pugi::xml_node sp : node.children("score-part")) {
+                const auto program =
+                    Integer(Text(sp.child("midi-instrument").child("midi-program")));
+                if (program && *program >= 1 && *program <= 128)
+                    programs_[sp.attribute("id").value()] = static_cast<std::uint8_t>(*program - 1);
+            }
+        } else if (name == "identification") {
+            const pugi::xml_node stored =
+                node.child("miscellaneous")
+                    .find_child_by_attribute("miscellaneous-field", "name", "sorn-length");
+            if (auto l = Integer(Text(stored)); l && *l >= 0 && *l <= MaxLength)
+                storedLength_ = static_cast<std::int32_t>(*l);
+        } else if (name == "part" && Wants(name)) {
+            PartReader reader(left_, tempo_);
+            reader.Read(node);
+            reader.FinishPitches();
+            length_ = std::max(length_, reader.Used() - 1);
+            parts_.push_back(std::move(reader.Columns()));
+            partIds_.emplace_back(node.attribute("id").value());
+        }
+    }
+
+    bool HasParts() const override { return !parts_.empty() || left_[kParts]; }
+
+    // Puts the score together in doc, a fresh document.
+    ImportOutcome Finish(SornData& doc) {
+        const std::int32_t length = std::max(length_, storedLength_);
+        doc.FileNew();
+        doc.SetLength(length);
+        // Files without a tempo play at 120, as other programs play them.
+        const double speed = tempo_.value_or(120);
+        doc.SetSpeed(static_cast<std::int16_t>(std::clamp(std::lround(speed), 1L, 32767L)));
+        // Each part is made only once the one before has left its columns:
+        // the longest score is not held twice.
+        for (std::size_t p = 0; p < parts_.size(); ++p) {
+            if (p > 0) doc.AddPart();
+            const auto part = static_cast<std::uint8_t>(p);
+            auto program = programs_.find(partIds_[p]);
+            doc.SetInstrumentNumber(
+                part, std::to_string(program == programs_.end() ? 0 : program->second));
+            for (std::size_t i = 0; i < parts_[p].size(); ++i) {
+                const PositionRecord& r = parts_[p][i].record;
+                for (int k = 0; k < SlotCount; ++k)
+                    if (r.Syurui[k] != Kind::Empty)
+                        doc.SetGData1(part, static_cast<std::int32_t>(i),
+                                      static_cast<std::int16_t>(k), r.Syurui[k], r.Atai[k]);
+            }
+            std::vector<Column>().swap(parts_[p]);
+        }
+        return {ImportStatus::Imported, Summary(left_)};
+    }
+
+private:
+    std::map<std::string, std::uint8_t, std::less<>> programs_;
+    Counts left_{};
+    std::optional<double> tempo_;
+    std::vector<std::vector<Column>> parts_;
+    std::vector<std::string> partIds_;
+    std::int32_t length_ = MinLength;
+    std::int32_t storedLength_ = MinLength;
+};
+
+// The file read into imported (a fresh document), or why it was refused.
+ImportOutcome Import(const ReadSome& read, SornData& imported) {
+    ScoreBuilder builder;
+    ImportOutcome outcome = ReadMusicXml(read, builder);
+    if (outcome.status != ImportStatus::Imported) return outcome;
+    try {
+        return builder.Finish(imported);
+    } catch (const std::bad_alloc&) {
+        return OutOfMemory();
+    }
 }
 
 } // namespace
 
 ImportOutcome ImportMusicXml(std::string_view bytes, SornData& doc) {
-    return ImportMusicXml(std::string(bytes), doc);
-}
-
-ImportOutcome ImportMusicXml(std::string&& owned, SornData& doc) {
-    std::string bytes = std::move(owned);
-    if (LooksLikeZip(bytes)) {
-        std::optional<std::string> unpacked = ReadMxl(bytes, kMaxMusicXmlBytes);
-        if (!unpacked)
-            return {ImportStatus::Damaged,
-                    "圧縮された MusicXML ファイルが壊れているか、楽譜が入っていません。"};
-        bytes = std::move(*unpacked);
-    }
-    if (!LooksLikeXml(bytes))
-        return {ImportStatus::NotMusicXml, "MusicXML ファイルではありません。"};
-    if (bytes.size() > kMaxMusicXmlBytes)
-        return {ImportStatus::Damaged, "MusicXML ファイルが大きすぎるため読み込めません。"};
-    pugi::xml_document xml;
-    // Parsed where it lies: the text of a large score is not copied again.
-    // Text kept inside its element halves the nodes of a note.
-    const pugi::xml_parse_result parsed = xml.load_buffer_inplace(
-        bytes.data(), bytes.size(), pugi::parse_default | pugi::parse_embed_pcdata);
-    if (!parsed)
-        return {ImportStatus::Damaged, "MusicXML ファイルが壊れています (" +
-                                           std::to_string(parsed.offset) +
-                                           " バイト目: " + parsed.description() + ")。"};
-    const pugi::xml_node root = xml.document_element();
-    if (std::string_view(root.name()) == "score-timewise")
-        return {ImportStatus::NotMusicXml,
-                "score-timewise 形式の MusicXML には対応していません。score-partwise 形式で"
-                "保存したものを開いてください。"};
-    if (std::string_view(root.name()) != "score-partwise")
-        return {ImportStatus::NotMusicXml, "MusicXML ファイルではありません。"};
-    if (!root.child("part"))
-        return {ImportStatus::Damaged, "MusicXML ファイルにパートがありません。"};
-
-    std::map<std::string, std::uint8_t, std::less<>> programs;
-    for (pugi::xml_node sp : root.child("part-list").children("score-part")) {
-        const auto program = Integer(Text(sp.child("midi-instrument").child("midi-program")));
-        if (program && *program >= 1 && *program <= 128)
-            programs[sp.attribute("id").value()] = static_cast<std::uint8_t>(*program - 1);
-    }
-
-    Counts left{};
-    std::optional<double> tempo;
-    std::vector<std::vector<Column>> parts;
-    std::vector<std::uint8_t> instruments;
-    std::int32_t length = MinLength;
-    for (pugi::xml_node part : root.children("part")) {
-        if (parts.size() == MaxParts) {
-            ++left[kParts];
-            continue;
-        }
-        PartReader reader(left, tempo);
-        reader.Read(part);
-        reader.FinishPitches();
-        length = std::max(length, reader.Used() - 1);
-        parts.push_back(std::move(reader.Columns()));
-        auto program = programs.find(part.attribute("id").value());
-        instruments.push_back(program == programs.end() ? 0 : program->second);
-    }
-    const pugi::xml_node stored =
-        root.child("identification")
-            .child("miscellaneous")
-            .find_child_by_attribute("miscellaneous-field", "name", "sorn-length");
-    if (auto l = Integer(Text(stored)); l && *l > length && *l <= MaxLength)
-        length = static_cast<std::int32_t>(*l);
-
-    doc.FileNew();
-    for (std::size_t p = 1; p < parts.size(); ++p)
-        doc.AddPart();
-    doc.SetLength(length);
-    // Files without a tempo play at 120, as other programs play them.
-    const double speed = tempo.value_or(120);
-    doc.SetSpeed(static_cast<std::int16_t>(std::clamp(std::lround(speed), 1L, 32767L)));
-    for (std::size_t p = 0; p < parts.size(); ++p) {
-        const auto part = static_cast<std::uint8_t>(p);
-        doc.SetInstrumentNumber(part, std::to_string(instruments[p]));
-        for (std::size_t i = 0; i < parts[p].size(); ++i) {
-            const PositionRecord& r = parts[p][i].record;
-            for (int k = 0; k < SlotCount; ++k)
-                if (r.Syurui[k] != Kind::Empty)
-                    doc.SetGData1(part, static_cast<std::int32_t>(i), static_cast<std::int16_t>(k),
-                                  r.Syurui[k], r.Atai[k]);
-        }
-    }
-    return {ImportStatus::Imported, Summary(left)};
+    const ReadSome read = [&](char* out, std::size_t n) {
+        n = std::min(n, bytes.size());
+        std::memcpy(out, bytes.data(), n);
+        bytes.remove_prefix(n);
+        return static_cast<std::ptrdiff_t>(n);
+    };
+    SornData imported;
+    ImportOutcome outcome = Import(read, imported);
+    if (outcome.status == ImportStatus::Imported) doc.TakeScore(std::move(imported));
+    return outcome;
 }
 
 bool IsMusicXmlName(const std::string& path) {
@@ -815,38 +821,30 @@ bool IsMusicXmlName(const std::string& path) {
 
 OpenResult OpenMusicXml(SornData& doc, const std::string& path, MessageBoxes& boxes,
                         std::error_code* error) {
-    auto fail = [&](int e) {
-        if (error) *error = std::error_code(e, std::generic_category());
+    // The guarded way scores are opened: a FIFO or a terminal that stays
+    // silent is given up after a while, and the text is read as it comes.
+    std::error_code ec;
+    bool stream = false;
+    UniqueFd fd(OpenGuarded(path, stream, ec));
+    if (!fd) {
+        if (error) *error = ec;
         return OpenResult::Failed;
-    };
-    UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!fd) return fail(errno);
-    struct stat st {};
-    if (::fstat(fd.get(), &st) != 0) return fail(errno);
-    if (S_ISDIR(st.st_mode)) return fail(EISDIR);
-    auto tooLarge = [&] {
-        boxes.Show("MusicXML ファイルが大きすぎるため読み込めません。\n" + path, MsgButtons::Ok,
-                   MsgIcon::Warning);
-        return OpenResult::Refused;
-    };
-    if (st.st_size > static_cast<off_t>(kMaxMusicXmlBytes)) return tooLarge();
-    // Read straight into one buffer of the file's size; a pipe grows it.
-    std::string bytes(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 0), '\0');
-    std::size_t filled = 0;
-    for (;;) {
-        if (filled == bytes.size()) {
-            if (bytes.size() >= kMaxMusicXmlBytes) return tooLarge();
-            bytes.resize(std::min(kMaxMusicXmlBytes, bytes.size() + (std::size_t{1} << 16)));
-        }
-        const ssize_t n = ::read(fd.get(), bytes.data() + filled, bytes.size() - filled);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return fail(errno);
-        if (n == 0) break;
-        filled += static_cast<std::size_t>(n);
     }
-    bytes.resize(filled);
+    const ReadSome read = [&](char* out, std::size_t n) -> std::ptrdiff_t {
+        for (;;) {
+            const ssize_t got = ::read(fd.get(), out, n);
+            if (got >= 0) return got;
+            if (errno == EINTR) continue;
+            ec = {errno, std::generic_category()};
+            return -1;
+        }
+    };
     SornData imported;
-    const ImportOutcome outcome = ImportMusicXml(std::move(bytes), imported);
+    const ImportOutcome outcome = Import(read, imported);
+    if (ec) {
+        if (error) *error = ec;
+        return OpenResult::Failed;
+    }
     if (outcome.status != ImportStatus::Imported) {
         boxes.Show(outcome.message + "\n" + path, MsgButtons::Ok, MsgIcon::Warning);
         return OpenResult::Refused;

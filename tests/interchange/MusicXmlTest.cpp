@@ -5,6 +5,7 @@
 #include "interchange/MusicXmlExport.h"
 #include "interchange/MusicXmlImport.h"
 #include "interchange/MxlContainer.h"
+#include "interchange/XmlPieces.h"
 #include "model/SymbolCodes.h"
 #include "support/Examples.h"
 #include "support/Scripted.h"
@@ -20,6 +21,7 @@
 #include <gtest/gtest.h>
 #include <random>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace sorn::test {
 namespace {
@@ -172,6 +174,57 @@ TEST(MusicXmlRoundTrip, MxlContainerOnDisk) {
     EXPECT_EQ(Describe(opened), Describe(score));
     EXPECT_EQ(opened.SornFileName(), "");
     EXPECT_TRUE(boxes.shown.empty());
+}
+
+// The export follows its progress, and a cancel leaves the old file as it was.
+TEST(MusicXmlRoundTrip, CancelledExportLeavesTheOldFile) {
+    struct Sink : ProgressSink {
+        int maximum = 0, value = 0;
+        bool cancel = false;
+        void SetMaximum(int m) override { maximum = m; }
+        void SetValue(int v) override { value = v; }
+        bool Cancelled() const override { return cancel; }
+    };
+    TempDir dir;
+    const SornData score = RandomScore(7);
+    for (const char* name : {"old.musicxml", "old.mxl"}) {
+        WriteText(dir.File(name), "old");
+        Sink sink;
+        sink.cancel = true;
+        EXPECT_TRUE(ExportMusicXml(score, dir.File(name), &sink).Cancelled()) << name;
+        const auto kept = ReadBytes(dir.File(name));
+        EXPECT_EQ(std::string(kept.begin(), kept.end()), "old") << name;
+        sink.cancel = false;
+        ASSERT_FALSE(ExportMusicXml(score, dir.File(name), &sink)) << name;
+        EXPECT_EQ(sink.maximum, (score.PartSuu() + 1) * (score.Length() + 1)) << name;
+        EXPECT_GT(sink.value, 0) << name;
+    }
+}
+
+// A first bar shorter than its time signature is written as the pickup it
+// is (bar 0, implicit), and reads back unchanged.
+TEST(MusicXmlRoundTrip, PickupBarIsNumberedZero) {
+    SornData doc;
+    doc.FileNew();
+    doc.SetLength(8);
+    doc.SetGData1(0, 0, 0, Kind::TimeSignature, TimeSignatureCommon);
+    for (std::int32_t i = 1; i <= 6; ++i)
+        doc.SetGData1(0, i, 0, Kind::QuarterNote, 130);
+    doc.CheckGData1(0, 1, Kind::BarLine, BarLineCode::Single);
+    doc.CheckGData1(0, 5, Kind::BarLine, BarLineCode::Single);
+    std::string text;
+    ASSERT_FALSE(MusicXmlText(doc, text));
+    EXPECT_NE(text.find("<measure number=\"0\" implicit=\"yes\">"), std::string::npos) << text;
+    EXPECT_NE(text.find("<measure number=\"2\">"), std::string::npos) << text;
+    EXPECT_EQ(text.find("<measure number=\"3\">"), std::string::npos) << text;
+    SornData back;
+    ASSERT_EQ(ImportMusicXml(text, back).status, ImportStatus::Imported);
+    EXPECT_EQ(Describe(back), Describe(doc));
+    // A full first bar stays bar 1.
+    doc.SetGData1(0, 1, 0, Kind::WholeNote, 130);
+    ASSERT_FALSE(MusicXmlText(doc, text));
+    EXPECT_NE(text.find("<measure number=\"1\">"), std::string::npos) << text;
+    EXPECT_EQ(text.find("implicit"), std::string::npos) << text;
 }
 
 struct Spelled {
@@ -413,6 +466,72 @@ TEST(MusicXmlImport, RefusedFilesLeaveTheScoreAlone) {
     std::error_code error;
     EXPECT_EQ(OpenMusicXml(doc, dir.File("missing.xml"), boxes, &error), OpenResult::Failed);
     EXPECT_EQ(error.value(), ENOENT);
+    // A FIFO nobody writes to is given up, as a score file would be.
+    ASSERT_EQ(::mkfifo(dir.File("fifo.musicxml").c_str(), 0600), 0);
+    EXPECT_EQ(OpenMusicXml(doc, dir.File("fifo.musicxml"), boxes, &error), OpenResult::Failed);
+    EXPECT_EQ(error, std::errc::timed_out);
+    EXPECT_EQ(Describe(doc), before);
+}
+
+// The root's children come out whole wherever the bytes break, with
+// quotes, comments, character data and declarations that hold tag marks.
+TEST(MusicXmlImport, ChildrenOfTheRootWhereverTheBytesBreak) {
+    const std::string text =
+        "\xEF\xBB\xBF<?xml version=\"1.0\"?>\n<!DOCTYPE s [<!ENTITY e \"<x>\">]>\n"
+        "<!-- <s> --><s a=\"1>2\"><a x='1>2' y=\"'\">t<i/></a><!-- <b> -->"
+        "<b/><?pi <z>?><c><![CDATA[</c>]]><d y='/'/>"
+        "<e><f/></e></c> text </s><after/>";
+    const std::vector<std::string> expected = {"a|<a x='1>2' y=\"'\">t<i/></a>", "b|<b/>",
+                                               "c|<c><![CDATA[</c>]]><d y='/'/><e><f/></e></c>"};
+    for (std::size_t step : {std::size_t{1}, std::size_t{2}, std::size_t{5}, text.size()}) {
+        XmlPieces pieces;
+        std::vector<std::string> got;
+        for (std::size_t at = 0; at < text.size(); at += step)
+            ASSERT_TRUE(pieces.Feed(
+                std::string_view(text).substr(at, step), [&](const XmlPieces::Piece& p) {
+                    got.push_back(std::string(p.name) + "|" + std::string(p.text, p.size));
+                    EXPECT_EQ(text.substr(p.offset, p.size), std::string(p.text, p.size));
+                }));
+        EXPECT_TRUE(pieces.Closed()) << step;
+        EXPECT_EQ(pieces.RootName(), "s");
+        EXPECT_EQ(got, expected) << step;
+    }
+}
+
+// What parsing builds is bounded, not only the bytes: a file made to unpack
+// into endless elements is refused by the limit it passes (never called
+// damaged), and an id of endless pieces is no id of ours.
+TEST(MusicXmlImport, LimitsOfWhatParsingBuilds) {
+    std::string bomb = std::string(kHead) + "<part id=\"A\"><measure>";
+    for (int i = 0; i < 3'100'000; ++i)
+        bomb += "<x/>";
+    bomb += "</measure></part></score-partwise>";
+    std::string mxl;
+    ASSERT_FALSE(WriteMxl(bomb, mxl));
+    const std::string longId =
+        std::string(kHead) + "<part id=\"A\"><measure><note id=\"P1-c5" +
+        std::string(1 << 22, '-') +
+        "\"><rest/><duration>1</duration><type>quarter</type></note></measure></part>"
+        "<part id=\"B\"/></score-partwise>";
+    struct Case {
+        const char* name;
+        const std::string& bytes;
+        ImportStatus status;
+        const char* message;
+    };
+    for (const Case& c : {Case{"bomb", mxl, ImportStatus::TooLarge, "上限の 300 万個"},
+                          Case{"long id", longId, ImportStatus::Imported, ""}}) {
+        SornData doc;
+        const ImportOutcome outcome = ImportMusicXml(c.bytes, doc);
+        EXPECT_EQ(outcome.status, c.status) << c.name;
+        EXPECT_NE(outcome.message.find(c.message), std::string::npos) << outcome.message;
+        if (c.status == ImportStatus::Imported) {
+            EXPECT_EQ(Describe(doc), "parts 2 length 20 speed 120\n"
+                                     "part 0 instrument 73\n"
+                                     "0: 9/3\n"
+                                     "part 1 instrument 0\n");
+        }
+    }
 }
 
 } // namespace
