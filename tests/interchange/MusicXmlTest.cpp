@@ -351,28 +351,37 @@ TEST(MusicXmlImport, WhatCannotBeHeldIsListedOnce) {
     SornData doc;
     const ImportOutcome outcome = ImportMusicXml(file, doc);
     ASSERT_EQ(outcome.status, ImportStatus::Imported);
-    EXPECT_EQ(outcome.message, "この楽譜に書けないものは、読み込むときに次のとおり省きました。\n"
-                               "和音 1 か所は最上音だけを読み込みました。\n"
-                               "2 つ目以降の声部の音符・休符 1 個は読み込みませんでした。\n"
-                               "2 段目以降の譜表の音符・休符 1 個は読み込みませんでした。\n"
-                               "連符の音符・休符 1 個は連符でない音価で読み込みました。\n"
-                               "この楽譜にない長さの音符・休符 1 個は近い長さで読み込みました。\n"
-                               "装飾音符 1 個は読み込みませんでした。\n"
-                               "歌詞 1 個は読み込みませんでした。\n"
-                               "スラー 1 個は読み込みませんでした。\n"
-                               "アーティキュレーション 2 個は読み込みませんでした。\n"
-                               "その他の音符の記号 1 個は読み込みませんでした。\n"
-                               "文字 1 個は読み込みませんでした。\n"
-                               "その他の指示 1 個は読み込みませんでした。\n"
-                               "譜表に書けない高さの音符 2 個は読み込みませんでした。");
-    // The chord's top note, E5 (staff position 131), the tuplet eighth, the
-    // 128th as a 64th.
+    EXPECT_EQ(outcome.message,
+              "この楽譜に書けないものは、読み込むときに次のとおり省きました。\n"
+              "和音 1 か所は最上音だけを読み込みました。\n"
+              "ほかの声部の音符・休符 1 個は読み込みませんでした。\n"
+              "2 段目以降の譜表の音符・休符 1 個は読み込みませんでした。\n"
+              "音の高さのない打楽器の音符 1 個は読み込みませんでした。\n"
+              "音符のない所 2 か所は休符で埋めました。\n"
+              "連符の音符・休符 1 個は、連符全体の長さが合うように連符でない音価で"
+              "読み込みました。\n"
+              "音価と長さが食い違う音符・休符 1 個は長さに合わせた音価で読み込みました。\n"
+              "装飾音符 1 個は読み込みませんでした。\n"
+              "歌詞 1 個は読み込みませんでした。\n"
+              "スラー 1 個は読み込みませんでした。\n"
+              "アーティキュレーション 2 個は読み込みませんでした。\n"
+              "その他の音符の記号 1 個は読み込みませんでした。\n"
+              "文字 1 個は読み込みませんでした。\n"
+              "クレッシェンド・デクレッシェンドの記号 1 個は読み込みませんでした。\n"
+              "譜表に書けない高さの音符 1 個は読み込みませんでした。");
+    // The chord's top note, E5 (staff position 131), the tuplet eighth and
+    // the 128th as the sixteenths their durations are; the out-of-range C
+    // leaves the rest of the bar (to where the second staff's note ends)
+    // as rests, and the percussion part has a rest for its note.
     EXPECT_EQ(Describe(doc), "parts 2 length 20 speed 120\n"
                              "part 0 instrument 73\n"
                              "0: 3/131\n"
-                             "1: 4/130\n"
-                             "2: 7/130\n"
-                             "part 1 instrument 0\n");
+                             "1: 5/130\n"
+                             "2: 5/130\n"
+                             "3: 9/3 12/1\n"
+                             "4: 9/5\n"
+                             "part 1 instrument 0\n"
+                             "0: 9/3\n");
 }
 
 // Files that are no MusicXML score, or damaged ones, are refused with a
