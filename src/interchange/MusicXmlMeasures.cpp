@@ -503,7 +503,7 @@ void PartReader::Measure(pugi::xml_node measure, bool last, bool unfolded) {
 // Where each note of the measure starts and how long it lasts, in
 // divisions from the start of the measure, following backup and forward;
 // end is as far as anything in the measure reaches.
-std::vector<PartReader::Timed> PartReader::Timing(pugi::xml_node measure, std::int64_t& end) const {
+std::vector<PartReader::Timed> PartReader::Timing(pugi::xml_node measure, std::int64_t& end) {
     std::vector<Timed> out;
     long divisions = divisions_;
     std::int64_t cursor = 0;
@@ -512,7 +512,9 @@ std::vector<PartReader::Timed> PartReader::Timing(pugi::xml_node measure, std::i
     auto durationOf = [&](pugi::xml_node x) -> std::optional<std::int64_t> {
         const auto d = Integer(Text(x.child("duration")));
         if (!d || *d < 0) return std::nullopt;
-        return std::min<std::int64_t>(*d, kMaxWholes * 4 * divisions);
+        if (*d <= kMaxWholes * 4 * divisions) return *d;
+        ++left_[kLength];
+        return kMaxWholes * 4 * divisions;
     };
     const std::int64_t farthest = 4 * kMaxWholes * 4 * kMaxDivisions;
     for (pugi::xml_node x : measure.children()) {

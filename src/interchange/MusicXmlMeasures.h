@@ -117,7 +117,7 @@ private:
     Column* AttachedColumn(const IdInfo& id, std::int32_t fallback);
     Column& At(std::int32_t c);
     void Measure(pugi::xml_node measure, bool last, bool unfolded);
-    std::vector<Timed> Timing(pugi::xml_node measure, std::int64_t& end) const;
+    std::vector<Timed> Timing(pugi::xml_node measure, std::int64_t& end);
     std::optional<std::string_view> KeptVoice(const std::vector<Timed>& timed) const;
     void Attributes(pugi::xml_node a);
     void Note(pugi::xml_node n, const Timed& t, std::optional<std::string_view> voice);
