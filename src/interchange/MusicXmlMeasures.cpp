@@ -610,11 +610,7 @@ void PartReader::Attributes(pugi::xml_node a) {
             ++left_[kSign];
             continue;
         }
-        if (Column* c = MainColumn(ParseId(clef.attribute("id").value()))) {
-            c->record.Syurui[0] = Kind::Clef;
-            c->record.Atai[0] = *code;
-            clef_ = *code;
-        }
+        if (Sign(clef, Kind::Clef, *code)) clef_ = *code;
     }
     for (pugi::xml_node key : a.children("key")) {
         if (key.attribute("number") && std::string_view(key.attribute("number").value()) != "1")
@@ -639,10 +635,7 @@ void PartReader::Attributes(pugi::xml_node a) {
             ++left_[kSign];
             continue;
         }
-        if (Column* c = MainColumn(ParseId(key.attribute("id").value()))) {
-            c->record.Syurui[0] = Kind::KeySignature;
-            c->record.Atai[0] = *code;
-        }
+        Sign(key, Kind::KeySignature, *code);
     }
     for (pugi::xml_node time : a.children("time")) {
         if (time.attribute("number") && std::string_view(time.attribute("number").value()) != "1")
@@ -657,11 +650,23 @@ void PartReader::Attributes(pugi::xml_node a) {
             ++left_[kSign];
             continue;
         }
-        if (Column* c = MainColumn(ParseId(time.attribute("id").value()))) {
-            c->record.Syurui[0] = Kind::TimeSignature;
-            c->record.Atai[0] = EncodeTimeSignature(static_cast<int>(*beats), d);
-        }
+        Sign(time, Kind::TimeSignature, EncodeTimeSignature(static_cast<int>(*beats), d));
     }
+}
+
+// A clef, key or time another program states again unchanged (at a line's
+// start, say) takes no column: between tied notes it would end the tie.
+// Ours are kept where their ids put them.
+bool PartReader::Sign(pugi::xml_node element, std::uint8_t kind, std::uint8_t value) {
+    const IdInfo id = ParseId(element.attribute("id").value());
+    const std::size_t which = kind == Kind::Clef ? 0 : kind == Kind::KeySignature ? 1 : 2;
+    if (!id.column && signs_[which] == value) return false;
+    Column* c = MainColumn(id);
+    if (!c) return false;
+    c->record.Syurui[0] = kind;
+    c->record.Atai[0] = value;
+    signs_[which] = value;
+    return true;
 }
 
 // The step (before the clef shift) and whole alteration of the sounding

@@ -120,6 +120,7 @@ private:
     std::vector<Timed> Timing(pugi::xml_node measure, std::int64_t& end);
     std::optional<std::string_view> KeptVoice(const std::vector<Timed>& timed) const;
     void Attributes(pugi::xml_node a);
+    bool Sign(pugi::xml_node element, std::uint8_t kind, std::uint8_t value);
     void Note(pugi::xml_node n, const Timed& t, std::optional<std::string_view> voice);
     void Chord(const NoteParts& parts, int staffPosition, int alter);
     Written Emit(std::int64_t end, const NoteParts* parts, int staffPosition, int alter,
@@ -141,6 +142,7 @@ private:
     std::int32_t measureStart_ = 0;
     long divisions_ = 1;
     std::uint8_t clef_ = ClefCode::G;
+    std::array<std::optional<std::uint8_t>, 3> signs_; // clef, key, time in force
     struct Transpose {
         int diatonic = 0, chromatic = 0;
     } transpose_;

@@ -473,10 +473,10 @@ TEST(MusicXmlImport, ForeignFilesPlayInTimeAndSayWhatChanged) {
              note("E", 4, 2, "quarter") + "</measure>",
          "60:256 62:256 60:256 64:256",
          {"1 番・2 番かっこのある繰り返し 1 か所は、演奏する順に書き出しました"}},
-        {"a chord keeps the tie of its top note",
+        {"a chord keeps the tie of its top note, over a time stated again",
          "<measure>" + a + note("C", 5, 6, "half", "<dot/>") +
              note("E", 5, 6, "half", "<chord/><dot/><tie type=\"start\"/>") +
-             "</measure><measure>" + note("E", 5, 6, "half", "<dot/>") + "</measure>",
+             "</measure><measure>" + a + note("E", 5, 6, "half", "<dot/>") + "</measure>",
          "76:1536",
          {"和音 1 か所"}},
         {"later tempos",
