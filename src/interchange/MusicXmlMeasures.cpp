@@ -37,7 +37,7 @@ constexpr std::array<const char*, kLeftCount> kLeftTexts = {
     "8va などのオクターブ記号 {} 個は読み込まず、音符を実際の高さで書きました",
     "その他の指示 {} 個は読み込みませんでした",
     "移調楽器のパート {} 個は実音の高さで読み込みました",
-    "1 番・2 番かっこのある繰り返し {} か所は、演奏する順に書き出しました",
+    "1 番・2 番かっこや回数の指定のある繰り返し {} か所は、演奏する順に書き出しました",
     "途中で変わる速さの指定 {} 個は読み込まず、最初の速さで通しました",
     "この楽譜にない速さの指定 {} 個は近い速さにしました",
     "譜表に書けない高さの音符 {} 個は読み込みませんでした",
@@ -252,8 +252,8 @@ std::vector<PlayedMeasure> PlayOrder(pugi::xml_node score, Counts& left) {
     const std::size_t n = marks.size();
     std::vector<PlayedMeasure> order;
     std::vector<bool> unfolded(n, false);
-    // Only a section with an ending is written out; plain repeats stay
-    // repeat bar lines, which the score plays itself.
+    // Only a section with an ending or more than two passes is written
+    // out; plain repeats stay repeat bar lines, which the score plays itself.
     std::size_t start = 0, i = 0;
     int pass = 1, sections = 0;
     bool back = false;
@@ -282,7 +282,8 @@ std::vector<PlayedMeasure> PlayOrder(pugi::xml_node score, Counts& left) {
                     withEnding = true;
                     passes = std::max(passes, e);
                 }
-            if (withEnding) {
+            // The score's own repeat plays twice; more passes are written out too.
+            if (withEnding || k.times > 2) {
                 for (std::size_t q = start; q < after; ++q)
                     unfolded[q] = true;
                 passes = k.times ? k.times : std::max(2, passes);

@@ -472,7 +472,12 @@ TEST(MusicXmlImport, ForeignFilesPlayInTimeAndSayWhatChanged) {
              "type=\"start\"/></barline>" +
              note("E", 4, 2, "quarter") + "</measure>",
          "60:256 62:256 60:256 64:256",
-         {"1 番・2 番かっこのある繰り返し 1 か所は、演奏する順に書き出しました"}},
+         {"1 番・2 番かっこや回数の指定のある繰り返し 1 か所は、演奏する順に書き出しました"}},
+        {"three passes written out",
+         "<measure>" + a + c4 +
+             "<barline><repeat direction=\"backward\" times=\"3\"/></barline></measure>",
+         "60:256 60:256 60:256",
+         {"回数の指定のある繰り返し 1 か所"}},
         {"a chord keeps the tie of its top note, over a time stated again",
          "<measure>" + a + note("C", 5, 6, "half", "<dot/>") +
              note("E", 5, 6, "half", "<chord/><dot/><tie type=\"start\"/>") +
