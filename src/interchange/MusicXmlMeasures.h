@@ -56,6 +56,10 @@ enum Left {
 using Counts = std::array<int, kLeftCount>;
 std::string Summary(const Counts& left);
 
+// Divisions of a quarter beyond this are read as this many; together with
+// the longest duration they keep every position far inside 64 bits.
+inline constexpr long kMaxDivisions = 1L << 24;
+
 std::string_view Text(pugi::xml_node node);
 std::optional<long> Integer(std::string_view text);
 std::optional<double> Decimal(std::string_view text);
@@ -91,6 +95,12 @@ struct Column {
     bool pitched = false;
     bool chordCounted = false;
 };
+
+// Attached symbols of a column: Add takes the first free slot; Put keeps one
+// of the kind, the later wins; Remove clears every one of the kind.
+bool Add(Column& c, std::uint8_t kind, std::uint8_t value);
+void Put(Column& c, std::uint8_t kind, std::uint8_t value);
+void Remove(Column& c, std::uint8_t kind);
 
 class PartReader {
 public:
