@@ -39,7 +39,8 @@ Length LengthOf(std::int32_t ticks) {
 // least kShortest); the remainder is never left shorter than the shortest.
 std::vector<std::int32_t> Split(std::int64_t ticks) {
     std::vector<std::int32_t> out;
-    while (ticks > 0) {
+    // More than the score has positions for is never written.
+    while (ticks > 0 && out.size() <= static_cast<std::size_t>(MaxLength)) {
         for (std::int32_t l : kSingle) {
             const std::int64_t rest = ticks - l;
             if (rest == 0 || rest >= kShortest) {
@@ -241,7 +242,8 @@ void PartReader::Measure(pugi::xml_node measure, bool last, bool unfolded) {
     lastNote_ = {};
     std::int64_t end = 0;
     const std::vector<Timed> timed = Timing(measure, end);
-    const std::optional<std::string_view> voice = KeptVoice(timed);
+    const std::optional<std::string> voice = KeptVoice(timed);
+    if (voice) voice_ = *voice;
     std::size_t next = 0;
     bool closed = false;
     for (pugi::xml_node n : measure.children()) {
@@ -291,7 +293,8 @@ std::vector<PartReader::Timed> PartReader::Timing(pugi::xml_node measure, std::i
         ++left_[kLength];
         return kMaxWholes * 4 * divisions;
     };
-    const std::int64_t farthest = 4 * kMaxWholes * 4 * kMaxDivisions;
+    // A measure reaches no further than one duration does.
+    auto farthest = [&] { return kMaxWholes * 4 * divisions; };
     for (pugi::xml_node x : measure.children()) {
         const std::string_view name = x.name();
         if (name == "attributes") {
@@ -300,7 +303,7 @@ std::vector<PartReader::Timed> PartReader::Timing(pugi::xml_node measure, std::i
         } else if (name == "backup" || name == "forward") {
             const std::int64_t d = durationOf(x).value_or(0);
             cursor = name == "backup" ? std::max<std::int64_t>(cursor - d, 0)
-                                      : std::min(cursor + d, farthest);
+                                      : std::min(cursor + d, farthest());
             end = std::max(end, cursor);
             chordStart.reset();
         } else if (name == "note") {
@@ -322,7 +325,7 @@ std::vector<PartReader::Timed> PartReader::Timing(pugi::xml_node measure, std::i
                 t.start = *chordStart;
             } else {
                 chordStart = cursor;
-                cursor = std::min(cursor + t.duration, farthest);
+                cursor = std::min(cursor + t.duration, farthest());
             }
             end = std::max(end, cursor);
             out.push_back(std::move(t));
@@ -333,7 +336,7 @@ std::vector<PartReader::Timed> PartReader::Timing(pugi::xml_node measure, std::i
 
 // The voice of the first staff this bar keeps: the one kept before while it
 // has notes here, else the first that has notes, else the first with rests.
-std::optional<std::string_view> PartReader::KeptVoice(const std::vector<Timed>& timed) const {
+std::optional<std::string> PartReader::KeptVoice(const std::vector<Timed>& timed) const {
     std::optional<std::string_view> firstNotes, firstAny;
     bool previousHere = false, previousNotes = false;
     for (const Timed& t : timed) {
@@ -346,10 +349,10 @@ std::optional<std::string_view> PartReader::KeptVoice(const std::vector<Timed>& 
             previousNotes = previousNotes || !p.rest;
         }
     }
-    if (previousNotes) return std::string_view(voice_);
-    if (firstNotes) return firstNotes;
-    if (previousHere) return std::string_view(voice_);
-    return firstAny;
+    if (previousNotes || (!firstNotes && previousHere)) return voice_;
+    if (firstNotes) return std::string(*firstNotes);
+    if (firstAny) return std::string(*firstAny);
+    return std::nullopt;
 }
 
 // The step (before the clef shift) and whole alteration of the sounding
@@ -376,7 +379,7 @@ std::optional<std::pair<int, int>> PartReader::SoundingPitch(int step, double al
     return std::pair{sounding, midi - NaturalMidi(sounding)};
 }
 
-void PartReader::Note(pugi::xml_node n, const Timed& t, std::optional<std::string_view> voice) {
+void PartReader::Note(pugi::xml_node n, const Timed& t, const std::optional<std::string>& voice) {
     const NoteParts& parts = t.parts;
     if (parts.grace) {
         ++left_[kGrace];
@@ -396,7 +399,6 @@ void PartReader::Note(pugi::xml_node n, const Timed& t, std::optional<std::strin
         ++left_[kVoice];
         return;
     }
-    voice_ = parts.voice;
     // A dropped note of the kept voice leaves its time to be filled with rest.
     auto drop = [&](Left why) {
         ++left_[why];

@@ -128,10 +128,10 @@ private:
     Column& At(std::int32_t c);
     void Measure(pugi::xml_node measure, bool last, bool unfolded);
     std::vector<Timed> Timing(pugi::xml_node measure, std::int64_t& end);
-    std::optional<std::string_view> KeptVoice(const std::vector<Timed>& timed) const;
+    std::optional<std::string> KeptVoice(const std::vector<Timed>& timed) const;
     void Attributes(pugi::xml_node a);
     bool Sign(pugi::xml_node element, std::uint8_t kind, std::uint8_t value);
-    void Note(pugi::xml_node n, const Timed& t, std::optional<std::string_view> voice);
+    void Note(pugi::xml_node n, const Timed& t, const std::optional<std::string>& voice);
     void Chord(const NoteParts& parts, int staffPosition, int alter);
     Written Emit(std::int64_t end, const NoteParts* parts, int staffPosition, int alter,
                  const IdInfo& id);
