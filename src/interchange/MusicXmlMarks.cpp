@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 
 // What stands around the notes: signs, directions, bar lines, the order the
 // measures play in, and the summary.
@@ -159,7 +160,8 @@ std::vector<PlayedMeasure> PlayOrder(pugi::xml_node score, Counts& left) {
             if (marks.size() <= i) marks.resize(i + 1);
             Marks& k = marks[i++];
             bool stop = false;
-            for (pugi::xml_node b : m.children("barline")) {
+            auto mark = [&](pugi::xml_node b) {
+                if (std::strcmp(b.name(), "barline") != 0) return;
                 const pugi::xml_node repeat = b.child("repeat");
                 const std::string_view direction = repeat.attribute("direction").value();
                 k.forward = k.forward || direction == "forward";
@@ -172,6 +174,23 @@ std::vector<PlayedMeasure> PlayOrder(pugi::xml_node score, Counts& left) {
                 const std::string_view type = ending.attribute("type").value();
                 if (type == "start") open = EndingNumbers(ending.attribute("number").value());
                 if (type == "stop" || type == "discontinue") stop = true;
+            };
+            // Bar lines stand before the measure's first note and after its
+            // last: looking only there keeps this pass off the notes.
+            auto timed = [](pugi::xml_node x) {
+                const char* name = x.name();
+                return !std::strcmp(name, "note") || !std::strcmp(name, "backup") ||
+                       !std::strcmp(name, "forward");
+            };
+            pugi::xml_node front = m.first_child();
+            for (; front && !timed(front); front = front.next_sibling())
+                mark(front);
+            if (front) {
+                pugi::xml_node last = m.last_child();
+                while (!timed(last)) // stops at front at the latest
+                    last = last.previous_sibling();
+                for (pugi::xml_node x = last.next_sibling(); x; x = x.next_sibling())
+                    mark(x);
             }
             for (int n : open)
                 if (std::find(k.ending.begin(), k.ending.end(), n) == k.ending.end())

@@ -37,8 +37,8 @@ Length LengthOf(std::int32_t ticks) {
 
 // Lengths of single symbols that add up to ticks (a multiple of kGrid, at
 // least kShortest); the remainder is never left shorter than the shortest.
-std::vector<std::int32_t> Split(std::int64_t ticks) {
-    std::vector<std::int32_t> out;
+void Split(std::int64_t ticks, std::vector<std::int32_t>& out) {
+    out.clear();
     // More than the score has positions for is never written.
     while (ticks > 0 && out.size() <= static_cast<std::size_t>(MaxLength)) {
         for (std::int32_t l : kSingle) {
@@ -50,7 +50,6 @@ std::vector<std::int32_t> Split(std::int64_t ticks) {
             }
         }
     }
-    return out;
 }
 
 std::int32_t Nearest(double ticks) {
@@ -82,23 +81,6 @@ std::optional<std::int64_t> TypeTicks(std::string_view type, int dots) {
 }
 
 } // namespace
-
-// The children of a note, found in one pass: a score of many thousand
-// notes is read in well under a second.
-struct PartReader::NoteParts {
-    pugi::xml_node pitch, type, duration, accidental, beam;
-    std::string_view voice = "1", staff = "1";
-    bool chord = false, grace = false, cue = false, rest = false, measureRest = false,
-         unpitched = false, tuplet = false, tie = false;
-    int dots = 0, lyrics = 0;
-    std::vector<pugi::xml_node> notations;
-};
-
-struct PartReader::Timed {
-    NoteParts parts;
-    std::int64_t start = 0, duration = 0;
-    bool chord = false; // sounds with the note before it
-};
 
 namespace {
 
@@ -134,7 +116,7 @@ PartReader::NoteParts Parts(pugi::xml_node n) {
         } else if (name == "staff") {
             p.staff = Text(x);
         } else if (name == "notations") {
-            p.notations.push_back(x);
+            if (!p.notations) p.notations = x;
             for (pugi::xml_node t : x.children("tied")) {
                 const std::string_view type = t.attribute("type").value();
                 p.tie = p.tie || type == "start" || type == "continue";
@@ -241,17 +223,21 @@ void PartReader::Measure(pugi::xml_node measure, bool last, bool unfolded) {
     keptEnd_ = written_ = 0;
     lastNote_ = {};
     std::int64_t end = 0;
-    const std::vector<Timed> timed = Timing(measure, end);
+    Timing(measure, end);
+    const std::vector<Timed>& timed = timed_;
     const std::optional<std::string> voice = KeptVoice(timed);
     if (voice) voice_ = *voice;
     std::size_t next = 0;
     bool closed = false;
     for (pugi::xml_node n : measure.children()) {
+        // Most children are notes, and the note was read already.
+        if (!std::strcmp(n.name(), "note")) {
+            if (next < timed.size()) Note(n, timed[next++], voice);
+            continue;
+        }
         const std::string_view name = n.name();
         if (name == "attributes") {
             Attributes(n);
-        } else if (name == "note") {
-            if (next < timed.size()) Note(n, timed[next++], voice);
         } else if (name == "direction") {
             Direction(n);
         } else if (name == "sound") {
@@ -278,16 +264,18 @@ void PartReader::Measure(pugi::xml_node measure, bool last, bool unfolded) {
 }
 
 // Where each note of the measure starts and how long it lasts, in
-// divisions from the start of the measure, following backup and forward;
+// divisions from the start of the measure, following backup and forward,
+// into timed_;
 // end is as far as anything in the measure reaches.
-std::vector<PartReader::Timed> PartReader::Timing(pugi::xml_node measure, std::int64_t& end) {
-    std::vector<Timed> out;
+void PartReader::Timing(pugi::xml_node measure, std::int64_t& end) {
+    std::vector<Timed>& out = timed_;
+    out.clear();
     long divisions = divisions_;
     std::int64_t cursor = 0;
     end = 0;
     std::optional<std::int64_t> chordStart;
-    auto durationOf = [&](pugi::xml_node x) -> std::optional<std::int64_t> {
-        const auto d = Integer(Text(x.child("duration")));
+    auto durationOf = [&](pugi::xml_node duration) -> std::optional<std::int64_t> {
+        const auto d = Integer(Text(duration));
         if (!d || *d < 0) return std::nullopt;
         if (*d <= kMaxWholes * 4 * divisions) return *d;
         ++left_[kLength];
@@ -301,7 +289,7 @@ std::vector<PartReader::Timed> PartReader::Timing(pugi::xml_node measure, std::i
             if (auto d = Integer(Text(x.child("divisions"))); d && *d > 0)
                 divisions = std::min(*d, kMaxDivisions);
         } else if (name == "backup" || name == "forward") {
-            const std::int64_t d = durationOf(x).value_or(0);
+            const std::int64_t d = durationOf(x.child("duration")).value_or(0);
             cursor = name == "backup" ? std::max<std::int64_t>(cursor - d, 0)
                                       : std::min(cursor + d, farthest());
             end = std::max(end, cursor);
@@ -314,7 +302,7 @@ std::vector<PartReader::Timed> PartReader::Timing(pugi::xml_node measure, std::i
                 out.push_back(std::move(t));
                 continue;
             }
-            if (auto d = durationOf(x)) {
+            if (auto d = durationOf(t.parts.duration)) {
                 t.duration = *d;
             } else if (auto ticks = TypeTicks(Text(t.parts.type), t.parts.dots)) {
                 t.duration = *ticks * divisions / 256;
@@ -331,7 +319,6 @@ std::vector<PartReader::Timed> PartReader::Timing(pugi::xml_node measure, std::i
             out.push_back(std::move(t));
         }
     }
-    return out;
 }
 
 // The voice of the first staff this bar keeps: the one kept before while it
@@ -465,7 +452,7 @@ PartReader::Written PartReader::Emit(std::int64_t end, const NoteParts* parts, i
     const std::int64_t ticks = numerator / divisions_;
     const bool onGrid = numerator % divisions_ == 0 && ticks % kGrid == 0;
     const bool tuplet = parts && parts->tuplet;
-    std::vector<std::int32_t> lengths;
+    std::vector<std::int32_t>& lengths = pieces_;
     Left changed = kLeftCount;
     if (!onGrid) {
         lengths = {
@@ -475,7 +462,7 @@ PartReader::Written PartReader::Emit(std::int64_t end, const NoteParts* parts, i
         lengths = {kShortest};
         changed = kLength;
     } else {
-        lengths = Split(ticks - written_);
+        Split(ticks - written_, lengths);
         const auto typed = parts ? TypeTicks(Text(parts->type), parts->dots) : std::nullopt;
         const bool asTyped = typed && lengths.size() == 1 && *typed == lengths[0];
         const bool barRest =
@@ -551,7 +538,8 @@ void PartReader::Chord(const NoteParts& parts, int staffPosition, int alter) {
 
 void PartReader::CountDropped(const NoteParts& parts) {
     left_[kLyric] += parts.lyrics;
-    for (pugi::xml_node notations : parts.notations) {
+    for (pugi::xml_node notations = parts.notations; notations;
+         notations = notations.next_sibling("notations")) {
         for (pugi::xml_node x : notations.children()) {
             const std::string_view name = x.name();
             if (name == "tied" || name == "tuplet" || name == "footnote" || name == "level")
