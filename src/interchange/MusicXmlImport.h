@@ -1,7 +1,7 @@
 #pragma once
 // Reads a MusicXML score (plain text or the compressed .mxl container) into
-// the document: each part's first staff and first voice, with every symbol
-// the score can hold. Whatever it cannot hold is left out and counted, so
+// the document: each part's first staff, one voice a bar, in time, with
+// every symbol the score can hold. Whatever it cannot hold is left out and counted, so
 // the user is told once what is missing.
 
 #include "model/MessageBoxes.h"
