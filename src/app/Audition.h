@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 class QWidget;
@@ -18,7 +19,7 @@ class SornData;
 
 enum class AuditionResult {
     ExportFailed, // the export's message was shown
-    NotPlayable,  // the song is empty or the device cannot play it: no window
+    NotPlayable,  // the song is empty or the device cannot play it
     Shown,        // the window was shown and has been closed again
 };
 
@@ -27,6 +28,8 @@ struct AuditionOptions {
     WalkRange range;
     // Every status notification's playing position, in the file's ticks.
     std::function<void(std::int32_t tick)> positionShown;
+    // A remark for the status line: the song plays but cannot be heard.
+    std::function<void(const std::string& text)> statusShown;
 };
 
 // The menu command: the editor's own "Listen" scratch file, played through
@@ -34,8 +37,13 @@ struct AuditionOptions {
 AuditionResult RunAudition(QWidget* parent, const SornData& doc, MessageBoxes& boxes,
                            const AuditionOptions& options = {});
 
-// The same on a given file and device. Returns once the window is closed;
-// the device is closed by then.
+// The same on a given file and device, which is opened off the window's
+// thread. Returns once the window is closed; the device is closed by then,
+// or, when the window was closed before it had opened, once it has.
+AuditionResult Audition(QWidget* parent, const SornData& doc, const std::string& listenFile,
+                        std::shared_ptr<Sequencer> device, MessageBoxes& boxes,
+                        const AuditionOptions& options = {});
+// The same on a device the caller keeps until its opening has ended.
 AuditionResult Audition(QWidget* parent, const SornData& doc, const std::string& listenFile,
                         Sequencer& device, MessageBoxes& boxes,
                         const AuditionOptions& options = {});

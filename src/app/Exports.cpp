@@ -17,9 +17,10 @@ std::string ExportMidi(const SornData& doc, const std::string& path, ProgressSin
     return midi.Error().Message();
 }
 
-std::string ExportMusicXmlFile(const SornData& doc, const std::string& path) {
-    const ExportError error = ExportMusicXml(doc, path);
-    return error ? error.Message() : std::string();
+std::string ExportMusicXmlFile(const SornData& doc, const std::string& path,
+                               ProgressSink* progress) {
+    const ExportError error = ExportMusicXml(doc, path, progress);
+    return error && !error.Cancelled() ? error.Message() : std::string();
 }
 
 namespace {

@@ -17,7 +17,9 @@ std::string ExportMidi(const SornData& doc, const std::string& path,
                        ProgressSink* progress = nullptr);
 
 // Writes the whole score as MusicXML, compressed when the name ends in ".mxl".
-std::string ExportMusicXmlFile(const SornData& doc, const std::string& path);
+// Empty also when progress cancelled it.
+std::string ExportMusicXmlFile(const SornData& doc, const std::string& path,
+                               ProgressSink* progress = nullptr);
 
 // The save dialogs propose the score's folder and name with the export's
 // extension; a score not yet saved starts in the documents folder.

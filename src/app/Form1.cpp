@@ -410,8 +410,10 @@ void Form1::mnuFileMidisave_Click() {
 void Form1::mnuFileMusicXmlsave_Click() {
     auto path = services_.dialogs.SaveFile(MusicXmlFileDialog(document_));
     if (!path) return;
-    const std::string problem = ExportMusicXmlFile(document_, *path);
-    ExportFinished(*path, problem, false);
+    std::string problem;
+    work_->Run(
+        [&](ProgressSink& progress) { problem = ExportMusicXmlFile(document_, *path, &progress); });
+    ExportFinished(*path, problem, work_->Cancelled());
 }
 
 void Form1::mnuFileGmfsave_Click() {

@@ -227,6 +227,7 @@ private:
     NoteEcho* echo_ = nullptr;
     PlaybackFollow follow_;
     Sequencer* testDevice_ = nullptr;
+    bool silentAuditionTold_ = false;
     std::string testListenFile_;
     std::unique_ptr<AutoSave> autoSave_; // reads the document, so declared after it
     RecentFilesMenu* recentFiles_;

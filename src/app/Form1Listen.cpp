@@ -31,6 +31,7 @@ void Form1::BuildListenItems() {
     mnuListenEcho->setCheckable(true);
 
     echo_ = new NoteEcho([] { return std::make_unique<FluidNoteSynth>(); }, this);
+    echo_->ProblemShown = [this](const QString& message) { ShowStatusMessage(message); };
     mnuListenEcho->setChecked(echo_->Enabled());
     connect(mnuListenEcho, &QAction::toggled, this, [this](bool on) { echo_->SetEnabled(on); });
     connect(mnuListenFromCursor, &QAction::triggered, this, &Form1::mnuListenFromCursor_Click);
@@ -56,7 +57,13 @@ void Form1::mnuListenFromCursor_Click() {
 void Form1::Listen(WalkRange range) {
     if (!document_.HasParts()) return;
     BeginFollow(range);
-    AuditionOptions options{range, [this](std::int32_t tick) { FollowPlayback(tick); }};
+    AuditionOptions options{range, [this](std::int32_t tick) { FollowPlayback(tick); },
+                            [this](const std::string& text) {
+                                // Once: the next auditions are as silent.
+                                if (silentAuditionTold_) return;
+                                silentAuditionTold_ = true;
+                                ShowStatusMessage(QString::fromStdString(text));
+                            }};
     if (testDevice_)
         Audition(this, document_, testListenFile_, *testDevice_, services_.boxes, options);
     else
@@ -108,9 +115,7 @@ void Form1::PaintFollowMark() {
 }
 
 void Form1::SoundEnteredNote(std::int32_t position) {
-    const QString problem =
-        echo_->Sound(document_, state_.CurrentPart, position, state_.CursorPitch);
-    if (!problem.isEmpty()) ShowStatusMessage(problem);
+    echo_->Sound(document_, state_.CurrentPart, position, state_.CursorPitch);
 }
 
 } // namespace sorn

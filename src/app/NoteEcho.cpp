@@ -1,6 +1,7 @@
 #include "app/NoteEcho.h"
 
 #include "platform/EditorSettings.h"
+#include "platform/SoundThreads.h"
 #include "sound/EnteredNote.h"
 #include "sound/SornMidi.h"
 
@@ -35,46 +36,55 @@ void NoteEcho::SetEnabled(bool enabled) {
 void NoteEcho::UseSynth(SynthFactory factory) {
     factory_ = std::move(factory);
     synth_.reset();
+    state_ = State::Closed;
     ++generation_;
-    failed_ = false;
     std::fill(std::begin(programs_), std::end(programs_), -1);
 }
 
-NoteSynth* NoteEcho::Synth(QString& message) {
-    if (synth_ || failed_) return synth_.get();
+void NoteEcho::Open() {
     // Opened only now, so that starting the editor stays quick.
-    auto synth = factory_ ? factory_() : nullptr;
-    if (synth && synth->Start()) {
-        synth_ = std::move(synth);
-    } else {
-        failed_ = true;
-        message = synth ? QString::fromStdString(synth->ErrorMessage()) : QString();
+    std::shared_ptr<NoteSynth> synth = factory_ ? factory_() : nullptr;
+    if (!synth) {
+        state_ = State::Failed;
+        return;
     }
-    return synth_.get();
+    state_ = State::Opening;
+    auto started = std::make_shared<bool>(false);
+    StartOffThread(
+        this, [synth, started] { *started = synth->Start(); },
+        [this, synth, started, generation = generation_] {
+            if (generation != generation_) return;
+            if (*started) {
+                synth_ = synth;
+                state_ = State::Open;
+                return;
+            }
+            state_ = State::Failed;
+            const QString message = QString::fromStdString(synth->ErrorMessage());
+            if (ProblemShown && !message.isEmpty()) ProblemShown(message);
+        });
 }
 
-QString NoteEcho::Sound(const SornData& doc, std::uint8_t Part, std::int32_t position,
-                        std::uint8_t staffPosition) {
-    if (!enabled_) return {};
+void NoteEcho::Sound(const SornData& doc, std::uint8_t Part, std::int32_t position,
+                     std::uint8_t staffPosition) {
+    if (!enabled_) return;
     const auto heard = NoteAsHeard(doc, Part, position, staffPosition);
-    if (!heard) return {};
-    QString message;
-    NoteSynth* synth = Synth(message);
-    if (!synth) return message;
+    if (!heard) return;
+    if (state_ == State::Closed) Open();
+    if (state_ != State::Open) return;
     const std::uint8_t channel = SornMidi::Channel(Part);
     const std::uint8_t program = doc.GetInstrumentNumber(Part);
     if (program <= 127 && programs_[channel] != program) {
-        synth->ProgramChange(channel, program);
+        synth_->ProgramChange(channel, program);
         programs_[channel] = program;
     }
-    synth->NoteOn(channel, heard->note, heard->velocity);
+    synth_->NoteOn(channel, heard->note, heard->velocity);
     // A synthesizer let go of takes its notes with it; no late note-off
     // reaches the next one.
     QTimer::singleShot(NoteMilliseconds, this,
                        [this, generation = generation_, channel, note = heard->note] {
                            if (generation == generation_ && synth_) synth_->NoteOff(channel, note);
                        });
-    return {};
 }
 
 } // namespace sorn

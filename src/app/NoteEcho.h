@@ -1,8 +1,9 @@
 #pragma once
 // Entered notes made audible: each sounds for a moment on the part's
 // instrument through one synthesizer, opened with the first note and kept
-// until the window closes. Where it cannot sound it stays silent and says
-// so once.
+// until the window closes. It opens off the window's thread, so typing goes
+// on meanwhile; notes entered before it is ready are not heard. Where it
+// cannot sound it stays silent and says so once.
 
 #include "platform/NoteSynth.h"
 
@@ -30,21 +31,26 @@ public:
     void SetEnabled(bool enabled);
     // For tests: another synthesizer, opened afresh with the next note.
     void UseSynth(SynthFactory factory);
+    // True once the synthesizer has opened and entered notes sound.
+    bool Ready() const { return state_ == State::Open; }
+
+    // Told, the one time, why entered notes stay silent.
+    std::function<void(const QString& message)> ProblemShown;
 
     // Sounds what the staff position makes at a note position of a part.
-    // Returns the message to show when the synthesizer cannot sound, the
-    // first time only; empty otherwise.
-    QString Sound(const SornData& doc, std::uint8_t Part, std::int32_t position,
-                  std::uint8_t staffPosition);
+    void Sound(const SornData& doc, std::uint8_t Part, std::int32_t position,
+               std::uint8_t staffPosition);
 
 private:
-    NoteSynth* Synth(QString& message);
+    enum class State { Closed, Opening, Open, Failed };
+    void Open();
 
     SynthFactory factory_;
-    std::unique_ptr<NoteSynth> synth_;
+    // Shared with the thread that opens it, which may outlive this.
+    std::shared_ptr<NoteSynth> synth_;
+    State state_ = State::Closed;
     bool enabled_;
-    bool failed_ = false;
-    int generation_ = 0; // which synthesizer a pending note-off belongs to
+    int generation_ = 0; // which synthesizer an opening or a note-off belongs to
     // Which program each channel was last given, -1 for none.
     int programs_[16];
 };

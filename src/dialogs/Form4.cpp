@@ -1,6 +1,7 @@
 #include "dialogs/Form4.h"
 
 #include "platform/Sequencer.h"
+#include "platform/SoundThreads.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -9,6 +10,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <mutex>
 
 namespace sorn {
 
@@ -29,7 +31,17 @@ QPushButton* Button(QWidget* parent, const QString& caption, int left, int top, 
 
 QPointer<Form4> current;
 
+const QString kCaption = QStringLiteral("試聴");
+
 } // namespace
+
+// Who closes a device whose opening ends after the window has gone: the
+// thread that opened it.
+struct Form4::Opening {
+    std::mutex lock;
+    bool done = false;
+    bool abandoned = false;
+};
 
 ProgressStrip::ProgressStrip(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -90,8 +102,12 @@ void ProgressStrip::paintEvent(QPaintEvent* event) {
     QPainter(this).drawImage(contentsRect().topLeft(), image_);
 }
 
-Form4::Form4(Sequencer& device, QWidget* parent) : QDialog(parent), MMControl1(device) {
-    setWindowTitle(QStringLiteral("試聴"));
+Form4::Form4(Sequencer& device, QWidget* parent)
+    : Form4(std::shared_ptr<Sequencer>(std::shared_ptr<Sequencer>(), &device), parent) {}
+
+Form4::Form4(std::shared_ptr<Sequencer> device, QWidget* parent)
+    : QDialog(parent), device_(std::move(device)), MMControl1(*device_) {
+    setWindowTitle(kCaption);
     setFixedSize(Px(3375), Px(1935));
     // The caption wraps onto two lines, which is why this button is taller.
     Command4 = Button(this, QStringLiteral("始めから\n再生"), 120, 120, 975, 495);
@@ -126,25 +142,60 @@ Form4* Form4::Current() {
     return current.data();
 }
 
+void Form4::OpenDevice(std::function<void()> opened) {
+    statusTimer_->stop();
+    setWindowTitle(kCaption + QStringLiteral("（準備中…）"));
+    opening_ = std::make_shared<Opening>();
+    StartOffThread(
+        this,
+        [device = device_, opening = opening_] {
+            device->Open();
+            std::lock_guard hold(opening->lock);
+            opening->done = true;
+            if (opening->abandoned) device->Close();
+        },
+        [this, opened = std::move(opened)] {
+            opening_.reset();
+            if (unloaded_) return;
+            setWindowTitle(kCaption);
+            statusTimer_->start();
+            if (opened) opened();
+            if (playWhenReady_ && !unloaded_) MMControl1.Play();
+        });
+}
+
 void Form4::Command1_Click() {
     close();
 }
 
 void Form4::Command2_Click() {
+    if (opening_) {
+        playWhenReady_ = true;
+        return;
+    }
     MMControl1.Play();
 }
 
 void Form4::Command3_Click() {
+    if (opening_) {
+        playWhenReady_ = false;
+        return;
+    }
     MMControl1.Stop();
 }
 
 void Form4::Command4_Click() {
+    if (opening_) {
+        playWhenReady_ = true;
+        return;
+    }
     MMControl1.Prev();
     MMControl1.Play();
     Picture1->Cls();
 }
 
 void Form4::MMControl1_StatusUpdate() {
+    if (opening_) return;
     const std::int32_t position = MMControl1.Position();
     Picture1->LineBox(0, 0, position, 1);
     if (PositionShown) PositionShown(position);
@@ -159,6 +210,13 @@ void Form4::Form_Unload() {
     if (unloaded_) return;
     unloaded_ = true;
     statusTimer_->stop();
+    if (opening_) {
+        std::lock_guard hold(opening_->lock);
+        if (!opening_->done) {
+            opening_->abandoned = true;
+            return;
+        }
+    }
     MMControl1.Close();
 }
 

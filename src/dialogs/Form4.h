@@ -1,6 +1,8 @@
 #pragma once
 // The audition window "試聴": four buttons that drive the sequencer and a
-// strip that fills from the left as the song plays.
+// strip that fills from the left as the song plays. The window can open
+// while the device is still starting, which may take long; it says so in
+// its caption meanwhile.
 
 #include <QDialog>
 #include <QFrame>
@@ -8,6 +10,7 @@
 #include <QPoint>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 class QPushButton;
 class QTimer;
@@ -47,10 +50,21 @@ class Form4 : public QDialog {
 public:
     // The device is opened by the caller and closed when the window unloads.
     explicit Form4(Sequencer& device, QWidget* parent = nullptr);
+    // The same on a device shared with the thread OpenDevice starts, which
+    // may outlive the window.
+    explicit Form4(std::shared_ptr<Sequencer> device, QWidget* parent = nullptr);
     ~Form4() override;
 
     // The window open now, if any.
     static Form4* Current();
+
+    // Opens the device off the window's thread. Meanwhile a play asked for
+    // is kept until it is ready, and closing the window leaves the device to
+    // be closed when its opening ends. `opened` is told, on the window's
+    // thread, once the device can be asked; it may close the window.
+    void OpenDevice(std::function<void()> opened);
+    // False while the device is still being opened.
+    bool Ready() const { return !opening_; }
 
     void Command1_Click(); // "試聴終了"
     void Command2_Click(); // "再生"
@@ -76,11 +90,15 @@ protected:
     void done(int result) override;
 
 private:
+    struct Opening;
     void Form_Unload();
 
+    std::shared_ptr<Sequencer> device_;
     Sequencer& MMControl1;
     QTimer* statusTimer_;
     bool unloaded_ = false;
+    std::shared_ptr<Opening> opening_; // while the device is being opened
+    bool playWhenReady_ = false;
 };
 
 } // namespace sorn

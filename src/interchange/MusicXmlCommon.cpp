@@ -124,18 +124,42 @@ std::optional<std::uint8_t> SymbolValue(const PositionRecord& r, std::uint8_t ki
 
 std::vector<bool> TiedContinuations(std::span<const PositionRecord> part) {
     std::vector<bool> held(part.size(), false);
+    std::vector<std::int16_t> chainHeight(part.size(), 0); // what a held note sounds
+    // Read in order as the calculator reads it, so that a tie through a
+    // clef or key change is judged by what the notes sound.
+    SornCalculater calc;
     for (std::size_t i = 0; i < part.size(); ++i) {
         const PositionRecord& r = part[i];
-        if (!IsNote(r.Syurui[0]) || !IsTied(r)) continue;
-        for (std::size_t q = i + 1; q < part.size(); ++q) {
-            const PositionRecord& next = part[q];
-            if (next.Syurui[0] == Kind::Empty) {
-                if (BreaksTie(next)) break;
-                continue;
+        const std::uint8_t kind = r.Syurui[0];
+        if (kind == Kind::Clef) calc.SetOnbukigou(r.Atai[0]);
+        if (kind == Kind::KeySignature) calc.SetChogo(r.Atai[0]);
+        if (IsNote(kind) && !held[i]) calc.GetMidiHeight(r);
+        if (IsNote(kind) && IsTied(r)) {
+            SornCalculater ahead = calc;
+            const std::int16_t height = held[i] ? chainHeight[i] : ahead.SoundingHeight(r);
+            ahead.SFSyokika(r);
+            bool reread = false;
+            for (std::size_t q = i + 1; q < part.size(); ++q) {
+                const PositionRecord& next = part[q];
+                const std::uint8_t k = next.Syurui[0];
+                if (k == Kind::Empty || k == Kind::TimeSignature || k == Kind::Clef ||
+                    k == Kind::KeySignature) {
+                    if (BreaksTie(next)) break;
+                    if (k == Kind::Clef) ahead.SetOnbukigou(next.Atai[0]);
+                    if (k == Kind::KeySignature) ahead.SetChogo(next.Atai[0]);
+                    reread = reread || k == Kind::Clef || k == Kind::KeySignature;
+                    ahead.SFSyokika(next);
+                    continue;
+                }
+                if (IsNote(k) &&
+                    (reread ? ahead.SoundingHeight(next) == height : next.Atai[0] == r.Atai[0])) {
+                    held[q] = true;
+                    chainHeight[q] = height;
+                }
+                break;
             }
-            if (IsNote(next.Syurui[0]) && next.Atai[0] == r.Atai[0]) held[q] = true;
-            break;
         }
+        calc.SFSyokika(r);
     }
     return held;
 }

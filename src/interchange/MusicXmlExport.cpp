@@ -1,6 +1,7 @@
 #include "interchange/MusicXmlExport.h"
 
 #include "interchange/MusicXmlCommon.h"
+#include "interchange/MusicXmlImport.h"
 #include "interchange/MxlContainer.h"
 #include "model/AtomicFile.h"
 #include "model/SymbolCodes.h"
@@ -10,7 +11,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <charconv>
+#include <cstdio>
 #include <span>
 #include <vector>
 
@@ -178,8 +181,8 @@ struct Marks {
 
 class PartWriter {
 public:
-    PartWriter(const SornData& doc, int part, std::string& out)
-        : doc_(doc), part_(part), out_(out),
+    PartWriter(const SornData& doc, int part, std::string& out, ProgressSink* progress)
+        : doc_(doc), part_(part), out_(out), progress_(progress),
           positions_(static_cast<std::size_t>(doc.Length()) + 1) {
         for (std::int32_t i = 0; i <= doc.Length(); ++i)
             if (const PositionRecord* r = doc.Record(static_cast<std::uint8_t>(part), i))
@@ -189,6 +192,7 @@ public:
             return SymbolValue(r, Kind::RepeatWord) == RepeatWordCode::Fine;
         });
         beams_ = BeamValues(positions_);
+        if (FirstBarIsPickup()) measureNumber_ = -1;
     }
 
     ExportError Write() {
@@ -201,8 +205,14 @@ public:
                 "<beat-unit>quarter</beat-unit><per-minute>",
                 doc_.Speed(), "</per-minute></metronome></direction-type><sound tempo=\"",
                 doc_.Speed(), "\"/></direction>\n");
-        for (std::size_t i = 0; i < positions_.size(); ++i)
+        for (std::size_t i = 0; i < positions_.size(); ++i) {
+            if (progress_ && i % 1024 == 0) {
+                progress_->SetValue(part_ * static_cast<int>(positions_.size()) +
+                                    static_cast<int>(i));
+                if (progress_->Cancelled()) return ExportError::Cancel();
+            }
             if (ExportError error = Column(static_cast<std::int32_t>(i))) return error;
+        }
         if (measureOpen_) CloseMeasure();
         if (pendingForward_ >= 0) { // a repeat start at the very end still needs its measure
             OpenMeasure();
@@ -223,8 +233,37 @@ private:
         fresh_ = std::max(fresh_, column + 1);
     }
 
+    // A first bar shorter than its time signature is a pickup: numbered 0
+    // and implicit, so other programs count the bars as the player does.
+    bool FirstBarIsPickup() const {
+        SornCalculater calc;
+        int bar = 0, filled = 0;
+        for (std::size_t i = 0; i < positions_.size(); ++i) {
+            const PositionRecord& r = positions_[i];
+            const bool sounds =
+                IsNote(r.Syurui[0]) || (r.Syurui[0] == Kind::Rest && !TypeName(r.Atai[0]).empty());
+            if (r.Syurui[0] == Kind::TimeSignature) {
+                const TimeSignature t = DecodeTimeSignature(r.Atai[0]);
+                bar = t.numerator * 4 * kDivisions / t.denominator();
+            } else if (sounds) {
+                filled += calc.getLengthofSound(r) / kTicksPerDivision;
+            }
+            calc.SFSyokika(r);
+            if (!HasSymbol(r, Kind::BarLine) || filled == 0) continue;
+            if (bar == 0 || filled >= bar) return false;
+            // A bar of its own is no pickup: something must follow it.
+            return std::any_of(positions_.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                               positions_.end(), [](const PositionRecord& p) {
+                                   return IsNote(p.Syurui[0]) || p.Syurui[0] == Kind::Rest;
+                               });
+        }
+        return false;
+    }
+
     void OpenMeasure() {
-        Add(out_, "    <measure number=\"", ++measureNumber_, "\">\n");
+        ++measureNumber_;
+        Add(out_, "    <measure number=\"", measureNumber_,
+            measureNumber_ == 0 ? "\" implicit=\"yes\">\n" : "\">\n");
         measureOpen_ = true;
         measureSounds_ = false;
         if (pendingForward_ >= 0) {
@@ -437,6 +476,7 @@ private:
     const SornData& doc_;
     int part_;
     std::string& out_;
+    ProgressSink* progress_;
     std::vector<PositionRecord> positions_;
     std::vector<bool> held_;
     std::vector<Beams> beams_;
@@ -464,7 +504,13 @@ bool IsCompressedMusicXmlName(const std::string& path) {
     return ext == ".mxl";
 }
 
-ExportError MusicXmlText(const SornData& doc, std::string& text) {
+namespace {
+
+// The text goes to write a part at a time, so that a large score is never
+// whole in memory; progress counts positions, and cancelling stops between
+// them.
+template <typename Write>
+ExportError WriteText(const SornData& doc, ProgressSink* progress, const Write& write) {
     if (doc.Speed() <= 0)
         return {ExportErrorNumber::TempoNotPositive,
                 "テンポが0以下のためMusicXMLファイルを作れません。曲の情報でテンポを1以上にして"
@@ -475,9 +521,12 @@ ExportError MusicXmlText(const SornData& doc, std::string& text) {
                     PartLabel(p) + " の楽器番号 " +
                         std::to_string(doc.GetInstrumentNumber(static_cast<std::uint8_t>(p))) +
                         " はMIDIの音色番号(0～127)ではありません。"};
-    text.clear();
-    text.reserve(static_cast<std::size_t>(doc.PartSuu() + 1) *
-                 static_cast<std::size_t>(doc.Length() + 1) * 160);
+    if (progress) {
+        progress->SetMaximum((doc.PartSuu() + 1) * (doc.Length() + 1));
+        progress->SetValue(0);
+    }
+    std::string text;
+    text.reserve(static_cast<std::size_t>(doc.Length() + 1) * 160);
     text += "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n"
             "<!DOCTYPE score-partwise PUBLIC \"-//Recordare//DTD MusicXML 4.0 Partwise//EN\" "
             "\"http://www.musicxml.org/dtds/partwise.dtd\">\n"
@@ -501,24 +550,64 @@ ExportError MusicXmlText(const SornData& doc, std::string& text) {
             program, "</midi-program></midi-instrument></score-part>\n");
     }
     text += "  </part-list>\n";
-    for (int p = 0; p <= doc.PartSuu(); ++p)
-        if (ExportError error = PartWriter(doc, p, text).Write()) return error;
+    std::uint64_t total = 0;
+    auto flush = [&]() -> ExportError {
+        total += text.size();
+        // What our own import would refuse is not written.
+        if (total > kMaxMusicXmlBytes)
+            return {ExportErrorNumber::MusicXmlTooLarge,
+                    "MusicXMLファイルが、読み込める大きさの上限の 2 GB を超えるため作れません。"};
+        if (std::error_code ec = write(std::string_view(text))) return ExportError::FromFile(ec);
+        text.clear();
+        return {};
+    };
+    for (int p = 0; p <= doc.PartSuu(); ++p) {
+        if (ExportError error = PartWriter(doc, p, text, progress).Write()) return error;
+        if (ExportError error = flush()) return error;
+    }
     text += "</score-partwise>\n";
-    return {};
+    return flush();
 }
 
-ExportError ExportMusicXml(const SornData& doc, const std::string& path) {
-    std::string text;
-    if (ExportError error = MusicXmlText(doc, text)) return error;
-    std::string compressed;
-    if (IsCompressedMusicXmlName(path)) {
-        if (std::error_code ec = WriteMxl(text, compressed)) return ExportError::FromFile(ec);
-    }
-    const std::string& bytes = IsCompressedMusicXmlName(path) ? compressed : text;
+} // namespace
+
+ExportError MusicXmlText(const SornData& doc, std::string& text) {
+    text.clear();
+    return WriteText(doc, nullptr, [&](std::string_view piece) {
+        text += piece;
+        return std::error_code();
+    });
+}
+
+ExportError ExportMusicXml(const SornData& doc, const std::string& path, ProgressSink* progress) {
     AtomicFile file;
-    if (std::error_code ec = file.Open(path)) return ExportError::FromFile(ec);
-    if (std::error_code ec = file.Write(bytes.data(), bytes.size()))
-        return ExportError::FromFile(ec);
+    if (!IsCompressedMusicXmlName(path)) {
+        if (std::error_code ec = file.Open(path)) return ExportError::FromFile(ec);
+        if (ExportError error = WriteText(doc, progress, [&](std::string_view piece) {
+                return file.Write(piece.data(), piece.size());
+            }))
+            return error; // the old file stays as it was
+    } else {
+        // The text waits in an unnamed temporary file while it is packed.
+        std::FILE* text = std::tmpfile();
+        if (!text) return ExportError::FromFile({errno, std::generic_category()});
+        ExportError error = WriteText(doc, progress, [&](std::string_view piece) {
+            return std::fwrite(piece.data(), 1, piece.size(), text) == piece.size()
+                       ? std::error_code()
+                       : std::error_code(errno ? errno : EIO, std::generic_category());
+        });
+        if (!error && (std::fflush(text) != 0 || std::fseek(text, 0, SEEK_SET) != 0))
+            error = ExportError::FromFile({errno, std::generic_category()});
+        if (error) {
+            std::fclose(text);
+            return error;
+        }
+        std::string archive;
+        if (std::error_code ec = WriteMxl(text, archive)) return ExportError::FromFile(ec);
+        if (std::error_code ec = file.Open(path)) return ExportError::FromFile(ec);
+        if (std::error_code ec = file.Write(archive.data(), archive.size()))
+            return ExportError::FromFile(ec);
+    }
     if (std::error_code ec = file.Commit()) return ExportError::FromFile(ec);
     return {};
 }

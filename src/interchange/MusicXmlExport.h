@@ -4,6 +4,7 @@
 // calculator hears them. Element ids carry each symbol's column, so that a
 // score read back from our own file lands on the same positions.
 
+#include "model/ProgressSink.h"
 #include "model/SornData.h"
 #include "sound/ExportError.h"
 
@@ -15,8 +16,10 @@ namespace sorn {
 ExportError MusicXmlText(const SornData& doc, std::string& text);
 
 // Writes path through the one file writer: a name ending in ".mxl" gets the
-// compressed container, any other name the plain text.
-ExportError ExportMusicXml(const SornData& doc, const std::string& path);
+// compressed container, any other name the plain text. Progress, if given,
+// follows the positions written; when it cancels, the old file stays.
+ExportError ExportMusicXml(const SornData& doc, const std::string& path,
+                           ProgressSink* progress = nullptr);
 
 bool IsCompressedMusicXmlName(const std::string& path);
 

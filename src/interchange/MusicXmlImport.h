@@ -1,12 +1,13 @@
 #pragma once
 // Reads a MusicXML score (plain text or the compressed .mxl container) into
-// the document: each part's first staff and first voice, with every symbol
-// the score can hold. Whatever it cannot hold is left out and counted, so
+// the document: each part's first staff, one voice a bar, in time, with
+// every symbol the score can hold. Whatever it cannot hold is left out and counted, so
 // the user is told once what is missing.
 
 #include "model/MessageBoxes.h"
 #include "model/SornData.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -17,6 +18,7 @@ enum class ImportStatus {
     Imported,    // the document holds the score; summary lists what was left out
     NotMusicXml, // not XML, or XML of another kind; the document is unchanged
     Damaged,     // looked like MusicXML but cannot be read; the document is unchanged
+    TooLarge,    // past a limit of what is read, or out of memory; the document is unchanged
 };
 
 struct ImportOutcome {
@@ -25,12 +27,14 @@ struct ImportOutcome {
     std::string message;
 };
 
-// The largest score text read, unpacked or not.
-inline constexpr std::size_t kMaxMusicXmlBytes = std::size_t{512} << 20;
+// The largest score text read, unpacked or not: it is read a part at a time,
+// so this bounds the time taken, not the memory. The largest score we write
+// stays below it.
+inline constexpr std::uint64_t kMaxMusicXmlBytes = std::uint64_t{2} << 30;
+// The largest .mxl archive, which is held whole while its score is unpacked.
+inline constexpr std::size_t kMaxMxlArchiveBytes = std::size_t{512} << 20;
 
 ImportOutcome ImportMusicXml(std::string_view bytes, SornData& doc);
-// The same, parsing the text where it lies.
-ImportOutcome ImportMusicXml(std::string&& bytes, SornData& doc);
 
 // By the file name: .musicxml, .xml and .mxl are opened as MusicXML.
 bool IsMusicXmlName(const std::string& path);

@@ -2,6 +2,7 @@
 // per part a sized part header and the raw 30-byte position records.
 
 #include "model/AtomicFile.h"
+#include "model/GuardedOpen.h"
 #include "model/ScoreFileTexts.h"
 #include "model/SornData.h"
 #include "model/UniqueFd.h"
@@ -10,7 +11,6 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <poll.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -226,25 +226,6 @@ namespace {
 // room for part headers of a newer writer. A stream is read no further.
 constexpr std::int64_t kMaxStreamBytes =
     64 + 256 * (4 + 256 + kRecordBytes * (std::int64_t{MaxLength} + 1));
-// How long a FIFO or a terminal may stay silent before the first byte.
-constexpr int kStreamWaitMs = 5000;
-
-// Waits until fd has something to read (or its end); false after the wait.
-bool WaitForData(int fd, int timeoutMs, std::error_code& error) {
-    pollfd p{fd, POLLIN, 0};
-    for (;;) {
-        const int ready = ::poll(&p, 1, timeoutMs);
-        if (ready > 0) return true;
-        if (ready == 0) {
-            error = std::make_error_code(std::errc::timed_out);
-            return false;
-        }
-        if (errno != EINTR) {
-            error = LastError();
-            return false;
-        }
-    }
-}
 
 // Copies a FIFO, a pipe, a terminal or a device into an anonymous memory
 // file, so the reader can seek in it as in a regular one. Reading stops at
@@ -291,14 +272,14 @@ bool CopyStream(int in, int copy, std::int64_t& size, std::error_code& error) {
 OpenResult SornData::FileOpen(const std::string& FileName, MessageBoxes& boxes,
                               std::error_code* error) {
     std::error_code ec;
-    // "-" is standard input. A FIFO is opened without waiting for a writer;
-    // the wait for data below is bounded.
+    // "-" is standard input; any other name is opened the guarded way.
     const bool standardInput = FileName == "-";
+    bool stream = false;
     UniqueFd fd(standardInput ? ::fcntl(STDIN_FILENO, F_DUPFD_CLOEXEC, 0)
-                              : ::open(FileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+                              : OpenGuarded(FileName, stream, ec));
     struct stat st {};
     if (!fd || ::fstat(fd.get(), &st) != 0) {
-        if (error) *error = LastError();
+        if (error) *error = ec ? ec : LastError();
         return OpenResult::Failed;
     }
     if (S_ISDIR(st.st_mode)) {
@@ -306,20 +287,15 @@ OpenResult SornData::FileOpen(const std::string& FileName, MessageBoxes& boxes,
         return OpenResult::Failed;
     }
     std::int64_t size = st.st_size;
-    const bool stream = !S_ISREG(st.st_mode);
+    stream = !S_ISREG(st.st_mode);
     UniqueFd copy(stream ? ::memfd_create("score", MFD_CLOEXEC) : -1);
     if (stream) {
-        // A FIFO may have nobody writing, a terminal nobody typing: the wait
-        // for the first byte is bounded (a pipe into standard input has its
-        // writer). Our own descriptor blocks again once data has come;
-        // standard input's flags belong to whoever shares it.
-        if (!copy) {
+        // A terminal on standard input may have nobody typing: the wait for
+        // the first byte is bounded (a pipe into it has its writer).
+        if (!copy)
             ec = LastError();
-        } else if ((!standardInput || ::isatty(fd.get())) &&
-                   WaitForData(fd.get(), kStreamWaitMs, ec) && !standardInput) {
-            const int flags = ::fcntl(fd.get(), F_GETFL);
-            if (flags >= 0) ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK);
-        }
+        else if (standardInput && ::isatty(fd.get()))
+            WaitForData(fd.get(), kStreamWaitMs, ec);
         if (ec || !CopyStream(fd.get(), copy.get(), size, ec)) {
             if (error) *error = ec;
             return OpenResult::Failed;

@@ -30,11 +30,13 @@ bool FluidNoteSynth::Start() {
         fluid_->fluid_settings_setint(settings_, "audio.periods", 2);
         synth_ = fluid_->new_fluid_synth(settings_);
     }
-    if (!synth_ || fluid_->fluid_synth_sfload(synth_, soundFont.c_str(), 1) == FLUID_FAILED) {
-        error_ = "SoundFont を読み込めないため、入力した音は鳴りません。";
+    if (!synth_) {
+        error_ = "FluidSynth を始められないため、入力した音は鳴りません。";
         Close();
         return false;
     }
+    // The output is found before the SoundFont is loaded: without one, the
+    // load is time spent for nothing.
     std::string name;
     if (options_.output == AudioOutput::Device)
         driver_ = OpenAudioOutput(*fluid_, settings_, name, [this] {
@@ -42,6 +44,11 @@ bool FluidNoteSynth::Start() {
         });
     if (!driver_) {
         error_ = "音を出す装置がないため、入力した音は鳴りません。";
+        Close();
+        return false;
+    }
+    if (fluid_->fluid_synth_sfload(synth_, soundFont.c_str(), 1) == FLUID_FAILED) {
+        error_ = "SoundFont を読み込めないため、入力した音は鳴りません。";
         Close();
         return false;
     }

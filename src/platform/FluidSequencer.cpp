@@ -236,26 +236,32 @@ void FluidSequencer::Open() {
             std::string("試聴に使う FluidSynth を読み込めませんでした。\n") + FluidLibraryError();
         return;
     }
-    if (!StartSynth(soundFont) || !NewPlayer()) {
+    // The output is found before the SoundFont is loaded, as for entered
+    // notes; until the player is there, it renders silence.
+    settings_ = fluid_->new_fluid_settings();
+    if (settings_) {
+        // The player counts time in rendered samples, so it keeps pace with
+        // whichever clock pulls the audio: the sound card's or our own.
+        fluid_->fluid_settings_setstr(settings_, "player.timing-source", "sample");
+        synth_ = fluid_->new_fluid_synth(settings_);
+    }
+    if (!synth_) {
         Close();
         return;
     }
     StartOutput();
-}
-
-bool FluidSequencer::StartSynth(const std::string& soundFont) {
-    settings_ = fluid_->new_fluid_settings();
-    if (!settings_) return false;
-    // The player counts time in rendered samples, so it keeps pace with
-    // whichever clock pulls the audio: the sound card's or our own.
-    fluid_->fluid_settings_setstr(settings_, "player.timing-source", "sample");
-    synth_ = fluid_->new_fluid_synth(settings_);
-    if (!synth_) return false;
     if (fluid_->fluid_synth_sfload(synth_, soundFont.c_str(), 1) == FLUID_FAILED) {
         error_ = "SoundFont を読み込めませんでした。\n" + soundFont;
-        return false;
+        Close();
+        return;
     }
-    return true;
+    bool made;
+    {
+        // The output may already be rendering.
+        std::lock_guard hold(lock_);
+        made = NewPlayer();
+    }
+    if (!made) Close();
 }
 
 bool FluidSequencer::NewPlayer() {
@@ -404,6 +410,10 @@ std::int32_t FluidSequencer::Position() {
 
 std::string FluidSequencer::OutputName() const {
     return driverName_;
+}
+
+bool FluidSequencer::Silent() const {
+    return player_ && options_.output == AudioOutput::Device && driverName_ == "silent";
 }
 
 void FluidSequencer::Close() {

@@ -67,6 +67,7 @@ public:
     void Close() override;
     std::int32_t Position() override;
     std::string ErrorMessage() const override { return error_; }
+    bool Silent() const override;
 
     // Which output the open song sounds through: "pulseaudio", "alsa"… or
     // "silent". Empty when nothing is open.
@@ -78,7 +79,6 @@ public:
     static std::optional<std::int32_t> SongTicks(const std::string& path);
 
 private:
-    bool StartSynth(const std::string& soundFont);
     bool NewPlayer();
     void StartOutput();
     void StopOutput();

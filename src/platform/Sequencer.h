@@ -14,6 +14,9 @@ public:
     // Names the MIDI file the next "Open" opens.
     virtual void SetFileName(const std::string& FileName) = 0;
     // Opens the named file stopped at its start. Failure shows in CanPlay().
+    // It may take long (a sound server that does not answer), so it is
+    // called off the window's thread, and nothing else is called until it
+    // has returned.
     virtual void Open() = 0;
     // True when the opened file can be played.
     virtual bool CanPlay() const = 0;
@@ -33,6 +36,8 @@ public:
     // Why the last Open could not play, when the user can mend it (no
     // SoundFont installed, say). Empty when there is nothing to tell.
     virtual std::string ErrorMessage() const = 0;
+    // True when the open song plays but cannot be heard: no audio output.
+    virtual bool Silent() const = 0;
 };
 
 } // namespace sorn

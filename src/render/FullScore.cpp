@@ -38,7 +38,7 @@ void RedrawFullScore(const SornData& doc, const ScoreGrid& grid, const FullScore
             canvas.Line(left, y, right, y);
         }
         const std::string label = std::to_string(p + 1) + " " +
-                                  std::string(InstrumentName(doc.GetInstrumentNumber(part)));
+                                  std::string(InstrumentName(doc.GetInstrumentNumber(part) + 1));
         canvas.Text(label, 4, static_cast<float>(base.StaffTop) + offset + 8);
 
         StaffLayout layout = base;

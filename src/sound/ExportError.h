@@ -14,6 +14,7 @@ inline constexpr int TempoTooSlow = 1002;
 inline constexpr int NoteOutOfRange = 1003;
 inline constexpr int InstrumentOutOfRange = 1004;
 inline constexpr int LengthTooLong = 1005;
+inline constexpr int MusicXmlTooLarge = 1006;
 // A timbre file, or the part a WAV export was asked for.
 inline constexpr int TimbreLine = 1101;
 inline constexpr int TimbreOverflow = 1102;

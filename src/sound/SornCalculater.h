@@ -56,10 +56,10 @@ public:
     std::int32_t getLengthofSound(const PositionRecord& position) const;
     void SFSyokika(const PositionRecord& position);
 
-private:
     // What GetMidiHeight gives, without remembering the position's accidental.
     std::int16_t SoundingHeight(const PositionRecord& position) const;
 
+private:
     std::uint8_t clef_;
     std::uint8_t velocity_;
     // Indexed by the sounding diatonic step, so an accidental holds for one

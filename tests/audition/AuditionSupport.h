@@ -10,6 +10,7 @@
 #include <QTest>
 #include <chrono>
 #include <functional>
+#include <future>
 #include <string>
 #include <vector>
 
@@ -41,12 +42,29 @@ inline bool WaitFor(const std::function<bool()>& done, int milliseconds = 3000) 
     return true;
 }
 
+// A real device whose opening waits until the test lets it go on, as on a
+// sound server slow to answer.
+class HeldSequencer : public FluidSequencer {
+public:
+    HeldSequencer() : FluidSequencer(SilentOptions()) {}
+    void Open() override {
+        gate_.wait_for(std::chrono::seconds(10));
+        FluidSequencer::Open();
+    }
+    void Release() { release_.set_value(); }
+
+private:
+    std::promise<void> release_;
+    std::shared_future<void> gate_ = release_.get_future().share();
+};
+
 class RecordingSequencer : public Sequencer {
 public:
     std::vector<std::string> calls;
     std::int32_t length = 1000;
     std::int32_t position = 0;
     int positionQueries = 0;
+    bool silent = false;
 
     void SetFileName(const std::string& name) override { calls.push_back("file " + name); }
     void Open() override { calls.push_back("Open"); }
@@ -61,6 +79,7 @@ public:
         return position;
     }
     std::string ErrorMessage() const override { return {}; }
+    bool Silent() const override { return silent; }
 };
 
 } // namespace sorn::test

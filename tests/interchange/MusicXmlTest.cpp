@@ -5,7 +5,9 @@
 #include "interchange/MusicXmlExport.h"
 #include "interchange/MusicXmlImport.h"
 #include "interchange/MxlContainer.h"
+#include "interchange/XmlPieces.h"
 #include "model/SymbolCodes.h"
+#include "sound/PartWalk.h"
 #include "support/Examples.h"
 #include "support/Scripted.h"
 #include "support/TempDir.h"
@@ -20,6 +22,7 @@
 #include <gtest/gtest.h>
 #include <random>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace sorn::test {
 namespace {
@@ -172,6 +175,57 @@ TEST(MusicXmlRoundTrip, MxlContainerOnDisk) {
     EXPECT_EQ(Describe(opened), Describe(score));
     EXPECT_EQ(opened.SornFileName(), "");
     EXPECT_TRUE(boxes.shown.empty());
+}
+
+// The export follows its progress, and a cancel leaves the old file as it was.
+TEST(MusicXmlRoundTrip, CancelledExportLeavesTheOldFile) {
+    struct Sink : ProgressSink {
+        int maximum = 0, value = 0;
+        bool cancel = false;
+        void SetMaximum(int m) override { maximum = m; }
+        void SetValue(int v) override { value = v; }
+        bool Cancelled() const override { return cancel; }
+    };
+    TempDir dir;
+    const SornData score = RandomScore(7);
+    for (const char* name : {"old.musicxml", "old.mxl"}) {
+        WriteText(dir.File(name), "old");
+        Sink sink;
+        sink.cancel = true;
+        EXPECT_TRUE(ExportMusicXml(score, dir.File(name), &sink).Cancelled()) << name;
+        const auto kept = ReadBytes(dir.File(name));
+        EXPECT_EQ(std::string(kept.begin(), kept.end()), "old") << name;
+        sink.cancel = false;
+        ASSERT_FALSE(ExportMusicXml(score, dir.File(name), &sink)) << name;
+        EXPECT_EQ(sink.maximum, (score.PartSuu() + 1) * (score.Length() + 1)) << name;
+        EXPECT_GT(sink.value, 0) << name;
+    }
+}
+
+// A first bar shorter than its time signature is written as the pickup it
+// is (bar 0, implicit), and reads back unchanged.
+TEST(MusicXmlRoundTrip, PickupBarIsNumberedZero) {
+    SornData doc;
+    doc.FileNew();
+    doc.SetLength(8);
+    doc.SetGData1(0, 0, 0, Kind::TimeSignature, TimeSignatureCommon);
+    for (std::int32_t i = 1; i <= 6; ++i)
+        doc.SetGData1(0, i, 0, Kind::QuarterNote, 130);
+    doc.CheckGData1(0, 1, Kind::BarLine, BarLineCode::Single);
+    doc.CheckGData1(0, 5, Kind::BarLine, BarLineCode::Single);
+    std::string text;
+    ASSERT_FALSE(MusicXmlText(doc, text));
+    EXPECT_NE(text.find("<measure number=\"0\" implicit=\"yes\">"), std::string::npos) << text;
+    EXPECT_NE(text.find("<measure number=\"2\">"), std::string::npos) << text;
+    EXPECT_EQ(text.find("<measure number=\"3\">"), std::string::npos) << text;
+    SornData back;
+    ASSERT_EQ(ImportMusicXml(text, back).status, ImportStatus::Imported);
+    EXPECT_EQ(Describe(back), Describe(doc));
+    // A full first bar stays bar 1.
+    doc.SetGData1(0, 1, 0, Kind::WholeNote, 130);
+    ASSERT_FALSE(MusicXmlText(doc, text));
+    EXPECT_NE(text.find("<measure number=\"1\">"), std::string::npos) << text;
+    EXPECT_EQ(text.find("implicit"), std::string::npos) << text;
 }
 
 struct Spelled {
@@ -351,28 +405,193 @@ TEST(MusicXmlImport, WhatCannotBeHeldIsListedOnce) {
     SornData doc;
     const ImportOutcome outcome = ImportMusicXml(file, doc);
     ASSERT_EQ(outcome.status, ImportStatus::Imported);
-    EXPECT_EQ(outcome.message, "この楽譜に書けないものは、読み込むときに次のとおり省きました。\n"
-                               "和音 1 か所は最上音だけを読み込みました。\n"
-                               "2 つ目以降の声部の音符・休符 1 個は読み込みませんでした。\n"
-                               "2 段目以降の譜表の音符・休符 1 個は読み込みませんでした。\n"
-                               "連符の音符・休符 1 個は連符でない音価で読み込みました。\n"
-                               "この楽譜にない長さの音符・休符 1 個は近い長さで読み込みました。\n"
-                               "装飾音符 1 個は読み込みませんでした。\n"
-                               "歌詞 1 個は読み込みませんでした。\n"
-                               "スラー 1 個は読み込みませんでした。\n"
-                               "アーティキュレーション 2 個は読み込みませんでした。\n"
-                               "その他の音符の記号 1 個は読み込みませんでした。\n"
-                               "文字 1 個は読み込みませんでした。\n"
-                               "その他の指示 1 個は読み込みませんでした。\n"
-                               "譜表に書けない高さの音符 2 個は読み込みませんでした。");
-    // The chord's top note, E5 (staff position 131), the tuplet eighth, the
-    // 128th as a 64th.
+    EXPECT_EQ(outcome.message,
+              "この楽譜に書けないものは、読み込むときに次のとおり省きました。\n"
+              "和音 1 か所は最上音だけを読み込みました。\n"
+              "ほかの声部の音符・休符 1 個は読み込みませんでした。\n"
+              "2 段目以降の譜表の音符・休符 1 個は読み込みませんでした。\n"
+              "音の高さのない打楽器の音符 1 個は読み込みませんでした。\n"
+              "音符のない所 2 か所は休符で埋めました。\n"
+              "連符の音符・休符 1 個は、連符全体の長さが合うように連符でない音価で"
+              "読み込みました。\n"
+              "音価と長さが食い違う音符・休符 1 個は長さに合わせた音価で読み込みました。\n"
+              "装飾音符 1 個は読み込みませんでした。\n"
+              "歌詞 1 個は読み込みませんでした。\n"
+              "スラー 1 個は読み込みませんでした。\n"
+              "アーティキュレーション 2 個は読み込みませんでした。\n"
+              "その他の音符の記号 1 個は読み込みませんでした。\n"
+              "文字 1 個は読み込みませんでした。\n"
+              "クレッシェンド・デクレッシェンドの記号 1 個は読み込みませんでした。\n"
+              "譜表に書けない高さの音符 1 個は読み込みませんでした。");
+    // The chord's top note, E5 (staff position 131), the tuplet eighth and
+    // the 128th as the sixteenths their durations are; the out-of-range C
+    // leaves the rest of the bar (to where the second staff's note ends)
+    // as rests, and the percussion part has a rest for its note.
     EXPECT_EQ(Describe(doc), "parts 2 length 20 speed 120\n"
                              "part 0 instrument 73\n"
                              "0: 3/131\n"
-                             "1: 4/130\n"
-                             "2: 7/130\n"
-                             "part 1 instrument 0\n");
+                             "1: 5/130\n"
+                             "2: 5/130\n"
+                             "3: 9/3 12/1\n"
+                             "4: 9/5\n"
+                             "part 1 instrument 0\n"
+                             "0: 9/3\n");
+}
+
+// The first part as it plays: "60:256" a note (MIDI number, ticks with
+// what is tied to it), "r:768" a rest.
+std::string Played(const SornData& doc) {
+    struct Listener : PartListener {
+        std::string out;
+        bool Rest(std::int32_t, std::int32_t length) override {
+            out += " r:" + std::to_string(length);
+            return true;
+        }
+        bool Note(std::int32_t, std::int16_t note, std::uint8_t, std::int32_t length,
+                  std::int32_t tied) override {
+            out += " " + std::to_string(note) + ":" + std::to_string(length + tied);
+            return true;
+        }
+    } listener;
+    WalkPart(doc, 0, listener);
+    return listener.out.empty() ? "" : listener.out.substr(1);
+}
+
+// Files of other programs play as they mean, and whatever had to change
+// to fit is said: one row per way a file used to come in wrong silently.
+TEST(MusicXmlImport, ForeignFilesPlayInTimeAndSayWhatChanged) {
+    const std::string a = "<attributes><divisions>2</divisions><time><beats>3</beats>"
+                          "<beat-type>4</beat-type></time></attributes>";
+    auto note = [](const char* step, int octave, int duration, const char* type,
+                   const char* more = "") {
+        return std::string("<note>") + more + "<pitch><step>" + step + "</step><octave>" +
+               std::to_string(octave) + "</octave></pitch><duration>" + std::to_string(duration) +
+               "</duration><type>" + type + "</type></note>";
+    };
+    const std::string c4 = note("C", 4, 2, "quarter");
+    const char* triplet =
+        "<time-modification><actual-notes>3</actual-notes><normal-notes>2</normal-notes>"
+        "</time-modification>";
+    struct Case {
+        const char* what;
+        std::string measures;
+        std::string played;
+        std::vector<std::string> said;
+        int speed = 120;
+        bool onlyStart = false; // what follows is a very long rest
+    };
+    const std::vector<Case> cases = {
+        {"forward is a rest",
+         "<measure>" + a + "<forward><duration>6</duration></forward></measure><measure>" + c4 +
+             "<forward><duration>4</duration></forward></measure>",
+         "r:768 60:256 r:512",
+         {"音符のない所 2 か所は休符で埋めました"}},
+        {"duration decides; no single symbol: several",
+         "<measure>" + a +
+             "<note><rest measure=\"yes\"/><duration>6</duration><type>whole</type>"
+             "</note></measure><measure><attributes><divisions>4</divisions></attributes>" +
+             note("C", 4, 14, "quarter") + "</measure><measure>" + note("C", 4, 32, "breve") +
+             "</measure>",
+         "r:768 60:896 60:2048",
+         {"1 つの記号で書けない長さの音符・休符 2 個はタイでつないだ音符や複数の休符にしました"}},
+        {"the kept voice bar by bar, padded where other staves were",
+         "<measure>" + a + c4 + c4 + c4 + "</measure><measure>" +
+             note("D", 4, 6, "half", "<voice>2</voice>") + "</measure><measure>" +
+             note("E", 4, 2, "quarter", "<voice>1</voice>") +
+             note("C", 3, 4, "half", "<staff>2</staff>") + "</measure>",
+         "60:256 60:256 60:256 62:768 64:256 r:512",
+         {"音価と長さが食い違う音符・休符 1 個は長さに合わせた音価で読み込みました",
+          "2 段目以降の譜表の音符・休符 1 個", "音符のない所 1 か所"}},
+        {"transposing instrument at concert pitch",
+         "<measure><attributes><divisions>2</divisions><key><fifths>2</fifths></key>"
+         "<transpose><diatonic>-1</diatonic><chromatic>-2</chromatic></transpose>"
+         "</attributes>" +
+             note("D", 5, 2, "quarter") + note("F", 5, 2, "quarter") + "</measure>",
+         "72:256 75:256", // written D5 and F5 sound C5 and E flat 5
+         {"移調楽器のパート 1 個は実音の高さで読み込みました"}},
+        {"tuplets add up to their span",
+         "<measure><attributes><divisions>3</divisions></attributes>" +
+             note("C", 4, 1, "eighth", triplet) + note("D", 4, 1, "eighth", triplet) +
+             note("E", 4, 1, "eighth", triplet) + note("F", 4, 3, "quarter") + "</measure>",
+         "60:96 62:64 64:96 65:256",
+         {"連符の音符・休符 3 個"}},
+        {"voltas written out",
+         "<measure>" + a + c4 +
+             "</measure><measure><barline location=\"left\"><ending "
+             "number=\"1\" type=\"start\"/></barline>" +
+             note("D", 4, 2, "quarter") +
+             "<barline><ending number=\"1\" type=\"stop\"/><repeat direction=\"backward\"/>"
+             "</barline></measure><measure><barline location=\"left\"><ending number=\"2\" "
+             "type=\"start\"/></barline>" +
+             note("E", 4, 2, "quarter") + "</measure>",
+         "60:256 62:256 60:256 64:256",
+         {"1 番・2 番かっこや回数の指定のある繰り返し 1 か所は、演奏する順に書き出しました"}},
+        {"three passes written out",
+         "<measure>" + a + c4 +
+             "<barline><repeat direction=\"backward\" times=\"3\"/></barline></measure>",
+         "60:256 60:256 60:256",
+         {"回数の指定のある繰り返し 1 か所"}},
+        {"a chord keeps the tie of its top note, over a time stated again",
+         "<measure>" + a + note("C", 5, 6, "half", "<dot/>") +
+             note("E", 5, 6, "half", "<chord/><dot/><tie type=\"start\"/>") +
+             "</measure><measure>" + a + note("E", 5, 6, "half", "<dot/>") + "</measure>",
+         "76:1536",
+         {"和音 1 か所"}},
+        {"later tempos",
+         "<measure>" + a +
+             "<direction><direction-type><metronome><beat-unit>quarter</beat-unit>"
+             "<per-minute>100</per-minute></metronome></direction-type></direction>" +
+             c4 + "<direction><sound tempo=\"60\"/></direction>" + c4 + "</measure>",
+         "60:256 60:256",
+         {"途中で変わる速さの指定 1 個は読み込まず、最初の速さで通しました"},
+         100},
+        {"each dropped mark by its name",
+         "<measure>" + a +
+             "<direction><direction-type><wedge type=\"crescendo\"/></direction-type></direction>"
+             "<direction><direction-type><wedge type=\"stop\"/></direction-type></direction>"
+             "<harmony><root><root-step>C</root-step></root></harmony>"
+             "<direction><direction-type><dynamics><sf/></dynamics></direction-type></direction>"
+             "<direction><direction-type><pedal type=\"start\"/></direction-type></direction>"
+             "<direction><direction-type><octave-shift type=\"down\"/></direction-type>"
+             "</direction>"
+             "<note><pitch><step>C</step><alter>3</alter><octave>4</octave></pitch><duration>2"
+             "</duration><type>quarter</type></note>"
+             "<note><unpitched><display-step>E</display-step><display-octave>4</display-octave>"
+             "</unpitched><duration>2</duration><type>quarter</type></note></measure>",
+         "63:256 r:256",
+         {"クレッシェンド・デクレッシェンドの記号 1 個", "コードネーム 1 個",
+          "sf・fp などの強弱記号 1 個", "ペダル記号 1 個", "8va などのオクターブ記号 1 個",
+          "三重シャープ・三重フラットなどの音符 1 個は同じ高さの別の音名",
+          "音の高さのない打楽器の音符 1 個"}},
+        {"probes: a first chord note, huge numbers",
+         "<measure><attributes><divisions>2</divisions><key><fifths>4294967298</fifths></key>"
+         "</attributes><direction><sound tempo=\"1e300\"/></direction>" +
+             note("G", 4, 2, "quarter", "<chord/>") +
+             "<note><pitch><step>C</step><alter>1e9</alter><octave>4</octave></pitch><duration>2"
+             "</duration><type>quarter</type></note>" +
+             note("D", 4, 2, "quarter") +
+             "</measure><measure><note><rest/><duration>9223372036854775807</duration></note>"
+             "</measure>",
+         "67:256 r:256 62:256 r:1536 r:1536",
+         {"調号・拍子記号 1 個", "この楽譜にない速さの指定 1 個は近い速さにしました",
+          "譜表に書けない高さの音符 1 個", "この楽譜にない長さの音符・休符 1 個"},
+         32767,
+         true},
+    };
+    for (const Case& c : cases) {
+        const std::string file = std::string(kHead) + "<part id=\"A\">" + c.measures +
+                                 "</part><part id=\"B\"/></score-partwise>";
+        SornData doc;
+        const ImportOutcome outcome = ImportMusicXml(file, doc);
+        ASSERT_EQ(outcome.status, ImportStatus::Imported) << c.what;
+        const std::string played = Played(doc);
+        EXPECT_EQ(c.onlyStart ? played.substr(0, c.played.size()) : played, c.played) << c.what;
+        EXPECT_EQ(doc.Speed(), c.speed) << c.what;
+        for (const std::string& said : c.said)
+            EXPECT_NE(outcome.message.find(said), std::string::npos)
+                << c.what << ": " << said << "\n"
+                << outcome.message;
+    }
 }
 
 // Files that are no MusicXML score, or damaged ones, are refused with a
@@ -413,6 +632,72 @@ TEST(MusicXmlImport, RefusedFilesLeaveTheScoreAlone) {
     std::error_code error;
     EXPECT_EQ(OpenMusicXml(doc, dir.File("missing.xml"), boxes, &error), OpenResult::Failed);
     EXPECT_EQ(error.value(), ENOENT);
+    // A FIFO nobody writes to is given up, as a score file would be.
+    ASSERT_EQ(::mkfifo(dir.File("fifo.musicxml").c_str(), 0600), 0);
+    EXPECT_EQ(OpenMusicXml(doc, dir.File("fifo.musicxml"), boxes, &error), OpenResult::Failed);
+    EXPECT_EQ(error, std::errc::timed_out);
+    EXPECT_EQ(Describe(doc), before);
+}
+
+// The root's children come out whole wherever the bytes break, with
+// quotes, comments, character data and declarations that hold tag marks.
+TEST(MusicXmlImport, ChildrenOfTheRootWhereverTheBytesBreak) {
+    const std::string text =
+        "\xEF\xBB\xBF<?xml version=\"1.0\"?>\n<!DOCTYPE s [<!ENTITY e \"<x>\">]>\n"
+        "<!-- <s> --><s a=\"1>2\"><a x='1>2' y=\"'\">t<i/></a><!-- <b> -->"
+        "<b/><?pi <z>?><c><![CDATA[</c>]]><d y='/'/>"
+        "<e><f/></e></c> text </s><after/>";
+    const std::vector<std::string> expected = {"a|<a x='1>2' y=\"'\">t<i/></a>", "b|<b/>",
+                                               "c|<c><![CDATA[</c>]]><d y='/'/><e><f/></e></c>"};
+    for (std::size_t step : {std::size_t{1}, std::size_t{2}, std::size_t{5}, text.size()}) {
+        XmlPieces pieces;
+        std::vector<std::string> got;
+        for (std::size_t at = 0; at < text.size(); at += step)
+            ASSERT_TRUE(pieces.Feed(
+                std::string_view(text).substr(at, step), [&](const XmlPieces::Piece& p) {
+                    got.push_back(std::string(p.name) + "|" + std::string(p.text, p.size));
+                    EXPECT_EQ(text.substr(p.offset, p.size), std::string(p.text, p.size));
+                }));
+        EXPECT_TRUE(pieces.Closed()) << step;
+        EXPECT_EQ(pieces.RootName(), "s");
+        EXPECT_EQ(got, expected) << step;
+    }
+}
+
+// What parsing builds is bounded, not only the bytes: a file made to unpack
+// into endless elements is refused by the limit it passes (never called
+// damaged), and an id of endless pieces is no id of ours.
+TEST(MusicXmlImport, LimitsOfWhatParsingBuilds) {
+    std::string bomb = std::string(kHead) + "<part id=\"A\"><measure>";
+    for (int i = 0; i < 3'100'000; ++i)
+        bomb += "<x/>";
+    bomb += "</measure></part></score-partwise>";
+    std::string mxl;
+    ASSERT_FALSE(WriteMxl(bomb, mxl));
+    const std::string longId =
+        std::string(kHead) + "<part id=\"A\"><measure><note id=\"P1-c5" +
+        std::string(1 << 22, '-') +
+        "\"><rest/><duration>1</duration><type>quarter</type></note></measure></part>"
+        "<part id=\"B\"/></score-partwise>";
+    struct Case {
+        const char* name;
+        const std::string& bytes;
+        ImportStatus status;
+        const char* message;
+    };
+    for (const Case& c : {Case{"bomb", mxl, ImportStatus::TooLarge, "上限の 300 万個"},
+                          Case{"long id", longId, ImportStatus::Imported, ""}}) {
+        SornData doc;
+        const ImportOutcome outcome = ImportMusicXml(c.bytes, doc);
+        EXPECT_EQ(outcome.status, c.status) << c.name;
+        EXPECT_NE(outcome.message.find(c.message), std::string::npos) << outcome.message;
+        if (c.status == ImportStatus::Imported) {
+            EXPECT_EQ(Describe(doc), "parts 2 length 20 speed 120\n"
+                                     "part 0 instrument 73\n"
+                                     "0: 9/3\n"
+                                     "part 1 instrument 0\n");
+        }
+    }
 }
 
 } // namespace
