@@ -88,14 +88,14 @@ std::string RenderView(const SornData& doc, const ViewRequest& view, const std::
     if (view.fullScore) {
         const Timeline timeline(doc);
         const ScoreGrid grid(doc, timeline);
-        FullScoreView score;
-        score.firstColumn = std::clamp(view.scroll, 0, std::max(grid.ColumnCount() - 1, 0));
-        score.cursorPart = view.part;
-        score.cursorPosition = grid.PositionAtOrBefore(view.part, score.firstColumn);
-        score.cursor = view.cursor;
+        const FullScoreLayout layout(
+            StaffLayout{}, grid, std::clamp(view.scroll, 0, std::max(grid.ColumnCount() - 1, 0)),
+            0);
+        const FullScoreCursor cursor{
+            view.part, grid.PositionAtOrBefore(view.part, layout.FirstColumn()), 128, view.cursor};
         const int height = kScoreAreaHeight + (doc.PartCount() - 1) * kFullScoreStaffSpacing;
         return SavePicture(doc, QSize(ScoreAreaWidth(view.windowWidth), height), view.scale, path,
-                           [&](Canvas& canvas) { RedrawFullScore(doc, grid, score, canvas); });
+                           [&](Canvas& canvas) { RedrawFullScore(doc, layout, cursor, canvas); });
     }
     EditorState state;
     state.CurrentPart = view.part;

@@ -1,7 +1,7 @@
 #pragma once
 // The state every part of the main window shares.
 
-#include "render/StaffLayout.h"
+#include "layout/StaffLayout.h"
 
 #include <cstdint>
 #include <string>

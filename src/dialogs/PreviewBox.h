@@ -2,8 +2,8 @@
 // The white picture boxes of the symbol and bar-line dialogs: a fixed pixel
 // area that shows what a Canvas drew into it.
 
+#include "layout/StaffLayout.h"
 #include "render/Canvas.h"
-#include "render/StaffLayout.h"
 
 #include <QImage>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #pragma once
 // The two symbols that reach from one position to later ones.
 
+#include "layout/StaffLayout.h"
 #include "render/Canvas.h"
-#include "render/StaffLayout.h"
 
 #include <cstdint>
 

@@ -3,8 +3,8 @@
 // flags and ledger lines, rests, accidentals and dots here; staff signs,
 // beams and ties through their own routines.
 
+#include "layout/StaffLayout.h"
 #include "render/Canvas.h"
-#include "render/StaffLayout.h"
 
 #include <cstdint>
 

@@ -13,24 +13,21 @@ namespace {
 constexpr float kCursorRadius = 8;
 } // namespace
 
-std::int32_t FullScoreVisibleColumns(const FullScoreView& view, float width) {
-    return std::max(VisibleColumns(view.layout, width - kPartNameBand), 1);
-}
-
-void RedrawFullScore(const SornData& doc, const ScoreGrid& grid, const FullScoreView& view,
-                     Canvas& canvas) {
+void RedrawFullScore(const SornData& doc, const FullScoreLayout& layout,
+                     const FullScoreCursor& cursor, Canvas& canvas) {
     canvas.Clear();
     canvas.SetLineWidth(1);
-    const float left = kPartNameBand + kStaffLeftMargin;
+    const ScoreGrid& grid = layout.Grid();
+    const StaffLayout& base = layout.Staff();
+    const float left = layout.Left();
     const float right = canvas.Width() - kStaffLeftMargin;
-    const std::int32_t columns = FullScoreVisibleColumns(view, canvas.Width());
-    const auto& base = view.layout;
+    const std::int32_t columns = layout.VisibleColumns(canvas.Width());
     const float staffHeight = static_cast<float>(8 * base.StepHeight);
 
     int shown = 0;
-    for (int p = view.firstPart; p < doc.PartCount() && p < grid.PartCount(); ++p) {
+    for (int p = layout.FirstPart(); p < doc.PartCount() && p < grid.PartCount(); ++p) {
         const auto part = static_cast<std::uint8_t>(p);
-        const float offset = StaffOffset(view, part);
+        const float offset = layout.StaffOffset(part);
         if (static_cast<float>(base.StaffTop) + offset >= canvas.Height()) break;
         ++shown;
         for (int d = 0; d <= 4; ++d) {
@@ -41,39 +38,30 @@ void RedrawFullScore(const SornData& doc, const ScoreGrid& grid, const FullScore
                                   std::string(InstrumentName(doc.GetInstrumentNumber(part) + 1));
         canvas.Text(label, 4, static_cast<float>(base.StaffTop) + offset + 8);
 
-        StaffLayout layout = base;
-        layout.Columns = grid.Columns(part);
-        layout.BarColumns = grid.BarColumns(part);
+        const StaffLayout staff = layout.PartStaff(part);
+        const auto at = grid.Columns(part);
         std::int32_t beamEnd = -1;
-        const auto& at = layout.Columns;
-        // The first position at or after the first column shown.
+        // From the first position at or after the first column shown.
         auto i = static_cast<std::int32_t>(
-            std::lower_bound(at.begin(), at.end(), view.firstColumn) - at.begin());
-        for (; i <= doc.Length(); ++i) {
-            const std::int32_t column = grid.Column(part, i);
-            if (column >= view.firstColumn + columns) break;
-            DrawPosition(doc, part, i, canvas, layout, FullScoreColumnX(view, column), offset,
-                         beamEnd);
-        }
+            std::lower_bound(at.begin(), at.end(), layout.FirstColumn()) - at.begin());
+        for (; i <= doc.Length() && layout.Column(part, i) < columns; ++i)
+            DrawPosition(doc, part, i, canvas, staff, layout.X(part, i), offset, beamEnd);
     }
     // The bracket that makes the staves one system.
     if (shown > 1) {
         const float top = static_cast<float>(base.StaffTop);
-        const float bottom =
-            top + StaffOffset(view, static_cast<std::uint8_t>(view.firstPart + shown - 1)) +
-            staffHeight;
+        const auto last = static_cast<std::uint8_t>(layout.FirstPart() + shown - 1);
+        const float bottom = top + layout.StaffOffset(last) + staffHeight;
         canvas.SetFillSolid(true);
         canvas.Box(left - 8, top, 3, bottom - top);
         canvas.Line(left, top, left, bottom);
     }
 
-    if (!view.cursor || view.cursorPart < view.firstPart) return;
-    const std::int32_t column = grid.Column(view.cursorPart, view.cursorPosition);
+    if (!cursor.shown || cursor.part < layout.FirstPart()) return;
     canvas.SetInvert(true);
     canvas.SetFillSolid(true);
-    canvas.Circle(FullScoreColumnX(view, column),
-                  static_cast<float>(PitchY(base, view.cursorPitch)) +
-                      StaffOffset(view, view.cursorPart),
+    canvas.Circle(layout.X(cursor.part, cursor.position),
+                  static_cast<float>(PitchY(base, cursor.pitch)) + layout.StaffOffset(cursor.part),
                   kCursorRadius);
     canvas.SetInvert(false);
 }

@@ -2,8 +2,8 @@
 // Repaints the visible stretch of one part: staff, columns and cursor. The
 // caller has kept the cursor inside the window and the score beforehand.
 
+#include "layout/StaffLayout.h"
 #include "render/Canvas.h"
-#include "render/StaffLayout.h"
 
 #include <cstdint>
 

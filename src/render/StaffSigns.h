@@ -2,8 +2,8 @@
 // Symbols that belong to the staff rather than to a note: bar lines, clefs,
 // time and key signatures, dynamics marks and repeat words.
 
+#include "layout/StaffLayout.h"
 #include "render/Canvas.h"
-#include "render/StaffLayout.h"
 
 #include <cstdint>
 

@@ -1,0 +1,40 @@
+#include "layout/ScoreLayout.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace sorn {
+
+StaffLayout FullScoreLayout::PartStaff(std::uint8_t part) const {
+    StaffLayout staff = staff_;
+    staff.Columns = grid_.Columns(part);
+    staff.BarColumns = grid_.BarColumns(part);
+    return staff;
+}
+
+std::uint8_t FullScoreLayout::PartAt(float y, std::uint8_t current) const {
+    if (grid_.PartCount() == 0) return current;
+    // Each staff owns the band from halfway to the staff above to halfway
+    // to the one below.
+    const float middle = static_cast<float>(staff_.StaffTop + 4 * staff_.StepHeight);
+    const auto steps =
+        static_cast<int>(std::lround((y - middle) / static_cast<float>(kFullScoreStaffSpacing)));
+    return static_cast<std::uint8_t>(std::clamp(firstPart_ + steps, 0, grid_.PartCount() - 1));
+}
+
+std::int32_t FullScoreLayout::PositionAt(std::uint8_t part, float x) const {
+    const auto column = static_cast<std::int32_t>(
+        std::floor((x - Left()) / static_cast<float>(staff_.ColumnWidth)));
+    const std::int32_t wanted = firstColumn_ + std::max(column, -firstColumn_);
+    // The position at or before the column, or the next one when that is nearer.
+    const std::int32_t before = grid_.PositionAtOrBefore(part, wanted);
+    const std::int32_t at = grid_.Column(part, before);
+    if (at >= wanted) return before; // on it, or the part's first lies further right
+    const auto columns = grid_.Columns(part);
+    const auto after = static_cast<std::size_t>(before) + 1;
+    if (after < columns.size() && columns[after] - wanted < wanted - at)
+        return static_cast<std::int32_t>(after);
+    return before;
+}
+
+} // namespace sorn
