@@ -9,21 +9,25 @@ namespace {
 
 class EditCommand : public QUndoCommand {
 public:
-    EditCommand(SornData& doc, const QString& label, ChangeSet&& changes, EditPlace place)
-        : QUndoCommand(label), doc_(doc), changes_(std::move(changes)), place_(place) {
+    EditCommand(SornData& doc, ChangeObserver* const& observer, const QString& label,
+                ChangeSet&& changes, EditPlace place)
+        : QUndoCommand(label), doc_(doc), observer_(observer), changes_(std::move(changes)),
+          place_(place) {
         changes_.Shrink();
     }
     // The stack makes a new command by calling redo(); the edit has been
     // made already by then.
     void redo() override {
-        if (std::exchange(made_, true)) changes_.Redo(doc_);
+        if (std::exchange(made_, true)) changes_.Redo(doc_, observer_);
     }
-    void undo() override { changes_.Undo(doc_); }
+    void undo() override { changes_.Undo(doc_, observer_); }
 
     EditPlace Place() const { return place_; }
 
 private:
     SornData& doc_;
+    // The history's, as it is when the step is taken back or made again.
+    ChangeObserver* const& observer_;
     ChangeSet changes_;
     EditPlace place_;
     bool made_ = false;
@@ -61,6 +65,7 @@ EditHistory::Step::~Step() {
 
 void EditHistory::Record(DocumentChange&& change) {
     ++recorded_;
+    if (observer_) observer_->Changing(change, false);
     if (stepOpen_) {
         open_.Add(std::move(change));
         return;
@@ -74,7 +79,7 @@ void EditHistory::Record(DocumentChange&& change) {
 }
 
 void EditHistory::Push(const QString& label, ChangeSet&& changes, EditPlace place) {
-    stack_.push(new EditCommand(doc_, label, std::move(changes), place));
+    stack_.push(new EditCommand(doc_, observer_, label, std::move(changes), place));
 }
 
 bool EditHistory::Undo(EditPlace& place) {

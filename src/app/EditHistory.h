@@ -64,6 +64,8 @@ public:
     std::int64_t StrayChanges() const { return stray_; }
 
     void Record(DocumentChange&& change) override;
+    // Told of every change as it is made, taken back or made again.
+    void SetObserver(ChangeObserver* observer) { observer_ = observer; }
 
 private:
     void Push(const QString& label, ChangeSet&& changes, EditPlace place);
@@ -74,6 +76,7 @@ private:
     bool stepOpen_ = false;
     std::int64_t recorded_ = 0;
     std::int64_t stray_ = 0;
+    ChangeObserver* observer_ = nullptr;
 };
 
 } // namespace sorn

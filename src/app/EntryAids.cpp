@@ -72,18 +72,21 @@ EntryStatus EntryStatusOf(const SornData& doc, const EditorState& state, std::in
     return status;
 }
 
-void PaintBadBars(QImage& image, double zoom, const std::vector<BadBar>& bars, std::int32_t first,
-                  const StaffLayout& layout) {
+void PaintBadBars(QImage& image, double zoom, const std::vector<BadBar>& bars,
+                  const ScoreLayout& layout, std::uint8_t part) {
     if (bars.empty()) return;
     QPainter painter(&image);
     painter.scale(zoom, zoom); // the score's own pixels
-    const int y = layout.StaffTop + 8 * layout.StepHeight + kMarkBelowStaff;
+    const StaffLayout& staff = layout.Staff();
+    const int y = staff.StaffTop + 8 * staff.StepHeight + kMarkBelowStaff +
+                  static_cast<int>(layout.StaffOffset(part));
     for (const BadBar& bar : bars) {
-        const std::int64_t from = std::max(bar.first, first) - first;
-        const std::int64_t to = std::int64_t{bar.last} - first + 1;
-        const std::int64_t left = kStaffLeftMargin + from * layout.ColumnWidth;
-        const std::int64_t right = std::min<std::int64_t>(
-            kStaffLeftMargin + to * layout.ColumnWidth - kMarkGap, image.width());
+        const auto left =
+            static_cast<std::int64_t>(std::max(layout.ColumnLeft(part, bar.first), layout.Left()));
+        const std::int64_t right =
+            std::min<std::int64_t>(static_cast<std::int64_t>(layout.ColumnLeft(part, bar.last)) +
+                                       staff.ColumnWidth - kMarkGap,
+                                   image.width());
         if (left >= right) continue;
         painter.fillRect(
             QRect(static_cast<int>(left), y, static_cast<int>(right - left), kMarkThickness),

@@ -4,6 +4,7 @@
 // bars that do not add up (on screen only), and the cursor's jumps.
 
 #include "app/EditorState.h"
+#include "layout/ScoreLayout.h"
 #include "render/RedrawScore.h"
 #include "sound/BarCheck.h"
 
@@ -29,8 +30,8 @@ EntryStatus EntryStatusOf(const SornData& doc, const EditorState& state, std::in
                           std::int32_t last);
 
 // A thin line under the staff across the columns of each bad bar.
-void PaintBadBars(QImage& image, double zoom, const std::vector<BadBar>& bars, std::int32_t first,
-                  const StaffLayout& layout);
+void PaintBadBars(QImage& image, double zoom, const std::vector<BadBar>& bars,
+                  const ScoreLayout& layout, std::uint8_t part);
 
 // Puts the cursor on a position, scrolling as Left and Right do when it
 // leaves the window: the target ends at the window's edge it came in from.

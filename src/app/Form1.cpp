@@ -74,6 +74,7 @@ Form1::Form1(Services services, std::string appPath)
     BuildMenus();
     ConnectEditMenu();
     qApp->installEventFilter(this);
+    history_->SetObserver(&timeline_);
 
     // Start-up, in the order the rest of the program relies on.
     work_ = std::make_unique<BackgroundWork>(ProgressBar1);
@@ -124,7 +125,10 @@ void Form1::BuildControls() {
     }
     connect(FlatScrollBar1, &QScrollBar::valueChanged, this, [this] { RedrawScore(); });
     connect(FlatScrollBar2, &QScrollBar::valueChanged, this, [this](int value) {
-        state_.CurrentPart = static_cast<std::uint8_t>(value);
+        if (FullScore())
+            MoveToPart(static_cast<std::uint8_t>(value));
+        else
+            state_.CurrentPart = static_cast<std::uint8_t>(value);
         RedrawScore();
     });
     connect(Picture2, &ScoreArea::FileDropped, this, &Form1::Picture2_FileDropped);
@@ -214,6 +218,7 @@ void Form1::BuildMenus() {
         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     mnuViewZoomOut = item(mnuView, "縮小", QKeySequence(Qt::CTRL | Qt::Key_Minus));
     mnuViewZoomNormal = item(mnuView, "等倍", QKeySequence(Qt::CTRL | Qt::Key_0));
+    BuildFullScoreItem();
 
     mnuListen = bar->addMenu(QStringLiteral("試聴(&L)"));
     mnuListenListen = item(mnuListen, "試聴(&L)", QKeySequence(Qt::CTRL | Qt::Key_L));
@@ -281,6 +286,7 @@ void Form1::Form_Resize() {
     FlatScrollBar1->resize(scoreWidth, FlatScrollBar1->height());
     StatusBar1->setGeometry(0, H - kStatusBar1Height, W, kStatusBar1Height);
     ProgressBar1->move(0, H - StatusBar1->height() + 1);
+    PlaceScoreFrame();
     KeepCursorPosition();
     RedrawScore();
 }
@@ -307,17 +313,29 @@ void Form1::SetZoom(int percent) {
     zoom_ = percent;
     StoreZoom(percent);
     const int extra = static_cast<int>(std::lround((percent - 100) * kScoreAreaHeight / 100.0));
-    Picture1->resize(Picture1->width(), kPicture1Height + extra);
-    for (QPushButton* button : {cmdMusic, cmdPart})
-        button->move(button->x(), kButtonTop + extra);
     QWidget* client = centralWidget();
     client->setMinimumHeight(kClientHeight + extra);
-    LayOutScoreArea();
+    PlaceScoreFrame();
     resize(width(), height() - client->height() + kClientHeight + extra);
     mnuViewZoomIn->setEnabled(percent < kZoomSteps[std::size(kZoomSteps) - 1]);
     mnuViewZoomOut->setEnabled(percent > kZoomSteps[0]);
     KeepCursorPosition();
     RedrawScore();
+}
+
+// The single view's frame is as tall as the zoom makes its one staff; the
+// full score takes the window's height for its staves. The buttons stay
+// under the frame.
+void Form1::PlaceScoreFrame() {
+    const int single =
+        kPicture1Height + static_cast<int>(std::lround((zoom_ - 100) * kScoreAreaHeight / 100.0));
+    const int below = kClientHeight - kPicture1Top - kPicture1Height;
+    const int height =
+        FullScore() ? std::max(centralWidget()->height() - kPicture1Top - below, single) : single;
+    Picture1->resize(Picture1->width(), height);
+    for (QPushButton* button : {cmdMusic, cmdPart})
+        button->move(button->x(), kButtonTop + height - kPicture1Height);
+    LayOutScoreArea();
 }
 
 // Fewer columns fit after zooming in or narrowing the window. The cursor
@@ -341,17 +359,19 @@ void Form1::KeepCursorPosition() {
 // one pixel at a time, half a millisecond for a wide selection at every key.
 // The edges round as a filled rectangle's do, and each channel is
 // multiplied as the toolkit multiplies it.
-void Form1::TintScoreColumns(int left, int right, const QColor& tint) {
+void Form1::TintScoreColumns(int left, int right, const QColor& tint, int top, int bottom) {
     QImage& image = Picture2->Image();
     const double scale = zoom_ / 100.0 * image.devicePixelRatio();
     const int from = std::max(0, qRound(left * scale));
     const int to = std::min(image.width(), qRound(right * scale));
+    const int firstRow = std::max(0, qRound(top * scale));
+    const int endRow = static_cast<int>(std::min<double>(image.height(), bottom * scale));
     const auto times = [](int channel, int by) {
         const int x = channel * by;
         return (x + (x >> 8) + 0x80) >> 8;
     };
     const int r = tint.red(), g = tint.green(), b = tint.blue();
-    for (int y = 0; y < image.height(); ++y) {
+    for (int y = firstRow; y < endRow; ++y) {
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = from; x < to; ++x)
             row[x] =
@@ -367,17 +387,22 @@ void Form1::RedrawScore() {
     // Everything below is in the score's own pixels, the width included.
     const double zoom = zoom_ / 100.0;
     const auto windowWidth = static_cast<float>(centralWidget()->width() / zoom);
+    if (FullScore()) UpdateGrid();
+    auto draw = [&](Canvas& canvas) {
+        if (!FullScore()) return RedrawScoreArea(document_, state_, scroll, windowWidth, canvas);
+        return RedrawFullScoreArea(document_, grid_, state_, scroll, firstPart_, canvas);
+    };
     if (zoom_ == 100 && image.devicePixelRatio() == 1) {
         // The bitmap drawing, pixel for pixel.
         QtCanvas canvas(image, GlyphSet::Shared());
-        texts = RedrawScoreArea(document_, state_, scroll, windowWidth, canvas);
+        texts = draw(canvas);
     } else {
         // Vectors at the screen's resolution and the zoom.
         QPainter painter(&image);
         painter.scale(zoom, zoom);
         PainterCanvas canvas(painter, static_cast<float>(Picture2->width() / zoom),
                              static_cast<float>(Picture2->height() / zoom), GlyphSet::Shared());
-        texts = RedrawScoreArea(document_, state_, scroll, windowWidth, canvas);
+        texts = draw(canvas);
     }
     // This pass has drawn the new view already; the scroll bar's own
     // notification would only draw it again.
@@ -388,10 +413,12 @@ void Form1::RedrawScore() {
     PaintSelection();
     PaintFollowMark();
     const auto canvasWidth = static_cast<float>(Picture2->width() * 100.0 / zoom_);
-    const EntryStatus entry =
-        EntryStatusOf(document_, state_, scroll.value,
-                      scroll.value + std::max(VisibleColumns(state_.Layout, canvasWidth), 1));
-    PaintBadBars(Picture2->Image(), zoom_ / 100.0, entry.badBars, scroll.value, state_.Layout);
+    const auto layout = ViewLayout();
+    const std::int32_t pastView =
+        FullScore() ? layout->PositionAt(state_.CurrentPart, canvasWidth) + 1
+                    : scroll.value + std::max(VisibleColumns(state_.Layout, canvasWidth), 1);
+    const EntryStatus entry = EntryStatusOf(document_, state_, scroll.value, pastView);
+    PaintBadBars(Picture2->Image(), zoom_ / 100.0, entry.badBars, *layout, state_.CurrentPart);
     entryText_ = QString::fromStdString(entry.text);
     if (!statusMessageTimer_->isActive()) StatusBar1->SetPanelText(kEntryPanel, entryText_);
     Picture2->update();

@@ -7,6 +7,9 @@
 #include "app/EditorState.h"
 #include "app/PlaybackFollow.h"
 #include "app/Selection.h"
+#include "layout/ScoreGrid.h"
+#include "layout/ScoreLayout.h"
+#include "layout/Timeline.h"
 #include "model/SornData.h"
 
 #include <QMainWindow>
@@ -93,6 +96,10 @@ public:
     std::int32_t FollowMark() const { return follow_.active ? follow_.marked : -1; }
     // The cursor's position in the score: first visible position + column.
     std::int32_t CursorPosition() const;
+    // Every part at once, aligned by time (表示 → 総譜), or the current part alone.
+    bool FullScore() const;
+    // Where the score area puts the score now, and what lies under a point.
+    std::unique_ptr<ScoreLayout> ViewLayout();
 
     // The dialogs of the cursor position, the song and the current part.
     void ShowSymbolDialog();
@@ -147,6 +154,7 @@ public:
     QAction* mnuViewZoomIn;
     QAction* mnuViewZoomOut;
     QAction* mnuViewZoomNormal;
+    QAction* mnuViewFullScore = nullptr;
     QAction* mnuEditAdvance; // 入力後に次の位置へ
     QMenu* mnuListen;
     QAction* mnuListenListen;
@@ -196,7 +204,8 @@ private:
     void Picture2_MouseDrag(QPointF position);
     // Multiplies the score area between two x of the score's pixels by a
     // tint, as a highlighter colours paper: white takes it, black stays.
-    void TintScoreColumns(int left, int right, const QColor& tint);
+    void TintScoreColumns(int left, int right, const QColor& tint, int top = 0,
+                          int bottom = 1 << 20);
     void PaintSelection();
     void ShowStatusMessage(const QString& text);
     // Audition, its follow mark and the sound of entered notes (Form1Listen.cpp).
@@ -208,9 +217,23 @@ private:
     // Home, End and Ctrl+arrows: the cursor only moves (EntryAids).
     void JumpCursorTo(std::int32_t target);
     void UpdateClock();
+    // The full score (Form1Score.cpp): its menu item, the frame that takes
+    // the window's height, the columns kept in step with the score, and
+    // moving to another part's staff at the cursor's time.
+    void BuildFullScoreItem();
+    void PlaceScoreFrame();
+    void UpdateGrid();
+    void MoveToPart(std::uint8_t part);
+    void PlaceCursor(std::uint8_t part, std::int32_t position);
 
     Services services_;
     SornData document_;
+    // The notated time of every position, kept from the history's changes.
+    Timeline timeline_;
+    bool timelineStale_ = true;
+    ScoreGrid grid_;
+    std::int64_t gridChanges_ = -1;
+    std::uint8_t firstPart_ = 0; // the full score's top staff
     std::unique_ptr<EditHistory> history_ = std::make_unique<EditHistory>(document_);
     Selection selection_;
     std::int32_t dragStart_ = -1;

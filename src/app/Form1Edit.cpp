@@ -75,6 +75,8 @@ EditHistory::Step Form1::Step(const QString& label) {
 void Form1::ForgetHistory() {
     history_->Clear();
     selection_.Clear();
+    // A score read from a file was not told to the timeline change by change.
+    timelineStale_ = true;
 }
 
 // The items name the step they would take back or make again.
@@ -194,7 +196,8 @@ void Form1::ExtendSelection() {
 void Form1::Picture2_MouseDrag(QPointF position) {
     if (dragStart_ < 0 || !document_.HasParts()) return;
     const auto x = static_cast<float>(position.x() / (zoom_ / 100.0));
-    const std::int16_t column = ColumnAtX(state_.Layout, x);
+    const auto column = static_cast<std::int16_t>(ViewLayout()->PositionAt(state_.CurrentPart, x) -
+                                                  FlatScrollBar1->value());
     // A press that wobbles within its column selects nothing.
     if (!selection_.Active() && FlatScrollBar1->value() + column == dragStart_) return;
     state_.CursorColumn = column;
@@ -209,10 +212,17 @@ void Form1::PaintSelection() {
     const std::int32_t first = std::max(selection_.First(), scroll);
     const std::int32_t last = selection_.Last(document_.Length());
     if (first > last) return;
-    const StaffLayout& layout = state_.Layout;
-    const int left = kStaffLeftMargin + (first - scroll) * layout.ColumnWidth;
-    const int right = kStaffLeftMargin + (last - scroll + 1) * layout.ColumnWidth;
-    TintScoreColumns(left, right, kSelectionTint);
+    // Over the current part's staff: the selection is that part's.
+    const auto layout = ViewLayout();
+    const std::uint8_t part = state_.CurrentPart;
+    const int left = static_cast<int>(layout->ColumnLeft(part, first));
+    const int right = static_cast<int>(layout->ColumnLeft(part, last)) + state_.Layout.ColumnWidth;
+    if (!FullScore()) {
+        TintScoreColumns(left, right, kSelectionTint);
+        return;
+    }
+    const int top = static_cast<int>(layout->StaffOffset(part)) + kFullScoreStaffSpacing / 4;
+    TintScoreColumns(left, right, kSelectionTint, top, top + kFullScoreStaffSpacing);
 }
 
 void Form1::ShowStatusMessage(const QString& text) {

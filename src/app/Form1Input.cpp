@@ -231,8 +231,18 @@ void Form1::Picture2_MouseDown(Qt::MouseButton button, QPointF position, QPoint 
     selection_.Clear();
     // The score's own pixels, whatever the zoom.
     const QPointF at = position / (zoom_ / 100.0);
-    state_.CursorPitch = PitchAtY(state_.Layout, static_cast<float>(at.y()));
-    state_.CursorColumn = ColumnAtX(state_.Layout, static_cast<float>(at.x()));
+    const auto x = static_cast<float>(at.x());
+    const auto y = static_cast<float>(at.y());
+    if (FullScore()) {
+        // The staff under the point, and its position nearest the point.
+        const auto layout = ViewLayout();
+        const std::uint8_t part = layout->PartAt(y, state_.CurrentPart);
+        state_.CursorPitch = layout->PitchAt(part, y);
+        PlaceCursor(part, layout->PositionAt(part, x));
+    } else {
+        state_.CursorPitch = PitchAtY(state_.Layout, y);
+        state_.CursorColumn = ColumnAtX(state_.Layout, x);
+    }
     RedrawScore();
     dragStart_ = CursorPosition();
 }

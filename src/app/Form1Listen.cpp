@@ -108,9 +108,10 @@ void Form1::FollowPlayback(std::int32_t tick) {
 
 void Form1::PaintFollowMark() {
     if (!follow_.active || follow_.marked < 0) return;
-    const std::int32_t column = follow_.marked - FlatScrollBar1->value();
-    if (column < 0) return;
-    const int left = kStaffLeftMargin + column * state_.Layout.ColumnWidth;
+    // Across every staff in the full score: the columns stand by time.
+    const auto layout = ViewLayout();
+    if (layout->Column(state_.CurrentPart, follow_.marked) < 0) return;
+    const int left = static_cast<int>(layout->ColumnLeft(state_.CurrentPart, follow_.marked));
     TintScoreColumns(left, left + state_.Layout.ColumnWidth, kFollowTint);
 }
 

@@ -1,6 +1,7 @@
 #include "app/ScoreAreaRedraw.h"
 
 #include "model/SornData.h"
+#include "render/FullScore.h"
 #include "sound/InstrumentNames.h"
 
 namespace sorn {
@@ -22,6 +23,44 @@ StatusTexts RedrawScoreArea(const SornData& doc, EditorState& state, HorizontalS
                 ScoreView{state.CurrentPart, scroll.value, state.CursorColumn, state.CursorPitch,
                           state.Layout, cursor},
                 canvas);
+    return StatusTextsOf(doc, state, scroll.value);
+}
+
+StatusTexts RedrawFullScoreArea(const SornData& doc, const ScoreGrid& grid, EditorState& state,
+                                HorizontalScroll& scroll, std::uint8_t& firstPart, Canvas& canvas,
+                                bool cursor) {
+    const std::uint8_t part = state.CurrentPart;
+    const StaffLayout& staff = state.Layout;
+    // The staves that fit, the cursor's among them.
+    const int fit =
+        std::max(1, static_cast<int>(canvas.Height() -
+                                     static_cast<float>(staff.StaffTop + 8 * staff.StepHeight)) /
+                            kFullScoreStaffSpacing +
+                        1);
+    if (part < firstPart) firstPart = part;
+    if (part >= firstPart + fit) firstPart = static_cast<std::uint8_t>(part - fit + 1);
+    if (firstPart + fit > doc.PartCount())
+        firstPart = static_cast<std::uint8_t>(std::max(0, doc.PartCount() - fit));
+
+    // The cursor pushes the view a position at a time, as in the single view.
+    const std::int32_t columns = FullScoreLayout(staff, grid, 0, 0).VisibleColumns(canvas.Width());
+    if (state.CursorColumn < 0) {
+        state.CursorColumn = 0;
+        if (scroll.value > 0) --scroll.value;
+    }
+    if (doc.Length() < scroll.value + state.CursorColumn)
+        state.CursorColumn = static_cast<std::int16_t>(doc.Length() - scroll.value);
+    while (state.CursorColumn > 0 && scroll.value < scroll.maximum &&
+           grid.Column(part, scroll.value + state.CursorColumn) - grid.Column(part, scroll.value) >
+               columns - 1) {
+        ++scroll.value;
+        --state.CursorColumn;
+    }
+    const FullScoreLayout layout(staff, grid, grid.Column(part, scroll.value), firstPart);
+    RedrawFullScore(
+        doc, layout,
+        FullScoreCursor{part, scroll.value + state.CursorColumn, state.CursorPitch, cursor},
+        canvas);
     return StatusTextsOf(doc, state, scroll.value);
 }
 

@@ -4,6 +4,7 @@
 // status texts.
 
 #include "app/EditorState.h"
+#include "layout/ScoreGrid.h"
 #include "render/RedrawScore.h"
 
 #include <string>
@@ -24,5 +25,12 @@ StatusTexts StatusTextsOf(const SornData& doc, const EditorState& state, std::in
 // `cursor` the disc is left out.
 StatusTexts RedrawScoreArea(const SornData& doc, EditorState& state, HorizontalScroll& scroll,
                             float windowWidth, Canvas& canvas, bool cursor = true);
+
+// The same for the full score on the grid's columns: the cursor's part is
+// kept among the staves shown (firstPart may move) and its cursor inside
+// the canvas's width.
+StatusTexts RedrawFullScoreArea(const SornData& doc, const ScoreGrid& grid, EditorState& state,
+                                HorizontalScroll& scroll, std::uint8_t& firstPart, Canvas& canvas,
+                                bool cursor = true);
 
 } // namespace sorn

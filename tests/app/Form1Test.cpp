@@ -165,7 +165,8 @@ TEST(Form1, MenusCaptionsAndShortcuts) {
                 letters << letter;
             }
     }
-    EXPECT_EQ(Captions(f.mnuView), QStringList({"拡大", "縮小", "等倍"}));
+    EXPECT_EQ(Captions(f.mnuView), QStringList({"拡大", "縮小", "等倍", "-", "総譜(&T)"}));
+    EXPECT_EQ(f.mnuViewFullScore->shortcut(), QKeySequence(QStringLiteral("Ctrl+T")));
     EXPECT_EQ(f.mnuViewZoomIn->shortcuts(),
               QList<QKeySequence>({QKeySequence(QStringLiteral("Ctrl++")),
                                    QKeySequence(QStringLiteral("Ctrl+="))}));

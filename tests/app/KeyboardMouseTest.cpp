@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
+#include <cstring>
 #include <gtest/gtest.h>
 
 namespace sorn::test {
@@ -209,6 +210,66 @@ TEST(Keys, ShiftUpDownChangeTheEditedPart) {
     EXPECT_EQ(k.doc().GetGSyurui(1, 0, 0), Kind::SixteenthNote);
     EXPECT_EQ(k.Kind0(0), 0);
     EXPECT_EQ(k.form->StatusBar1->PanelText(4), QStringLiteral("パート 2/2  グランドピアノ"));
+}
+
+// The full score: Shift+Up/Down and a click land on the position nearest in
+// time, and a note typed there is the note the single view types.
+TEST(FullScore, MovesByTimeAndTypesAsAlone) {
+    auto hymn = [](Keys& k) {
+        SornData& d = k.doc();
+        d.AddPart();
+        d.SetGData1(0, 0, 0, Kind::HalfNote, 128);
+        d.CheckGData1(0, 0, Kind::BarLine, BarLineCode::Single);
+        d.SetGData1(0, 1, 0, Kind::HalfNote, 130);
+        d.SetGData1(1, 0, 0, Kind::QuarterNote, 124);
+        d.SetGData1(1, 1, 0, Kind::QuarterNote, 126);
+        d.CheckGData1(1, 1, Kind::BarLine, BarLineCode::Single);
+        d.SetGData1(1, 2, 0, Kind::HalfNote, 124);
+        k.form->FlatScrollBar2->setMaximum(1);
+        k.form->ForgetHistory();
+    };
+    Keys k;
+    hymn(k);
+    k.form->resize(900, 600);
+    k.form->mnuViewFullScore->setChecked(true);
+    EXPECT_GT(k.form->Picture2->height(), 155 + kFullScoreStaffSpacing);
+
+    k.Press(Qt::Key_Right); // the melody's second bar, column 2
+    k.Press(Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(k.state().CurrentPart, 1);
+    EXPECT_EQ(k.P(), 2);
+    k.Press(Qt::Key_Left); // the bass's second quarter, column 1
+    k.Press(Qt::Key_Up, Qt::ShiftModifier);
+    EXPECT_EQ(k.state().CurrentPart, 0);
+    EXPECT_EQ(k.P(), 0); // the half note sounding then
+    // A click on the bass staff at column 1.
+    const auto layout = k.form->ViewLayout();
+    QTest::mouseClick(
+        k.form->Picture2, Qt::LeftButton, Qt::NoModifier,
+        QPoint(static_cast<int>(layout->X(1, 1)), static_cast<int>(layout->StaffOffset(1)) + 72));
+    EXPECT_EQ(k.state().CurrentPart, 1);
+    EXPECT_EQ(k.P(), 1);
+    EXPECT_EQ(k.state().CursorPitch, 128);
+
+    // The same note typed in the single view gives the same score.
+    k.Press(Qt::Key_Right);
+    k.Press(Qt::Key_Right);
+    k.Press(Qt::Key_D);
+    Keys alone;
+    hymn(alone);
+    alone.Press(Qt::Key_Down, Qt::ShiftModifier);
+    for (int i = 0; i < 3; ++i)
+        alone.Press(Qt::Key_Right);
+    alone.Press(Qt::Key_D);
+    for (std::uint8_t part = 0; part < 2; ++part)
+        for (std::int32_t i = 0; i <= k.doc().Length(); ++i)
+            ASSERT_EQ(std::memcmp(k.doc().Record(part, i), alone.doc().Record(part, i),
+                                  sizeof(PositionRecord)),
+                      0)
+                << int{part} << " " << i;
+    EXPECT_EQ(k.doc().GetGSyurui(1, 3, 0), Kind::QuarterNote);
+    k.form->mnuViewFullScore->setChecked(false);
+    EXPECT_EQ(k.form->Picture2->height(), 155);
 }
 
 TEST(Mouse, ClickPlacesTheCursor) {
