@@ -12,6 +12,7 @@ AuditionResult Audition(QWidget* parent, const SornData& doc, const std::string&
                         std::shared_ptr<Sequencer> device, MessageBoxes& boxes,
                         const AuditionOptions& options) {
     SornMidi midi;
+    midi.PlayPartsFrom(options.partRanges);
     if (midi.SaveToMIDI(doc, listenFile, nullptr, options.range) == 0) {
         boxes.Show(midi.Error().Message(), MsgButtons::Ok, MsgIcon::None);
         return AuditionResult::ExportFailed;

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QWidget;
 
@@ -26,6 +27,8 @@ enum class AuditionResult {
 struct AuditionOptions {
     // What is played: the whole score, from a position on, or a stretch.
     WalkRange range;
+    // When given, each part's own: every part from one time in the full score.
+    std::vector<WalkRange> partRanges;
     // Every status notification's playing position, in the file's ticks.
     std::function<void(std::int32_t tick)> positionShown;
     // A remark for the status line: the song plays but cannot be heard.

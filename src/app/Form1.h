@@ -210,7 +210,8 @@ private:
     void ShowStatusMessage(const QString& text);
     // Audition, its follow mark and the sound of entered notes (Form1Listen.cpp).
     void BuildListenItems();
-    void Listen(WalkRange range);
+    void Listen(WalkRange range, bool everyPartFromItsTime = false);
+    std::vector<WalkRange> PartsFromCursorTime();
     void mnuListenFromCursor_Click();
     void PaintFollowMark();
     void SoundEnteredNote(std::int32_t position);

@@ -51,13 +51,32 @@ void Form1::mnuListenFromCursor_Click() {
     if (!document_.HasParts()) return;
     WalkRange range{CursorPosition()};
     if (selection_.Active()) range = {selection_.First(), selection_.Last(document_.Length())};
-    Listen(range);
+    Listen(range, FullScore() && !selection_.Active());
 }
 
-void Form1::Listen(WalkRange range) {
+// In the full score every part starts at the time the cursor stands at,
+// not at its position number: each from its first position at or after
+// that time, after the silence up to it.
+std::vector<WalkRange> Form1::PartsFromCursorTime() {
+    UpdateGrid();
+    const std::int64_t time = timeline_.Onset(state_.CurrentPart, CursorPosition());
+    std::vector<WalkRange> ranges;
+    for (int p = 0; p < document_.PartCount(); ++p) {
+        const auto part = static_cast<std::uint8_t>(p);
+        const std::int32_t from = std::min(timeline_.PositionAt(part, time), document_.Length());
+        const std::int64_t lead = std::max<std::int64_t>(timeline_.Onset(part, from) - time, 0);
+        ranges.push_back({from, WalkRange{}.to,
+                          static_cast<std::int32_t>(std::min<std::int64_t>(lead, WalkRange{}.to))});
+    }
+    return ranges;
+}
+
+void Form1::Listen(WalkRange range, bool everyPartFromItsTime) {
     if (!document_.HasParts()) return;
     BeginFollow(range);
-    AuditionOptions options{range, [this](std::int32_t tick) { FollowPlayback(tick); },
+    AuditionOptions options{range,
+                            everyPartFromItsTime ? PartsFromCursorTime() : std::vector<WalkRange>{},
+                            [this](std::int32_t tick) { FollowPlayback(tick); },
                             [this](const std::string& text) {
                                 // Once: the next auditions are as silent.
                                 if (silentAuditionTold_) return;

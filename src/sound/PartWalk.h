@@ -38,6 +38,9 @@ public:
 struct WalkRange {
     std::int32_t from = 0;
     std::int32_t to = std::numeric_limits<std::int32_t>::max();
+    // Calculator ticks of silence before `from`: parts started at one time
+    // whose positions begin at different times stay together.
+    std::int32_t lead = 0;
 };
 
 // False when the listener stopped the walk.

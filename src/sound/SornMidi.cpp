@@ -183,7 +183,9 @@ private:
 
 bool SornMidi::WalkPart(std::uint8_t Part, std::uint8_t channel) {
     TrackWriter writer(*this, Part, channel);
-    if (!sorn::WalkPart(*document_, Part, writer, range_)) return false;
+    const WalkRange range = Part < partRanges_.size() ? partRanges_[Part] : range_;
+    if (range.lead > 0) writer.Rest(range.from, range.lead);
+    if (!sorn::WalkPart(*document_, Part, writer, range)) return false;
     WriteDeltaTime(static_cast<std::int32_t>(writer.Waiting()));
     track_.insert(track_.end(), {kMeta, kMetaEndOfTrack, 0});
     return true;

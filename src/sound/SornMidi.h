@@ -27,6 +27,9 @@ public:
     std::int16_t SaveToMIDI(const SornData& document, const std::string& SaveFileName,
                             ProgressSink* progress = nullptr, WalkRange range = {});
     const ExportError& Error() const { return error_; }
+    // Each part its own range (parts past the list take the one SaveToMIDI
+    // is given), for playing every part from one time.
+    void PlayPartsFrom(std::vector<WalkRange> ranges) { partRanges_ = std::move(ranges); }
 
     // The MIDI channel of a part: never the percussion channel, wrapping
     // round the fifteen melodic ones.
@@ -50,6 +53,7 @@ private:
 
     const SornData* document_ = nullptr;
     WalkRange range_;
+    std::vector<WalkRange> partRanges_;
     // One track chunk at a time, so its length is known before it is written.
     std::vector<std::uint8_t> track_;
     ExportError error_;

@@ -239,6 +239,25 @@ TEST(PlayFrom, PositionTheMusicNeverReachesPlaysFromThere) {
     EXPECT_EQ(PlayTimes::Of(s.doc, 0, {2}).PositionAt(0), 2);
 }
 
+TEST(PlayFrom, PartsFromOneTimeStayTogether) {
+    // Half notes over quarters, played from the second quarter's time: the
+    // upper part waits for its next note.
+    ScoreBuilder s(2);
+    s.Note(0, Kind::HalfNote, A).Note(1, Kind::HalfNote, B);
+    s.Note(0, Kind::QuarterNote, C, 1)
+        .Note(1, Kind::QuarterNote, D, 1)
+        .Note(2, Kind::HalfNote, C, 1);
+    TempDir dir;
+    SornMidi midi;
+    midi.PlayPartsFrom({{1, WalkRange{}.to, 256}, {1, WalkRange{}.to, 0}});
+    ASSERT_EQ(midi.SaveToMIDI(s.doc, dir.File("out.mid")), 1);
+    const std::vector<MidiTrack> tracks = Tracks(ReadBytes(dir.File("out.mid")));
+    ASSERT_EQ(tracks.size(), 2u);
+    EXPECT_EQ(tracks[0].notes.front().tick, 480); // the upper part's next half note
+    EXPECT_EQ(tracks[1].notes.front().tick, 0);
+    EXPECT_EQ(tracks[1].notes.at(1).tick, 480); // together with it
+}
+
 TEST(EnteredNote, IsHeardWithTheClefKeyAccidentalsAndDynamicsInForce) {
     ScoreBuilder s;
     s.Main(0, Kind::KeySignature, 1).Note(1, Kind::QuarterNote, 132);
