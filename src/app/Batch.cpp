@@ -4,6 +4,8 @@
 #include "app/Exports.h"
 #include "app/Version.h"
 #include "interchange/MusicXmlImport.h"
+#include "layout/PositionsExport.h"
+#include "model/AtomicFile.h"
 #include "model/ErrorReason.h"
 #include "model/ScoreFileTexts.h"
 #include "model/SornData.h"
@@ -42,6 +44,9 @@ const char* const kHelp = R"(使い方:
                                            印刷するページを画像に書き出す
   sorn-editor --print-pdf OUT.pdf [--part N] [--paper A4|A5|B4|B5] [--compact] IN.sorn
                                            パートの全ページを PDF に印刷する
+  sorn-editor --export-positions OUT.json [--score] IN.sorn
+                                           すべての位置の時刻 (ティック, ミリ秒) と表示上の
+                                           x, 譜表の y を JSON で書き出す (--score は総譜で)
   sorn-editor --save-as OUT.sorn IN.sorn   楽譜を読み込み、現在の形式で保存する
                                            (IN は .musicxml, .xml, .mxl の MusicXML でもよい)
   sorn-editor --info IN.sorn               パート数・長さ・テンポ・音色番号を JSON 1 行で出力する
@@ -78,6 +83,7 @@ const std::map<std::string, std::string> kOutputCommands = {
     {"--render-page", "--render-page"},
     {"--print-pdf", "--print-pdf"},
     {"--export-wav", "--export-wav"},
+    {"--export-positions", "--export-positions"},
     {"-o", "-o"},
     {"--export-to", "-o"}};
 const std::set<std::string> kPlainCommands = {"--info", "--help", "--version"};
@@ -102,7 +108,7 @@ const std::map<std::string, std::set<std::string>> kTextOptions = {
 const std::map<std::string, std::set<std::string>> kFlagOptions = {
     {"--compact", {"--render-page", "--print-pdf"}},
     {"--no-cursor", {"--render-view"}},
-    {"--score", {"--render-view"}},
+    {"--score", {"--render-view", "--export-positions"}},
 };
 
 struct Request {
@@ -309,6 +315,15 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     if (request.command == "--export-musicxml") {
         const std::string problem = ExportMusicXmlFile(doc, request.output);
         return problem.empty() ? kOk : (Fail(err, problem), kFailed);
+    }
+    if (request.command == "--export-positions") {
+        const std::string json = PositionsJson(doc, request.flags.count("--score") != 0);
+        if (const std::error_code ec =
+                AtomicFile::WriteAll(request.output, json.data(), json.size()))
+            return Fail(err, "位置の一覧を書き出せませんでした: " + request.output + "\n" +
+                                 ErrorReason(ec, FileAction::Write)),
+                   kFailed;
+        return kOk;
     }
     if (request.command == "--export-wav") {
         std::uint8_t part = 0;

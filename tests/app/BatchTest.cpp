@@ -57,11 +57,21 @@ TEST(Batch, WhichArgumentsMeanBatch) {
     EXPECT_FALSE(IsBatchCommandLine({"-"}));
 }
 
-TEST(Batch, InfoIsOneJsonLine) {
+TEST(Batch, InfoAndPositionsAreJson) {
     TempDir dir;
     BatchRun r = Batch({"--info", WriteScore(dir)});
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.out, "{\"parts\":3,\"length\":64,\"tempo\":120,\"instruments\":[0,40,127]}\n");
+    // In the full score the third part's rest stands after the 64 empty
+    // positions before it, at time 0.
+    r = Batch({"--export-positions", dir.File("at.json"), "--score", dir.File("in.sorn")});
+    EXPECT_EQ(r.code, 0) << r.err;
+    const std::vector<std::uint8_t> bytes = ReadBytes(dir.File("at.json"));
+    const std::string json(bytes.begin(), bytes.end());
+    EXPECT_EQ(json.rfind("{\"layout\":\"score\",\"tempo\":120,\"ticksPerWhole\":1024,", 0), 0u);
+    EXPECT_NE(json.find("\"part\":3,\"staffTop\":288,"), std::string::npos);
+    EXPECT_NE(json.find("{\"position\":64,\"ticks\":0,\"ms\":0.000,\"x\":2712}]"),
+              std::string::npos);
 }
 
 TEST(Batch, SaveAsRewritesTheSameScore) {
