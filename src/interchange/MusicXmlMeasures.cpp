@@ -273,7 +273,7 @@ void PartReader::Timing(pugi::xml_node measure, std::int64_t& end) {
     long divisions = divisions_;
     std::int64_t cursor = 0;
     end = 0;
-    std::optional<std::int64_t> chordStart;
+    std::int64_t chordStart = -1; // where the notes of the chord being read start
     auto durationOf = [&](pugi::xml_node duration) -> std::optional<std::int64_t> {
         const auto d = Integer(Text(duration));
         if (!d || *d < 0) return std::nullopt;
@@ -293,7 +293,7 @@ void PartReader::Timing(pugi::xml_node measure, std::int64_t& end) {
             cursor = name == "backup" ? std::max<std::int64_t>(cursor - d, 0)
                                       : std::min(cursor + d, farthest());
             end = std::max(end, cursor);
-            chordStart.reset();
+            chordStart = -1;
         } else if (name == "note") {
             Timed t;
             t.parts = Parts(x);
@@ -308,9 +308,9 @@ void PartReader::Timing(pugi::xml_node measure, std::int64_t& end) {
                 t.duration = *ticks * divisions / 256;
             }
             // A chord note without a note before it stands on its own.
-            t.chord = t.parts.chord && chordStart;
+            t.chord = t.parts.chord && chordStart >= 0;
             if (t.chord) {
-                t.start = *chordStart;
+                t.start = chordStart;
             } else {
                 chordStart = cursor;
                 cursor = std::min(cursor + t.duration, farthest());
