@@ -7,6 +7,7 @@
 #include "app/Form1.h"
 #include "app/ScoreArea.h"
 #include "app/ScoreAreaRedraw.h"
+#include "layout/Timeline.h"
 #include "platform/GlyphSet.h"
 #include "platform/PainterCanvas.h"
 #include "platform/QtCanvas.h"
@@ -83,6 +84,54 @@ void BM_KeyToPaint(benchmark::State& state) {
 }
 BENCHMARK(BM_KeyToPaint)->Unit(benchmark::kMicrosecond)->Repetitions(5);
 
+// The same key in the full score of the largest dense score the figures
+// name: 16 parts of 32767 positions, 1920 x 1080.
+void BM_KeyToPaintFullScore(benchmark::State& state) {
+    sorn::test::ScriptedMessageBoxes boxes;
+    sorn::test::ScriptedFileDialogs dialogs;
+    sorn::test::RecordingShell shell;
+    sorn::Form1 form(sorn::Services{boxes, dialogs, shell}, "/tmp");
+    form.Form_Load("");
+    sorn::SornData dense;
+    sorn::bench::FillDense(dense, 16, sorn::MaxLength);
+    form.Document().TakeScore(std::move(dense));
+    form.ForgetHistory();
+    form.FlatScrollBar1->setMaximum(form.Document().Length());
+    form.FlatScrollBar2->setMaximum(form.Document().PartSuu());
+    form.show();
+    form.resize(1920, 1080);
+    form.mnuViewFullScore->setChecked(true);
+    QCoreApplication::processEvents();
+    form.FlatScrollBar2->setValue(7);
+    form.State().CursorColumn = 20;
+    for (auto _ : state) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_R, Qt::NoModifier, QStringLiteral("r"));
+        QCoreApplication::sendEvent(&form, &press);
+        form.Picture2->repaint();
+    }
+    form.State().ScoreModified = false;
+    form.mnuViewFullScore->setChecked(false);
+}
+BENCHMARK(BM_KeyToPaintFullScore)->Unit(benchmark::kMicrosecond)->Repetitions(5);
+
+// One edit told to the timeline of that score and read back: a dot that
+// lengthens a note near the start moves every later onset of its part.
+void BM_TimelineEdit(benchmark::State& state) {
+    sorn::SornData doc;
+    sorn::bench::FillDense(doc, 16, sorn::MaxLength);
+    sorn::Timeline timeline(doc);
+    for (auto _ : state) {
+        timeline.Changing({.type = sorn::DocumentChange::Type::Position, .part = 7, .iti = 100},
+                          false);
+        doc.CheckGData1(7, 100, sorn::Kind::Dot, sorn::MarkPresent);
+        timeline.Update(doc);
+        benchmark::DoNotOptimize(timeline.Onset(7, doc.Length()));
+    }
+    state.counters["bytes_per_position"] =
+        static_cast<double>(timeline.MemoryBytes()) / (16.0 * (doc.Length() + 1));
+}
+BENCHMARK(BM_TimelineEdit)->Unit(benchmark::kMicrosecond)->Repetitions(5);
+
 // What the bar check and the cursor's pitch add to a redraw at 1920 px: the
 // dense score in 3/8, so every bar is over-full and marked, viewed at the end
 // of the longest part, where the searches back for the time signature, clef
@@ -99,7 +148,7 @@ void BM_EntryAids(benchmark::State& state) {
     const std::int32_t first = doc.Length() - columns;
     for (auto _ : state) {
         const sorn::EntryStatus status = sorn::EntryStatusOf(doc, editor, first, first + columns);
-        sorn::PaintBadBars(image, 1.0, status.badBars, first, editor.Layout);
+        sorn::PaintBadBars(image, 1.0, status.badBars, sorn::ColumnLayout(editor.Layout, first), 0);
         benchmark::DoNotOptimize(status.text.data());
         if (status.badBars.empty()) state.SkipWithError("no bar marked");
     }
@@ -118,6 +167,8 @@ int main(int argc, char** argv) {
                                          {"BM_RedrawScore/3840", "", 1.0},
                                          {"BM_RedrawScoreZoomed/1920", "", 2.0},
                                          {"BM_KeyToPaint", "", 2.0},
+                                         {"BM_KeyToPaintFullScore", "", 2.0},
+                                         {"BM_TimelineEdit", "", 0.2},
                                          {"BM_EntryAids", "", 0.1}});
     benchmark::RunSpecifiedBenchmarks(&reporter);
     return 0;
