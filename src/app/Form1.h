@@ -233,7 +233,6 @@ private:
     Timeline timeline_;
     bool timelineStale_ = true;
     ScoreGrid grid_;
-    std::int64_t gridChanges_ = -1;
     std::uint8_t firstPart_ = 0; // the full score's top staff
     std::unique_ptr<EditHistory> history_ = std::make_unique<EditHistory>(document_);
     Selection selection_;

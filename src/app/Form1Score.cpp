@@ -44,14 +44,16 @@ void Form1::UpdateGrid() {
     if (timelineStale_ || timeline_.PartCount() != document_.PartCount()) {
         timeline_.Rebuild(document_);
         timelineStale_ = false;
-        gridChanges_ = -1;
     } else {
         timeline_.Update(document_);
     }
-    if (gridChanges_ == document_.ChangeCount() && grid_.PartCount() == document_.PartCount())
-        return;
-    grid_.Build(document_, timeline_);
-    gridChanges_ = document_.ChangeCount();
+    // The columns are made again from the earliest time an edit touched,
+    // and only as far as they are asked for.
+    const std::int64_t changed = timeline_.TakeChangedFrom();
+    if (changed == 0 || grid_.PartCount() != timeline_.PartCount())
+        grid_.Reset(document_, timeline_);
+    else if (changed != Timeline::kUntouched)
+        grid_.InvalidateFrom(changed);
 }
 
 std::unique_ptr<ScoreLayout> Form1::ViewLayout() {

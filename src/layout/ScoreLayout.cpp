@@ -5,10 +5,16 @@
 
 namespace sorn {
 
+FullScoreLayout::FullScoreLayout(const StaffLayout& staff, const ScoreGrid& grid,
+                                 std::int32_t firstColumn, std::uint8_t firstPart)
+    : ScoreLayout(staff), grid_(grid), firstColumn_(firstColumn), firstPart_(firstPart) {
+    for (int p = 0; p < grid.PartCount(); ++p)
+        parts_.emplace_back(grid, static_cast<std::uint8_t>(p));
+}
+
 StaffLayout FullScoreLayout::PartStaff(std::uint8_t part) const {
     StaffLayout staff = staff_;
-    staff.Columns = grid_.Columns(part);
-    staff.BarColumns = grid_.BarColumns(part);
+    staff.Columns = &parts_[part];
     return staff;
 }
 

@@ -9,6 +9,7 @@
 #include "layout/StaffLayout.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace sorn {
 
@@ -79,8 +80,7 @@ private:
 class FullScoreLayout final : public ScoreLayout {
 public:
     FullScoreLayout(const StaffLayout& staff, const ScoreGrid& grid, std::int32_t firstColumn,
-                    std::uint8_t firstPart)
-        : ScoreLayout(staff), grid_(grid), firstColumn_(firstColumn), firstPart_(firstPart) {}
+                    std::uint8_t firstPart);
     StaffLayout PartStaff(std::uint8_t part) const override;
     float Left() const override { return kPartNameBand + kStaffLeftMargin; }
     std::int32_t Column(std::uint8_t part, std::int32_t Iti) const override {
@@ -97,9 +97,26 @@ public:
     std::uint8_t FirstPart() const { return firstPart_; }
 
 private:
+    // One part's positions on the grid, as its staff is drawn.
+    class PartColumns final : public ColumnMap {
+    public:
+        PartColumns(const ScoreGrid& grid, std::uint8_t part) : grid_(&grid), part_(part) {}
+        std::int32_t ColumnOf(std::int32_t position) const override {
+            return grid_->Column(part_, position);
+        }
+        std::int32_t BarColumnOf(std::int32_t position) const override {
+            return grid_->BarColumn(part_, position);
+        }
+
+    private:
+        const ScoreGrid* grid_;
+        std::uint8_t part_;
+    };
+
     const ScoreGrid& grid_;
     std::int32_t firstColumn_;
     std::uint8_t firstPart_;
+    std::vector<PartColumns> parts_;
 };
 
 } // namespace sorn

@@ -3,37 +3,37 @@
 
 #include <cmath>
 #include <cstdint>
-#include <span>
 
 namespace sorn {
+
+// Where the positions of a part stand when they do not each take a column
+// of their own: the full score shares columns between parts by time, so
+// that one part's positions may lie columns apart.
+class ColumnMap {
+public:
+    virtual ~ColumnMap() = default;
+    virtual std::int32_t ColumnOf(std::int32_t position) const = 0;
+    // The column whose right edge a bar line carried by the position marks.
+    virtual std::int32_t BarColumnOf(std::int32_t position) const = 0;
+};
 
 struct StaffLayout {
     std::int32_t StaffTop = 56;    // y of the top staff line
     std::int32_t StepHeight = 4;   // pixels from a line to the next space
     std::int32_t ColumnWidth = 40; // one position per column
     std::int32_t SystemGap = 28;   // extra space below a printed system
-    // Where the positions of the part drawn stand, in columns. Empty for a
-    // part drawn alone, where each position is a column; the full score
-    // shares columns between parts by time, so that one part's positions
-    // may lie columns apart.
-    std::span<const std::int32_t> Columns{};
-    // The column whose right edge a bar line carried by each position marks.
-    std::span<const std::int32_t> BarColumns{};
+    // None: each position is a column, as a part drawn alone.
+    const ColumnMap* Columns = nullptr;
 };
 
 // The column of a position, counted from the part's first.
 inline std::int32_t ColumnOf(const StaffLayout& l, std::int32_t position) {
-    const auto size = static_cast<std::int32_t>(l.Columns.size());
-    if (size == 0) return position;
-    if (position < size) return l.Columns[static_cast<std::size_t>(position)];
-    return l.Columns.back() + position - size + 1;
+    return l.Columns ? l.Columns->ColumnOf(position) : position;
 }
 
 // The column a bar line carried by the position closes.
 inline std::int32_t BarColumnOf(const StaffLayout& l, std::int32_t position) {
-    if (l.BarColumns.empty() || position >= static_cast<std::int32_t>(l.BarColumns.size()))
-        return ColumnOf(l, position);
-    return l.BarColumns[static_cast<std::size_t>(position)];
+    return l.Columns ? l.Columns->BarColumnOf(position) : position;
 }
 
 // Column 0 starts this far from the left edge of the score.

@@ -18,6 +18,7 @@ std::int64_t Ticks(const SornData& doc, std::uint8_t part, std::int32_t Iti) {
 } // namespace
 
 void Timeline::Rebuild(const SornData& doc) {
+    changedFrom_ = 0;
     length_ = doc.HasParts() ? doc.Length() : -1;
     parts_.assign(static_cast<std::size_t>(doc.PartCount()), {});
     for (std::size_t p = 0; p < parts_.size(); ++p) {
@@ -83,6 +84,17 @@ void Timeline::Changing(const DocumentChange& c, bool undoing) {
     using Type = DocumentChange::Type;
     if (length_ < 0) return;
     const bool known = c.part < parts_.size();
+    // Nothing before the changed position moves; the earliest such onset
+    // over the changes is where the full score must be laid out again.
+    const bool atPosition =
+        c.type == Type::Position || c.type == Type::InsertSpace || c.type == Type::DeleteSpace;
+    if (atPosition && known) {
+        const auto& o = parts_[c.part].onsets;
+        changedFrom_ = std::min(
+            changedFrom_, o[std::min(static_cast<std::size_t>(std::max(c.iti, 0)), o.size() - 1)]);
+    } else if (c.type != Type::Speed && c.type != Type::Instrument) {
+        changedFrom_ = 0;
+    }
     switch (c.type) {
     case Type::Position:
         if (known) MarkStale(parts_[c.part], c.iti);

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <limits>
 #include <span>
+#include <utility>
 #include <vector>
 
 namespace sorn {
@@ -28,6 +29,10 @@ public:
     void Changing(const DocumentChange& change, bool undoing) override;
     // Reads what the changes since the last update left to read.
     void Update(const SornData& doc);
+    // The earliest onset a change has touched since the last call (0 after
+    // a rebuild), or kUntouched; what stands before it is as it was.
+    static constexpr std::int64_t kUntouched = std::numeric_limits<std::int64_t>::max();
+    std::int64_t TakeChangedFrom() { return std::exchange(changedFrom_, kUntouched); }
 
     int PartCount() const { return static_cast<int>(parts_.size()); }
     // Positions 0..Length of every part.
@@ -65,6 +70,7 @@ private:
 
     std::vector<Part> parts_;
     std::int32_t length_ = 0;
+    std::int64_t changedFrom_ = 0;
 };
 
 } // namespace sorn

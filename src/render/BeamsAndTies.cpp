@@ -84,11 +84,9 @@ void DrawBeamGroup(const SornData& doc, Canvas& canvas, std::uint8_t part, std::
 
     const float side = up ? 4.0f : -4.0f;
     auto st = [&](std::size_t t) {
-        return static_cast<float>(Nearest(x +
-                                          static_cast<float>((ColumnOf(layout, g.positions[t]) -
-                                                              ColumnOf(layout, g.positions[0])) *
-                                                             layout.ColumnWidth) +
-                                          side));
+        const auto columns = ColumnOf(layout, g.positions[t]) - ColumnOf(layout, g.positions[0]);
+        return static_cast<float>(
+            Nearest(x + static_cast<float>(columns * layout.ColumnWidth) + side));
     };
     // The beam keeps the slope of the outer notes, 7 steps beyond their average.
     const float mid = (g.pitches.front() + g.pitches.back()) / 2.0f;

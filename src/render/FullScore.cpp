@@ -38,13 +38,15 @@ void RedrawFullScore(const SornData& doc, const FullScoreLayout& layout,
                                   std::string(InstrumentName(doc.GetInstrumentNumber(part) + 1));
         canvas.Text(label, 4, static_cast<float>(base.StaffTop) + offset + 8);
 
+        // The positions from the first at or after the first column shown
+        // to the last column shown.
+        const std::int32_t last = grid.PositionAtOrBefore(part, layout.FirstColumn() + columns - 1);
         const StaffLayout staff = layout.PartStaff(part);
         const auto at = grid.Columns(part);
         std::int32_t beamEnd = -1;
-        // From the first position at or after the first column shown.
         auto i = static_cast<std::int32_t>(
             std::lower_bound(at.begin(), at.end(), layout.FirstColumn()) - at.begin());
-        for (; i <= doc.Length() && layout.Column(part, i) < columns; ++i)
+        for (; i <= last && layout.Column(part, i) < columns; ++i)
             DrawPosition(doc, part, i, canvas, staff, layout.X(part, i), offset, beamEnd);
     }
     // The bracket that makes the staves one system.

@@ -48,7 +48,7 @@ void ExpectAligned(const SornData& doc, const std::string& name) {
             const auto [at, fresh] = noteColumn.emplace(onset, column);
             EXPECT_EQ(at->second, column) << "part " << p << " at " << i;
             if (!CarriesBar(doc, part, i)) continue;
-            const std::int32_t bar = grid.BarColumn(part, i, timeline);
+            const std::int32_t bar = grid.BarColumn(part, i);
             const auto [b, newBar] = barColumn.emplace(timeline.Onset(part, i + 1), bar);
             EXPECT_EQ(b->second, bar) << "bar of part " << p << " at " << i;
             EXPECT_GE(bar, column);
@@ -131,8 +131,8 @@ TEST(ScoreGrid, AOneNoteBarOverATwoNoteBar) {
     EXPECT_EQ(grid.Column(1, 1), 1);
     EXPECT_EQ(grid.Column(0, 1), 2); // the second bar starts together
     EXPECT_EQ(grid.Column(1, 2), 2);
-    EXPECT_EQ(grid.BarColumn(0, 0, timeline), 1);
-    EXPECT_EQ(grid.BarColumn(1, 1, timeline), 1);
+    EXPECT_EQ(grid.BarColumn(0, 0), 1);
+    EXPECT_EQ(grid.BarColumn(1, 1), 1);
     EXPECT_EQ(grid.Column(0, 2), 3); // the tails run on side by side
     EXPECT_EQ(grid.Column(1, 3), 3);
     EXPECT_EQ(grid.Column(2, 0), 0);
@@ -148,8 +148,8 @@ TEST(ScoreGrid, AOneNoteBarOverATwoNoteBar) {
     const Timeline later(doc);
     const ScoreGrid padded(doc, later);
     EXPECT_EQ(padded.Column(0, 3), 4);
-    EXPECT_EQ(padded.BarColumn(0, 3, later), 4);
-    EXPECT_EQ(padded.BarColumn(1, 1, later), 4);
+    EXPECT_EQ(padded.BarColumn(0, 3), 4);
+    EXPECT_EQ(padded.BarColumn(1, 1), 4);
     EXPECT_EQ(padded.Column(0, 4), 5);
     EXPECT_EQ(padded.Column(1, 2), 5);
 }

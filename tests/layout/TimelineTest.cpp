@@ -1,7 +1,9 @@
 // The timeline kept from the document's changes equals one read afresh,
-// whatever the edits, undos and redos in between.
+// whatever the edits, undos and redos in between, and so do the full
+// score's columns made again from the earliest time each edit touched.
 
 #include "layout/Timeline.h"
+#include "layout/ScoreGrid.h"
 #include "model/DocumentChange.h"
 #include "model/SymbolCodes.h"
 
@@ -91,7 +93,8 @@ TEST(Timeline, KeptFromChangesEqualsReadAfresh) {
     doc.AddPart();
     Timeline timeline(doc);
     History history(doc, timeline);
-    for (int step = 0; step < 3000; ++step) {
+    ScoreGrid grid(doc, timeline);
+    for (int step = 0; step < 2000; ++step) {
         const auto part = static_cast<std::uint8_t>(pick(doc.PartCount()));
         const std::int32_t iti = pick(doc.Length() + 1);
         switch (pick(12)) {
@@ -138,6 +141,27 @@ TEST(Timeline, KeptFromChangesEqualsReadAfresh) {
         timeline.Update(doc);
         ExpectSame(timeline, doc, step);
         if (HasFatalFailure()) return;
+
+        // The columns: asked for part of the way, then all of them.
+        const std::int64_t changed = timeline.TakeChangedFrom();
+        if (changed == 0 || grid.PartCount() != timeline.PartCount())
+            grid.Reset(doc, timeline);
+        else if (changed != Timeline::kUntouched)
+            grid.InvalidateFrom(changed);
+        const auto asked = static_cast<std::uint8_t>(pick(doc.PartCount()));
+        grid.Column(asked, pick(doc.Length() + 1));
+        if (step % 3) continue;
+        grid.BuildAll();
+        const ScoreGrid fresh(doc, Timeline(doc));
+        ASSERT_EQ(grid.ColumnCount(), fresh.ColumnCount()) << "step " << step;
+        for (int p = 0; p < doc.PartCount(); ++p)
+            for (std::int32_t i = 0; i <= doc.Length(); ++i) {
+                const auto part = static_cast<std::uint8_t>(p);
+                ASSERT_EQ(grid.Column(part, i), fresh.Column(part, i))
+                    << "step " << step << ", part " << p << " at " << i;
+                ASSERT_EQ(grid.BarColumn(part, i), fresh.BarColumn(part, i))
+                    << "step " << step << ", part " << p << " at " << i;
+            }
     }
 }
 
