@@ -114,6 +114,27 @@ void BM_KeyToPaintFullScore(benchmark::State& state) {
 }
 BENCHMARK(BM_KeyToPaintFullScore)->Unit(benchmark::kMicrosecond)->Repetitions(5);
 
+// The drawing alone of that full score's view, every column already made.
+void BM_RedrawFullScore(benchmark::State& state) {
+    sorn::SornData doc;
+    sorn::bench::FillDense(doc, 16, sorn::MaxLength);
+    const sorn::Timeline timeline(doc);
+    sorn::ScoreGrid grid;
+    grid.Reset(doc, timeline);
+    QImage image(1899, 950, QImage::Format_RGB32);
+    sorn::EditorState editor;
+    editor.CurrentPart = 7;
+    editor.CursorColumn = 20;
+    sorn::HorizontalScroll scroll{100, doc.Length()};
+    std::uint8_t firstPart = 0;
+    for (auto _ : state) {
+        sorn::QtCanvas canvas(image, sorn::GlyphSet::Shared());
+        benchmark::DoNotOptimize(
+            sorn::RedrawFullScoreArea(doc, grid, editor, scroll, firstPart, canvas));
+    }
+}
+BENCHMARK(BM_RedrawFullScore)->Unit(benchmark::kMicrosecond)->Repetitions(5);
+
 // One edit told to the timeline of that score and read back: a dot that
 // lengthens a note near the start moves every later onset of its part.
 void BM_TimelineEdit(benchmark::State& state) {
@@ -168,6 +189,7 @@ int main(int argc, char** argv) {
                                          {"BM_RedrawScoreZoomed/1920", "", 2.0},
                                          {"BM_KeyToPaint", "", 2.0},
                                          {"BM_KeyToPaintFullScore", "", 2.0},
+                                         {"BM_RedrawFullScore", "", 2.0},
                                          {"BM_TimelineEdit", "", 0.2},
                                          {"BM_EntryAids", "", 0.1}});
     benchmark::RunSpecifiedBenchmarks(&reporter);
