@@ -53,12 +53,29 @@ void QtCanvas::End() {
 }
 
 void QtCanvas::SetUpPen(QPainter& p, bool fill) const {
-    // Square caps put both end pixels of a line in it.
-    p.setPen(QPen(Qt::black, lineWidth_, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    // Square caps put both end pixels of a line in it. A one-pixel pen is
+    // cosmetic: the same pixels, set along the line instead of stroked as
+    // an outline, which a staff line across a wide window makes costly.
+    QPen pen(Qt::black, lineWidth_, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    pen.setCosmetic(lineWidth_ == 1);
+    p.setPen(pen);
     p.setBrush(fill && solid_ ? QBrush(Qt::black) : QBrush(Qt::NoBrush));
 }
 
 void QtCanvas::Line(float x1, float y1, float x2, float y2) {
+    // A one-pixel line along a row or a column between whole pixels covers
+    // exactly the pixels from end to end: filled as a rectangle, a staff
+    // line across a wide window costs a fill rather than a stroke.
+    const bool whole = x1 == std::floor(x1) && y1 == std::floor(y1) && x2 == std::floor(x2) &&
+                       y2 == std::floor(y2);
+    if (!invert_ && lineWidth_ == 1 && whole && (x1 == x2 || y1 == y2)) {
+        const QRect pixels(
+            QPoint(static_cast<int>(std::min(x1, x2)), static_cast<int>(std::min(y1, y2))),
+            QPoint(static_cast<int>(std::max(x1, x2)), static_cast<int>(std::max(y1, y2))));
+        painter_.fillRect(pixels, Qt::black);
+        current_ = QPointF(x2, y2);
+        return;
+    }
     const QPointF a(x1, y1), b(x2, y2);
     QPainter& p = Begin(QRectF(a, b).normalized());
     SetUpPen(p, false);
@@ -129,9 +146,10 @@ void QtCanvas::Glyph(GlyphKey key, Rect source, Rect target, GlyphMode mode) {
 
 void QtCanvas::Text(std::string_view text, float x, float y) {
     const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    const QFontMetricsF metrics(textFont_);
     const QPointF baseline = TextBaseline(x, y);
-    const QRectF bounds = metrics.boundingRect(s).translated(baseline);
+    // Only inverted text needs its bounds, for the scratch image it is drawn on.
+    const QRectF bounds =
+        invert_ ? QFontMetricsF(textFont_).boundingRect(s).translated(baseline) : QRectF();
     QPainter& p = Begin(bounds);
     p.setFont(textFont_);
     p.setPen(Qt::black);
