@@ -74,7 +74,7 @@ Form1::Form1(Services services, std::string appPath)
     BuildMenus();
     ConnectEditMenu();
     qApp->installEventFilter(this);
-    history_->SetObserver(&timeline_);
+    history_->SetObserver(&changeWatch_);
 
     // Start-up, in the order the rest of the program relies on.
     work_ = std::make_unique<BackgroundWork>(ProgressBar1);
@@ -421,7 +421,7 @@ void Form1::RedrawScore() {
     PaintBadBars(Picture2->Image(), zoom_ / 100.0, entry.badBars, *layout, state_.CurrentPart);
     entryText_ = QString::fromStdString(entry.text);
     if (!statusMessageTimer_->isActive()) StatusBar1->SetPanelText(kEntryPanel, entryText_);
-    Picture2->update();
+    Picture2->update(ScoreAreaToRepaint());
     StatusBar1->SetPanelText(3, QString::fromStdString(texts.position));
     StatusBar1->SetPanelText(4, QString::fromStdString(texts.part));
 }

@@ -14,11 +14,14 @@
 
 #include <QMainWindow>
 #include <QPointF>
+#include <QRect>
 #include <QRectF>
 #include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QKeyEvent;
@@ -225,12 +228,35 @@ private:
     void PlaceScoreFrame();
     void UpdateGrid();
     void MoveToPart(std::uint8_t part);
+    // The part of the score area a redraw must repaint: in the full score,
+    // after a change to the cursor's part alone, only that part's band.
+    QRect ScoreAreaToRepaint();
     void PlaceCursor(std::uint8_t part, std::int32_t position);
 
     Services services_;
     SornData document_;
     // The notated time of every position, kept from the history's changes.
     Timeline timeline_;
+    // Tells the timeline of every change and keeps which part the changes
+    // since the score area was last painted touched.
+    class ChangeWatch final : public ChangeObserver {
+    public:
+        explicit ChangeWatch(Timeline& timeline) : timeline_(timeline) {}
+        void Changing(const DocumentChange& change, bool undoing) override;
+        // The one part changed since the last call; kNone or kMany.
+        static constexpr int kNone = -1;
+        static constexpr int kMany = -2;
+        int TakeTouched() { return std::exchange(touched_, kNone); }
+
+    private:
+        Timeline& timeline_;
+        int touched_ = kMany;
+    };
+    ChangeWatch changeWatch_{timeline_};
+    // What the full score showed when last painted: the staves' columns and
+    // the rows the cursor's staff reached, so a key repaints only its band.
+    std::vector<std::int32_t> shownColumns_;
+    QRect shownBand_;
     bool timelineStale_ = true;
     ScoreGrid grid_;
     std::uint8_t firstPart_ = 0; // the full score's top staff

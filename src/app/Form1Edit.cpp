@@ -75,8 +75,10 @@ EditHistory::Step Form1::Step(const QString& label) {
 void Form1::ForgetHistory() {
     history_->Clear();
     selection_.Clear();
-    // A score read from a file was not told to the timeline change by change.
+    // A score read from a file was not told to the timeline change by change,
+    // nor is what the full score showed of the old one worth keeping.
     timelineStale_ = true;
+    shownColumns_.clear();
 }
 
 // The items name the step they would take back or make again.

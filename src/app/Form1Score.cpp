@@ -5,6 +5,7 @@
 
 #include "app/Form1.h"
 #include "app/ScoreArea.h"
+#include "model/SymbolCodes.h"
 #include "platform/EditorSettings.h"
 
 #include <QAction>
@@ -14,6 +15,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <algorithm>
+#include <cmath>
 
 namespace sorn {
 
@@ -89,6 +91,68 @@ void Form1::PlaceCursor(std::uint8_t part, std::int32_t position) {
     }
     state_.CurrentPart = part;
     state_.CursorColumn = static_cast<std::int16_t>(position - scroll);
+}
+
+void Form1::ChangeWatch::Changing(const DocumentChange& change, bool undoing) {
+    timeline_.Changing(change, undoing);
+    using Type = DocumentChange::Type;
+    const bool onePart = change.type == Type::Position || change.type == Type::InsertSpace ||
+                         change.type == Type::DeleteSpace;
+    if (!onePart || (touched_ != kNone && touched_ != change.part))
+        touched_ = kMany;
+    else
+        touched_ = change.part;
+}
+
+QRect Form1::ScoreAreaToRepaint() {
+    const int touched = changeWatch_.TakeTouched();
+    const QRect whole = Picture2->rect();
+    if (!FullScore()) {
+        shownColumns_.clear();
+        return whole;
+    }
+    // The columns every staff shown stands on, with what frames them.
+    const auto layout = ViewLayout();
+    const auto& full = static_cast<const FullScoreLayout&>(*layout);
+    const double zoom = zoom_ / 100.0;
+    const auto width = static_cast<float>(Picture2->width() / zoom);
+    const std::int32_t columns = layout->VisibleColumns(width);
+    std::vector<std::int32_t> shown = {full.FirstColumn(), full.FirstPart(), Picture2->width(),
+                                       Picture2->height(), zoom_};
+    for (int p = full.FirstPart(); p < document_.PartCount(); ++p) {
+        const auto part = static_cast<std::uint8_t>(p);
+        if (layout->StaffOffset(part) >= Picture2->height() / zoom) break;
+        const std::int32_t last = grid_.PositionAtOrBefore(part, full.FirstColumn() + columns);
+        const std::int32_t first = grid_.PositionAtOrBefore(part, full.FirstColumn());
+        shown.push_back(first);
+        for (std::int32_t i = first; i <= last; ++i)
+            shown.push_back(grid_.Column(part, i));
+    }
+    // The rows the cursor's staff reaches: its band, and beyond it as far
+    // as its notes, ledger lines and the cursor go.
+    const std::uint8_t part = state_.CurrentPart;
+    const StaffLayout& staff = state_.Layout;
+    const float offset = layout->StaffOffset(part);
+    float top = offset;
+    float bottom = offset + kFullScoreStaffSpacing;
+    auto reach = [&](std::uint8_t pitch) {
+        const float y = static_cast<float>(PitchY(staff, pitch)) + offset;
+        top = std::min(top, y - 3 * kFullScoreStaffSpacing / 8.0f);
+        bottom = std::max(bottom, y + 3 * kFullScoreStaffSpacing / 8.0f);
+    };
+    reach(state_.CursorPitch);
+    const std::int32_t scroll = FlatScrollBar1->value();
+    for (std::int32_t i = scroll; i <= document_.Length() && layout->Column(part, i) < columns; ++i)
+        if (IsNote(document_.GetGSyurui(part, i, 0))) reach(document_.GetGAtai(part, i, 0));
+    const QRect band(0, static_cast<int>(std::floor(top * zoom)), Picture2->width(),
+                     static_cast<int>(std::ceil((bottom - top) * zoom)) + 1);
+
+    const bool same = shown == shownColumns_ && !follow_.active &&
+                      (touched == ChangeWatch::kNone || touched == part);
+    const QRect repaint = same ? (band | shownBand_) & whole : whole;
+    shownColumns_ = std::move(shown);
+    shownBand_ = band;
+    return repaint;
 }
 
 } // namespace sorn

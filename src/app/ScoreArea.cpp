@@ -4,6 +4,7 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QWheelEvent>
 
@@ -25,9 +26,13 @@ QImage& ScoreArea::Image() {
     return image_;
 }
 
-void ScoreArea::paintEvent(QPaintEvent*) {
+void ScoreArea::paintEvent(QPaintEvent* event) {
+    // Only what needs it: a key in the full score repaints one band.
     QPainter painter(this);
-    painter.drawImage(0, 0, Image());
+    const QRect area = event->rect();
+    const qreal ratio = Image().devicePixelRatio();
+    painter.drawImage(area, Image(),
+                      QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio));
 }
 
 void ScoreArea::dragEnterEvent(QDragEnterEvent* event) {
