@@ -225,6 +225,7 @@ private:
     // the window's height, the columns kept in step with the score, and
     // moving to another part's staff at the cursor's time.
     void BuildFullScoreItem();
+    void GrowForStaves();
     void PlaceScoreFrame();
     void UpdateGrid();
     void MoveToPart(std::uint8_t part);

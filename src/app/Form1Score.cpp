@@ -12,6 +12,7 @@
 #include <QFrame>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <algorithm>
@@ -32,10 +33,26 @@ void Form1::BuildFullScoreItem() {
     mnuViewFullScore->setChecked(EditorSettings().value(kFullScoreSetting, false).toBool());
     connect(mnuViewFullScore, &QAction::toggled, this, [this](bool on) {
         EditorSettings().setValue(kFullScoreSetting, on);
+        if (on) GrowForStaves();
         PlaceScoreFrame();
         if (on) MoveToPart(state_.CurrentPart);
         RedrawScore();
     });
+}
+
+// A window as low as the single view shows one staff: it grows, as far as
+// the screen allows, to show up to four.
+void Form1::GrowForStaves() {
+    if (!document_.HasParts() || isMaximized() || isFullScreen()) return;
+    const int staves = std::min(document_.PartCount(), 4);
+    const int area =
+        static_cast<int>(std::lround((staves * kFullScoreStaffSpacing + 40) * zoom_ / 100.0));
+    const int wanted = height() - Picture2->height() + area;
+    int most = wanted;
+    if (const QScreen* screen = this->screen())
+        most = screen->availableGeometry().height() - (frameGeometry().height() - height());
+    const int grown = std::min(wanted, most);
+    if (grown > height()) resize(width(), grown);
 }
 
 bool Form1::FullScore() const {
