@@ -22,7 +22,6 @@ namespace sorn {
 
 namespace {
 const QString kFullScoreSetting = QStringLiteral("view/fullScore");
-// What lies under the score frame in the window: the buttons' row and the status line.
 } // namespace
 
 void Form1::BuildFullScoreItem() {
@@ -96,6 +95,7 @@ void Form1::PlaceCursor(std::uint8_t part, std::int32_t position) {
     UpdateGrid();
     const std::uint8_t from = std::min<std::uint8_t>(state_.CurrentPart, document_.PartSuu());
     const std::int32_t firstColumn = grid_.Column(from, FlatScrollBar1->value());
+    grid_.PositionAtOrBefore(part, firstColumn); // makes the columns up to it
     const auto columns = grid_.Columns(part);
     auto scroll = static_cast<std::int32_t>(
         std::lower_bound(columns.begin(), columns.end(), firstColumn) - columns.begin());
