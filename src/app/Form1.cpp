@@ -260,6 +260,12 @@ void Form1::LayOutScoreArea() {
 void Form1::Form_Load(std::string_view commandLine) {
     const std::string name = FileNameFromCommandLine(commandLine);
     if (name.empty() || MdMain::Open(*this, name) != 0 || !document_.HasParts()) MdMain::New(*this);
+    // A full score remembered from the last run shows its staves from the start.
+    if (FullScore()) {
+        GrowForStaves();
+        PlaceScoreFrame();
+        RedrawScore();
+    }
     // Asked once the window is up, so the question has the editor behind it.
     QTimer::singleShot(0, this, [this] { OfferRecovery(*this); });
 }
