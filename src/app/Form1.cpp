@@ -393,18 +393,43 @@ void Form1::RedrawScore() {
     // Everything below is in the score's own pixels, the width included.
     const double zoom = zoom_ / 100.0;
     const auto windowWidth = static_cast<float>(centralWidget()->width() / zoom);
-    if (FullScore()) UpdateGrid();
+    // The full score settles its view first: a key that changed only the
+    // cursor's staff draws and repaints only the rows that staff reaches.
+    QRect dirty = Picture2->rect();
+    DrawnRows rows;
+    if (FullScore()) {
+        UpdateGrid();
+        KeepFullScoreCursorInside(document_, grid_, state_, scroll, firstPart_,
+                                  static_cast<float>(Picture2->width() / zoom),
+                                  static_cast<float>(Picture2->height() / zoom));
+        if (scroll.value != FlatScrollBar1->value()) {
+            const QSignalBlocker blocker(FlatScrollBar1);
+            FlatScrollBar1->setValue(scroll.value);
+        }
+        dirty = ScoreAreaToRepaint();
+        if (dirty != Picture2->rect())
+            rows = {static_cast<float>(dirty.top() / zoom),
+                    static_cast<float>((dirty.bottom() + 1) / zoom)};
+    } else {
+        ScoreAreaToRepaint();
+    }
     auto draw = [&](Canvas& canvas) {
         if (!FullScore()) return RedrawScoreArea(document_, state_, scroll, windowWidth, canvas);
-        return RedrawFullScoreArea(document_, grid_, state_, scroll, firstPart_, canvas);
+        return RedrawFullScoreArea(document_, grid_, state_, scroll, firstPart_, canvas, true,
+                                   rows);
     };
     if (zoom_ == 100 && image.devicePixelRatio() == 1) {
         // The bitmap drawing, pixel for pixel.
         QtCanvas canvas(image, GlyphSet::Shared());
+        if (dirty != Picture2->rect()) canvas.ClipTo(dirty);
         texts = draw(canvas);
     } else {
         // Vectors at the screen's resolution and the zoom.
         QPainter painter(&image);
+        const double ratio = image.devicePixelRatio();
+        if (dirty != Picture2->rect())
+            painter.setClipRect(
+                QRectF(QPointF(dirty.topLeft()) * ratio, QSizeF(dirty.size()) * ratio));
         painter.scale(zoom, zoom);
         PainterCanvas canvas(painter, static_cast<float>(Picture2->width() / zoom),
                              static_cast<float>(Picture2->height() / zoom), GlyphSet::Shared());
@@ -427,7 +452,7 @@ void Form1::RedrawScore() {
     PaintBadBars(Picture2->Image(), zoom_ / 100.0, entry.badBars, *layout, state_.CurrentPart);
     entryText_ = QString::fromStdString(entry.text);
     if (!statusMessageTimer_->isActive()) StatusBar1->SetPanelText(kEntryPanel, entryText_);
-    Picture2->update(ScoreAreaToRepaint());
+    Picture2->update(dirty);
     StatusBar1->SetPanelText(3, QString::fromStdString(texts.position));
     StatusBar1->SetPanelText(4, QString::fromStdString(texts.part));
 }

@@ -7,6 +7,7 @@
 #include "app/ScoreArea.h"
 #include "model/SymbolCodes.h"
 #include "platform/EditorSettings.h"
+#include "render/FullScore.h"
 
 #include <QAction>
 #include <QFrame>
@@ -148,21 +149,14 @@ QRect Form1::ScoreAreaToRepaint() {
     // The rows the cursor's staff reaches: its band, and beyond it as far
     // as its notes, ledger lines and the cursor go.
     const std::uint8_t part = state_.CurrentPart;
-    const StaffLayout& staff = state_.Layout;
-    const float offset = layout->StaffOffset(part);
-    float top = offset;
-    float bottom = offset + kFullScoreStaffSpacing;
-    auto reach = [&](std::uint8_t pitch) {
-        const float y = static_cast<float>(PitchY(staff, pitch)) + offset;
-        top = std::min(top, y - 3 * kFullScoreStaffSpacing / 8.0f);
-        bottom = std::max(bottom, y + 3 * kFullScoreStaffSpacing / 8.0f);
-    };
-    reach(state_.CursorPitch);
-    const std::int32_t scroll = FlatScrollBar1->value();
-    for (std::int32_t i = scroll; i <= document_.Length() && layout->Column(part, i) < columns; ++i)
-        if (IsNote(document_.GetGSyurui(part, i, 0))) reach(document_.GetGAtai(part, i, 0));
-    const QRect band(0, static_cast<int>(std::floor(top * zoom)), Picture2->width(),
-                     static_cast<int>(std::ceil((bottom - top) * zoom)) + 1);
+    const std::int32_t last = grid_.PositionAtOrBefore(part, full.FirstColumn() + columns);
+    DrawnRows reach = StaffReach(document_, full, part, last);
+    const float cursorY =
+        static_cast<float>(PitchY(state_.Layout, state_.CursorPitch)) + layout->StaffOffset(part);
+    reach.top = std::min(reach.top, cursorY - kFullScoreStaffSpacing / 8.0f);
+    reach.bottom = std::max(reach.bottom, cursorY + kFullScoreStaffSpacing / 8.0f);
+    const QRect band(0, static_cast<int>(std::floor(reach.top * zoom)), Picture2->width(),
+                     static_cast<int>(std::ceil((reach.bottom - reach.top) * zoom)) + 1);
 
     const bool same = shown == shownColumns_ && !follow_.active &&
                       (touched == ChangeWatch::kNone || touched == part);

@@ -4,6 +4,8 @@
 #include "render/FullScore.h"
 #include "sound/InstrumentNames.h"
 
+#include <algorithm>
+
 namespace sorn {
 
 StatusTexts StatusTextsOf(const SornData& doc, const EditorState& state, std::int32_t first) {
@@ -26,24 +28,23 @@ StatusTexts RedrawScoreArea(const SornData& doc, EditorState& state, HorizontalS
     return StatusTextsOf(doc, state, scroll.value);
 }
 
-StatusTexts RedrawFullScoreArea(const SornData& doc, const ScoreGrid& grid, EditorState& state,
-                                HorizontalScroll& scroll, std::uint8_t& firstPart, Canvas& canvas,
-                                bool cursor) {
+void KeepFullScoreCursorInside(const SornData& doc, const ScoreGrid& grid, EditorState& state,
+                               HorizontalScroll& scroll, std::uint8_t& firstPart, float width,
+                               float height) {
     const std::uint8_t part = state.CurrentPart;
     const StaffLayout& staff = state.Layout;
     // The staves that fit, the cursor's among them.
-    const int fit =
-        std::max(1, static_cast<int>(canvas.Height() -
-                                     static_cast<float>(staff.StaffTop + 8 * staff.StepHeight)) /
-                            kFullScoreStaffSpacing +
-                        1);
+    const int fit = std::max(
+        1, static_cast<int>(height - static_cast<float>(staff.StaffTop + 8 * staff.StepHeight)) /
+                   kFullScoreStaffSpacing +
+               1);
     if (part < firstPart) firstPart = part;
     if (part >= firstPart + fit) firstPart = static_cast<std::uint8_t>(part - fit + 1);
     if (firstPart + fit > doc.PartCount())
         firstPart = static_cast<std::uint8_t>(std::max(0, doc.PartCount() - fit));
 
     // The cursor pushes the view a position at a time, as in the single view.
-    const std::int32_t columns = FullScoreLayout(staff, grid, 0, 0).VisibleColumns(canvas.Width());
+    const std::int32_t columns = FullScoreLayout(staff, grid, 0, 0).VisibleColumns(width);
     if (state.CursorColumn < 0) {
         state.CursorColumn = 0;
         if (scroll.value > 0) --scroll.value;
@@ -56,11 +57,18 @@ StatusTexts RedrawFullScoreArea(const SornData& doc, const ScoreGrid& grid, Edit
         ++scroll.value;
         --state.CursorColumn;
     }
-    const FullScoreLayout layout(staff, grid, grid.Column(part, scroll.value), firstPart);
+}
+
+StatusTexts RedrawFullScoreArea(const SornData& doc, const ScoreGrid& grid, EditorState& state,
+                                HorizontalScroll& scroll, std::uint8_t& firstPart, Canvas& canvas,
+                                bool cursor, DrawnRows rows) {
+    KeepFullScoreCursorInside(doc, grid, state, scroll, firstPart, canvas.Width(), canvas.Height());
+    const std::uint8_t part = state.CurrentPart;
+    const FullScoreLayout layout(state.Layout, grid, grid.Column(part, scroll.value), firstPart);
     RedrawFullScore(
         doc, layout,
-        FullScoreCursor{part, scroll.value + state.CursorColumn, state.CursorPitch, cursor},
-        canvas);
+        FullScoreCursor{part, scroll.value + state.CursorColumn, state.CursorPitch, cursor}, canvas,
+        rows);
     return StatusTextsOf(doc, state, scroll.value);
 }
 

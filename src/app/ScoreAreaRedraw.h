@@ -5,6 +5,7 @@
 
 #include "app/EditorState.h"
 #include "layout/ScoreGrid.h"
+#include "render/FullScore.h"
 #include "render/RedrawScore.h"
 
 #include <string>
@@ -31,6 +32,10 @@ StatusTexts RedrawScoreArea(const SornData& doc, EditorState& state, HorizontalS
 // the canvas's width.
 StatusTexts RedrawFullScoreArea(const SornData& doc, const ScoreGrid& grid, EditorState& state,
                                 HorizontalScroll& scroll, std::uint8_t& firstPart, Canvas& canvas,
-                                bool cursor = true);
+                                bool cursor = true, DrawnRows rows = {});
+// The bounds of that redraw alone, for a caller that must know the view first.
+void KeepFullScoreCursorInside(const SornData& doc, const ScoreGrid& grid, EditorState& state,
+                               HorizontalScroll& scroll, std::uint8_t& firstPart, float width,
+                               float height);
 
 } // namespace sorn

@@ -20,6 +20,10 @@ QtCanvas::~QtCanvas() {
     painter_.end();
 }
 
+void QtCanvas::ClipTo(const QRect& area) {
+    painter_.setClipRect(area);
+}
+
 void QtCanvas::Clear() {
     painter_.setCompositionMode(QPainter::CompositionMode_Source);
     painter_.fillRect(image_.rect(), Qt::white);

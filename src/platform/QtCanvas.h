@@ -23,6 +23,10 @@ public:
     QtCanvas(const QtCanvas&) = delete;
     QtCanvas& operator=(const QtCanvas&) = delete;
 
+    // Everything drawn from now on, Clear included, stays inside `area`:
+    // what lies outside is left as it was.
+    void ClipTo(const QRect& area);
+
     void Clear() override;
 
     void Line(float x1, float y1, float x2, float y2) override;

@@ -1,6 +1,7 @@
 #include "render/FullScore.h"
 
 #include "model/SornData.h"
+#include "model/SymbolCodes.h"
 #include "render/DrawPosition.h"
 #include "sound/InstrumentNames.h"
 
@@ -13,8 +14,29 @@ namespace {
 constexpr float kCursorRadius = 8;
 } // namespace
 
+DrawnRows StaffReach(const SornData& doc, const FullScoreLayout& layout, std::uint8_t part,
+                     std::int32_t last) {
+    const StaffLayout& staff = layout.Staff();
+    const float offset = layout.StaffOffset(part);
+    // The band holds the staff, its words and dynamics, and the selection.
+    DrawnRows reach{offset, offset + kFullScoreStaffSpacing * 5 / 4.0f};
+    // A stem, its flags or a beam stand up to seven steps from the head.
+    const float margin = 3 * kFullScoreStaffSpacing / 8.0f;
+    const auto at = layout.Grid().Columns(part);
+    auto i = static_cast<std::int32_t>(
+        std::lower_bound(at.begin(), at.end(), layout.FirstColumn()) - at.begin());
+    for (; i <= last; ++i) {
+        const PositionRecord* r = doc.Record(part, i);
+        if (!r || !IsNote(r->Syurui[0])) continue;
+        const float y = static_cast<float>(PitchY(staff, r->Atai[0])) + offset;
+        reach.top = std::min(reach.top, y - margin);
+        reach.bottom = std::max(reach.bottom, y + margin);
+    }
+    return reach;
+}
+
 void RedrawFullScore(const SornData& doc, const FullScoreLayout& layout,
-                     const FullScoreCursor& cursor, Canvas& canvas) {
+                     const FullScoreCursor& cursor, Canvas& canvas, DrawnRows rows) {
     canvas.Clear();
     canvas.SetLineWidth(1);
     const ScoreGrid& grid = layout.Grid();
@@ -30,6 +52,11 @@ void RedrawFullScore(const SornData& doc, const FullScoreLayout& layout,
         const float offset = layout.StaffOffset(part);
         if (static_cast<float>(base.StaffTop) + offset >= canvas.Height()) break;
         ++shown;
+        // The positions from the first at or after the first column shown
+        // to the last column shown.
+        const std::int32_t last = grid.PositionAtOrBefore(part, layout.FirstColumn() + columns - 1);
+        const DrawnRows reach = StaffReach(doc, layout, part, last);
+        if (reach.bottom < rows.top || reach.top > rows.bottom) continue;
         for (int d = 0; d <= 4; ++d) {
             const float y = static_cast<float>(base.StaffTop + 2 * base.StepHeight * d) + offset;
             canvas.Line(left, y, right, y);
@@ -38,9 +65,6 @@ void RedrawFullScore(const SornData& doc, const FullScoreLayout& layout,
                                   std::string(InstrumentName(doc.GetInstrumentNumber(part) + 1));
         canvas.Text(label, 4, static_cast<float>(base.StaffTop) + offset + 8);
 
-        // The positions from the first at or after the first column shown
-        // to the last column shown.
-        const std::int32_t last = grid.PositionAtOrBefore(part, layout.FirstColumn() + columns - 1);
         const StaffLayout staff = layout.PartStaff(part);
         const auto at = grid.Columns(part);
         std::int32_t beamEnd = -1;

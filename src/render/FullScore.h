@@ -19,8 +19,20 @@ struct FullScoreCursor {
     bool shown = true;
 };
 
+// Rows of the picture that must be drawn; a staff that reaches none of them
+// is left out, as when only one staff has changed.
+struct DrawnRows {
+    float top = -1e9f;
+    float bottom = 1e9f;
+};
+
 // The canvas's own size bounds the drawing.
 void RedrawFullScore(const SornData& doc, const FullScoreLayout& layout,
-                     const FullScoreCursor& cursor, Canvas& canvas);
+                     const FullScoreCursor& cursor, Canvas& canvas, DrawnRows rows = {});
+
+// How far above and below its staff's band a staff's notes, stems, beams
+// and ledger lines may reach, for its visible positions up to last.
+DrawnRows StaffReach(const SornData& doc, const FullScoreLayout& layout, std::uint8_t part,
+                     std::int32_t last);
 
 } // namespace sorn

@@ -268,6 +268,17 @@ TEST(FullScore, MovesByTimeAndTypesAsAlone) {
                       0)
                 << int{part} << " " << i;
     EXPECT_EQ(k.doc().GetGSyurui(1, 3, 0), Kind::QuarterNote);
+    // Keys that change only the cursor's staff draw its rows alone: the
+    // picture is the one a whole redraw makes.
+    k.Press(Qt::Key_Left);
+    k.Press(Qt::Key_R);
+    for (int i = 0; i < 24; ++i)
+        k.Press(Qt::Key_Up);
+    k.Press(Qt::Key_Up, Qt::ShiftModifier);
+    const QImage partial = k.form->Picture2->Image().copy();
+    k.form->ForgetHistory();
+    k.form->RedrawScore();
+    EXPECT_TRUE(partial == k.form->Picture2->Image());
     k.form->mnuViewFullScore->setChecked(false);
     EXPECT_EQ(k.form->Picture2->height(), 155);
 }
