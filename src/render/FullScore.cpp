@@ -20,12 +20,15 @@ DrawnRows StaffReach(const SornData& doc, const FullScoreLayout& layout, std::ui
     const float offset = layout.StaffOffset(part);
     // The band holds the staff, its words and dynamics, and the selection.
     DrawnRows reach{offset, offset + kFullScoreStaffSpacing * 5 / 4.0f};
-    // A stem, its flags or a beam stand up to seven steps from the head.
-    const float margin = 3 * kFullScoreStaffSpacing / 8.0f;
+    // A stem stands seven steps from its head, and beams, flags and their
+    // thickness add up to twenty pixels more.
+    const float margin = kFullScoreStaffSpacing / 2.0f;
     const auto at = layout.Grid().Columns(part);
     auto i = static_cast<std::int32_t>(
         std::lower_bound(at.begin(), at.end(), layout.FirstColumn()) - at.begin());
-    for (; i <= last; ++i) {
+    // A beam from the last note shown slopes toward notes past the view.
+    constexpr std::int32_t kBeamReach = 32;
+    for (const std::int32_t end = std::min(last + kBeamReach, doc.Length()); i <= end; ++i) {
         const PositionRecord* r = doc.Record(part, i);
         if (!r || !IsNote(r->Syurui[0])) continue;
         const float y = static_cast<float>(PitchY(staff, r->Atai[0])) + offset;

@@ -31,7 +31,8 @@ void RedrawFullScore(const SornData& doc, const FullScoreLayout& layout,
                      const FullScoreCursor& cursor, Canvas& canvas, DrawnRows rows = {});
 
 // How far above and below its staff's band a staff's notes, stems, beams
-// and ledger lines may reach, for its visible positions up to last.
+// and ledger lines may reach, for its visible positions up to last and the
+// beams that run on from them.
 DrawnRows StaffReach(const SornData& doc, const FullScoreLayout& layout, std::uint8_t part,
                      std::int32_t last);
 
