@@ -6,6 +6,7 @@
 #include <zip.h>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace sorn {
@@ -231,15 +232,6 @@ std::unique_ptr<zip_t, ArchiveCloser> OpenArchive(const ZipLibrary& lz, std::str
 }
 
 } // namespace
-
-std::optional<std::string> ReadMxl(std::string_view archive, std::size_t maxSize) {
-    if (!Zip()) return {};
-    auto zip = OpenArchive(*Zip(), archive);
-    if (!zip) return {};
-    const zip_int64_t index = ScoreEntry(*Zip(), zip.get());
-    if (index < 0) return {};
-    return ReadEntry(*Zip(), zip.get(), index, maxSize);
-}
 
 struct MxlScore::Handles {
     std::unique_ptr<zip_t, ArchiveCloser> zip;

@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -23,11 +22,7 @@ std::error_code WriteMxl(std::FILE* score, std::string& archive);
 bool LooksLikeZip(std::string_view bytes);
 
 // The score the container names, or its first .musicxml/.xml entry outside
-// META-INF; nothing when the archive is damaged, holds no score, or the
-// score would unpack to more than maxSize bytes.
-std::optional<std::string> ReadMxl(std::string_view archive, std::size_t maxSize);
-
-// The same score read a piece at a time, so its text need never be whole in
+// META-INF, read a piece at a time, so its text need never be whole in
 // memory. The archive must outlive the reader.
 class MxlScore {
 public:
