@@ -248,7 +248,6 @@ private:
             } else if (sounds) {
                 filled += calc.getLengthofSound(r) / kTicksPerDivision;
             }
-            calc.SFSyokika(r);
             if (!HasSymbol(r, Kind::BarLine) || filled == 0) continue;
             if (bar == 0 || filled >= bar) return false;
             // A bar of its own is no pickup: something must follow it.
