@@ -92,7 +92,7 @@ void Timeline::Changing(const DocumentChange& c, bool undoing) {
         const auto& o = parts_[c.part].onsets;
         changedFrom_ = std::min(
             changedFrom_, o[std::min(static_cast<std::size_t>(std::max(c.iti, 0)), o.size() - 1)]);
-    } else if (c.type != Type::Speed && c.type != Type::Instrument) {
+    } else if (c.type != Type::Speed && c.type != Type::Instrument && !IsWords(c.type)) {
         changedFrom_ = 0;
     }
     switch (c.type) {
@@ -159,6 +159,9 @@ void Timeline::Changing(const DocumentChange& c, bool undoing) {
         break;
     case Type::Speed:
     case Type::Instrument:
+    case Type::Syllable:
+    case Type::ScoreText:
+    case Type::PartText:
         break;
     }
 }

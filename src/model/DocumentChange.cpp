@@ -44,18 +44,15 @@ void SornData::UndoChange(DocumentChange& c) {
         std::swap(parts_[c.part].GData1[static_cast<std::size_t>(c.iti)], c.record);
         break;
     case Type::InsertSpace: {
-        auto& positions = parts_[c.part].GData1;
-        std::move(positions.begin() + c.iti + c.count, positions.end(), positions.begin() + c.iti);
+        ShiftOut(parts_[c.part], c.iti, c.count);
         length_ -= c.count;
         ResizeParts();
         break;
     }
-    case Type::DeleteSpace: {
-        auto& positions = parts_[c.part].GData1;
-        std::move_backward(positions.begin() + c.iti, positions.end() - 1, positions.end());
-        positions[static_cast<std::size_t>(c.iti)] = c.record;
+    case Type::DeleteSpace:
+        ShiftIn(parts_[c.part], c.iti, 1);
+        parts_[c.part].GData1[static_cast<std::size_t>(c.iti)] = c.record;
         break;
-    }
     case Type::Length: {
         const std::int32_t shorter = c.iti - c.count;
         length_ = c.iti;
@@ -77,6 +74,8 @@ void SornData::UndoChange(DocumentChange& c) {
         PartRecord part;
         part.InstrumentNumber = static_cast<std::uint8_t>(c.value);
         part.GData1 = std::move(c.records);
+        if (c.words) part.words = std::move(*c.words);
+        c.words.reset();
         parts_.insert(parts_.begin() + c.part, std::move(part));
         partSuu_ = static_cast<std::uint8_t>(parts_.size() - 1);
         break;
@@ -93,6 +92,25 @@ void SornData::UndoChange(DocumentChange& c) {
         c.value = other;
         break;
     }
+    case Type::Syllable: {
+        Syllable other = GetSyllable(c.part, c.iti, c.value);
+        Syllable back{.text = std::move(c.text),
+                      .syllabic = static_cast<Syllabic>(c.count & 3),
+                      .extend = (c.count & 4) != 0};
+        c.count = static_cast<std::int32_t>(other.syllabic) | (other.extend ? 4 : 0);
+        c.text = std::move(other.text);
+        PutSyllable(parts_[c.part].words, c.iti, c.value, std::move(back));
+        break;
+    }
+    case Type::ScoreText:
+        std::swap(texts_[static_cast<std::size_t>(c.value)], c.text);
+        break;
+    case Type::PartText: {
+        PartWords& w = parts_[c.part].words;
+        std::swap(c.value == static_cast<std::int32_t>(PartText::Name) ? w.name : w.shortName,
+                  c.text);
+        break;
+    }
     }
 }
 
@@ -102,23 +120,20 @@ void SornData::RedoChange(DocumentChange& c) {
     case Type::Position:
     case Type::Speed:
     case Type::Instrument:
+    case Type::Syllable:
+    case Type::ScoreText:
+    case Type::PartText:
         // These keep the other side of the change, so one swap serves both ways.
         UndoChange(c);
         break;
-    case Type::InsertSpace: {
+    case Type::InsertSpace:
         length_ += c.count;
         ResizeParts();
-        auto& positions = parts_[c.part].GData1;
-        std::move_backward(positions.begin() + c.iti, positions.end() - c.count, positions.end());
-        std::fill_n(positions.begin() + c.iti, c.count, PositionRecord{});
+        ShiftIn(parts_[c.part], c.iti, c.count);
         break;
-    }
-    case Type::DeleteSpace: {
-        auto& positions = parts_[c.part].GData1;
-        std::move(positions.begin() + c.iti + 1, positions.end(), positions.begin() + c.iti);
-        positions.back() = PositionRecord{};
+    case Type::DeleteSpace:
+        ShiftOut(parts_[c.part], c.iti, 1);
         break;
-    }
     case Type::Length:
         // The tails kept are what this shortening cuts off again.
         length_ = c.count;
@@ -133,6 +148,7 @@ void SornData::RedoChange(DocumentChange& c) {
     }
     case Type::DeletePart:
         c.records = std::move(parts_[c.part].GData1);
+        c.words = std::make_shared<PartWords>(std::move(parts_[c.part].words));
         parts_.erase(parts_.begin() + c.part);
         partSuu_ = static_cast<std::uint8_t>(parts_.size() - 1);
         break;

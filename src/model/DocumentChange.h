@@ -7,6 +7,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <string>
 #include <vector>
 
 namespace sorn {
@@ -21,6 +23,9 @@ struct DocumentChange {
         DeletePart,  // part; value: its instrument; records: its positions
         Speed,       // value: the tempo on the other side of the change
         Instrument,  // part; value: the instrument number on the other side
+        Syllable,    // part, iti; value: the verse; count, text: the syllable on the other side
+        ScoreText,   // value: which; text: on the other side
+        PartText,    // part; value: which; text: on the other side
     };
     Type type = Type::Position;
     std::uint8_t part = 0;
@@ -29,7 +34,16 @@ struct DocumentChange {
     std::int32_t value = 0;
     PositionRecord record{};
     std::vector<PositionRecord> records{};
+    std::string text{};
+    // DeletePart: the part's names and lyrics.
+    std::shared_ptr<PartWords> words{};
 };
+
+// Words move no note in time.
+inline bool IsWords(DocumentChange::Type type) {
+    return type == DocumentChange::Type::Syllable || type == DocumentChange::Type::ScoreText ||
+           type == DocumentChange::Type::PartText;
+}
 
 // Told of every change before the document makes it.
 class ChangeJournal {

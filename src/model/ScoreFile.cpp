@@ -4,6 +4,7 @@
 #include "model/AtomicFile.h"
 #include "model/GuardedOpen.h"
 #include "model/ScoreFileTexts.h"
+#include "model/ScoreWordsFile.h"
 #include "model/SornData.h"
 #include "model/UniqueFd.h"
 
@@ -67,6 +68,12 @@ std::error_code SornData::SaveCopy(const std::string& FileName) const {
         ec = file.Write(partHeader.data(), partHeader.size());
         const auto& records = parts_[i].GData1;
         if (!ec) ec = file.Write(records.data(), records.size() * sizeof(PositionRecord));
+    }
+    // The words go after the last part block, where older readers stop.
+    if (!ec && HasWords()) {
+        std::string words;
+        ec = EncodeWords(*this, words);
+        if (!ec) ec = file.Write(words.data(), words.size());
     }
     if (!ec) ec = file.Commit();
     return ec;
@@ -150,7 +157,27 @@ private:
             pos_ = afterPartHeader;
             if (error || !Records(part, doc.length_, error)) return OpenResult::Failed;
         }
+        if (!Words(doc, boxes, error)) return OpenResult::Failed;
         return OpenResult::Opened;
+    }
+
+    // The music is open whatever happens to its words; damage to them is
+    // told once and what could be read is kept.
+    bool Words(SornData& doc, MessageBoxes& boxes, std::error_code& error) {
+        if (pos_ + 4 > size_) return true;
+        char magic[4];
+        if (!Bytes(magic, 4, error)) return !error;
+        // Bytes after the music that are not ours were never read by anyone.
+        if (std::memcmp(magic, kWordsMagic, 4) != 0) return true;
+        const std::int64_t rest = size_ - pos_;
+        bool whole = false;
+        if (rest <= static_cast<std::int64_t>(MaxWordsBytes)) {
+            std::string chunks(static_cast<std::size_t>(rest), '\0');
+            if (!Bytes(chunks.data(), rest, error)) return !error;
+            whole = DecodeWords(chunks, doc);
+        }
+        if (!whole) boxes.Show(texts::WordsUnreadable, MsgButtons::Ok, MsgIcon::Warning);
+        return true;
     }
 
     // Length must be one the editor can address, and the file must reach at
@@ -223,9 +250,11 @@ private:
 namespace {
 
 // The largest score a file can hold: 256 parts of the longest length, with
-// room for part headers of a newer writer. A stream is read no further.
+// room for part headers of a newer writer, and its words. A stream is read
+// no further.
 constexpr std::int64_t kMaxStreamBytes =
-    64 + 256 * (4 + 256 + kRecordBytes * (std::int64_t{MaxLength} + 1));
+    64 + 256 * (4 + 256 + kRecordBytes * (std::int64_t{MaxLength} + 1)) + 4 +
+    static_cast<std::int64_t>(MaxWordsBytes);
 
 // Copies a FIFO, a pipe, a terminal or a device into an anonymous memory
 // file, so the reader can seek in it as in a regular one. Reading stops at
@@ -310,6 +339,8 @@ OpenResult SornData::FileOpen(const std::string& FileName, MessageBoxes& boxes,
     length_ = fresh.length_;
     speed_ = fresh.speed_;
     parts_ = std::move(fresh.parts_);
+    texts_ = std::move(fresh.texts_);
+    unknownChunks_ = std::move(fresh.unknownChunks_);
     // The older format carries no tempo or instruments; its name is not
     // remembered, so Save proposes no name that would overwrite it. Nor is
     // standard input's.

@@ -15,6 +15,9 @@ inline constexpr const char* NewerVersion =
     "ファイル形式が新しいため、一部表示できない可能性があります";
 inline constexpr const char* DamagedFile =
     "このファイルは壊れているため開くことができません。\n開いている楽譜はそのまま残ります。";
+inline constexpr const char* WordsUnreadable =
+    "この楽譜の曲名・パート名・歌詞の一部を読み込めませんでした。\n"
+    "音符はすべて開きました。読み込めた文字は保存すると残ります。";
 // At start-up and on the command line no score is open that could stay.
 inline constexpr const char* DamagedFileNothingOpen =
     "このファイルは壊れているため開くことができません。";

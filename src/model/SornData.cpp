@@ -173,6 +173,153 @@ std::uint8_t SornData::AtaiBackSerch(std::uint8_t Part, std::int32_t Iti, std::u
     return DefaultAtai;
 }
 
+bool ValidWordsText(const std::string& text, std::size_t limit) {
+    if (text.size() > limit) return false;
+    // Well-formed UTF-8: no overlong forms, surrogates or code points past U+10FFFF.
+    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+    const auto* end = p + text.size();
+    while (p < end) {
+        const unsigned c = *p++;
+        if (c < 0x80) continue;
+        int more = 0;
+        unsigned lo = 0x80, hi = 0xBF;
+        if (c >= 0xC2 && c <= 0xDF) {
+            more = 1;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            more = 2;
+            if (c == 0xE0) lo = 0xA0;
+            if (c == 0xED) hi = 0x9F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            more = 3;
+            if (c == 0xF0) lo = 0x90;
+            if (c == 0xF4) hi = 0x8F;
+        } else {
+            return false;
+        }
+        if (end - p < more || p[0] < lo || p[0] > hi) return false;
+        for (int i = 1; i < more; ++i)
+            if (p[i] < 0x80 || p[i] > 0xBF) return false;
+        p += more;
+    }
+    return true;
+}
+
+namespace {
+const std::string kNoText;
+const Syllable kNoSyllable;
+
+std::int32_t SyllableKind(const Syllable& s) {
+    return static_cast<std::int32_t>(s.syllabic) | (s.extend ? 4 : 0);
+}
+} // namespace
+
+const std::string& SornData::Text(ScoreText which) const {
+    const auto i = static_cast<std::size_t>(which);
+    return i < texts_.size() ? texts_[i] : kNoText;
+}
+
+bool SornData::SetText(ScoreText which, const std::string& text) {
+    const auto i = static_cast<std::size_t>(which);
+    if (i >= texts_.size() || !ValidWordsText(text, MaxTextBytes)) return false;
+    if (texts_[i] == text) return true;
+    Report({.type = DocumentChange::Type::ScoreText,
+            .value = static_cast<std::int32_t>(i),
+            .text = texts_[i]});
+    texts_[i] = text;
+    return true;
+}
+
+const std::string& SornData::GetPartText(std::uint8_t Part, PartText which) const {
+    if (Part >= parts_.size()) return kNoText;
+    const PartWords& w = parts_[Part].words;
+    return which == PartText::Name ? w.name : w.shortName;
+}
+
+bool SornData::SetPartText(std::uint8_t Part, PartText which, const std::string& text) {
+    if (Part >= parts_.size() || !ValidWordsText(text, MaxTextBytes)) return false;
+    PartWords& w = parts_[Part].words;
+    std::string& field = which == PartText::Name ? w.name : w.shortName;
+    if (field == text) return true;
+    Report({.type = DocumentChange::Type::PartText,
+            .part = Part,
+            .value = static_cast<std::int32_t>(which),
+            .text = field});
+    field = text;
+    return true;
+}
+
+const Syllable& SornData::GetSyllable(std::uint8_t Part, std::int32_t Iti, int verse) const {
+    if (Part >= parts_.size() || verse < 0 || verse >= MaxVerses || Iti < 0) return kNoSyllable;
+    const auto& line = parts_[Part].words.verses[static_cast<std::size_t>(verse)];
+    return static_cast<std::size_t>(Iti) < line.size() ? line[static_cast<std::size_t>(Iti)]
+                                                       : kNoSyllable;
+}
+
+bool SornData::SetSyllable(std::uint8_t Part, std::int32_t Iti, int verse,
+                           const Syllable& syllable) {
+    if (!Record(Part, Iti) || verse < 0 || verse >= MaxVerses ||
+        !ValidWordsText(syllable.text, MaxSyllableBytes))
+        return false;
+    Syllable next = syllable;
+    // Only text makes a syllable; an empty one keeps no flags.
+    if (next.Empty()) next = Syllable{};
+    const Syllable& now = GetSyllable(Part, Iti, verse);
+    if (now == next) return true;
+    Report({.type = DocumentChange::Type::Syllable,
+            .part = Part,
+            .iti = Iti,
+            .count = SyllableKind(now),
+            .value = verse,
+            .text = now.text});
+    PutSyllable(parts_[Part].words, Iti, verse, std::move(next));
+    return true;
+}
+
+// Stores without reporting, keeping the verse's count of syllables.
+void SornData::PutSyllable(PartWords& words, std::int32_t Iti, int verse, Syllable&& syllable) {
+    const auto v = static_cast<std::size_t>(verse);
+    auto& line = words.verses[v];
+    if (line.empty()) {
+        if (syllable.Empty()) return;
+        line.resize(static_cast<std::size_t>(length_) + 1);
+    }
+    Syllable& slot = line[static_cast<std::size_t>(Iti)];
+    words.filled[v] += (syllable.Empty() ? 0 : 1) - (slot.Empty() ? 0 : 1);
+    slot = std::move(syllable);
+}
+
+// Reported one by one, so that undo brings each back; done before the
+// positions holding them go.
+void SornData::ClearSyllables(std::uint8_t Part, std::int32_t from, std::int32_t to) {
+    const PartWords& words = parts_[Part].words;
+    for (int v = 0; v < MaxVerses; ++v) {
+        const auto& line = words.verses[static_cast<std::size_t>(v)];
+        if (words.filled[static_cast<std::size_t>(v)] == 0) continue;
+        for (std::int32_t i = from; i <= to && static_cast<std::size_t>(i) < line.size(); ++i)
+            if (!line[static_cast<std::size_t>(i)].Empty()) SetSyllable(Part, i, v, Syllable{});
+    }
+}
+
+int SornData::VerseCount(std::uint8_t Part) const {
+    if (Part >= parts_.size()) return 0;
+    const auto& filled = parts_[Part].words.filled;
+    for (int v = MaxVerses; v > 0; --v)
+        if (filled[static_cast<std::size_t>(v - 1)] > 0) return v;
+    return 0;
+}
+
+bool SornData::HasWords() const {
+    if (!unknownChunks_.empty()) return true;
+    for (const std::string& t : texts_)
+        if (!t.empty()) return true;
+    for (std::size_t p = 0; p < parts_.size(); ++p) {
+        const PartWords& w = parts_[p].words;
+        if (!w.name.empty() || !w.shortName.empty() || VerseCount(static_cast<std::uint8_t>(p)))
+            return true;
+    }
+    return false;
+}
+
 void SornData::AddPart() {
     if (parts_.empty() || parts_.size() >= MaxParts) return;
     Report({.type = DocumentChange::Type::AddPart});
@@ -187,8 +334,11 @@ void SornData::DeletePart(std::uint8_t Part) {
     DocumentChange change{.type = DocumentChange::Type::DeletePart,
                           .part = Part,
                           .value = parts_[Part].InstrumentNumber};
-    // The positions move into the history rather than being copied.
-    if (journal_.to) change.records = std::move(parts_[Part].GData1);
+    // The positions and words move into the history rather than being copied.
+    if (journal_.to) {
+        change.records = std::move(parts_[Part].GData1);
+        change.words = std::make_shared<PartWords>(std::move(parts_[Part].words));
+    }
     Report(std::move(change));
     parts_.erase(parts_.begin() + Part);
     partSuu_ = static_cast<std::uint8_t>(parts_.size() - 1);
@@ -204,21 +354,18 @@ std::int32_t SornData::InsertSpaces(std::uint8_t Part, std::int32_t Iti, std::in
     Report({.type = DocumentChange::Type::InsertSpace, .part = Part, .iti = Iti, .count = count});
     length_ += count;
     ResizeParts();
-    auto& positions = parts_[Part].GData1;
-    std::move_backward(positions.begin() + Iti, positions.end() - count, positions.end());
-    std::fill_n(positions.begin() + Iti, count, PositionRecord{});
+    ShiftIn(parts_[Part], Iti, count);
     return count;
 }
 
 bool SornData::DeleteSpace(std::uint8_t Part, std::int32_t Iti) {
     if (!Record(Part, Iti)) return false;
-    auto& positions = parts_[Part].GData1;
+    ClearSyllables(Part, Iti, Iti);
     Report({.type = DocumentChange::Type::DeleteSpace,
             .part = Part,
             .iti = Iti,
-            .record = positions[static_cast<std::size_t>(Iti)]});
-    std::move(positions.begin() + Iti + 1, positions.end(), positions.begin() + Iti);
-    positions.back() = PositionRecord{};
+            .record = parts_[Part].GData1[static_cast<std::size_t>(Iti)]});
+    ShiftOut(parts_[Part], Iti, 1);
     return true;
 }
 
@@ -228,6 +375,9 @@ void SornData::SetLength(std::int32_t value) {
         ResizeParts();
         return;
     }
+    if (value < length_)
+        for (std::size_t p = 0; p < parts_.size(); ++p)
+            ClearSyllables(static_cast<std::uint8_t>(p), value + 1, length_);
     DocumentChange change{.type = DocumentChange::Type::Length, .iti = length_, .count = value};
     // Shortening loses the tails; the history keeps them, part after part.
     if (journal_.to && value < length_) {
@@ -242,11 +392,39 @@ void SornData::SetLength(std::int32_t value) {
 }
 
 void SornData::ResizeParts() {
-    for (auto& part : parts_)
-        part.GData1.resize(static_cast<std::size_t>(length_) + 1);
+    const auto size = static_cast<std::size_t>(length_) + 1;
+    for (auto& part : parts_) {
+        part.GData1.resize(size);
+        for (auto& line : part.words.verses)
+            if (!line.empty()) line.resize(size);
+    }
+}
+
+void SornData::ShiftIn(PartRecord& part, std::int32_t Iti, std::int32_t count) {
+    auto& positions = part.GData1;
+    std::move_backward(positions.begin() + Iti, positions.end() - count, positions.end());
+    std::fill_n(positions.begin() + Iti, count, PositionRecord{});
+    for (auto& line : part.words.verses) {
+        if (line.empty()) continue;
+        std::move_backward(line.begin() + Iti, line.end() - count, line.end());
+        std::fill_n(line.begin() + Iti, count, Syllable{});
+    }
+}
+
+void SornData::ShiftOut(PartRecord& part, std::int32_t Iti, std::int32_t count) {
+    auto& positions = part.GData1;
+    std::move(positions.begin() + Iti + count, positions.end(), positions.begin() + Iti);
+    std::fill(positions.end() - count, positions.end(), PositionRecord{});
+    for (auto& line : part.words.verses) {
+        if (line.empty()) continue;
+        std::move(line.begin() + Iti + count, line.end(), line.begin() + Iti);
+        std::fill(line.end() - count, line.end(), Syllable{});
+    }
 }
 
 void SornData::FileNew() {
+    texts_ = {};
+    unknownChunks_.clear();
     partSuu_ = 0;
     length_ = NewScoreLength;
     speed_ = DefaultSpeed;
@@ -261,6 +439,8 @@ void SornData::TakeScore(SornData&& other) {
     length_ = other.length_;
     speed_ = other.speed_;
     parts_ = std::move(other.parts_);
+    texts_ = std::move(other.texts_);
+    unknownChunks_ = std::move(other.unknownChunks_);
     sornFileName_.clear();
 }
 

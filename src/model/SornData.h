@@ -4,6 +4,7 @@
 // writes the score only through these operations and holds plain numbers.
 
 #include "model/MessageBoxes.h"
+#include "model/ScoreWords.h"
 
 #include <array>
 #include <cstdint>
@@ -36,6 +37,7 @@ static_assert(sizeof(PositionRecord) == 30);
 struct PartRecord {
     std::uint8_t InstrumentNumber = 0;
     std::vector<PositionRecord> GData1;
+    PartWords words;
 };
 
 enum class OpenResult {
@@ -114,6 +116,29 @@ public:
     // Replaces all thirty bytes of one position.
     bool SetRecord(std::uint8_t Part, std::int32_t Iti, const PositionRecord& record);
 
+    // Words. Setters refuse (false, nothing changed) text over its limit or
+    // not UTF-8, and out-of-range parts, positions and verses; an empty
+    // text removes the field or the syllable.
+    const std::string& Text(ScoreText which) const;
+    bool SetText(ScoreText which, const std::string& text);
+    const std::string& GetPartText(std::uint8_t Part, PartText which) const;
+    bool SetPartText(std::uint8_t Part, PartText which, const std::string& text);
+    // The syllable of a verse at a position, empty when there is none.
+    const Syllable& GetSyllable(std::uint8_t Part, std::int32_t Iti, int verse) const;
+    bool SetSyllable(std::uint8_t Part, std::int32_t Iti, int verse, const Syllable& syllable);
+    // One past the highest verse that holds a syllable: the lyric lines the
+    // part needs (0..MaxVerses).
+    int VerseCount(std::uint8_t Part) const;
+    // Anything a file keeps in its extension, unknown chunks included.
+    bool HasWords() const;
+    // Chunks of a newer writer, kept as read and written back on save.
+    struct UnknownChunk {
+        std::array<char, 4> tag{};
+        std::string payload;
+        bool operator==(const UnknownChunk&) const = default;
+    };
+    const std::vector<UnknownChunk>& UnknownChunks() const { return unknownChunks_; }
+
     // The edit history: every mutator above reports to the journal before it
     // changes anything, and counts its changes. Copies and opened files keep
     // the journal of the object they are assigned to.
@@ -133,14 +158,21 @@ private:
     void Report(DocumentChange&& change);
     void ReportPosition(std::uint8_t Part, std::int32_t Iti, const PositionRecord& before);
     friend class ScoreFileReader;
+    friend class WordsReader;
     PositionRecord* MutableRecord(std::uint8_t Part, std::int32_t Iti);
     void ResizeParts();
+    static void ShiftIn(PartRecord& part, std::int32_t Iti, std::int32_t count);
+    static void ShiftOut(PartRecord& part, std::int32_t Iti, std::int32_t count);
+    void ClearSyllables(std::uint8_t Part, std::int32_t from, std::int32_t to);
+    void PutSyllable(PartWords& words, std::int32_t Iti, int verse, Syllable&& syllable);
 
     std::uint8_t partSuu_ = 0;
     std::int16_t speed_ = 0;
     std::vector<PartRecord> parts_;
     std::int32_t length_ = 0;
     std::string sornFileName_;
+    std::array<std::string, ScoreTextCount> texts_;
+    std::vector<UnknownChunk> unknownChunks_;
     JournalLink journal_;
     std::int64_t changeCount_ = 0;
 };

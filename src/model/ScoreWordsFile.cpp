@@ -1,0 +1,189 @@
+// Chunks of the words extension:
+//   TEXT  u8 field (title, subtitle, composer, lyricist, arranger, copyright), UTF-8
+//   PART  u16 part, u8 field (name, short name), UTF-8
+//   LYRC  u16 part, u8 verse, then per syllable u16 position (ascending),
+//         u8 flags (bits 0-1 syllabic, bit 2 extend), u8 length, UTF-8
+// A chunk with another tag, or a field number this version does not know,
+// is kept as it was read and written back after the known ones.
+
+#include "model/ScoreWordsFile.h"
+
+#include "model/SornData.h"
+
+#include <cstring>
+
+namespace sorn {
+
+namespace {
+
+void PutLE(std::string& out, std::uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i)
+        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+}
+
+std::uint32_t GetLE(std::string_view in, std::size_t at, int bytes) {
+    std::uint32_t value = 0;
+    for (int i = bytes - 1; i >= 0; --i)
+        value = (value << 8) | static_cast<unsigned char>(in[at + static_cast<std::size_t>(i)]);
+    return value;
+}
+
+void Chunk(std::string& out, const char* tag, const std::string& payload) {
+    out.append(tag, 4);
+    PutLE(out, static_cast<std::uint32_t>(payload.size()), 4);
+    out += payload;
+}
+
+} // namespace
+
+std::error_code EncodeWords(const SornData& doc, std::string& out) {
+    out.clear();
+    if (!doc.HasWords()) return {};
+    out.append(kWordsMagic, 4);
+    std::string payload;
+    for (int f = 0; f < ScoreTextCount; ++f) {
+        const std::string& text = doc.Text(static_cast<ScoreText>(f));
+        if (text.empty()) continue;
+        payload.clear();
+        PutLE(payload, static_cast<std::uint32_t>(f), 1);
+        Chunk(out, "TEXT", payload += text);
+    }
+    for (int p = 0; p < doc.PartCount(); ++p) {
+        const auto part = static_cast<std::uint8_t>(p);
+        for (PartText field : {PartText::Name, PartText::ShortName}) {
+            const std::string& text = doc.GetPartText(part, field);
+            if (text.empty()) continue;
+            payload.clear();
+            PutLE(payload, part, 2);
+            PutLE(payload, static_cast<std::uint32_t>(field), 1);
+            Chunk(out, "PART", payload += text);
+        }
+        const int verses = doc.VerseCount(part);
+        for (int v = 0; v < verses; ++v) {
+            payload.clear();
+            PutLE(payload, part, 2);
+            PutLE(payload, static_cast<std::uint32_t>(v), 1);
+            for (std::int32_t i = 0; i <= doc.Length(); ++i) {
+                const Syllable& s = doc.GetSyllable(part, i, v);
+                if (s.Empty()) continue;
+                PutLE(payload, static_cast<std::uint32_t>(i), 2);
+                PutLE(payload, static_cast<std::uint32_t>(s.syllabic) | (s.extend ? 4u : 0u), 1);
+                PutLE(payload, static_cast<std::uint32_t>(s.text.size()), 1);
+                payload += s.text;
+            }
+            if (payload.size() > 3) Chunk(out, "LYRC", payload);
+            if (out.size() > MaxWordsBytes) break;
+        }
+    }
+    for (const auto& chunk : doc.UnknownChunks()) {
+        out.append(chunk.tag.data(), 4);
+        PutLE(out, static_cast<std::uint32_t>(chunk.payload.size()), 4);
+        out += chunk.payload;
+    }
+    if (out.size() > MaxWordsBytes) {
+        out.clear();
+        return std::make_error_code(std::errc::file_too_large);
+    }
+    return {};
+}
+
+class WordsReader {
+public:
+    explicit WordsReader(SornData& doc) : doc_(doc) {}
+
+    bool Read(std::string_view in) {
+        bool whole = true;
+        std::size_t at = 0;
+        while (at < in.size()) {
+            // A chunk cut short ends the extension: its size cannot be trusted.
+            if (in.size() - at < 8) return false;
+            const std::string_view tag = in.substr(at, 4);
+            const std::uint32_t size = GetLE(in, at + 4, 4);
+            if (size > in.size() - at - 8) return false;
+            const std::string_view payload = in.substr(at + 8, size);
+            at += 8 + std::size_t{size};
+            if (!Known(tag, payload)) {
+                if (tag == "TEXT" || tag == "PART" || tag == "LYRC")
+                    whole = false;
+                else
+                    Keep(tag, payload);
+            }
+        }
+        return whole;
+    }
+
+private:
+    // False for a damaged chunk of a known kind; unknown fields are kept.
+    bool Known(std::string_view tag, std::string_view payload) {
+        if (tag == "TEXT") {
+            if (payload.empty()) return false;
+            const unsigned field = GetLE(payload, 0, 1);
+            if (field >= ScoreTextCount) return Keep(tag, payload);
+            std::string text(payload.substr(1));
+            if (!ValidWordsText(text, MaxTextBytes)) return false;
+            doc_.texts_[field] = std::move(text);
+            return true;
+        }
+        if (tag == "PART") {
+            if (payload.size() < 3) return false;
+            const std::uint32_t part = GetLE(payload, 0, 2);
+            const unsigned field = GetLE(payload, 2, 1);
+            if (part >= static_cast<std::uint32_t>(doc_.PartCount())) return false;
+            if (field > 1) return Keep(tag, payload);
+            std::string text(payload.substr(3));
+            if (!ValidWordsText(text, MaxTextBytes)) return false;
+            PartWords& words = doc_.parts_[part].words;
+            (field == 0 ? words.name : words.shortName) = std::move(text);
+            return true;
+        }
+        if (tag == "LYRC") return Lyrics(payload);
+        return Keep(tag, payload);
+    }
+
+    // The syllables before a damaged one are kept.
+    bool Lyrics(std::string_view payload) {
+        if (payload.size() < 3) return false;
+        const std::uint32_t part = GetLE(payload, 0, 2);
+        const unsigned verse = GetLE(payload, 2, 1);
+        if (part >= static_cast<std::uint32_t>(doc_.PartCount()) || verse >= MaxVerses)
+            return false;
+        PartWords& words = doc_.parts_[part].words;
+        std::int64_t last = -1;
+        std::size_t at = 3;
+        while (at < payload.size()) {
+            if (payload.size() - at < 4) return false;
+            const std::uint32_t iti = GetLE(payload, at, 2);
+            const unsigned flags = GetLE(payload, at + 2, 1);
+            const std::size_t size = GetLE(payload, at + 3, 1);
+            at += 4;
+            if (std::int64_t{iti} <= last || iti > static_cast<std::uint32_t>(doc_.Length()) ||
+                flags > 7 || size == 0 || size > payload.size() - at)
+                return false;
+            Syllable s{.text = std::string(payload.substr(at, size)),
+                       .syllabic = static_cast<Syllabic>(flags & 3),
+                       .extend = (flags & 4) != 0};
+            if (!ValidWordsText(s.text, MaxSyllableBytes)) return false;
+            at += size;
+            last = iti;
+            doc_.PutSyllable(words, static_cast<std::int32_t>(iti), static_cast<int>(verse),
+                             std::move(s));
+        }
+        return true;
+    }
+
+    bool Keep(std::string_view tag, std::string_view payload) {
+        SornData::UnknownChunk chunk;
+        std::memcpy(chunk.tag.data(), tag.data(), 4);
+        chunk.payload = std::string(payload);
+        doc_.unknownChunks_.push_back(std::move(chunk));
+        return true;
+    }
+
+    SornData& doc_;
+};
+
+bool DecodeWords(std::string_view chunks, SornData& doc) {
+    return WordsReader(doc).Read(chunks);
+}
+
+} // namespace sorn

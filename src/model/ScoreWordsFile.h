@@ -1,0 +1,26 @@
+#pragma once
+// The extension of a score file that holds its words: after the last part
+// block, where readers of the original format stop. "sEXT", then chunks of
+// a four-byte tag, a little-endian 32-bit size and that many bytes.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+namespace sorn {
+
+class SornData;
+
+inline constexpr char kWordsMagic[4] = {'s', 'E', 'X', 'T'};
+
+// The whole extension, magic included; empty when the score has no words.
+// Fails (file_too_large) past MaxWordsBytes.
+std::error_code EncodeWords(const SornData& doc, std::string& out);
+
+// Reads the chunks after the magic into doc, whose parts and length are
+// already read. False when something could not be read; everything before
+// and after the damage that could be is kept.
+bool DecodeWords(std::string_view chunks, SornData& doc);
+
+} // namespace sorn
