@@ -36,6 +36,13 @@ inline std::int32_t BarColumnOf(const StaffLayout& l, std::int32_t position) {
     return l.Columns ? l.Columns->BarColumnOf(position) : position;
 }
 
+// Lyrics stand under the dynamics, one line per verse; a part's area grows
+// by a line for each verse it has and no more.
+inline constexpr int kLyricLineHeight = 18;
+inline std::int32_t LyricLineTop(const StaffLayout& l, int verse) {
+    return l.StaffTop + 16 * l.StepHeight + 18 + verse * kLyricLineHeight;
+}
+
 // Column 0 starts this far from the left edge of the score.
 inline constexpr int kStaffLeftMargin = 20;
 
