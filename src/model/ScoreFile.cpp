@@ -169,12 +169,16 @@ private:
         if (!Bytes(magic, 4, error)) return !error;
         // Bytes after the music that are not ours were never read by anyone.
         if (std::memcmp(magic, kWordsMagic, 4) != 0) return true;
-        const std::int64_t rest = size_ - pos_;
-        bool whole = false;
-        if (rest <= static_cast<std::int64_t>(MaxWordsBytes)) {
-            std::string chunks(static_cast<std::size_t>(rest), '\0');
-            if (!Bytes(chunks.data(), rest, error)) return !error;
-            whole = DecodeWords(chunks, doc);
+        std::uint32_t declared = 0;
+        bool whole = Field(declared, 4, error);
+        if (error) return false;
+        if (whole && declared <= MaxWordsBytes) {
+            const std::int64_t there = std::min<std::int64_t>(declared, size_ - pos_);
+            std::string chunks(static_cast<std::size_t>(there), '\0');
+            if (!Bytes(chunks.data(), there, error) && error) return false;
+            whole = there == declared && DecodeWords(chunks, doc);
+        } else {
+            whole = false;
         }
         if (!whole) boxes.Show(texts::WordsUnreadable, MsgButtons::Ok, MsgIcon::Warning);
         return true;
@@ -253,7 +257,7 @@ namespace {
 // room for part headers of a newer writer, and its words. A stream is read
 // no further.
 constexpr std::int64_t kMaxStreamBytes =
-    64 + 256 * (4 + 256 + kRecordBytes * (std::int64_t{MaxLength} + 1)) + 4 +
+    64 + 256 * (4 + 256 + kRecordBytes * (std::int64_t{MaxLength} + 1)) + 8 +
     static_cast<std::int64_t>(MaxWordsBytes);
 
 // Copies a FIFO, a pipe, a terminal or a device into an anonymous memory

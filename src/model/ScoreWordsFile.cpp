@@ -40,6 +40,7 @@ std::error_code EncodeWords(const SornData& doc, std::string& out) {
     out.clear();
     if (!doc.HasWords()) return {};
     out.append(kWordsMagic, 4);
+    out.append(4, '\0'); // the size of the chunks, known at the end
     std::string payload;
     for (int f = 0; f < ScoreTextCount; ++f) {
         const std::string& text = doc.Text(static_cast<ScoreText>(f));
@@ -72,7 +73,7 @@ std::error_code EncodeWords(const SornData& doc, std::string& out) {
                 payload += s.text;
             }
             if (payload.size() > 3) Chunk(out, "LYRC", payload);
-            if (out.size() > MaxWordsBytes) break;
+            if (out.size() > MaxWordsBytes + 8) break;
         }
     }
     for (const auto& chunk : doc.UnknownChunks()) {
@@ -80,10 +81,13 @@ std::error_code EncodeWords(const SornData& doc, std::string& out) {
         PutLE(out, static_cast<std::uint32_t>(chunk.payload.size()), 4);
         out += chunk.payload;
     }
-    if (out.size() > MaxWordsBytes) {
+    if (out.size() - 8 > MaxWordsBytes) {
         out.clear();
         return std::make_error_code(std::errc::file_too_large);
     }
+    const auto size = static_cast<std::uint32_t>(out.size() - 8);
+    for (int i = 0; i < 4; ++i)
+        out[4 + static_cast<std::size_t>(i)] = static_cast<char>((size >> (8 * i)) & 0xFF);
     return {};
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // The extension of a score file that holds its words: after the last part
 // block, where readers of the original format stop. "sEXT", then chunks of
-// a four-byte tag, a little-endian 32-bit size and that many bytes.
+// the size of the chunks (little-endian 32 bits), then chunks of a four-byte
+// tag, a 32-bit size and that many bytes. The size tells a file cut short
+// between two chunks from a whole one.
 
 #include <cstdint>
 #include <string>
@@ -18,7 +20,7 @@ inline constexpr char kWordsMagic[4] = {'s', 'E', 'X', 'T'};
 // Fails (file_too_large) past MaxWordsBytes.
 std::error_code EncodeWords(const SornData& doc, std::string& out);
 
-// Reads the chunks after the magic into doc, whose parts and length are
+// Reads the chunks after the magic and size into doc, whose parts and length are
 // already read. False when something could not be read; everything before
 // and after the damage that could be is kept.
 bool DecodeWords(std::string_view chunks, SornData& doc);

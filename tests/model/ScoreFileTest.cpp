@@ -410,6 +410,10 @@ TEST(ScoreFile, UndoAndRedoOfEveryChangeGiveTheSavedBytesBack) {
             d.SetLength(25);
             d.DeletePart(0);
         },
+        [](SornData& d) { d.SetSyllable(1, 4, 0, {"き", Syllabic::Begin, true}); },
+        [](SornData& d) { d.SetSyllable(0, 2, 2, {}); },
+        [](SornData& d) { d.SetText(ScoreText::Title, "別の曲名"); },
+        [](SornData& d) { d.SetPartText(2, PartText::ShortName, "Vc."); },
     };
     TempDir dir;
     Bytes file = Header("ORN2", 11, 7, 2, 10, 90);
@@ -424,6 +428,13 @@ TEST(ScoreFile, UndoAndRedoOfEveryChangeGiveTheSavedBytesBack) {
         SCOPED_TRACE(i);
         auto o = OpenBytes(dir, file);
         ASSERT_EQ(o->doc.Length(), 10);
+        // Words on positions that the edits move, cut off and delete.
+        for (std::uint8_t p = 0; p < 3; ++p) {
+            o->doc.SetSyllable(p, 2, 2, {"ら", Syllabic::Middle});
+            o->doc.SetSyllable(p, 9, 0, {"end", Syllabic::End, true});
+            o->doc.SetPartText(p, PartText::Name, "part");
+        }
+        o->doc.SetText(ScoreText::Title, "曲名");
         Journal journal;
         o->doc.SetJournal(&journal);
         const Bytes before = saved(o->doc);
