@@ -1,5 +1,6 @@
 // Open and Save of the largest score the editor allows (256 parts of 32768
-// positions, about 252 MB) against copying the same file with cp.
+// positions, about 252 MB) against copying the same file with cp; and of a
+// choir's score with a syllable under every note against the same without.
 
 #include "RatioReporter.h"
 #include "model/SornData.h"
@@ -32,6 +33,24 @@ const std::filesystem::path& Folder() {
                 doc.SetGData1(static_cast<std::uint8_t>(p), iti, 0, 3,
                               static_cast<std::uint8_t>(120 + iti % 16));
         if (doc.FileSave((dir / "largest.sorn").string())) std::abort();
+        // A choir's score: 16 parts of notes everywhere, once without words
+        // and once with a syllable under every note.
+        sorn::SornData choir;
+        choir.FileNew();
+        for (int i = 1; i < 16; ++i)
+            choir.AddPart();
+        choir.SetLength(sorn::MaxLength);
+        for (int p = 0; p <= choir.PartSuu(); ++p)
+            for (int iti = 0; iti <= choir.Length(); ++iti)
+                choir.SetGData1(static_cast<std::uint8_t>(p), iti, 0, 3,
+                                static_cast<std::uint8_t>(120 + iti % 16));
+        if (choir.FileSave((dir / "choir.sorn").string())) std::abort();
+        const char* syllables[] = {"ら", "かな", "la", "Glo", "ri", "ア"};
+        for (int p = 0; p <= choir.PartSuu(); ++p)
+            for (int iti = 0; iti <= choir.Length(); ++iti)
+                choir.SetSyllable(static_cast<std::uint8_t>(p), iti, 0,
+                                  {syllables[iti % 6], static_cast<sorn::Syllabic>(iti % 4)});
+        if (choir.FileSave((dir / "choir-words.sorn").string())) std::abort();
         return dir;
     }();
     return folder;
@@ -63,6 +82,38 @@ void BM_Save(benchmark::State& state) {
         if (doc.FileSave(target)) state.SkipWithError("save");
 }
 
+void OpenChoir(benchmark::State& state, const char* name) {
+    QuietBoxes boxes;
+    const std::string path = (Folder() / name).string();
+    for (auto _ : state) {
+        sorn::SornData doc;
+        if (doc.FileOpen(path, boxes) != sorn::OpenResult::Opened) state.SkipWithError("open");
+        benchmark::DoNotOptimize(doc.Length());
+    }
+}
+
+void SaveChoir(benchmark::State& state, const char* name) {
+    QuietBoxes boxes;
+    sorn::SornData doc;
+    doc.FileOpen((Folder() / name).string(), boxes);
+    const std::string target = (Folder() / "choir-saved.sorn").string();
+    for (auto _ : state)
+        if (doc.FileSave(target)) state.SkipWithError("save");
+}
+
+void BM_OpenChoir(benchmark::State& state) {
+    OpenChoir(state, "choir.sorn");
+}
+void BM_OpenChoirWithLyrics(benchmark::State& state) {
+    OpenChoir(state, "choir-words.sorn");
+}
+void BM_SaveChoir(benchmark::State& state) {
+    SaveChoir(state, "choir.sorn");
+}
+void BM_SaveChoirWithLyrics(benchmark::State& state) {
+    SaveChoir(state, "choir-words.sorn");
+}
+
 // Our save flushes the file to disk before it replaces the old one; cp
 // alone does not, so both are shown.
 void BM_CopyWithCp(benchmark::State& state) {
@@ -83,6 +134,10 @@ BENCHMARK(BM_Open)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
 BENCHMARK(BM_Save)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
 BENCHMARK(BM_CopyWithCp)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
 BENCHMARK(BM_CopyWithCpAndSync)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
+BENCHMARK(BM_OpenChoir)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1);
+BENCHMARK(BM_OpenChoirWithLyrics)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1);
+BENCHMARK(BM_SaveChoir)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1);
+BENCHMARK(BM_SaveChoirWithLyrics)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1);
 
 } // namespace
 
@@ -91,7 +146,9 @@ int main(int argc, char** argv) {
     Folder();
     sorn::bench::RatioReporter reporter({{"BM_Open", "BM_CopyWithCp", 1.5},
                                          {"BM_Save", "BM_CopyWithCp", 1.5},
-                                         {"BM_Save", "BM_CopyWithCpAndSync", 1.5}});
+                                         {"BM_Save", "BM_CopyWithCpAndSync", 1.5},
+                                         {"BM_OpenChoirWithLyrics", "BM_OpenChoir", 1.5},
+                                         {"BM_SaveChoirWithLyrics", "BM_SaveChoir", 1.5}});
     benchmark::RunSpecifiedBenchmarks(&reporter);
     std::filesystem::remove_all(Folder());
     return 0;

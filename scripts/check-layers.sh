@@ -20,6 +20,7 @@ writers=(
     app/MdMain.cpp app/Batch.cpp    # the file commands: new, open, save
     app/Recovery.cpp                # restoring a recovery copy
     model/SornData.h model/SornData.cpp model/ScoreFile.cpp
+    model/ScoreWordsFile.h model/ScoreWordsFile.cpp # the words of a score file
     interchange/MusicXmlImport.h interchange/MusicXmlImport.cpp # open a MusicXML file
 )
 

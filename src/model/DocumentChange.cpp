@@ -99,7 +99,7 @@ void SornData::UndoChange(DocumentChange& c) {
                       .extend = (c.count & 4) != 0};
         c.count = static_cast<std::int32_t>(other.syllabic) | (other.extend ? 4 : 0);
         c.text = std::move(other.text);
-        PutSyllable(parts_[c.part].words, c.iti, c.value, std::move(back));
+        PutSyllable(c.part, c.iti, c.value, back);
         break;
     }
     case Type::ScoreText:

@@ -170,16 +170,28 @@ private:
         // Bytes after the music that are not ours were never read by anyone.
         if (std::memcmp(magic, kWordsMagic, 4) != 0) return true;
         std::uint32_t declared = 0;
-        bool whole = Field(declared, 4, error);
+        const bool sized = Field(declared, 4, error) && declared <= MaxWordsBytes;
         if (error) return false;
-        if (whole && declared <= MaxWordsBytes) {
-            const std::int64_t there = std::min<std::int64_t>(declared, size_ - pos_);
-            std::string chunks(static_cast<std::size_t>(there), '\0');
-            if (!Bytes(chunks.data(), there, error) && error) return false;
-            whole = there == declared && DecodeWords(chunks, doc);
-        } else {
-            whole = false;
+        bool whole = sized;
+        // Chunk by chunk, each read straight into what keeps it. A damaged
+        // chunk is skipped; a chunk header cut short or too large ends it.
+        const std::int64_t end = sized ? pos_ + declared : pos_;
+        while (pos_ < end) {
+            char tag[4];
+            std::uint32_t size = 0;
+            if (end - pos_ < 8 || !Bytes(tag, 4, error) || !Field(size, 4, error) ||
+                size > end - pos_) {
+                whole = false;
+                break;
+            }
+            std::string payload(size, '\0');
+            if (!Bytes(payload.data(), size, error)) {
+                whole = false;
+                break;
+            }
+            if (!DecodeWordsChunk(std::string_view(tag, 4), std::move(payload), doc)) whole = false;
         }
+        if (error) return false;
         if (!whole) boxes.Show(texts::WordsUnreadable, MsgButtons::Ok, MsgIcon::Warning);
         return true;
     }

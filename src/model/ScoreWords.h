@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace sorn {
@@ -36,22 +37,51 @@ struct Syllable {
 
     // A syllable without text is no syllable.
     bool Empty() const { return text.empty(); }
-    bool HyphenAfter() const {
-        return syllabic == Syllabic::Begin || syllabic == Syllabic::Middle;
-    }
+    bool HyphenAfter() const { return syllabic == Syllabic::Begin || syllabic == Syllabic::Middle; }
     bool operator==(const Syllable&) const = default;
+};
+
+// One verse of a part. A score may have a syllable under every note of
+// many parts, so the verse keeps its syllables packed (flags, size, text)
+// in one pool, with the offset of each position's syllable (0: none).
+class VerseLine {
+public:
+    bool Allocated() const { return !at_.empty(); }
+    std::int32_t Filled() const { return filled_; }
+    bool Has(std::int32_t iti) const { return Offset(iti) != 0; }
+    Syllable Get(std::int32_t iti) const;
+    // An empty syllable takes the position's away. positions: Length + 1.
+    void Put(std::int32_t iti, const Syllable& syllable, std::size_t positions);
+    void Resize(std::size_t positions);
+    void ShiftIn(std::int32_t iti, std::int32_t count);
+    void ShiftOut(std::int32_t iti, std::int32_t count);
+    // The file's entries (u16 position, flags, size, text), in position order.
+    void AppendEntries(std::string& out) const;
+    // Takes the file's entries, from byte start of bytes, as they are: false
+    // at the first that is damaged, keeping those before it.
+    bool Adopt(std::string bytes, std::size_t start, std::size_t positions);
+
+private:
+    std::uint32_t Offset(std::int32_t iti) const {
+        return iti >= 0 && static_cast<std::size_t>(iti) < at_.size()
+                   ? at_[static_cast<std::size_t>(iti)]
+                   : 0;
+    }
+    void Compact();
+
+    std::vector<std::uint32_t> at_;
+    std::string pool_;
+    std::int32_t filled_ = 0;
+    std::size_t garbage_ = 0;
 };
 
 struct PartWords {
     std::string name;
     std::string shortName;
-    // Each verse is empty until it has a syllable, then one per position
-    // (Length + 1); filled counts its syllables.
-    std::array<std::vector<Syllable>, MaxVerses> verses;
-    std::array<std::int32_t, MaxVerses> filled{};
+    std::array<VerseLine, MaxVerses> verses;
 };
 
 // True when text is valid UTF-8 of at most limit bytes.
-bool ValidWordsText(const std::string& text, std::size_t limit);
+bool ValidWordsText(std::string_view text, std::size_t limit);
 
 } // namespace sorn

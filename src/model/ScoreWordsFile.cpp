@@ -64,14 +64,7 @@ std::error_code EncodeWords(const SornData& doc, std::string& out) {
             payload.clear();
             PutLE(payload, part, 2);
             PutLE(payload, static_cast<std::uint32_t>(v), 1);
-            for (std::int32_t i = 0; i <= doc.Length(); ++i) {
-                const Syllable& s = doc.GetSyllable(part, i, v);
-                if (s.Empty()) continue;
-                PutLE(payload, static_cast<std::uint32_t>(i), 2);
-                PutLE(payload, static_cast<std::uint32_t>(s.syllabic) | (s.extend ? 4u : 0u), 1);
-                PutLE(payload, static_cast<std::uint32_t>(s.text.size()), 1);
-                payload += s.text;
-            }
+            doc.parts_[part].words.verses[static_cast<std::size_t>(v)].AppendEntries(payload);
             if (payload.size() > 3) Chunk(out, "LYRC", payload);
             if (out.size() > MaxWordsBytes + 8) break;
         }
@@ -95,29 +88,13 @@ class WordsReader {
 public:
     explicit WordsReader(SornData& doc) : doc_(doc) {}
 
-    bool Read(std::string_view in) {
-        bool whole = true;
-        std::size_t at = 0;
-        while (at < in.size()) {
-            // A chunk cut short ends the extension: its size cannot be trusted.
-            if (in.size() - at < 8) return false;
-            const std::string_view tag = in.substr(at, 4);
-            const std::uint32_t size = GetLE(in, at + 4, 4);
-            if (size > in.size() - at - 8) return false;
-            const std::string_view payload = in.substr(at + 8, size);
-            at += 8 + std::size_t{size};
-            if (!Known(tag, payload)) {
-                if (tag == "TEXT" || tag == "PART" || tag == "LYRC")
-                    whole = false;
-                else
-                    Keep(tag, payload);
-            }
-        }
-        return whole;
+    // False for a damaged chunk of a known kind; unknown ones are kept.
+    bool Read(std::string_view tag, std::string&& payload) {
+        if (tag == "LYRC") return Lyrics(std::move(payload));
+        return Known(tag, payload);
     }
 
 private:
-    // False for a damaged chunk of a known kind; unknown fields are kept.
     bool Known(std::string_view tag, std::string_view payload) {
         if (tag == "TEXT") {
             if (payload.empty()) return false;
@@ -140,39 +117,19 @@ private:
             (field == 0 ? words.name : words.shortName) = std::move(text);
             return true;
         }
-        if (tag == "LYRC") return Lyrics(payload);
         return Keep(tag, payload);
     }
 
-    // The syllables before a damaged one are kept.
-    bool Lyrics(std::string_view payload) {
+    // The syllables before a damaged one are kept. The chunk's bytes become
+    // the verse's pool as they are.
+    bool Lyrics(std::string&& payload) {
         if (payload.size() < 3) return false;
         const std::uint32_t part = GetLE(payload, 0, 2);
         const unsigned verse = GetLE(payload, 2, 1);
         if (part >= static_cast<std::uint32_t>(doc_.PartCount()) || verse >= MaxVerses)
             return false;
-        PartWords& words = doc_.parts_[part].words;
-        std::int64_t last = -1;
-        std::size_t at = 3;
-        while (at < payload.size()) {
-            if (payload.size() - at < 4) return false;
-            const std::uint32_t iti = GetLE(payload, at, 2);
-            const unsigned flags = GetLE(payload, at + 2, 1);
-            const std::size_t size = GetLE(payload, at + 3, 1);
-            at += 4;
-            if (std::int64_t{iti} <= last || iti > static_cast<std::uint32_t>(doc_.Length()) ||
-                flags > 7 || size == 0 || size > payload.size() - at)
-                return false;
-            Syllable s{.text = std::string(payload.substr(at, size)),
-                       .syllabic = static_cast<Syllabic>(flags & 3),
-                       .extend = (flags & 4) != 0};
-            if (!ValidWordsText(s.text, MaxSyllableBytes)) return false;
-            at += size;
-            last = iti;
-            doc_.PutSyllable(words, static_cast<std::int32_t>(iti), static_cast<int>(verse),
-                             std::move(s));
-        }
-        return true;
+        return doc_.parts_[part].words.verses[verse].Adopt(
+            std::move(payload), 3, static_cast<std::size_t>(doc_.Length()) + 1);
     }
 
     bool Keep(std::string_view tag, std::string_view payload) {
@@ -186,8 +143,8 @@ private:
     SornData& doc_;
 };
 
-bool DecodeWords(std::string_view chunks, SornData& doc) {
-    return WordsReader(doc).Read(chunks);
+bool DecodeWordsChunk(std::string_view tag, std::string payload, SornData& doc) {
+    return WordsReader(doc).Read(tag, std::move(payload));
 }
 
 } // namespace sorn

@@ -20,9 +20,9 @@ inline constexpr char kWordsMagic[4] = {'s', 'E', 'X', 'T'};
 // Fails (file_too_large) past MaxWordsBytes.
 std::error_code EncodeWords(const SornData& doc, std::string& out);
 
-// Reads the chunks after the magic and size into doc, whose parts and length are
-// already read. False when something could not be read; everything before
-// and after the damage that could be is kept.
-bool DecodeWords(std::string_view chunks, SornData& doc);
+// Reads one chunk into doc, whose parts and length are already read. False
+// when it is damaged; what could be read of it is kept, and chunks of
+// other kinds are kept as they are.
+bool DecodeWordsChunk(std::string_view tag, std::string payload, SornData& doc);
 
 } // namespace sorn

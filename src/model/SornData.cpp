@@ -173,40 +173,8 @@ std::uint8_t SornData::AtaiBackSerch(std::uint8_t Part, std::int32_t Iti, std::u
     return DefaultAtai;
 }
 
-bool ValidWordsText(const std::string& text, std::size_t limit) {
-    if (text.size() > limit) return false;
-    // Well-formed UTF-8: no overlong forms, surrogates or code points past U+10FFFF.
-    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
-    const auto* end = p + text.size();
-    while (p < end) {
-        const unsigned c = *p++;
-        if (c < 0x80) continue;
-        int more = 0;
-        unsigned lo = 0x80, hi = 0xBF;
-        if (c >= 0xC2 && c <= 0xDF) {
-            more = 1;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            more = 2;
-            if (c == 0xE0) lo = 0xA0;
-            if (c == 0xED) hi = 0x9F;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            more = 3;
-            if (c == 0xF0) lo = 0x90;
-            if (c == 0xF4) hi = 0x8F;
-        } else {
-            return false;
-        }
-        if (end - p < more || p[0] < lo || p[0] > hi) return false;
-        for (int i = 1; i < more; ++i)
-            if (p[i] < 0x80 || p[i] > 0xBF) return false;
-        p += more;
-    }
-    return true;
-}
-
 namespace {
 const std::string kNoText;
-const Syllable kNoSyllable;
 
 std::int32_t SyllableKind(const Syllable& s) {
     return static_cast<std::int32_t>(s.syllabic) | (s.extend ? 4 : 0);
@@ -248,11 +216,9 @@ bool SornData::SetPartText(std::uint8_t Part, PartText which, const std::string&
     return true;
 }
 
-const Syllable& SornData::GetSyllable(std::uint8_t Part, std::int32_t Iti, int verse) const {
-    if (Part >= parts_.size() || verse < 0 || verse >= MaxVerses || Iti < 0) return kNoSyllable;
-    const auto& line = parts_[Part].words.verses[static_cast<std::size_t>(verse)];
-    return static_cast<std::size_t>(Iti) < line.size() ? line[static_cast<std::size_t>(Iti)]
-                                                       : kNoSyllable;
+Syllable SornData::GetSyllable(std::uint8_t Part, std::int32_t Iti, int verse) const {
+    if (Part >= parts_.size() || verse < 0 || verse >= MaxVerses) return {};
+    return parts_[Part].words.verses[static_cast<std::size_t>(verse)].Get(Iti);
 }
 
 bool SornData::SetSyllable(std::uint8_t Part, std::int32_t Iti, int verse,
@@ -260,32 +226,25 @@ bool SornData::SetSyllable(std::uint8_t Part, std::int32_t Iti, int verse,
     if (!Record(Part, Iti) || verse < 0 || verse >= MaxVerses ||
         !ValidWordsText(syllable.text, MaxSyllableBytes))
         return false;
-    Syllable next = syllable;
     // Only text makes a syllable; an empty one keeps no flags.
-    if (next.Empty()) next = Syllable{};
-    const Syllable& now = GetSyllable(Part, Iti, verse);
+    const Syllable next = syllable.Empty() ? Syllable{} : syllable;
+    Syllable now = GetSyllable(Part, Iti, verse);
     if (now == next) return true;
     Report({.type = DocumentChange::Type::Syllable,
             .part = Part,
             .iti = Iti,
             .count = SyllableKind(now),
             .value = verse,
-            .text = now.text});
-    PutSyllable(parts_[Part].words, Iti, verse, std::move(next));
+            .text = std::move(now.text)});
+    PutSyllable(Part, Iti, verse, next);
     return true;
 }
 
-// Stores without reporting, keeping the verse's count of syllables.
-void SornData::PutSyllable(PartWords& words, std::int32_t Iti, int verse, Syllable&& syllable) {
-    const auto v = static_cast<std::size_t>(verse);
-    auto& line = words.verses[v];
-    if (line.empty()) {
-        if (syllable.Empty()) return;
-        line.resize(static_cast<std::size_t>(length_) + 1);
-    }
-    Syllable& slot = line[static_cast<std::size_t>(Iti)];
-    words.filled[v] += (syllable.Empty() ? 0 : 1) - (slot.Empty() ? 0 : 1);
-    slot = std::move(syllable);
+// Stores without reporting.
+void SornData::PutSyllable(std::uint8_t Part, std::int32_t Iti, int verse,
+                           const Syllable& syllable) {
+    parts_[Part].words.verses[static_cast<std::size_t>(verse)].Put(
+        Iti, syllable, static_cast<std::size_t>(length_) + 1);
 }
 
 // Reported one by one, so that undo brings each back; done before the
@@ -293,18 +252,18 @@ void SornData::PutSyllable(PartWords& words, std::int32_t Iti, int verse, Syllab
 void SornData::ClearSyllables(std::uint8_t Part, std::int32_t from, std::int32_t to) {
     const PartWords& words = parts_[Part].words;
     for (int v = 0; v < MaxVerses; ++v) {
-        const auto& line = words.verses[static_cast<std::size_t>(v)];
-        if (words.filled[static_cast<std::size_t>(v)] == 0) continue;
-        for (std::int32_t i = from; i <= to && static_cast<std::size_t>(i) < line.size(); ++i)
-            if (!line[static_cast<std::size_t>(i)].Empty()) SetSyllable(Part, i, v, Syllable{});
+        const VerseLine& line = words.verses[static_cast<std::size_t>(v)];
+        if (line.Filled() == 0) continue;
+        for (std::int32_t i = from; i <= to; ++i)
+            if (line.Has(i)) SetSyllable(Part, i, v, Syllable{});
     }
 }
 
 int SornData::VerseCount(std::uint8_t Part) const {
     if (Part >= parts_.size()) return 0;
-    const auto& filled = parts_[Part].words.filled;
+    const auto& verses = parts_[Part].words.verses;
     for (int v = MaxVerses; v > 0; --v)
-        if (filled[static_cast<std::size_t>(v - 1)] > 0) return v;
+        if (verses[static_cast<std::size_t>(v - 1)].Filled() > 0) return v;
     return 0;
 }
 
@@ -396,7 +355,7 @@ void SornData::ResizeParts() {
     for (auto& part : parts_) {
         part.GData1.resize(size);
         for (auto& line : part.words.verses)
-            if (!line.empty()) line.resize(size);
+            line.Resize(size);
     }
 }
 
@@ -404,22 +363,16 @@ void SornData::ShiftIn(PartRecord& part, std::int32_t Iti, std::int32_t count) {
     auto& positions = part.GData1;
     std::move_backward(positions.begin() + Iti, positions.end() - count, positions.end());
     std::fill_n(positions.begin() + Iti, count, PositionRecord{});
-    for (auto& line : part.words.verses) {
-        if (line.empty()) continue;
-        std::move_backward(line.begin() + Iti, line.end() - count, line.end());
-        std::fill_n(line.begin() + Iti, count, Syllable{});
-    }
+    for (auto& line : part.words.verses)
+        line.ShiftIn(Iti, count);
 }
 
 void SornData::ShiftOut(PartRecord& part, std::int32_t Iti, std::int32_t count) {
     auto& positions = part.GData1;
     std::move(positions.begin() + Iti + count, positions.end(), positions.begin() + Iti);
     std::fill(positions.end() - count, positions.end(), PositionRecord{});
-    for (auto& line : part.words.verses) {
-        if (line.empty()) continue;
-        std::move(line.begin() + Iti + count, line.end(), line.begin() + Iti);
-        std::fill(line.end() - count, line.end(), Syllable{});
-    }
+    for (auto& line : part.words.verses)
+        line.ShiftOut(Iti, count);
 }
 
 void SornData::FileNew() {

@@ -124,7 +124,7 @@ public:
     const std::string& GetPartText(std::uint8_t Part, PartText which) const;
     bool SetPartText(std::uint8_t Part, PartText which, const std::string& text);
     // The syllable of a verse at a position, empty when there is none.
-    const Syllable& GetSyllable(std::uint8_t Part, std::int32_t Iti, int verse) const;
+    Syllable GetSyllable(std::uint8_t Part, std::int32_t Iti, int verse) const;
     bool SetSyllable(std::uint8_t Part, std::int32_t Iti, int verse, const Syllable& syllable);
     // One past the highest verse that holds a syllable: the lyric lines the
     // part needs (0..MaxVerses).
@@ -159,12 +159,13 @@ private:
     void ReportPosition(std::uint8_t Part, std::int32_t Iti, const PositionRecord& before);
     friend class ScoreFileReader;
     friend class WordsReader;
+    friend std::error_code EncodeWords(const SornData& doc, std::string& out);
     PositionRecord* MutableRecord(std::uint8_t Part, std::int32_t Iti);
     void ResizeParts();
     static void ShiftIn(PartRecord& part, std::int32_t Iti, std::int32_t count);
     static void ShiftOut(PartRecord& part, std::int32_t Iti, std::int32_t count);
     void ClearSyllables(std::uint8_t Part, std::int32_t from, std::int32_t to);
-    void PutSyllable(PartWords& words, std::int32_t Iti, int verse, Syllable&& syllable);
+    void PutSyllable(std::uint8_t Part, std::int32_t Iti, int verse, const Syllable& syllable);
 
     std::uint8_t partSuu_ = 0;
     std::int16_t speed_ = 0;

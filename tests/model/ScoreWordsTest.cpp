@@ -173,20 +173,21 @@ TEST(ScoreWords, DamagedExtensionsOpenTheMusic) {
         const char* what;
         std::string tail;
         bool damaged;
+        const char* composer = ""; // read from a chunk after the damaged one
     };
     const std::string longText = std::string(1, '\0') + std::string(MaxTextBytes + 1, 'a');
     const Case cases[] = {
         {"not ours", "ABCDEFGH", false},
         {"chunk size past the end", Ext("TEXT\xff\xff\xff\x7f"), true},
         {"size past the end", "sEXT\xff\xff\x00\x00TEXT", true},
-        {"title over the limit", Ext("TEXT" + std::string("\x02\x04\x00\x00", 4) + longText),
-         true},
-        {"bad UTF-8", Ext("TEXT" + std::string("\x03\x00\x00\x00\x00\xc3\x28", 7)), true},
-        {"part out of range", Ext("PART" + std::string("\x04\x00\x00\x00\x09\x00\x00x", 8)),
-         true},
+        {"title over the limit", Ext("TEXT" + std::string("\x02\x04\x00\x00", 4) + longText), true},
+        {"bad UTF-8",
+         Ext("TEXT" + std::string("\x03\x00\x00\x00\x00\xc3\x28", 7) + "TEXT" +
+             std::string("\x04\x00\x00\x00\x02", 5) + "abc"),
+         true, "abc"},
+        {"part out of range", Ext("PART" + std::string("\x04\x00\x00\x00\x09\x00\x00x", 8)), true},
         {"syllable past the length",
-         Ext("LYRC" + std::string("\x08\x00\x00\x00\x00\x00\x00\x10\x27\x00\x01x", 12)),
-         true},
+         Ext("LYRC" + std::string("\x08\x00\x00\x00\x00\x00\x00\x10\x27\x00\x01x", 12)), true},
         {"garbage", Ext(std::string(1000, '\xA5')), true},
     };
     for (const Case& c : cases) {
@@ -194,6 +195,7 @@ TEST(ScoreWords, DamagedExtensionsOpenTheMusic) {
         Bytes bytes = music;
         Append(bytes, c.tail);
         check(bytes, c.damaged);
+        EXPECT_EQ(Open(dir, bytes)->doc.Text(ScoreText::Composer), c.composer);
     }
     // Past the whole extension's limit nothing of it is read, and nothing hangs.
     Bytes huge = music;
