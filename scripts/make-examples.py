@@ -17,7 +17,14 @@ A score text holds header lines and, after each "part" line, the music of that p
     file  NAME.sorn          output file name
     title TEXT               title (only shown in messages)
     tempo N                  quarter notes per minute
+    credit FIELD TEXT        words of the score, written into the file: FIELD is one of
+                             title subtitle composer lyricist arranger copyright
     part  PROGRAM NAME       a new part: General MIDI program 0..127 and a label
+    name  TEXT [/ SHORT]     the part's name (and short name), written into the file
+    verse N SYLLABLES...     lyrics of verse N (1..5) of the part, one syllable per note in
+                             order (a tied note's continuation takes none): "syl-" has a
+                             hyphen after it, "syl_" an extender, "*" leaves a note without;
+                             further lines of the same verse go on where the last stopped
 
 Music is a stream of tokens separated by blanks (anything after '%' is a comment):
 
@@ -142,10 +149,46 @@ ffff [F4/8. G4/16] [F4/16 Eb4 D4 F4] | Eb4/4 r/4 ||
 key:0 DC
 """
 
-SCORES = [SAKURA, CHORALE, CANON, KIRAKIRA]
+AMAZING_GRACE = """
+file  amazing-grace.sorn
+title Amazing Grace
+tempo 80
+credit title Amazing Grace
+credit subtitle New Britain
+credit composer アメリカ民謡
+credit lyricist John Newton
+
+part 52 soprano
+name ソプラノ / S.
+clef:G key:1# time:3/4
+mp D4/4 | G4/2 [B4/8 G4] | B4/2 A4/4 | G4/2 E4/4 | D4/2 D4/4 |
+   G4/2 [B4/8 G4] | B4/2 A4/4 | D5/2 B4/4 |
+   D5/2 [B4/8 G4] | B4/2 A4/4 | G4/2 E4/4 | D4/2 D4/4 |
+   G4/2 [B4/8 G4] | B4/2 A4/4 | G4/2. |.
+verse 1 A- maz- ing_ * grace how sweet the sound that saved a_ * wretch like me!
+verse 1 I once was_ * lost, but now am found, Was blind, but_ * now I see.
+verse 2 あ め の * め ぐ み は か ぎ り も * な く て
+verse 2 ま よ い * し わ れ を い ま み ち * び け り
+
+part 53 alto
+name アルト / A.
+clef:G key:1# time:3/4
+mp B3/4 | D4/2 [G4/8 D4] | G4/2 F#4/4 | E4/2 C4/4 | B3/2 B3/4 |
+   D4/2 [G4/8 D4] | G4/2 F#4/4 | F#4/2 G4/4 |
+   G4/2 [G4/8 D4] | G4/2 F#4/4 | E4/2 C4/4 | B3/2 B3/4 |
+   D4/2 [G4/8 D4] | G4/2 F#4/4 | D4/2. |.
+verse 1 A- maz- ing_ * grace how sweet the sound that saved a_ * wretch like me!
+verse 1 I once was_ * lost, but now am found, Was blind, but_ * now I see.
+verse 2 あ め の * め ぐ み は か ぎ り も * な く て
+verse 2 ま よ い * し わ れ を い ま み ち * び け り
+"""
+
+SCORES = [SAKURA, CHORALE, CANON, KIRAKIRA, AMAZING_GRACE]
 
 # ---------------------------------------------------------------------------
 # Symbol codes
+
+CREDITS = ["title", "subtitle", "composer", "lyricist", "arranger", "copyright"]
 
 NOTE_KINDS = range(1, 8)        # whole .. sixty-fourth; the kind is the length code
 REST, BAR, ACCIDENTAL, DOT, DYNAMICS = 9, 10, 11, 12, 13
@@ -205,6 +248,8 @@ class Part:
         self.program = program
         self.label = label
         self.events = []   # dicts in stream order, each with its time "t"
+        self.name = self.short = ""
+        self.verses = {}   # verse index -> syllable tokens
 
 
 def parse_score(text):
@@ -217,6 +262,15 @@ def parse_score(text):
         head, _, rest = line.partition(" ")
         if head in ("file", "title"):
             score[head] = rest.strip()
+        elif head == "credit":
+            field, _, text = rest.strip().partition(" ")
+            score.setdefault("credits", {})[CREDITS.index(field)] = text.strip()
+        elif head == "name":
+            name, _, short = rest.strip().partition(" / ")
+            part.name, part.short = name.strip(), short.strip()
+        elif head == "verse":
+            number, _, syllables = rest.strip().partition(" ")
+            part.verses.setdefault(int(number) - 1, []).extend(syllables.split())
         elif head == "tempo":
             score["tempo"] = int(rest)
         elif head == "part":
@@ -308,7 +362,9 @@ def finish_part(part, file_name):
         elif kind == "bar":
             if meter is None:
                 raise ScoreError(f"{where}: bar line before the time signature")
-            if t != bar_start and t - bar_start != bar_ticks(meter):
+            # The first bar may be a pickup, shorter than the rest.
+            pickup = bar_start == 0 and t < bar_ticks(meter)
+            if t != bar_start and t - bar_start != bar_ticks(meter) and not pickup:
                 raise ScoreError(f"{where}: the bar holds {t - bar_start} ticks, "
                                  f"the time signature asks for {bar_ticks(meter)}")
             bar_start = t
@@ -436,6 +492,7 @@ def layout(score):
                 ev = at.get(t, {}).get("sound")
                 if ev is None:
                     continue
+                ev["column"] = col
                 if ev["type"] == "note":
                     columns[pi][col][0] = (ev["code"], ev["staff"])
                     if ev["accidental"]:
@@ -476,6 +533,46 @@ def score_bytes(score, columns):
         out += struct.pack("<iB", 1, part.program)
         for column in cols:
             out += record(column)
+    return bytes(out + words_bytes(score))
+
+
+def words_bytes(score):
+    """The extension after the last part: "sEXT", the size of the chunks, then
+    chunks of a tag, a size and UTF-8 text; nothing for a score without words."""
+    chunks = bytearray()
+
+    def chunk(tag, payload):
+        chunks.extend(tag + struct.pack("<I", len(payload)) + payload)
+
+    for field, text in sorted(score.get("credits", {}).items()):
+        chunk(b"TEXT", bytes([field]) + text.encode())
+    for pi, part in enumerate(score["parts"]):
+        for field, text in enumerate((part.name, part.short)):
+            if text:
+                chunk(b"PART", struct.pack("<HB", pi, field) + text.encode())
+        for verse, tokens in sorted(part.verses.items()):
+            chunk(b"LYRC", struct.pack("<HB", pi, verse) + lyric_entries(part, verse, tokens))
+    return b"sEXT" + struct.pack("<I", len(chunks)) + chunks if chunks else b""
+
+
+def lyric_entries(part, verse, tokens):
+    notes = [ev for ev in part.events if ev["type"] == "note" and not ev["continues_tie"]]
+    if len(tokens) > len(notes):
+        raise ScoreError(f"part '{part.label}', verse {verse + 1}: "
+                         f"{len(tokens)} syllables for {len(notes)} notes")
+    out = bytearray()
+    hyphen_before = False
+    for note, token in zip(notes, tokens):
+        if token == "*":
+            continue
+        extend = token.endswith("_")
+        token = token.rstrip("_")
+        hyphen = token.endswith("-")
+        text = token.rstrip("-").encode()
+        syllabic = (2 if hyphen_before else 1) if hyphen else (3 if hyphen_before else 0)
+        hyphen_before = hyphen
+        out += struct.pack("<HBB", note["column"], syllabic | (4 if extend else 0), len(text))
+        out += text
     return bytes(out)
 
 # ---------------------------------------------------------------------------
@@ -503,7 +600,7 @@ def read_sorn(path):
             records.append((list(chunk[:15]), list(chunk[15:])))
             offset += 30
         parts.append({"program": program, "records": records})
-    if offset != len(data):
+    if offset != len(data) and data[offset:offset + 4] != b"sEXT":
         raise ScoreError(f"{path}: {len(data) - offset} bytes after the last part")
     return {"path": path, "tempo": tempo, "length": length, "parts": parts}
 
@@ -658,7 +755,7 @@ def write_all(out_dir):
 
 
 def check_bars(path, pi, records, problems):
-    meter, ticks = None, 0
+    meter, ticks, first = None, 0, True
     for i, (kinds, values) in enumerate(records):
         if kinds[0] == TIME:
             meter = values[0]
@@ -666,9 +763,10 @@ def check_bars(path, pi, records, problems):
             base = TICKS.get(kinds[0] if kinds[0] != REST else values[0], 0)
             ticks += base * 3 // 2 if 1 in attached((kinds, values), DOT) else base
         if attached((kinds, values), BAR):
-            if meter is None or ticks not in (0, bar_ticks(meter)):
+            pickup = first and meter is not None and 0 < ticks < bar_ticks(meter)
+            if (meter is None or ticks not in (0, bar_ticks(meter))) and not pickup:
                 problems.append(f"{path} part {pi + 1} position {i}: bar of {ticks} ticks")
-            ticks = 0
+            ticks, first = 0, False
     if ticks:
         problems.append(f"{path} part {pi + 1}: {ticks} ticks after the last bar line")
 
