@@ -296,8 +296,15 @@ bool SameScore(const SornData& a, const SornData& b) {
         if (a.GetInstrumentNumber(part) != b.GetInstrumentNumber(part) ||
             std::memcmp(a.Record(part, 0), b.Record(part, 0), RecordBytes(a)) != 0)
             return false;
+        for (PartText field : {PartText::Name, PartText::ShortName})
+            if (a.GetPartText(part, field) != b.GetPartText(part, field)) return false;
+        for (int v = 0; v < MaxVerses; ++v)
+            for (std::int32_t i = 0; i <= a.Length(); ++i)
+                if (a.GetSyllable(part, i, v) != b.GetSyllable(part, i, v)) return false;
     }
-    return true;
+    for (int f = 0; f < ScoreTextCount; ++f)
+        if (a.Text(static_cast<ScoreText>(f)) != b.Text(static_cast<ScoreText>(f))) return false;
+    return a.UnknownChunks() == b.UnknownChunks();
 }
 
 } // namespace sorn::fuzz

@@ -129,6 +129,23 @@ def seeds():
         "extreme-notes": orn2([(EXTREME_NOTES, 0)], 20),
         "instrument-200": orn2([(MELODY, 200)], 20),
     }
+    # Words after the music: whole, cut short, a damaged chunk among good
+    # ones, and a chunk of a newer writer.
+    def ext(*chunks):
+        body = b"".join(tag + struct.pack("<I", len(payload)) + payload for tag, payload in chunks)
+        return b"sEXT" + struct.pack("<I", len(body)) + body
+    lyrics = struct.pack("<HB", 0, 0) + b"".join(
+        struct.pack("<HBB", i, i % 8, len(t)) + t
+        for i, t in enumerate(["き".encode(), b"ra", "星".encode()]))
+    words = ext((b"TEXT", b"\x00" + "曲名".encode()), (b"PART", b"\x00\x00\x01S."),
+                (b"LYRC", lyrics), (b"LYRC", struct.pack("<HB", 0, 4) + lyrics[3:]),
+                (b"NEXT", b"\x01\x02"))
+    with_words = orn2([(MELODY, 0)], 20) + words
+    s["words"] = with_words
+    s["words-truncated"] = with_words[:-9]
+    s["words-bad-chunk"] = orn2([(MELODY, 0)], 20) + ext(
+        (b"TEXT", b"\x01\xff\xfe"), (b"PART", b"\x09\x00\x00x"), (b"TEXT", b"\x02ok"))
+    s["words-size-huge"] = orn2([(MELODY, 0)], 20) + b"sEXT\xff\xff\xff\xff"
     for speed in (0, -5, 1, 4, 32767):
         s[f"tempo-{speed}"] = orn2([(MELODY, 0)], 20, speed=speed)
     # Past the 4 GB a WAV file can hold: 250 whole notes at tempo 1.
