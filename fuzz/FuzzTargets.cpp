@@ -220,6 +220,23 @@ int Hki2(Bytes data) {
     return 0;
 }
 
+// Texts, part names and every syllable alike.
+bool SameWords(const SornData& a, const SornData& b) {
+    for (int w = 0; w < ScoreTextCount; ++w)
+        if (a.Text(static_cast<ScoreText>(w)) != b.Text(static_cast<ScoreText>(w))) return false;
+    for (int p = 0; p <= a.PartSuu(); ++p) {
+        const auto part = static_cast<std::uint8_t>(p);
+        if (a.GetPartText(part, PartText::Name) != b.GetPartText(part, PartText::Name) ||
+            a.GetPartText(part, PartText::ShortName) != b.GetPartText(part, PartText::ShortName) ||
+            a.VerseCount(part) != b.VerseCount(part))
+            return false;
+        for (int v = 0; v < a.VerseCount(part); ++v)
+            for (std::int32_t i = 0; i <= a.Length(); ++i)
+                if (!(a.GetSyllable(part, i, v) == b.GetSyllable(part, i, v))) return false;
+    }
+    return true;
+}
+
 int MusicXml(Bytes data) {
     SornData doc;
     doc.FileNew();
@@ -242,6 +259,7 @@ int MusicXml(Bytes data) {
             "our own MusicXML did not read back");
     Require(again.PartSuu() == doc.PartSuu() && again.Length() == doc.Length(),
             "our own MusicXML read back with another shape");
+    Require(SameWords(doc, again), "our own MusicXML read back with other words");
     return 0;
 }
 

@@ -50,6 +50,7 @@ const char* const kHelp = R"(使い方:
   sorn-editor --save-as OUT.sorn IN.sorn   楽譜を読み込み、現在の形式で保存する
                                            (IN は .musicxml, .xml, .mxl の MusicXML でもよい)
   sorn-editor --info IN.sorn               パート数・長さ・テンポ・音色番号を JSON 1 行で出力する
+                                           (題名・作曲者・パート名は、あるときだけ加える)
   sorn-editor -o OUT IN.sorn               OUT の拡張子で処理を選ぶ (.sorn, .mid, .musicxml, .mxl,
                                            .wav, .pdf, .png/.svg=ページ)
                                            (長い形 --export-to)
@@ -229,12 +230,49 @@ bool ReadScore(SornData& doc, const std::string& path, std::ostream& err) {
     return false;
 }
 
+// A JSON string; the words are UTF-8 already, so only quotes, backslashes
+// and control characters need escaping.
+void PrintJsonString(std::ostream& out, const std::string& text) {
+    out << '"';
+    for (char c : text) {
+        if (c == '"' || c == '\\') {
+            out << '\\' << c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            static constexpr char kHex[] = "0123456789abcdef";
+            out << "\\u00" << kHex[c >> 4] << kHex[c & 0xF];
+        } else {
+            out << c;
+        }
+    }
+    out << '"';
+}
+
+// The words are added only when the score has them, so the line of a score
+// without them stays as scripts have always read it.
 void PrintInfo(const SornData& doc, std::ostream& out) {
     out << "{\"parts\":" << doc.PartSuu() + 1 << ",\"length\":" << doc.Length()
         << ",\"tempo\":" << doc.Speed() << ",\"instruments\":[";
     for (int part = 0; part <= doc.PartSuu(); ++part)
         out << (part ? "," : "") << int{doc.GetInstrumentNumber(static_cast<std::uint8_t>(part))};
-    out << "]}\n";
+    out << "]";
+    for (auto [key, which] :
+         {std::pair{"title", ScoreText::Title}, std::pair{"composer", ScoreText::Composer}})
+        if (!doc.Text(which).empty()) {
+            out << ",\"" << key << "\":";
+            PrintJsonString(out, doc.Text(which));
+        }
+    bool named = false;
+    for (int part = 0; part <= doc.PartSuu(); ++part)
+        named = named || !doc.GetPartText(static_cast<std::uint8_t>(part), PartText::Name).empty();
+    if (named) {
+        out << ",\"partNames\":[";
+        for (int part = 0; part <= doc.PartSuu(); ++part) {
+            if (part) out << ",";
+            PrintJsonString(out, doc.GetPartText(static_cast<std::uint8_t>(part), PartText::Name));
+        }
+        out << "]";
+    }
+    out << "}\n";
 }
 
 // A part number from the command line (counted from 1), or part 1.

@@ -24,7 +24,20 @@ using namespace musicxml;
 namespace {
 
 void Escaped(std::string& out, std::string_view text) {
-    for (char c : text) {
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const char c = text[at];
+        // Words may hold characters XML 1.0 cannot: control characters, and
+        // U+FFFE and U+FFFF (EF BF BE/BF). A carriage return would read back
+        // as a line feed unless written as a reference.
+        if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n') {
+            if (c == '\r') out += "&#13;";
+            continue;
+        }
+        if (c == '\xEF' && text.substr(at + 1, 1) == "\xBF" && at + 2 < text.size() &&
+            (text[at + 2] == '\xBE' || text[at + 2] == '\xBF')) {
+            at += 2;
+            continue;
+        }
         switch (c) {
         case '&':
             out += "&amp;";
@@ -192,6 +205,7 @@ public:
             return SymbolValue(r, Kind::RepeatWord) == RepeatWordCode::Fine;
         });
         beams_ = BeamValues(positions_);
+        verses_ = doc.VerseCount(static_cast<std::uint8_t>(part));
         if (FirstBarIsPickup()) measureNumber_ = -1;
     }
 
@@ -432,8 +446,22 @@ private:
             if (tiedOn) out_ += "<tied type=\"start\"/>";
             out_ += "</notations>";
         }
+        Lyrics(i);
         out_ += "</note>\n";
         return {};
+    }
+
+    void Lyrics(std::int32_t i) {
+        static constexpr std::array<std::string_view, 4> kSyllabic = {"single", "begin", "middle",
+                                                                      "end"};
+        for (int v = 0; v < verses_; ++v) {
+            const Syllable& s = doc_.GetSyllable(static_cast<std::uint8_t>(part_), i, v);
+            if (s.Empty()) continue;
+            Add(out_, "<lyric number=\"", v + 1, "\"><syllabic>",
+                kSyllabic[static_cast<std::size_t>(s.syllabic)], "</syllabic><text>");
+            Escaped(out_, s.text);
+            out_ += s.extend ? "</text><extend/></lyric>" : "</text></lyric>";
+        }
     }
 
     bool NextIsHeld(std::int32_t i) const {
@@ -480,6 +508,7 @@ private:
     std::vector<bool> held_;
     std::vector<Beams> beams_;
     bool hasFine_ = false;
+    int verses_ = 0;
     SornCalculater calc_;
     std::uint8_t clef_ = ClefCode::G;
     int lastAlter_ = 0;
@@ -492,6 +521,28 @@ private:
     std::string extras_;
     std::int32_t pendingForward_ = -1; // column of a repeat start still to write
 };
+
+// Title, subtitle, who made the score and its rights. MuseScore 3 heads
+// the page with the movement-title before the work-title and puts the
+// movement-number under it, so the subtitle goes there: work-title and
+// movement-title would lose the title from its page. Opens the
+// identification, which the caller closes.
+void Credits(const SornData& doc, std::string& out) {
+    auto element = [&](std::string_view open, ScoreText which, std::string_view close) {
+        const std::string& value = doc.Text(which);
+        if (value.empty()) return;
+        out += open;
+        Escaped(out, value);
+        out += close;
+    };
+    element("  <work><work-title>", ScoreText::Title, "</work-title></work>\n");
+    element("  <movement-number>", ScoreText::Subtitle, "</movement-number>\n");
+    out += "  <identification>\n";
+    element("    <creator type=\"composer\">", ScoreText::Composer, "</creator>\n");
+    element("    <creator type=\"lyricist\">", ScoreText::Lyricist, "</creator>\n");
+    element("    <creator type=\"arranger\">", ScoreText::Arranger, "</creator>\n");
+    element("    <rights>", ScoreText::Copyright, "</rights>\n");
+}
 
 } // namespace
 
@@ -529,21 +580,30 @@ ExportError WriteText(const SornData& doc, ProgressSink* progress, const Write& 
     text += "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n"
             "<!DOCTYPE score-partwise PUBLIC \"-//Recordare//DTD MusicXML 4.0 Partwise//EN\" "
             "\"http://www.musicxml.org/dtds/partwise.dtd\">\n"
-            "<score-partwise version=\"4.0\">\n"
-            "  <identification>\n"
-            "    <encoding><software>SORN楽譜エディタ</software></encoding>\n"
+            "<score-partwise version=\"4.0\">\n";
+    Credits(doc, text);
+    text += "    <encoding><software>SORN楽譜エディタ</software></encoding>\n"
             "    <miscellaneous><miscellaneous-field name=\"sorn-length\">";
     Add(text, doc.Length(),
         "</miscellaneous-field></miscellaneous>\n"
         "  </identification>\n"
         "  <part-list>\n");
     for (int p = 0; p <= doc.PartSuu(); ++p) {
-        const int program = doc.GetInstrumentNumber(static_cast<std::uint8_t>(p)) + 1;
-        const std::string_view name = InstrumentName(static_cast<std::int16_t>(program));
+        const auto part = static_cast<std::uint8_t>(p);
+        const int program = doc.GetInstrumentNumber(part) + 1;
+        const std::string_view instrument = InstrumentName(static_cast<std::int16_t>(program));
+        const std::string& name = doc.GetPartText(part, PartText::Name);
+        const std::string& shortName = doc.GetPartText(part, PartText::ShortName);
         Add(text, "    <score-part id=\"P", p + 1, "\"><part-name>");
-        Escaped(text, name);
-        Add(text, "</part-name><score-instrument id=\"P", p + 1, "-I1\"><instrument-name>");
-        Escaped(text, name);
+        Escaped(text, name.empty() ? instrument : std::string_view(name));
+        text += "</part-name>";
+        if (!shortName.empty()) {
+            text += "<part-abbreviation>";
+            Escaped(text, shortName);
+            text += "</part-abbreviation>";
+        }
+        Add(text, "<score-instrument id=\"P", p + 1, "-I1\"><instrument-name>");
+        Escaped(text, instrument);
         Add(text, "</instrument-name></score-instrument><midi-instrument id=\"P", p + 1,
             "-I1\"><midi-channel>", SornMidi::Channel(p) + 1, "</midi-channel><midi-program>",
             program, "</midi-program></midi-instrument></score-part>\n");

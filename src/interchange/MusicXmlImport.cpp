@@ -6,6 +6,7 @@
 #include "model/GuardedOpen.h"
 #include "model/SymbolCodes.h"
 #include "model/UniqueFd.h"
+#include "sound/InstrumentNames.h"
 #include "sound/SornCalculater.h"
 
 #include <pugixml.hpp>
@@ -66,7 +67,9 @@ public:
             ++left_[kParts]; // not even parsed
             return false;
         }
-        return name == "part" || name == "part-list" || name == "identification";
+        return name == "part" || name == "part-list" || name == "identification" ||
+               name == "work" || name == "movement-title" || name == "movement-number" ||
+               name == "credit";
     }
 
     void Child(pugi::xml_node node) override {
@@ -77,8 +80,35 @@ public:
                     Integer(Text(sp.child("midi-instrument").child("midi-program")));
                 if (program && *program >= 1 && *program <= 128)
                     programs_[sp.attribute("id").value()] = static_cast<std::uint8_t>(*program - 1);
+                names_[sp.attribute("id").value()] = {
+                    std::string(Text(sp.child("part-name"))),
+                    std::string(Text(sp.child("part-abbreviation")))};
             }
+        } else if (name == "work") {
+            workTitle_ = Text(node.child("work-title"));
+        } else if (name == "movement-title") {
+            movementTitle_ = Text(node);
+        } else if (name == "movement-number") {
+            movementNumber_ = Text(node);
+        } else if (name == "credit") {
+            Credit(node);
         } else if (name == "identification") {
+            for (pugi::xml_node x : node.children()) {
+                const std::string_view type = x.attribute("type").value();
+                std::optional<ScoreText> which;
+                if (std::string_view(x.name()) == "rights")
+                    which = ScoreText::Copyright;
+                else if (std::string_view(x.name()) != "creator")
+                    continue;
+                else if (type == "composer")
+                    which = ScoreText::Composer;
+                else if (type == "lyricist" || type == "poet")
+                    which = ScoreText::Lyricist;
+                else if (type == "arranger")
+                    which = ScoreText::Arranger;
+                // Two composers are both named.
+                if (which) Join(texts_[static_cast<std::size_t>(*which)], Text(x), ", ");
+            }
             const pugi::xml_node stored =
                 node.child("miscellaneous")
                     .find_child_by_attribute("miscellaneous-field", "name", "sorn-length");
@@ -90,6 +120,7 @@ public:
             reader.FinishPitches();
             length_ = std::max(length_, reader.Used() - 1);
             parts_.push_back(std::move(reader.Columns()));
+            syllables_.push_back(std::move(reader.Syllables()));
             partIds_.emplace_back(node.attribute("id").value());
         }
     }
@@ -110,8 +141,19 @@ public:
             if (p > 0) doc.AddPart();
             const auto part = static_cast<std::uint8_t>(p);
             auto program = programs_.find(partIds_[p]);
-            doc.SetInstrumentNumber(
-                part, std::to_string(program == programs_.end() ? 0 : program->second));
+            const std::uint8_t instrument = program == programs_.end() ? 0 : program->second;
+            doc.SetInstrumentNumber(part, std::to_string(instrument));
+            if (auto names = names_.find(partIds_[p]); names != names_.end()) {
+                // Named as the instrument is, the part shows that name anyway.
+                if (names->second.name != InstrumentName(static_cast<std::int16_t>(instrument + 1)))
+                    doc.SetPartText(part, PartText::Name,
+                                    FitText(names->second.name, MaxTextBytes, left_));
+                doc.SetPartText(part, PartText::ShortName,
+                                FitText(names->second.abbreviation, MaxTextBytes, left_));
+            }
+            for (PartReader::PlacedSyllable& s : syllables_[p])
+                doc.SetSyllable(part, s.column, s.verse, s.syllable);
+            std::vector<PartReader::PlacedSyllable>().swap(syllables_[p]);
             for (std::size_t i = 0; i < parts_[p].size(); ++i) {
                 const PositionRecord& r = parts_[p][i].record;
                 for (int k = 0; k < SlotCount; ++k)
@@ -121,10 +163,57 @@ public:
             }
             std::vector<Column>().swap(parts_[p]);
         }
+        Texts(doc);
         return {ImportStatus::Imported, Summary(left_)};
     }
 
 private:
+    static void Join(std::string& to, std::string_view text, std::string_view separator) {
+        if (text.empty()) return;
+        if (!to.empty()) to += separator;
+        to += text;
+    }
+
+    // Credits say what they are only in MusicXML 3 and later; they are read
+    // where the header says nothing of its own.
+    void Credit(pugi::xml_node credit) {
+        std::string words;
+        for (pugi::xml_node w : credit.children("credit-words"))
+            words += w.child_value();
+        const std::string_view trimmed = Trim(words);
+        for (pugi::xml_node type : credit.children("credit-type")) {
+            static constexpr std::array<std::pair<std::string_view, ScoreText>, 6> kTypes = {{
+                {"title", ScoreText::Title},
+                {"subtitle", ScoreText::Subtitle},
+                {"composer", ScoreText::Composer},
+                {"lyricist", ScoreText::Lyricist},
+                {"arranger", ScoreText::Arranger},
+                {"rights", ScoreText::Copyright},
+            }};
+            for (auto [name, which] : kTypes)
+                if (Text(type) == name && credits_[static_cast<std::size_t>(which)].empty())
+                    credits_[static_cast<std::size_t>(which)] = trimmed;
+        }
+    }
+
+    // A work-title and a movement-title are title and subtitle; either one
+    // alone is the title, and a movement-number stands in for the subtitle,
+    // as other programs show it.
+    void Texts(SornData& doc) {
+        auto text = [&](ScoreText which) -> std::string& {
+            return texts_[static_cast<std::size_t>(which)];
+        };
+        text(ScoreText::Title) = workTitle_;
+        text(ScoreText::Subtitle) = movementTitle_;
+        if (workTitle_.empty()) std::swap(text(ScoreText::Title), text(ScoreText::Subtitle));
+        if (text(ScoreText::Subtitle).empty()) text(ScoreText::Subtitle) = movementNumber_;
+        for (int w = 0; w < ScoreTextCount; ++w) {
+            std::string& value = texts_[static_cast<std::size_t>(w)];
+            if (value.empty()) value = credits_[static_cast<std::size_t>(w)];
+            doc.SetText(static_cast<ScoreText>(w), FitText(value, MaxTextBytes, left_));
+        }
+    }
+
     // Parts come one at a time, so the order the measures are played in is
     // read from the first part's repeats and endings and kept for the others,
     // which stay in step with it; measures a later part has beyond the
@@ -152,6 +241,14 @@ private:
     bool orderRead_ = false;
     std::size_t orderMeasures_ = 0; // measures the order covers
     std::map<std::string, std::uint8_t, std::less<>> programs_;
+    struct Names {
+        std::string name, abbreviation;
+    };
+    std::map<std::string, Names, std::less<>> names_;
+    std::string workTitle_, movementTitle_, movementNumber_;
+    std::array<std::string, ScoreTextCount> texts_;   // from the identification
+    std::array<std::string, ScoreTextCount> credits_; // from credits of a known type
+    std::vector<std::vector<PartReader::PlacedSyllable>> syllables_;
     Counts left_{};
     Tempo tempo_;
     std::vector<std::vector<Column>> parts_;

@@ -27,6 +27,8 @@ constexpr std::array<const char*, kLeftCount> kLeftTexts = {
     "この楽譜にない長さの音符・休符 {} 個は近い長さで読み込みました",
     "装飾音符 {} 個は読み込みませんでした",
     "歌詞 {} 個は読み込みませんでした",
+    "6 番以降の歌詞 {} 個は読み込みませんでした",
+    "長すぎる題名・パート名・歌詞 {} 個は、入る長さまで読み込みました",
     "スラー {} 個は読み込みませんでした",
     "アーティキュレーション {} 個は読み込みませんでした",
     "その他の音符の記号 {} 個は読み込みませんでした",
@@ -98,7 +100,10 @@ void Remove(Column& c, std::uint8_t kind) {
 }
 
 std::string_view Text(pugi::xml_node node) {
-    std::string_view t = node.child_value();
+    return Trim(node.child_value());
+}
+
+std::string_view Trim(std::string_view t) {
     while (!t.empty() && std::isspace(static_cast<unsigned char>(t.front())))
         t.remove_prefix(1);
     while (!t.empty() && std::isspace(static_cast<unsigned char>(t.back())))
@@ -120,6 +125,58 @@ std::optional<double> Decimal(std::string_view text) {
     if (ec != std::errc{} || end != text.data() + text.size() || !std::isfinite(value))
         return std::nullopt;
     return value;
+}
+
+namespace {
+
+// Bytes of the well-formed UTF-8 character that s starts with, 0 when it
+// starts with none.
+std::size_t CharBytes(std::string_view s) {
+    const auto c = static_cast<unsigned char>(s[0]);
+    if (c < 0x80) return 1;
+    const std::size_t n = c >= 0xC2 && c <= 0xDF   ? 2
+                          : c >= 0xE0 && c <= 0xEF ? 3
+                          : c >= 0xF0 && c <= 0xF4 ? 4
+                                                   : 0;
+    if (n == 0 || s.size() < n) return 0;
+    const unsigned lo = c == 0xE0 ? 0xA0 : c == 0xF0 ? 0x90 : 0x80;
+    const unsigned hi = c == 0xED ? 0x9F : c == 0xF4 ? 0x8F : 0xBF;
+    const auto second = static_cast<unsigned char>(s[1]);
+    if (second < lo || second > hi) return 0;
+    for (std::size_t i = 2; i < n; ++i)
+        if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) return 0;
+    return n;
+}
+
+} // namespace
+
+std::string FitText(std::string_view text, std::size_t limit, Counts& left) {
+    std::string out;
+    out.reserve(std::min(text.size(), limit + 4));
+    for (std::size_t at = 0; at < text.size() && out.size() <= limit;) {
+        if (const std::size_t n = CharBytes(text.substr(at))) {
+            // What no XML text may hold is left out, as our export leaves it.
+            const auto c = static_cast<unsigned char>(text[at]);
+            const bool control = c < 0x20 && c != '\t' && c != '\n' && c != '\r';
+            const std::string_view ch = text.substr(at, n);
+            if (!control && ch != "\uFFFE" && ch != "\uFFFF") out.append(ch);
+            at += n;
+        } else {
+            const auto c = static_cast<unsigned char>(text[at++]);
+            out += static_cast<char>(0xC0 | c >> 6);
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    if (out.size() > limit) {
+        std::size_t cut = limit;
+        while (cut > 0 && (static_cast<unsigned char>(out[cut]) & 0xC0) == 0x80)
+            --cut;
+        out.resize(cut);
+        ++left[kCut];
+    }
+    // The ends are trimmed as every text read is, whatever was left out or cut.
+    const std::string_view kept = Trim(out);
+    return kept.size() == out.size() ? out : std::string(kept);
 }
 
 std::string Summary(const Counts& left) {

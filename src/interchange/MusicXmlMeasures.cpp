@@ -122,7 +122,7 @@ PartReader::NoteParts Parts(pugi::xml_node n) {
                 p.tie = p.tie || type == "start" || type == "continue";
             }
         } else if (name == "lyric") {
-            ++p.lyrics;
+            if (!p.lyric) p.lyric = x;
         } else if (name == "grace") {
             p.grace = true;
         } else if (name == "cue") {
@@ -430,6 +430,7 @@ void PartReader::Note(pugi::xml_node n, const Timed& t, const std::optional<std:
                      ParseId(n.attribute("id").value()));
     keptEnd_ = t.start + t.duration;
     CountDropped(parts);
+    if (lastNote_.first >= 0) Lyrics(parts, lastNote_.first);
 }
 
 // Rests from where the kept voice has got to up to position.
@@ -519,6 +520,7 @@ void PartReader::Chord(const NoteParts& parts, int staffPosition, int alter) {
         first.chordCounted = true;
     }
     CountDropped(parts);
+    Lyrics(parts, lastNote_.first);
     if (!first.pitched || !IsNote(first.record.Syurui[0])) return;
     const int here = NaturalMidi(first.record.Atai[0] - ClefShift(clef_)) + first.alter;
     const int there = NaturalMidi(staffPosition - ClefShift(clef_)) + alter;
@@ -537,7 +539,6 @@ void PartReader::Chord(const NoteParts& parts, int staffPosition, int alter) {
 }
 
 void PartReader::CountDropped(const NoteParts& parts) {
-    left_[kLyric] += parts.lyrics;
     for (pugi::xml_node notations = parts.notations; notations;
          notations = notations.next_sibling("notations")) {
         for (pugi::xml_node x : notations.children()) {
@@ -553,6 +554,64 @@ void PartReader::CountDropped(const NoteParts& parts) {
                 ++left_[kNotation];
             }
         }
+    }
+}
+
+// The lyrics of a note go to the column its note, or its chord, starts on:
+// verse n is number n, a lyric without a number counts by its place on the
+// note. Syllables joined by an elision become one text, which begins and
+// ends its word as its first and last parts do.
+void PartReader::Lyrics(const NoteParts& parts, std::int32_t column) {
+    int place = 0;
+    for (pugi::xml_node lyric = parts.lyric; lyric; lyric = lyric.next_sibling("lyric"), ++place) {
+        std::string text;
+        std::string_view syllabic = "single", joiner;
+        bool starts = true, ends = true, extend = false;
+        for (pugi::xml_node x : lyric.children()) {
+            const std::string_view name = x.name();
+            if (name == "syllabic") {
+                syllabic = Text(x);
+            } else if (name == "elision") {
+                // The symbol shown between them: a no-break space reads as a
+                // space, and none given as the usual undertie.
+                const std::string_view mark = Text(x);
+                joiner = mark.empty() ? "\u203F" : mark == "\u00A0" ? " " : mark;
+            } else if (name == "text") {
+                if (text.empty()) starts = syllabic == "single" || syllabic == "begin";
+                text += joiner;
+                text += Text(x);
+                ends = syllabic == "single" || syllabic == "end";
+                syllabic = "single";
+                joiner = {};
+            } else if (name == "extend") {
+                const std::string_view type = x.attribute("type").value();
+                extend = type.empty() || type == "start";
+            }
+        }
+        if (text.empty()) {
+            // An extender carried on is no syllable; laughing and humming are.
+            if (lyric.child("laughing") || lyric.child("humming")) ++left_[kLyric];
+            continue;
+        }
+        const auto number = Integer(lyric.attribute("number").value());
+        const long verse = number && *number >= 1 ? *number - 1 : place;
+        if (verse >= MaxVerses) {
+            ++left_[kVerse];
+            continue;
+        }
+        bool taken = false; // by another note of the chord
+        for (auto s = syllables_.rbegin(); s != syllables_.rend() && s->column == column; ++s)
+            taken = taken || s->verse == verse;
+        if (taken) {
+            ++left_[kLyric];
+            continue;
+        }
+        syllables_.push_back(
+            {column, static_cast<int>(verse),
+             Syllable{.text = FitText(text, MaxSyllableBytes, left_),
+                      .syllabic = starts ? (ends ? Syllabic::Single : Syllabic::Begin)
+                                         : (ends ? Syllabic::End : Syllabic::Middle),
+                      .extend = extend}});
     }
 }
 

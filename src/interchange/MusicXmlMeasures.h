@@ -31,6 +31,8 @@ enum Left {
     kLength,
     kGrace,
     kLyric,
+    kVerse,
+    kCut,
     kSlur,
     kArticulation,
     kNotation,
@@ -60,9 +62,16 @@ std::string Summary(const Counts& left);
 // the longest duration they keep every position far inside 64 bits.
 inline constexpr long kMaxDivisions = 1L << 24;
 
+// Without the white space around it.
+std::string_view Trim(std::string_view text);
 std::string_view Text(pugi::xml_node node);
 std::optional<long> Integer(std::string_view text);
 std::optional<double> Decimal(std::string_view text);
+// Words as the score holds them: bytes that are no UTF-8 read as Latin-1 (a
+// file that declares it is cut into pieces that no longer say so),
+// characters XML forbids left out, a text past limit cut at a character's
+// end and counted, and white space at either end trimmed.
+std::string FitText(std::string_view text, std::size_t limit, Counts& left);
 
 // Our own files name every element's column in its id, with the symbols no
 // element shows: "P1-c37-n-s96.1".
@@ -114,6 +123,14 @@ public:
     std::vector<Column>& Columns() { return columns_; }
     std::int32_t Used() const { return static_cast<std::int32_t>(columns_.size()); }
 
+    struct PlacedSyllable {
+        std::int32_t column;
+        int verse;
+        Syllable syllable;
+    };
+    // In column order.
+    std::vector<PlacedSyllable>& Syllables() { return syllables_; }
+
     // The children of a note, found in one pass: a score of many thousand
     // notes is read in well under a second.
     struct NoteParts {
@@ -121,8 +138,9 @@ public:
         std::string_view voice = "1", staff = "1";
         bool chord = false, grace = false, cue = false, rest = false, measureRest = false,
              unpitched = false, tuplet = false, tie = false;
-        int dots = 0, lyrics = 0;
+        int dots = 0;
         pugi::xml_node notations; // the first; more may follow
+        pugi::xml_node lyric;     // the first; more may follow
     };
 
     struct Timed {
@@ -151,6 +169,7 @@ private:
                  const IdInfo& id);
     void FillTo(std::int64_t position);
     void CountDropped(const NoteParts& parts);
+    void Lyrics(const NoteParts& parts, std::int32_t column);
     void Direction(pugi::xml_node d);
     void Words(pugi::xml_node direction, pugi::xml_node words, const IdInfo& id);
     std::optional<double> Metronome(pugi::xml_node m) const;
@@ -161,6 +180,7 @@ private:
     Counts& left_;
     Tempo& tempo_;
     std::vector<Column> columns_;
+    std::vector<PlacedSyllable> syllables_;
     std::int32_t lastMain_ = -1;
     std::int32_t lastBar_ = -1;
     std::int32_t measureStart_ = 0;

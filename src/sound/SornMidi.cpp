@@ -21,6 +21,8 @@ constexpr std::uint8_t kNoteOn = 0x90;
 constexpr std::uint8_t kProgramChange = 0xC0;
 constexpr std::uint8_t kMeta = 0xFF;
 constexpr std::uint8_t kMetaTempo = 0x51;
+constexpr std::uint8_t kMetaTrackName = 0x03;
+constexpr std::uint8_t kMetaLyric = 0x05;
 constexpr std::uint8_t kMetaEndOfTrack = 0x2F;
 
 void PutBig16(std::uint8_t* at, unsigned value) {
@@ -123,12 +125,15 @@ bool SornMidi::WriteTrack(AtomicFile& file, std::uint8_t Part, std::uint32_t tem
     const auto t2 = static_cast<std::uint8_t>(tempo >> 16);
     const auto t1 = static_cast<std::uint8_t>(tempo >> 8);
     const auto t0 = static_cast<std::uint8_t>(tempo);
-    const std::uint8_t start[] = {
-        'M', 'T',     'r',        'k', 0,  0,  0,  0, // the length is filled in at the end
-        0,   program, instrument,                     // delta 0, program change
-        0,   kMeta,   kMetaTempo, 3,   t2, t1, t0,    // delta 0, tempo
-    };
-    track_.assign(std::begin(start), std::end(start));
+    track_.assign({'M', 'T', 'r', 'k', 0, 0, 0, 0}); // the length is filled in at the end
+    // The part's name leads the track; without one the track keeps the
+    // bytes of a score without words.
+    if (const std::string& name = document_->GetPartText(Part, PartText::Name); !name.empty())
+        WriteMeta(0, kMetaTrackName, name);
+    track_.insert(track_.end(), {
+                                    0, program, instrument,              // program change
+                                    0, kMeta, kMetaTempo, 3, t2, t1, t0, // tempo
+                                });
     if (!WalkPart(Part, channel)) return false;
 
     const std::uint32_t count = static_cast<std::uint32_t>(track_.size() - 8);
@@ -144,7 +149,10 @@ bool SornMidi::WriteTrack(AtomicFile& file, std::uint8_t Part, std::uint32_t tem
 class SornMidi::TrackWriter : public PartListener {
 public:
     TrackWriter(SornMidi& midi, std::uint8_t Part, std::uint8_t channel)
-        : midi_(midi), part_(Part), channel_(channel) {}
+        : midi_(midi), part_(Part), channel_(channel) {
+        if (midi.document_->VerseCount(Part) > 0)
+            passes_.resize(static_cast<std::size_t>(midi.document_->Length()) + 1);
+    }
 
     bool Rest(std::int32_t Iti, std::int32_t length) override {
         waiting_ += FileTicks(length);
@@ -160,6 +168,13 @@ public:
                                   ")がMIDIで表せる範囲(0～127)を外れています。");
         const std::int64_t d = FileTicks(length) + FileTicks(tied);
         if (d > kMaxDeltaTime) return TooLong(Iti);
+        if (const Syllable* s = Lyric(Iti)) {
+            // A syllable that goes on in the next one ends in a hyphen, as
+            // karaoke players join them.
+            midi_.WriteMeta(static_cast<std::int32_t>(waiting_), kMetaLyric,
+                            s->HyphenAfter() ? s->text + "-" : s->text);
+            waiting_ = 0;
+        }
         midi_.WriteNote(static_cast<std::int32_t>(waiting_), channel_,
                         static_cast<std::uint8_t>(note), velocity, static_cast<std::int32_t>(d));
         waiting_ = 0;
@@ -169,6 +184,18 @@ public:
     std::int64_t Waiting() const { return waiting_; }
 
 private:
+    // The n-th time a note is played it sings verse n, or verse 1 where
+    // verse n has no syllable there (a refrain written once).
+    const Syllable* Lyric(std::int32_t Iti) {
+        if (passes_.empty() || Iti < 0 || static_cast<std::size_t>(Iti) >= passes_.size())
+            return nullptr;
+        const int pass = passes_[static_cast<std::size_t>(Iti)]++;
+        const SornData& doc = *midi_.document_;
+        const Syllable* s = pass < MaxVerses ? &doc.GetSyllable(part_, Iti, pass) : nullptr;
+        if (!s || s->Empty()) s = &doc.GetSyllable(part_, Iti, 0);
+        return s->Empty() ? nullptr : s;
+    }
+
     bool TooLong(std::int32_t Iti) {
         return midi_.Fail(ExportErrorNumber::LengthTooLong,
                           PartLabel(part_) + " の位置 " + std::to_string(Iti) +
@@ -179,6 +206,7 @@ private:
     std::uint8_t part_;
     std::uint8_t channel_;
     std::int64_t waiting_ = 0;
+    std::vector<int> passes_; // times each position was played, when the part has lyrics
 };
 
 bool SornMidi::WalkPart(std::uint8_t Part, std::uint8_t channel) {
@@ -189,6 +217,14 @@ bool SornMidi::WalkPart(std::uint8_t Part, std::uint8_t channel) {
     WriteDeltaTime(static_cast<std::int32_t>(writer.Waiting()));
     track_.insert(track_.end(), {kMeta, kMetaEndOfTrack, 0});
     return true;
+}
+
+void SornMidi::WriteMeta(std::int32_t waiting, std::uint8_t type, std::string_view text) {
+    WriteDeltaTime(waiting);
+    track_.insert(track_.end(), {kMeta, type});
+    // Words are far below the longest length a delta-time's form can carry.
+    WriteDeltaTime(static_cast<std::int32_t>(text.size()));
+    track_.insert(track_.end(), text.begin(), text.end());
 }
 
 void SornMidi::WriteDeltaTime(std::int32_t value) {

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace sorn {
@@ -45,6 +46,8 @@ private:
     bool WriteTrack(AtomicFile& file, std::uint8_t Part, std::uint32_t tempo);
     bool WalkPart(std::uint8_t Part, std::uint8_t channel);
     void WriteDeltaTime(std::int32_t value);
+    // A meta event of text: a track name, a lyric.
+    void WriteMeta(std::int32_t waiting, std::uint8_t type, std::string_view text);
     // Note on after the waiting time, note off after the length.
     void WriteNote(std::int32_t waiting, std::uint8_t channel, std::uint8_t note,
                    std::uint8_t velocity, std::int32_t length);

@@ -62,6 +62,22 @@ TEST(Batch, InfoAndPositionsAreJson) {
     BatchRun r = Batch({"--info", WriteScore(dir)});
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.out, "{\"parts\":3,\"length\":64,\"tempo\":120,\"instruments\":[0,40,127]}\n");
+    // Title, composer and part names join the line only when the score has them.
+    SornData words;
+    words.FileNew();
+    words.AddPart();
+    words.SetText(ScoreText::Title, "春 \"1\"\\\n\x01");
+    words.SetPartText(1, PartText::Name, "Alto");
+    ASSERT_FALSE(words.FileSave(dir.File("words.sorn")));
+    EXPECT_EQ(Batch({"--info", dir.File("words.sorn")}).out,
+              "{\"parts\":2,\"length\":30,\"tempo\":60,\"instruments\":[0,0],"
+              "\"title\":\"春 \\\"1\\\"\\\\\\u000a\\u0001\",\"partNames\":[\"\",\"Alto\"]}\n");
+    words.SetText(ScoreText::Title, "");
+    words.SetText(ScoreText::Composer, "C");
+    ASSERT_FALSE(words.FileSave(dir.File("words.sorn")));
+    EXPECT_EQ(Batch({"--info", dir.File("words.sorn")}).out,
+              "{\"parts\":2,\"length\":30,\"tempo\":60,\"instruments\":[0,0],"
+              "\"composer\":\"C\",\"partNames\":[\"\",\"Alto\"]}\n");
     // In the full score the third part's rest stands after the 64 empty
     // positions before it, at time 0.
     r = Batch({"--export-positions", dir.File("at.json"), "--score", dir.File("in.sorn")});

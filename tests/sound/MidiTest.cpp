@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace sorn {
@@ -225,6 +226,98 @@ TEST_F(MidiRepeats, WaitingAndLoudnessCarryAcrossTheJump) {
         {Header(1), Track(Cat({Quarter(60), {0x83, 0x60, 0x90, 60, 64, 0x83, 0x60, 0x80, 60, 0}}),
                           {0x83, 0x60})});
     EXPECT_EQ(Export(s_.doc, dir_), expected);
+}
+
+// Every event of a file in playing order per track, at its time from the
+// track's start; the text of a name or a lyric as text.
+struct Event {
+    int track;
+    std::int64_t time;
+    std::string what;
+    bool operator==(const Event&) const = default;
+};
+
+std::vector<Event> Events(const Bytes& file) {
+    std::vector<Event> out;
+    std::size_t p = 14;
+    for (int track = 0; p + 8 <= file.size(); ++track) {
+        const std::size_t end = p + 8 +
+                                (std::size_t{file[p + 4]} << 24 | std::size_t{file[p + 5]} << 16 |
+                                 std::size_t{file[p + 6]} << 8 | file[p + 7]);
+        p += 8;
+        auto number = [&] {
+            std::int64_t v = 0;
+            for (std::uint8_t b = 0x80; b & 0x80;) {
+                b = file.at(p++);
+                v = v << 7 | (b & 0x7F);
+            }
+            return v;
+        };
+        for (std::int64_t time = 0; p < end;) {
+            time += number();
+            std::string what;
+            if (file[p] == 0xFF) {
+                const int type = file[p + 1];
+                p += 2;
+                const auto size = static_cast<std::size_t>(number());
+                what = type == 3   ? "name "
+                       : type == 5 ? "lyric "
+                                   : "meta " + std::to_string(type) + " ";
+                what.append(file.begin() + static_cast<long>(p),
+                            file.begin() + static_cast<long>(p + size));
+                p += size;
+            } else {
+                const std::size_t size = (file[p] & 0xF0) == 0xC0 ? 2 : 3;
+                for (std::size_t i = 0; i < size; ++i)
+                    what += std::to_string(file[p + i]) + " ";
+                p += size;
+            }
+            out.push_back({track, time, what});
+        }
+    }
+    return out;
+}
+
+// Words go into the tracks as text: the part's name first, each syllable
+// at its note's time, verse n on the n-th pass (verse 1 where verse n says
+// nothing); the rest of the file is what it is without them.
+TEST(MidiFile, WordsAreTrackNamesAndLyricsAtTheirNotes) {
+    TempDir dir;
+    ScoreBuilder s(2);
+    s.Note(0, Kind::QuarterNote, A).Rest(1, LengthCode::Quarter);
+    s.Note(2, Kind::QuarterNote, B).Bar(2, BarLineCode::RepeatEnd);
+    s.Note(3, Kind::QuarterNote, C).Attach(3, Kind::RepeatWord, RepeatWordCode::DC);
+    s.Note(0, Kind::HalfNote, D, 1);
+    const Bytes plain = Export(s.doc, dir, "plain.mid");
+    s.doc.SetPartText(0, PartText::Name, "ソプラノ");
+    s.doc.SetPartText(1, PartText::ShortName, "A."); // no name: no track name
+    const std::vector<std::tuple<int, std::int32_t, int, Syllable>> syllables = {
+        {0, 0, 0, {"Hap", Syllabic::Begin}},
+        {0, 2, 0, {"py", Syllabic::End, true}},
+        {0, 3, 0, {"end"}},
+        {0, 2, 1, {"two"}},
+        {0, 0, 2, {"さん"}},
+        {1, 0, 0, {"la", Syllabic::Middle}},
+    };
+    for (const auto& [part, i, verse, syllable] : syllables)
+        ASSERT_TRUE(s.doc.SetSyllable(static_cast<std::uint8_t>(part), i, verse, syllable));
+    std::vector<Event> words = Events(Export(s.doc, dir, "words.mid")), texts, rest;
+    for (Event& e : words)
+        (e.what.starts_with("name ") || e.what.starts_with("lyric ") ? texts : rest).push_back(e);
+    EXPECT_EQ(rest, Events(plain));
+    ASSERT_FALSE(words.empty());
+    EXPECT_EQ(words.front(), (Event{0, 0, "name ソプラノ"}));
+    // Played: 0 2 | 0 2 3 D.C. | 0 2 3, a quarter (480) each and the rest.
+    EXPECT_EQ(texts, (std::vector<Event>{{0, 0, "name ソプラノ"},
+                                         {0, 0, "lyric Hap-"},
+                                         {0, 960, "lyric py"},
+                                         {0, 1440, "lyric Hap-"},
+                                         {0, 2400, "lyric two"},
+                                         {0, 2880, "lyric end"},
+                                         {0, 3360, "lyric さん"},
+                                         {0, 4320, "lyric py"},
+                                         {0, 4800, "lyric end"},
+                                         {1, 0, "lyric la-"}}));
 }
 
 TEST(MidiProgress, OneStepPerPart) {
