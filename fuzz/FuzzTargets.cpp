@@ -232,7 +232,7 @@ bool SameWords(const SornData& a, const SornData& b) {
             return false;
         for (int v = 0; v < a.VerseCount(part); ++v)
             for (std::int32_t i = 0; i <= a.Length(); ++i)
-                if (!(a.GetSyllable(part, i, v) == b.GetSyllable(part, i, v))) return false;
+                if (a.GetSyllable(part, i, v) != b.GetSyllable(part, i, v)) return false;
     }
     return true;
 }

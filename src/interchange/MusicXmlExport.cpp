@@ -455,7 +455,7 @@ private:
         static constexpr std::array<std::string_view, 4> kSyllabic = {"single", "begin", "middle",
                                                                       "end"};
         for (int v = 0; v < verses_; ++v) {
-            const Syllable& s = doc_.GetSyllable(static_cast<std::uint8_t>(part_), i, v);
+            const Syllable s = doc_.GetSyllable(static_cast<std::uint8_t>(part_), i, v);
             if (s.Empty()) continue;
             Add(out_, "<lyric number=\"", v + 1, "\"><syllabic>",
                 kSyllabic[static_cast<std::size_t>(s.syllabic)], "</syllabic><text>");

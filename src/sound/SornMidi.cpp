@@ -168,11 +168,11 @@ public:
                                   ")がMIDIで表せる範囲(0～127)を外れています。");
         const std::int64_t d = FileTicks(length) + FileTicks(tied);
         if (d > kMaxDeltaTime) return TooLong(Iti);
-        if (const Syllable* s = Lyric(Iti)) {
+        if (const Syllable s = Lyric(Iti); !s.Empty()) {
             // A syllable that goes on in the next one ends in a hyphen, as
             // karaoke players join them.
             midi_.WriteMeta(static_cast<std::int32_t>(waiting_), kMetaLyric,
-                            s->HyphenAfter() ? s->text + "-" : s->text);
+                            s.HyphenAfter() ? s.text + "-" : s.text);
             waiting_ = 0;
         }
         midi_.WriteNote(static_cast<std::int32_t>(waiting_), channel_,
@@ -186,14 +186,13 @@ public:
 private:
     // The n-th time a note is played it sings verse n, or verse 1 where
     // verse n has no syllable there (a refrain written once).
-    const Syllable* Lyric(std::int32_t Iti) {
+    Syllable Lyric(std::int32_t Iti) {
         if (passes_.empty() || Iti < 0 || static_cast<std::size_t>(Iti) >= passes_.size())
-            return nullptr;
+            return {};
         const int pass = passes_[static_cast<std::size_t>(Iti)]++;
         const SornData& doc = *midi_.document_;
-        const Syllable* s = pass < MaxVerses ? &doc.GetSyllable(part_, Iti, pass) : nullptr;
-        if (!s || s->Empty()) s = &doc.GetSyllable(part_, Iti, 0);
-        return s->Empty() ? nullptr : s;
+        Syllable s = pass < MaxVerses ? doc.GetSyllable(part_, Iti, pass) : Syllable{};
+        return s.Empty() ? doc.GetSyllable(part_, Iti, 0) : s;
     }
 
     bool TooLong(std::int32_t Iti) {
