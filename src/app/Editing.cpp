@@ -33,8 +33,25 @@ void ClearPosition(SornData& doc, EditorState& state, std::int32_t position) {
     Changed(state, doc.DeleteAllGData1(state.CurrentPart, position));
 }
 
+void ClearSyllables(SornData& doc, EditorState& state, std::int32_t position) {
+    for (int v = 0; v < doc.VerseCount(state.CurrentPart); ++v)
+        if (!doc.GetSyllable(state.CurrentPart, position, v).Empty())
+            Changed(state, doc.SetSyllable(state.CurrentPart, position, v, Syllable{}));
+}
+
+namespace {
+// The passage's syllables at position onward, those beyond `written` positions left out.
+void PutSyllables(SornData& doc, std::uint8_t part, std::int32_t position, std::int32_t written,
+                  const std::vector<CopiedSyllable>& words) {
+    for (const CopiedSyllable& w : words)
+        if (w.offset >= 0 && w.offset < written)
+            doc.SetSyllable(part, position + w.offset, w.verse, w.syllable);
+}
+} // namespace
+
 std::int32_t PasteOver(SornData& doc, EditorState& state, std::int32_t position,
-                       std::span<const PositionRecord> positions) {
+                       std::span<const PositionRecord> positions,
+                       const std::vector<CopiedSyllable>* words) {
     std::int32_t dropped = 0;
     for (std::size_t i = 0; i < positions.size(); ++i) {
         const std::int64_t to = std::int64_t{position} + static_cast<std::int64_t>(i);
@@ -42,17 +59,23 @@ std::int32_t PasteOver(SornData& doc, EditorState& state, std::int32_t position,
             to <= doc.Length() &&
             doc.SetRecord(state.CurrentPart, static_cast<std::int32_t>(to), positions[i]);
         Changed(state, written);
+        if (written && words) ClearSyllables(doc, state, static_cast<std::int32_t>(to));
         dropped += written ? 0 : 1;
     }
+    if (words)
+        PutSyllables(doc, state.CurrentPart, position,
+                     static_cast<std::int32_t>(positions.size()) - dropped, *words);
     return dropped;
 }
 
 std::int32_t PasteInsert(SornData& doc, EditorState& state, std::int32_t position,
-                         std::span<const PositionRecord> positions) {
+                         std::span<const PositionRecord> positions,
+                         const std::vector<CopiedSyllable>* words) {
     const auto wanted = static_cast<std::int32_t>(positions.size());
     const std::int32_t inserted = doc.InsertSpaces(state.CurrentPart, position, wanted);
     for (std::int32_t i = 0; i < inserted; ++i)
         doc.SetRecord(state.CurrentPart, position + i, positions[static_cast<std::size_t>(i)]);
+    if (words) PutSyllables(doc, state.CurrentPart, position, inserted, *words);
     Changed(state, inserted > 0);
     return wanted - inserted;
 }
@@ -103,9 +126,32 @@ void SetSong(SornData& doc, EditorState& state, std::int16_t speed, std::int32_t
     Changed(state, true);
 }
 
+void SetSongTexts(SornData& doc, EditorState& state,
+                  const std::array<std::string, ScoreTextCount>& texts) {
+    for (int i = 0; i < ScoreTextCount; ++i)
+        doc.SetText(static_cast<ScoreText>(i), texts[static_cast<std::size_t>(i)]);
+    Changed(state, true);
+}
+
 void SetInstrument(SornData& doc, EditorState& state, std::uint8_t part, int program) {
     if (program >= 0) doc.SetInstrumentNumber(part, std::to_string(program));
     Changed(state, true);
+}
+
+void SetPartNames(SornData& doc, EditorState& state, std::uint8_t part, const std::string& name,
+                  const std::string& shortName) {
+    doc.SetPartText(part, PartText::Name, name);
+    doc.SetPartText(part, PartText::ShortName, shortName);
+    Changed(state, true);
+}
+
+bool SetSyllable(SornData& doc, EditorState& state, std::uint8_t part, std::int32_t position,
+                 int verse, const Syllable& syllable) {
+    const Syllable before = doc.GetSyllable(part, position, verse);
+    if (!doc.SetSyllable(part, position, verse, syllable)) return false;
+    const bool changed = doc.GetSyllable(part, position, verse) != before;
+    Changed(state, changed);
+    return changed;
 }
 
 void RepairTempo(SornData& doc) {

@@ -187,6 +187,7 @@ void Form1::BuildMenus() {
     mnuEdit = bar->addMenu(QStringLiteral("編集(&E)"));
     BuildHistoryAndClipboardItems();
     mnuEditOnpu = item(mnuEdit, "選択している音符の情報を見る");
+    mnuEditLyrics = item(mnuEdit, "歌詞入力(&L)", QKeySequence(Qt::CTRL | Qt::Key_K));
     mnuEdit->addSeparator();
     mnuEditInsertspace = item(mnuEdit, "スペースの挿入", QKeySequence(Qt::CTRL | Qt::Key_I));
     mnuEditDeletespace = item(mnuEdit, "スペースの削除", QKeySequence(Qt::CTRL | Qt::Key_D));

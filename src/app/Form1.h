@@ -37,6 +37,7 @@ namespace sorn {
 
 class BackgroundWork;
 class FileDialogs;
+class LyricEntry;
 class MessageBoxes;
 class NoteEcho;
 class NoteSynth;
@@ -89,6 +90,7 @@ public:
     void UseSequencer(Sequencer& device, std::string listenFile);
     void UseNoteSynth(std::function<std::unique_ptr<NoteSynth>()> factory);
     NoteEcho& Echo() { return *echo_; }
+    LyricEntry& Lyrics() { return *lyrics_; }
     // The score area following an audition of a range: from Begin the mark
     // stands where the playing position (file ticks) says, End puts the view
     // back where it was.
@@ -140,6 +142,7 @@ public:
     QAction* mnuEditPasteInsert;
     QAction* mnuEditSelectAll;
     QAction* mnuEditOnpu;
+    QAction* mnuEditLyrics; // 歌詞入力
     QAction* mnuEditInsertspace;
     QAction* mnuEditDeletespace;
     QAction* mnuEditMusicProp;
@@ -211,6 +214,10 @@ private:
                           int bottom = 1 << 20);
     void PaintSelection();
     void ShowStatusMessage(const QString& text);
+    void ShowModeStatus(const QString& text);
+    // Lyric entry moves the cursor, takes steps and names its verse in the status line.
+    friend class LyricEntry;
+    LyricEntry* lyrics_ = nullptr;
     // Audition, its follow mark and the sound of entered notes (Form1Listen.cpp).
     void BuildListenItems();
     void Listen(WalkRange range, bool everyPartFromItsTime = false);

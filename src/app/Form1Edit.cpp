@@ -3,6 +3,7 @@
 #include "app/Clipboard.h"
 #include "app/Editing.h"
 #include "app/Form1.h"
+#include "app/LyricEntry.h"
 #include "app/MdMain.h"
 #include "app/PanelBar.h"
 #include "app/ScoreArea.h"
@@ -12,6 +13,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTimer>
+#include <limits>
 
 namespace sorn {
 
@@ -73,6 +75,8 @@ EditHistory::Step Form1::Step(const QString& label) {
 }
 
 void Form1::ForgetHistory() {
+    // The box of lyric entry belongs to the score that goes.
+    if (lyrics_) lyrics_->Leave(false);
     history_->Clear();
     selection_.Clear();
     // A score read from a file was not told to the timeline change by change,
@@ -122,12 +126,11 @@ void Form1::GoTo(EditPlace place) {
 void Form1::mnuEditCopy_Click() {
     if (!document_.HasParts()) return;
     const std::int32_t P = CursorPosition();
-    const auto positions = selection_.Active()
-                               ? Clipboard::Copy(document_, state_.CurrentPart, selection_.First(),
-                                                 selection_.Last(document_.Length()))
-                               : Clipboard::Copy(document_, state_.CurrentPart, P, P);
+    const std::int32_t first = selection_.Active() ? selection_.First() : P;
+    const std::int32_t last = selection_.Active() ? selection_.Last(document_.Length()) : P;
+    const auto positions = Clipboard::Copy(document_, state_.CurrentPart, first, last);
     if (positions.empty()) return;
-    Clipboard::Put(positions);
+    Clipboard::Put(positions, Clipboard::CopyWords(document_, state_.CurrentPart, first, last));
     ShowStatusMessage(QStringLiteral("%1 個の位置をコピーしました").arg(positions.size()));
 }
 
@@ -141,8 +144,11 @@ void Form1::mnuEditCut_Click() {
         const std::int32_t P = CursorPosition();
         const std::int32_t first = selection_.Active() ? selection_.First() : P;
         const std::int32_t last = selection_.Active() ? selection_.Last(document_.Length()) : P;
-        for (std::int32_t i = first; i <= last; ++i)
+        // The syllables went to the clipboard with their notes.
+        for (std::int32_t i = first; i <= last; ++i) {
             Editing::ClearPosition(document_, state_, i);
+            Editing::ClearSyllables(document_, state_, i);
+        }
     }
     // The cut's own step would end the copy's notice at once.
     if (!copied.isEmpty()) ShowStatusMessage(copied);
@@ -161,8 +167,10 @@ void Form1::mnuEditPaste_Click(bool insert) {
         const auto step =
             Step(insert ? QStringLiteral("挿入して貼り付け") : QStringLiteral("貼り付け"));
         const std::int32_t P = CursorPosition();
-        dropped = insert ? Editing::PasteInsert(document_, state_, P, *positions)
-                         : Editing::PasteOver(document_, state_, P, *positions);
+        const auto words = Clipboard::TakeWords(positions->size());
+        const auto* syllables = words ? &*words : nullptr;
+        dropped = insert ? Editing::PasteInsert(document_, state_, P, *positions, syllables)
+                         : Editing::PasteOver(document_, state_, P, *positions, syllables);
     }
     MdMain::RefreshAfterEdit(*this);
     if (dropped > 0)
@@ -230,6 +238,19 @@ void Form1::PaintSelection() {
 void Form1::ShowStatusMessage(const QString& text) {
     StatusBar1->SetPanelText(kMessagePanel, text);
     statusMessageTimer_->start(kMessageMilliseconds);
+}
+
+// A mode that takes the keys names itself where the messages go, for as
+// long as it lasts: the message timer held running keeps the redraws from
+// writing the cursor's pitch over it. An empty text ends it.
+void Form1::ShowModeStatus(const QString& text) {
+    if (text.isEmpty()) {
+        statusMessageTimer_->stop();
+        StatusBar1->SetPanelText(kMessagePanel, entryText_);
+        return;
+    }
+    StatusBar1->SetPanelText(kMessagePanel, text);
+    statusMessageTimer_->start(std::numeric_limits<int>::max());
 }
 
 } // namespace sorn

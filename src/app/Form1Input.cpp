@@ -3,6 +3,7 @@
 #include "app/Editing.h"
 #include "app/EntryAids.h"
 #include "app/Form1.h"
+#include "app/LyricEntry.h"
 #include "app/MdMain.h"
 #include "app/ScoreArea.h"
 #include "app/Zoom.h"
@@ -109,6 +110,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) return false;
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || widget->window() != this) return false;
+    // The box of lyric entry takes its keys itself, as typed or as the input method gives them.
+    if (lyrics_ && lyrics_->Takes(widget)) return false;
     return Form_KeyDown(*static_cast<QKeyEvent*>(event));
 }
 
@@ -278,6 +281,9 @@ void Form1::ConnectEditMenu() {
     connect(Picture2, &ScoreArea::DoubleClicked, this, &Form1::ShowSymbolDialog);
     connect(Picture2, &ScoreArea::ZoomWheel, this,
             [this](int steps) { SetZoom(steps > 0 ? ZoomedIn(zoom_) : ZoomedOut(zoom_)); });
+    // Last, so that the window has moved the cursor before the box follows it.
+    lyrics_ = new LyricEntry(*this);
+    connect(mnuEditLyrics, &QAction::triggered, lyrics_, &LyricEntry::Begin);
 }
 
 // Each dialog only reads the document; on OK the window writes what was
@@ -301,6 +307,7 @@ void Form1::ShowSongDialog() {
         frmKyokuProp dialog(document_, services_.boxes, this);
         if (dialog.exec() != QDialog::Accepted) return;
         Editing::SetSong(document_, state_, dialog.ChosenSpeed(), dialog.WorkingLength());
+        Editing::SetSongTexts(document_, state_, dialog.ChosenTexts());
     }
     // The length may have changed, and with it the scroll range.
     MdMain::RefreshAfterEdit(*this);
@@ -309,9 +316,11 @@ void Form1::ShowSongDialog() {
 void Form1::ShowPartDialog() {
     if (!document_.HasParts()) return;
     const auto step = Step(QStringLiteral("パートの情報"));
-    PartEdit dialog(document_, state_.CurrentPart, this);
+    PartEdit dialog(document_, state_.CurrentPart, services_.boxes, this);
     if (dialog.exec() != QDialog::Accepted) return;
     Editing::SetInstrument(document_, state_, state_.CurrentPart, dialog.ChosenProgram());
+    Editing::SetPartNames(document_, state_, state_.CurrentPart, dialog.ChosenName(),
+                          dialog.ChosenShortName());
     // The status bar names the part's instrument.
     RedrawScore();
 }

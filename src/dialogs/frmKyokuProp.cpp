@@ -2,9 +2,11 @@
 
 #include "dialogs/DialogButtons.h"
 #include "dialogs/TextBoxNumber.h"
+#include "dialogs/WordsText.h"
 #include "model/MessageBoxes.h"
 #include "model/SornData.h"
 
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -67,7 +69,31 @@ frmKyokuProp::frmKyokuProp(const SornData& document, MessageBoxes& boxes, QWidge
 
     auto* buttons = ButtonColumn(Command1, Command2);
 
-    LayOutBesideButtons(this, values, buttons);
+    // The words below the tempo and length, which keep their places: the
+    // text boxes take the width those leave.
+    static constexpr const char* kCaptions[ScoreTextCount] = {"曲名", "副題", "作曲",
+                                                              "作詞", "編曲", "著作権"};
+    auto* words = new QFormLayout;
+    words->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    for (int i = 0; i < ScoreTextCount; ++i) {
+        const auto which = static_cast<ScoreText>(i);
+        WordsLabel[static_cast<std::size_t>(i)] = new QLabel(QString::fromUtf8(kCaptions[i]));
+        QLineEdit*& text = WordsText[static_cast<std::size_t>(i)];
+        text = new QLineEdit(QString::fromStdString(document.Text(which)));
+        text->setCursorPosition(0);
+        WordsLabel[static_cast<std::size_t>(i)]->setBuddy(text);
+        words->addRow(WordsLabel[static_cast<std::size_t>(i)], text);
+    }
+
+    auto* top = new QHBoxLayout;
+    top->setSpacing(16);
+    top->addLayout(values);
+    top->addLayout(buttons);
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->setSpacing(16);
+    layout->addLayout(top);
+    layout->addLayout(words);
 
     Text1->setText(QString::number(speed_));
     Label3->setText(QString::number(length_));
@@ -97,7 +123,20 @@ void frmKyokuProp::Command1_Click() {
         Text1->selectAll();
         return;
     }
+    std::array<std::string, ScoreTextCount> texts;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        QLineEdit* box = WordsText[i];
+        texts[i] = box->text().toStdString();
+        if (texts[i].size() > MaxTextBytes) {
+            boxes_.Show(TooLongText(WordsLabel[i]->text(), MaxTextBytes), MsgButtons::Ok,
+                        MsgIcon::Warning);
+            box->setFocus();
+            box->selectAll();
+            return;
+        }
+    }
     speed_ = *tempo;
+    texts_ = std::move(texts);
     accept();
 }
 

@@ -1,10 +1,14 @@
 #pragma once
-// The song dialog "曲の情報": the tempo and the length of the score. It only
-// reads the document; the window writes the choice on OK.
+// The song dialog "曲の情報": the tempo and the length of the score, its title
+// and credits. It only reads the document; the window writes the choice on OK.
+
+#include "model/ScoreWords.h"
 
 #include <QDialog>
+#include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 class QLabel;
 class QLineEdit;
@@ -37,10 +41,15 @@ public:
     QPushButton* Command6; // +10
     QPushButton* Command1; // OK
     QPushButton* Command2; // キャンセル
+    // 曲名, 副題, 作曲, 作詞, 編曲, 著作権: by ScoreText.
+    std::array<QLabel*, ScoreTextCount> WordsLabel;
+    std::array<QLineEdit*, ScoreTextCount> WordsText;
 
     std::int32_t WorkingLength() const { return length_; }
     // The tempo OK accepted.
     std::int16_t ChosenSpeed() const { return speed_; }
+    // The texts OK accepted, by ScoreText, each within MaxTextBytes.
+    const std::array<std::string, ScoreTextCount>& ChosenTexts() const { return texts_; }
 
 private:
     void ChangeLength(std::int32_t delta);
@@ -49,6 +58,7 @@ private:
     MessageBoxes& boxes_;
     std::int32_t length_;
     std::int16_t speed_;
+    std::array<std::string, ScoreTextCount> texts_;
 };
 
 } // namespace sorn

@@ -3,6 +3,7 @@
 
 #include "EditorFixture.h"
 #include "app/Clipboard.h"
+#include "app/LyricEntry.h"
 #include "app/MdMain.h"
 #include "app/PanelBar.h"
 #include "app/ScoreArea.h"
@@ -19,6 +20,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
@@ -65,7 +67,7 @@ void RandomAction(Session& s, std::mt19937& rng) {
     static const Qt::Key kEditKeys[] = {Qt::Key_A,     Qt::Key_D, Qt::Key_F, Qt::Key_J,
                                         Qt::Key_Space, Qt::Key_W, Qt::Key_R, Qt::Key_Z,
                                         Qt::Key_1,     Qt::Key_3, Qt::Key_4, Qt::Key_9};
-    switch (pick(16)) {
+    switch (pick(17)) {
     case 0:
     case 1:
         s.Press(kEditKeys[pick(12)], pick(3) == 0 ? Qt::ShiftModifier : Qt::NoModifier);
@@ -104,9 +106,12 @@ void RandomAction(Session& s, std::mt19937& rng) {
     }
     case 8: {
         const int tempo = 40 + pick(100);
-        WhenModal<frmKyokuProp>([tempo](frmKyokuProp& d) {
+        const int field = pick(ScoreTextCount);
+        const QString text = pick(3) ? QStringLiteral("曲%1").arg(pick(10)) : QString();
+        WhenModal<frmKyokuProp>([tempo, field, text](frmKyokuProp& d) {
             d.Text1->setText(QString::number(tempo));
             d.Command6->click();
+            d.WordsText[static_cast<std::size_t>(field)]->setText(text);
             d.Command1->click();
         });
         f.mnuEditMusicProp->trigger();
@@ -114,8 +119,10 @@ void RandomAction(Session& s, std::mt19937& rng) {
     }
     case 9: {
         const int instrument = pick(128);
-        WhenModal<PartEdit>([instrument](PartEdit& d) {
+        const QString name = pick(2) ? QStringLiteral("パート%1").arg(pick(10)) : QString();
+        WhenModal<PartEdit>([instrument, name](PartEdit& d) {
             d.Combo1->setCurrentIndex(instrument);
+            (name.size() % 2 ? d.Text1 : d.Text2)->setText(name);
             d.Command1->click();
         });
         f.mnuEditStatus->trigger();
@@ -135,6 +142,28 @@ void RandomAction(Session& s, std::mt19937& rng) {
         s.Press(Qt::Key_Right, Qt::ShiftModifier);
         s.Press(Qt::Key_Delete);
         break;
+    case 16: {
+        // One syllable at most, typed or composed, in the verse the entry stands on.
+        f.mnuEditLyrics->trigger();
+        QLineEdit* box = f.Lyrics().Box();
+        if (pick(3) == 0) {
+            QInputMethodEvent ime;
+            ime.setCommitString(QStringLiteral("か"));
+            QCoreApplication::sendEvent(box, &ime);
+        } else {
+            QTest::keyClicks(box, pick(2) ? QStringLiteral("la") : QString());
+        }
+        static const char* kEnds[] = {" ", "-", "_", "\r", "\x1b", "down"};
+        const std::string end = kEnds[pick(6)];
+        if (end == "down")
+            QTest::keyClick(box, Qt::Key_Down);
+        else if (end == "\r" || end == "\x1b")
+            QTest::keyClick(box, end == "\r" ? Qt::Key_Return : Qt::Key_Escape);
+        else
+            QTest::keyClicks(box, QString::fromStdString(end));
+        if (f.Lyrics().Active()) QTest::keyClick(box, Qt::Key_Escape);
+        break;
+    }
     default:
         f.mnuEditSelectAll->trigger();
         if (pick(2)) s.Press(Qt::Key_Delete);
@@ -370,6 +399,78 @@ TEST(Clipboard, TwoEditorsShareTheSystemClipboardAndForeignTextIsRefused) {
     QGuiApplication::clipboard()->setMimeData(broken.release());
     b.Press(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(b.Saved(), before);
+}
+
+// Copy, cut and paste carry every verse's syllables with their positions;
+// a passage from an editor that knows no words leaves those in the score.
+TEST(Clipboard, SyllablesGoWithTheirPositions) {
+    Session s;
+    Form1& f = *s.form;
+    const Syllable sa{"さ", Syllabic::Begin}, ku{"く", Syllabic::End, true}, la{"la"};
+    auto put = [&](std::int32_t i, int verse, const Syllable& syllable) {
+        const auto step = EditHistory::Step(f.History(), {}, s.state().ScoreModified, {});
+        s.doc().SetSyllable(0, i, verse, syllable);
+    };
+    put(1, 0, sa);
+    put(2, 0, ku);
+    put(2, 2, la);
+    put(6, 1, la);
+    s.Press(Qt::Key_Right);
+    s.Press(Qt::Key_Right, Qt::ShiftModifier);
+    f.mnuEditCopy->trigger();
+    for (int i = 0; i < 3; ++i)
+        s.Press(Qt::Key_Right);
+    ASSERT_EQ(f.CursorPosition(), 5);
+    f.mnuEditPaste->trigger();
+    auto verses = [&](std::int32_t i) {
+        std::string out;
+        for (int v = 0; v < MaxVerses; ++v)
+            out += s.doc().GetSyllable(0, i, v).text + "|";
+        return out;
+    };
+    EXPECT_EQ(verses(5), "さ|||||");
+    EXPECT_EQ(verses(6), "く||la|||") << "the syllable under the passage stays";
+    EXPECT_EQ(s.doc().GetSyllable(0, 6, 0), ku);
+    s.Press(Qt::Key_Home);
+    f.mnuEditPasteInsert->trigger();
+    EXPECT_EQ(verses(0) + verses(1) + verses(3) + verses(8), "さ|||||く||la|||さ|||||く||la|||");
+    // Cut takes them away with the notes, and one undo brings all back.
+    const Bytes before = s.Saved();
+    s.Press(Qt::Key_Right, Qt::ShiftModifier);
+    f.mnuEditCut->trigger();
+    EXPECT_EQ(verses(0) + verses(1), "||||||||||");
+    f.mnuEditUndo->trigger();
+    EXPECT_EQ(s.Saved(), before);
+
+    // Positions alone, as an older editor copies them: the syllables stay.
+    auto positions = std::make_unique<QMimeData>();
+    positions->setData(QString::fromLatin1(Clipboard::kMimeType), Clipboard::Encode(Notes(2, 60)));
+    QGuiApplication::clipboard()->setMimeData(positions.release());
+    s.Press(Qt::Key_Home);
+    f.mnuEditPaste->trigger();
+    EXPECT_EQ(s.doc().GetGAtai(0, 1, 0), 61);
+    EXPECT_EQ(verses(0) + verses(1), "さ|||||く||la|||");
+
+    // The words' bytes: exactly what was written, for that many positions.
+    using Clipboard::CopiedSyllable;
+    const std::vector<CopiedSyllable> words = {{0, 0, sa}, {1, 0, ku}, {1, 2, la}};
+    const QByteArray bytes = Clipboard::EncodeWords(2, words);
+    EXPECT_EQ(Clipboard::DecodeWords(bytes, 2), words);
+    const std::pair<const char*, QByteArray> refused[] = {
+        {"other positions", bytes},
+        {"cut short", bytes.chopped(1)},
+        {"longer", bytes + 'x'},
+        {"out of order", Clipboard::EncodeWords(2, {{{1, 0, ku}, {0, 0, sa}}})},
+        {"twice", Clipboard::EncodeWords(2, {{{0, 0, sa}, {0, 0, ku}}})},
+        {"verse 6", Clipboard::EncodeWords(2, {{{0, MaxVerses, sa}}})},
+        {"past the passage", Clipboard::EncodeWords(2, {{{2, 0, sa}}})},
+        {"empty", Clipboard::EncodeWords(2, {{{0, 0, Syllable{}}}})},
+        {"65 bytes", Clipboard::EncodeWords(2, {{{0, 0, Syllable{std::string(65, 'x')}}}})},
+        {"not UTF-8", Clipboard::EncodeWords(2, {{{0, 0, Syllable{"\xff"}}}})},
+    };
+    for (const auto& [why, data] : refused)
+        EXPECT_FALSE(Clipboard::DecodeWords(data, why == std::string("other positions") ? 3 : 2))
+            << why;
 }
 
 TEST(Selection, KeysDragAndSelectAllThenDeleteAndCutAreOneStep) {

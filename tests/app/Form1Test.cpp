@@ -131,6 +131,7 @@ TEST(Form1, MenusCaptionsAndShortcuts) {
                                                 "すべて選択(&A)",
                                                 "-",
                                                 "選択している音符の情報を見る",
+                                                "歌詞入力(&L)",
                                                 "-",
                                                 "スペースの挿入",
                                                 "スペースの削除",
@@ -191,6 +192,14 @@ TEST(Form1, MenusCaptionsAndShortcuts) {
     EXPECT_EQ(f.mnuEditPaste->shortcut(), QKeySequence(QStringLiteral("Ctrl+V")));
     EXPECT_EQ(f.mnuEditPasteInsert->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+V")));
     EXPECT_EQ(f.mnuEditSelectAll->shortcut(), QKeySequence(QStringLiteral("Ctrl+A")));
+    EXPECT_EQ(f.mnuEditLyrics->shortcut(), QKeySequence(QStringLiteral("Ctrl+K")));
+    // No key is the shortcut of two items.
+    QList<QKeySequence> keys;
+    for (const QAction* action : f.findChildren<QAction*>())
+        for (const QKeySequence& key : action->shortcuts()) {
+            EXPECT_FALSE(keys.contains(key)) << key.toString().toStdString();
+            keys << key;
+        }
     // Nothing to take back or make again in a fresh score.
     EXPECT_FALSE(f.mnuEditUndo->isEnabled());
     EXPECT_FALSE(f.mnuEditRedo->isEnabled());

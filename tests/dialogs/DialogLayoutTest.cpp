@@ -84,7 +84,7 @@ TEST(DialogLayout, SongAndPartDialogs) {
     frmKyokuProp song(s.doc, boxes);
     ExpectLaidOut(song, "frmKyokuProp");
     s.doc.SetInstrumentNumber(0, "40");
-    PartEdit part(s.doc, 0);
+    PartEdit part(s.doc, 0, boxes);
     ExpectLaidOut(part, "PartEdit");
     QTest::keyClick(&part, Qt::Key_Return);
     EXPECT_EQ(part.result(), QDialog::Accepted);

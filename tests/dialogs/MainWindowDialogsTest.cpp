@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <array>
 
 namespace sorn::test {
 namespace {
@@ -95,6 +96,58 @@ TEST(MainWindowDialogs, PartDialogSetsTheCurrentPartsInstrument) {
     e.form->mnuEditStatus->trigger();
     EXPECT_EQ(e.doc().GetInstrumentNumber(0), 40);
     EXPECT_TRUE(e.state().ScoreModified);
+}
+
+// All the words in two dialogs, each OK one step; a text over its size is
+// refused with a message and the dialog stays open with everything typed.
+TEST(MainWindowDialogs, SongAndPartWordsAreWrittenOnOkAndTakenBackStepByStep) {
+    Editor e;
+    const std::array<std::string, ScoreTextCount> texts = {"さくら", "日本古謡", "作曲者",
+                                                           "作詞者", "編曲者",   "© 2024"};
+    bool stayedOpen = false;
+    WhenModal<frmKyokuProp>([&](frmKyokuProp& d) {
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            d.WordsText[i]->setText(QString::fromStdString(texts[i]));
+        d.WordsText[2]->setText(QString(MaxTextBytes / 3 + 1, QChar(0x3042)));
+        d.Command1->click();
+        stayedOpen = d.isVisible() && d.WordsText[0]->text() == QStringLiteral("さくら");
+        d.WordsText[2]->setText(QString::fromStdString(texts[2]));
+        d.Command1->click();
+    });
+    e.form->cmdMusic->click();
+    EXPECT_TRUE(stayedOpen);
+    ASSERT_EQ(e.boxes.shown.size(), 1u);
+    EXPECT_EQ(e.boxes.shown[0].text,
+              "「作曲」は1024バイト（全角でおよそ341文字）までにしてください。");
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        EXPECT_EQ(e.doc().Text(static_cast<ScoreText>(i)), texts[i]);
+
+    QString placeholder;
+    WhenModal<PartEdit>([&](PartEdit& d) {
+        placeholder = d.Text1->placeholderText();
+        d.Text1->setText(QStringLiteral("ソプラノ"));
+        d.Text2->setText(QStringLiteral("S."));
+        d.Command1->click();
+    });
+    e.form->cmdPart->click();
+    EXPECT_EQ(placeholder, QStringLiteral("グランドピアノ"));
+    EXPECT_EQ(e.doc().GetPartText(0, PartText::Name), "ソプラノ");
+    EXPECT_EQ(e.doc().GetPartText(0, PartText::ShortName), "S.");
+    // The dialogs show what the score holds.
+    WhenModal<frmKyokuProp>([&](frmKyokuProp& d) {
+        EXPECT_EQ(d.WordsText[5]->text().toStdString(), texts[5]);
+        d.Command2->click();
+    });
+    e.form->mnuEditMusicProp->trigger();
+
+    e.form->mnuEditUndo->trigger();
+    EXPECT_EQ(e.doc().GetPartText(0, PartText::Name), "");
+    EXPECT_EQ(e.doc().GetPartText(0, PartText::ShortName), "");
+    EXPECT_EQ(e.doc().Text(ScoreText::Title), "さくら");
+    e.form->mnuEditUndo->trigger();
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        EXPECT_EQ(e.doc().Text(static_cast<ScoreText>(i)), "");
+    EXPECT_FALSE(e.doc().HasWords());
 }
 
 } // namespace

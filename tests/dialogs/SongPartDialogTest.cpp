@@ -94,10 +94,11 @@ TEST(SongDialog, WorkingLengthStopsAtBothEndsAndIsWrittenOnOk) {
 
 TEST(PartDialog, ListsEveryProgramAndStoresTheChosenIndex) {
     Score s;
+    ScriptedMessageBoxes boxes;
     s.doc.AddPart();
     s.doc.SetInstrumentNumber(1, "40");
     auto choose = [&](int index, bool ok) {
-        PartEdit d(s.doc, 1);
+        PartEdit d(s.doc, 1, boxes);
         d.Combo1->setCurrentIndex(index);
         (ok ? d.Command1 : d.Command2)->click();
         EditorState state;
@@ -106,7 +107,7 @@ TEST(PartDialog, ListsEveryProgramAndStoresTheChosenIndex) {
         return int{s.doc.GetInstrumentNumber(1)};
     };
     {
-        PartEdit d(s.doc, 1);
+        PartEdit d(s.doc, 1, boxes);
         ASSERT_EQ(d.Combo1->count(), 128);
         EXPECT_EQ(d.Combo1->itemText(0), QStringLiteral("1  グランドピアノ"));
         EXPECT_EQ(d.Combo1->itemText(127), QStringLiteral("128  ガンショット"));
@@ -117,7 +118,7 @@ TEST(PartDialog, ListsEveryProgramAndStoresTheChosenIndex) {
     EXPECT_EQ(s.doc.GetInstrumentNumber(0), 0);
     // A program from elsewhere beyond the list: nothing selected, kept on OK.
     s.doc.SetInstrumentNumber(1, "200");
-    EXPECT_EQ(PartEdit(s.doc, 1).Combo1->currentIndex(), -1);
+    EXPECT_EQ(PartEdit(s.doc, 1, boxes).Combo1->currentIndex(), -1);
     EXPECT_EQ(choose(-1, true), 200);
 }
 
