@@ -80,7 +80,11 @@ void Form1::ForgetHistory() {
     history_->Clear();
     selection_.Clear();
     // A score read from a file was not told to the timeline change by change,
-    // nor is what the full score showed of the old one worth keeping.
+    // nor is what the full score showed of the old one worth keeping. Until
+    // it is read afresh the timeline holds no score, so that it takes no
+    // change: one told to the old score's timeline (or to none laid out yet)
+    // would land outside its positions.
+    timeline_.Rebuild(SornData{});
     timelineStale_ = true;
     shownColumns_.clear();
 }

@@ -48,10 +48,13 @@ TEST(EditMenu, InsertSpaceShiftsOnlyTheCurrentPart) {
     e.form->mnuEditMorePart->trigger();
     MarkColumns(e.doc(), 0);
     MarkColumns(e.doc(), 1);
+    // Past the first positions of a part added before anything was laid out.
+    e.state().CursorColumn = 3;
     e.form->mnuEditInsertspace->trigger();
     EXPECT_EQ(e.doc().Length(), 31);
-    EXPECT_EQ(e.doc().GetGSyurui(0, 0, 0), 0);
-    EXPECT_EQ(e.doc().GetGAtai(0, 1, 0), 100);
+    EXPECT_EQ(e.doc().GetGAtai(0, 2, 0), 102);
+    EXPECT_EQ(e.doc().GetGSyurui(0, 3, 0), 0);
+    EXPECT_EQ(e.doc().GetGAtai(0, 4, 0), 103);
     EXPECT_EQ(e.doc().GetGAtai(0, 31, 0), 130);
     EXPECT_EQ(e.doc().GetGAtai(1, 0, 0), 100);
     EXPECT_EQ(e.doc().GetGSyurui(1, 31, 0), 0);
