@@ -65,6 +65,15 @@ protected:
         e->accept();
     }
     void inputMethodEvent(QInputMethodEvent* e) override {
+        // An input method in kana mode gives Space, pressed with nothing
+        // composed, as a space of its own: it ends the syllable all the same.
+        const QString& text = e->commitString();
+        if (!composing_ && e->preeditString().isEmpty() && e->replacementLength() == 0 &&
+            (text == QLatin1String(" ") || text == QStringLiteral("\u3000")) &&
+            entry_.Key(Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "))) {
+            e->accept();
+            return;
+        }
         composing_ = !e->preeditString().isEmpty();
         QLineEdit::inputMethodEvent(e);
     }
@@ -272,8 +281,13 @@ void LyricEntry::Commit(SyllableEnd end) {
         Editing::SetSyllable(form_.Document(), form_.State(), part_, position_, verse_, s);
     }
     box_->setModified(false);
+    seen_ = ScoreState();
     form_.RedrawScore();
     ShowStatus();
+}
+
+std::pair<std::int64_t, int> LyricEntry::ScoreState() const {
+    return {form_.Document().ChangeCount(), form_.History().Stack().index()};
 }
 
 void LyricEntry::CommitEdited() {
@@ -293,7 +307,9 @@ void LyricEntry::MoveTo(std::int32_t position) {
 
 void LyricEntry::Follow(bool commitFirst) {
     if (!active_) return;
-    if (commitFirst) CommitEdited();
+    // After another command changed the score (a part deleted, a space
+    // inserted) the box may no longer stand where its text was meant for.
+    if (commitFirst && ScoreState() == seen_) CommitEdited();
     if (!form_.Document().HasParts()) return Leave(false);
     part_ = form_.State().CurrentPart;
     position_ = form_.CursorPosition();
@@ -307,6 +323,7 @@ void LyricEntry::Load() {
     const Syllable& s = form_.Document().GetSyllable(part_, position_, verse_);
     box_->setText(QString::fromStdString(s.text));
     box_->selectAll();
+    seen_ = ScoreState();
 }
 
 // Centred under the note on the verse's line, as wide as its text and at

@@ -12,6 +12,7 @@
 #include <QString>
 #include <cstdint>
 #include <string>
+#include <utility>
 
 class QLineEdit;
 class QWidget;
@@ -62,6 +63,9 @@ protected:
 private:
     void Commit(SyllableEnd end);
     void CommitEdited();
+    // The score as the box last saw it: what a click or a scroll bar writes
+    // the box's text into only when nothing else has changed it since.
+    std::pair<std::int64_t, int> ScoreState() const;
     void MoveTo(std::int32_t position);
     // The box follows the cursor after the window moved it or the score
     // changed under it.
@@ -79,6 +83,7 @@ private:
     // Where the cursor stood for the box, the place of the step its syllable makes.
     EditPlace place_;
     QString problem_; // shown beside the verse until the next key
+    std::pair<std::int64_t, int> seen_{-1, -1};
     QPointer<QWidget> focusBefore_;
 };
 

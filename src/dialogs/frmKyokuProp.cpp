@@ -75,6 +75,7 @@ frmKyokuProp::frmKyokuProp(const SornData& document, MessageBoxes& boxes, QWidge
                                                               "作詞", "編曲", "著作権"};
     auto* words = new QFormLayout;
     words->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    words->setVerticalSpacing(8);
     for (int i = 0; i < ScoreTextCount; ++i) {
         const auto which = static_cast<ScoreText>(i);
         WordsLabel[static_cast<std::size_t>(i)] = new QLabel(QString::fromUtf8(kCaptions[i]));
