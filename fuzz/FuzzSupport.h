@@ -58,6 +58,9 @@ public:
     void Point(float x, float y) override;
     void Glyph(GlyphKey key, Rect source, Rect target, GlyphMode mode) override;
     void Text(std::string_view text, float x, float y) override;
+    float TextWidth(std::string_view text) const override {
+        return 6.0f * static_cast<float>(text.size());
+    }
     float Width() const override { return width_; }
     float Height() const override { return height_; }
 

@@ -93,15 +93,20 @@ std::string RenderView(const SornData& doc, const ViewRequest& view, const std::
             0);
         const FullScoreCursor cursor{
             view.part, grid.PositionAtOrBefore(view.part, layout.FirstColumn()), 128, view.cursor};
-        const int height = kScoreAreaHeight + (doc.PartCount() - 1) * kFullScoreStaffSpacing;
+        // As tall as the single view of the last part, under the staves above it.
+        const auto lastPart = static_cast<std::uint8_t>(std::max(doc.PartCount() - 1, 0));
+        const int height =
+            kScoreAreaHeight + ScoreAreaExtra(100, doc.VerseCount(lastPart)) +
+            static_cast<int>(FullScoreLayout(StaffLayout{}, grid, 0, 0).StaffOffset(lastPart));
         return SavePicture(doc, QSize(ScoreAreaWidth(view.windowWidth), height), view.scale, path,
                            [&](Canvas& canvas) { RedrawFullScore(doc, layout, cursor, canvas); });
     }
     EditorState state;
     state.CurrentPart = view.part;
     HorizontalScroll scroll{std::clamp(view.scroll, 0, doc.Length()), doc.Length()};
-    return SavePicture(doc, QSize(ScoreAreaWidth(view.windowWidth), kScoreAreaHeight), view.scale,
-                       path, [&](Canvas& canvas) {
+    const int height = kScoreAreaHeight + ScoreAreaExtra(100, doc.VerseCount(view.part));
+    return SavePicture(doc, QSize(ScoreAreaWidth(view.windowWidth), height), view.scale, path,
+                       [&](Canvas& canvas) {
                            RedrawScoreArea(doc, state, scroll, static_cast<float>(view.windowWidth),
                                            canvas, view.cursor);
                        });

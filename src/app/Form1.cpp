@@ -78,7 +78,7 @@ Form1::Form1(Services services, std::string appPath)
 
     // Start-up, in the order the rest of the program relies on.
     work_ = std::make_unique<BackgroundWork>(ProgressBar1);
-    setWindowTitle(QStringLiteral("SORN楽譜エディタ ") + QString::fromUtf8(kVersionText));
+    UpdateWindowTitle();
     if (appPath.empty() || appPath.back() != '/') appPath += '/';
     state_.AppPath = std::move(appPath);
     state_.Layout = StaffLayout{};
@@ -272,6 +272,7 @@ void Form1::Form_Load(std::string_view commandLine) {
 }
 
 void Form1::DocumentSettled(const std::string& fileName) {
+    UpdateWindowTitle();
     autoSave_->Discard();
     if (fileName.empty()) return;
     AddRecentFile(QString::fromStdString(fileName));
@@ -319,7 +320,8 @@ void Form1::closeEvent(QCloseEvent* event) {
 void Form1::SetZoom(int percent) {
     zoom_ = percent;
     StoreZoom(percent);
-    const int extra = static_cast<int>(std::lround((percent - 100) * kScoreAreaHeight / 100.0));
+    const int extra = SingleViewExtra();
+    shownExtra_ = extra;
     QWidget* client = centralWidget();
     client->setMinimumHeight(kClientHeight + extra);
     PlaceScoreFrame();
@@ -334,8 +336,7 @@ void Form1::SetZoom(int percent) {
 // full score takes the window's height for its staves. The buttons stay
 // under the frame.
 void Form1::PlaceScoreFrame() {
-    const int single =
-        kPicture1Height + static_cast<int>(std::lround((zoom_ - 100) * kScoreAreaHeight / 100.0));
+    const int single = kPicture1Height + SingleViewExtra();
     const int below = kClientHeight - kPicture1Top - kPicture1Height;
     const int height =
         FullScore() ? std::max(centralWidget()->height() - kPicture1Top - below, single) : single;
@@ -343,6 +344,36 @@ void Form1::PlaceScoreFrame() {
     for (QPushButton* button : {cmdMusic, cmdPart})
         button->move(button->x(), kButtonTop + height - kPicture1Height);
     LayOutScoreArea();
+}
+
+int Form1::SingleViewExtra() const {
+    const int verses = document_.HasParts() ? document_.VerseCount(state_.CurrentPart) : 0;
+    return ScoreAreaExtra(zoom_, verses);
+}
+
+// The part shown has gained or lost a line of lyrics: the frame follows, and
+// the window with it when it is as low as it may be (a window the user made
+// taller keeps its height as long as the frame fits).
+void Form1::FitScoreFrame() {
+    const int extra = SingleViewExtra();
+    if (extra == shownExtra_) return;
+    const int before = kClientHeight + std::exchange(shownExtra_, extra);
+    QWidget* client = centralWidget();
+    client->setMinimumHeight(kClientHeight + extra);
+    PlaceScoreFrame();
+    if (isMaximized() || isFullScreen()) return;
+    if (client->height() == before || client->height() < kClientHeight + extra)
+        resize(width(), height() - client->height() + kClientHeight + extra);
+}
+
+// The score's title, else its file's name, marked while it has changes.
+void Form1::UpdateWindowTitle() {
+    QString name = QString::fromStdString(document_.Text(ScoreText::Title)).simplified();
+    if (name.isEmpty() && !document_.SornFileName().empty())
+        name = QFileInfo(QString::fromStdString(document_.SornFileName())).fileName();
+    if (name.isEmpty()) name = QStringLiteral("無題");
+    setWindowTitle(name + (state_.ScoreModified ? QStringLiteral("*") : QString()) +
+                   QStringLiteral(" — SORN楽譜エディタ"));
 }
 
 // Fewer columns fit after zooming in or narrowing the window. The cursor
@@ -387,7 +418,9 @@ void Form1::TintScoreColumns(int left, int right, const QColor& tint, int top, i
 }
 
 void Form1::RedrawScore() {
+    UpdateWindowTitle();
     if (!document_.HasParts()) return;
+    if (!FullScore()) FitScoreFrame();
     HorizontalScroll scroll{FlatScrollBar1->value(), FlatScrollBar1->maximum()};
     StatusTexts texts;
     QImage& image = Picture2->Image();

@@ -234,6 +234,11 @@ private:
     void BuildFullScoreItem();
     void GrowForStaves();
     void PlaceScoreFrame();
+    // The single view's height over the start-up size, for the zoom and the
+    // verses of the part shown; FitScoreFrame follows a change of it.
+    int SingleViewExtra() const;
+    void FitScoreFrame();
+    void UpdateWindowTitle();
     void UpdateGrid();
     void MoveToPart(std::uint8_t part);
     // The part of the score area a redraw must repaint: in the full score,
@@ -280,7 +285,8 @@ private:
     Printer* printer_;
     std::string timbreName_; // the timbre chosen last; lasts for the run
     QTimer* clock_;
-    int zoom_ = 100; // percent
+    int zoom_ = 100;     // percent
+    int shownExtra_ = 0; // the SingleViewExtra the window was last fitted to
     NoteEcho* echo_ = nullptr;
     PlaybackFollow follow_;
     Sequencer* testDevice_ = nullptr;

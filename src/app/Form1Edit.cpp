@@ -236,7 +236,9 @@ void Form1::PaintSelection() {
         return;
     }
     const int top = static_cast<int>(layout->StaffOffset(part)) + kFullScoreStaffSpacing / 4;
-    TintScoreColumns(left, right, kSelectionTint, top, top + kFullScoreStaffSpacing);
+    const auto verses =
+        static_cast<int>(static_cast<const FullScoreLayout&>(*layout).VerseRoom(part));
+    TintScoreColumns(left, right, kSelectionTint, top, top + kFullScoreStaffSpacing + verses);
 }
 
 void Form1::ShowStatusMessage(const QString& text) {

@@ -44,9 +44,11 @@ void Form1::BuildFullScoreItem() {
 // the screen allows, to show up to four.
 void Form1::GrowForStaves() {
     if (!document_.HasParts() || isMaximized() || isFullScreen()) return;
-    const int staves = std::min(document_.PartCount(), 4);
-    const int area =
-        static_cast<int>(std::lround((staves * kFullScoreStaffSpacing + 40) * zoom_ / 100.0));
+    const auto last = static_cast<std::uint8_t>(std::min(document_.PartCount(), 4) - 1);
+    UpdateGrid();
+    const FullScoreLayout layout(state_.Layout, grid_, 0, 0);
+    const float staves = layout.StaffOffset(last) + layout.VerseRoom(last) + kFullScoreStaffSpacing;
+    const int area = static_cast<int>(std::lround((staves + 40) * zoom_ / 100.0));
     const int wanted = height() - Picture2->height() + area;
     int most = wanted;
     if (const QScreen* screen = this->screen())
@@ -114,8 +116,14 @@ void Form1::PlaceCursor(std::uint8_t part, std::int32_t position) {
 void Form1::ChangeWatch::Changing(const DocumentChange& change, bool undoing) {
     timeline_.Changing(change, undoing);
     using Type = DocumentChange::Type;
+    // The title is not drawn in the score area.
+    if (change.type == Type::ScoreText) return;
+    // A syllable or a name touches its part's staff; one that adds or
+    // takes away a verse moves the staves below, which the columns shown
+    // (their offsets among them) tell.
     const bool onePart = change.type == Type::Position || change.type == Type::InsertSpace ||
-                         change.type == Type::DeleteSpace;
+                         change.type == Type::DeleteSpace || change.type == Type::Syllable ||
+                         change.type == Type::PartText;
     if (!onePart || (touched_ != kNone && touched_ != change.part))
         touched_ = kMany;
     else
@@ -142,6 +150,8 @@ QRect Form1::ScoreAreaToRepaint() {
         if (layout->StaffOffset(part) >= Picture2->height() / zoom) break;
         const std::int32_t last = grid_.PositionAtOrBefore(part, full.FirstColumn() + columns);
         const std::int32_t first = grid_.PositionAtOrBefore(part, full.FirstColumn());
+        shown.push_back(static_cast<std::int32_t>(layout->StaffOffset(part)));
+        shown.push_back(static_cast<std::int32_t>(full.VerseRoom(part)));
         shown.push_back(first);
         for (std::int32_t i = first; i <= last; ++i)
             shown.push_back(grid_.Column(part, i));

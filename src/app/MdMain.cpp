@@ -44,6 +44,9 @@ void New(Form1& form) {
     if (AskToSave(form) == 1) return;
     ResetCursor(form);
     form.Document().FileNew();
+    // A new score is untitled: keeping the last file's name would offer that
+    // file to Save and to the recovery copy, and name the window after it.
+    form.Document().SetSornFileName({});
     form.ForgetHistory();
     Editing::MarkUnchanged(form.State());
     form.DocumentSettled({});

@@ -33,18 +33,23 @@ void KeepFullScoreCursorInside(const SornData& doc, const ScoreGrid& grid, Edito
                                float height) {
     const std::uint8_t part = state.CurrentPart;
     const StaffLayout& staff = state.Layout;
-    // The staves that fit, the cursor's among them.
-    const int fit = std::max(
-        1, static_cast<int>(height - static_cast<float>(staff.StaffTop + 8 * staff.StepHeight)) /
-                   kFullScoreStaffSpacing +
-               1);
+    // The staves that fit, the cursor's among them, as many as there is room for.
+    const FullScoreLayout whole(staff, grid, 0, 0);
+    const auto staffBottom = static_cast<float>(staff.StaffTop + 8 * staff.StepHeight);
+    const auto fits = [&](int from, int to) {
+        return to <= from || whole.StaffOffset(static_cast<std::uint8_t>(to)) -
+                                     whole.StaffOffset(static_cast<std::uint8_t>(from)) +
+                                     staffBottom <=
+                                 height;
+    };
     if (part < firstPart) firstPart = part;
-    if (part >= firstPart + fit) firstPart = static_cast<std::uint8_t>(part - fit + 1);
-    if (firstPart + fit > doc.PartCount())
-        firstPart = static_cast<std::uint8_t>(std::max(0, doc.PartCount() - fit));
+    while (firstPart < part && !fits(firstPart, part))
+        ++firstPart;
+    while (firstPart > 0 && fits(firstPart - 1, doc.PartCount() - 1))
+        --firstPart;
 
     // The cursor pushes the view a position at a time, as in the single view.
-    const std::int32_t columns = FullScoreLayout(staff, grid, 0, 0).VisibleColumns(width);
+    const std::int32_t columns = whole.VisibleColumns(width);
     if (state.CursorColumn < 0) {
         state.CursorColumn = 0;
         if (scroll.value > 0) --scroll.value;

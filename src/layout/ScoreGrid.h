@@ -40,6 +40,8 @@ public:
     void InvalidateFrom(std::int64_t onset);
     void BuildAll() const;
 
+    // The score the columns are made for; none before Reset.
+    const SornData* Score() const { return doc_; }
     int PartCount() const { return static_cast<int>(columnOf_.size()); }
     // The columns made so far; all of them after BuildAll.
     std::int32_t ColumnCount() const { return static_cast<std::int32_t>(onsets_.size()); }

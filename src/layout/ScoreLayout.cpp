@@ -8,8 +8,19 @@ namespace sorn {
 FullScoreLayout::FullScoreLayout(const StaffLayout& staff, const ScoreGrid& grid,
                                  std::int32_t firstColumn, std::uint8_t firstPart)
     : ScoreLayout(staff), grid_(grid), firstColumn_(firstColumn), firstPart_(firstPart) {
-    for (int p = 0; p < grid.PartCount(); ++p)
-        parts_.emplace_back(grid, static_cast<std::uint8_t>(p));
+    tops_.push_back(0);
+    for (int p = 0; p < grid.PartCount(); ++p) {
+        const auto part = static_cast<std::uint8_t>(p);
+        parts_.emplace_back(grid, part);
+        verses_.push_back(grid.Score() ? grid.Score()->VerseCount(part) : 0);
+        tops_.push_back(tops_.back() + kFullScoreStaffSpacing + VerseRoom(part));
+    }
+}
+
+float FullScoreLayout::Top(int part) const {
+    const int known = static_cast<int>(tops_.size()) - 1;
+    if (part <= known) return tops_[static_cast<std::size_t>(part)];
+    return tops_.back() + static_cast<float>((part - known) * kFullScoreStaffSpacing);
 }
 
 StaffLayout FullScoreLayout::PartStaff(std::uint8_t part) const {
@@ -21,11 +32,13 @@ StaffLayout FullScoreLayout::PartStaff(std::uint8_t part) const {
 std::uint8_t FullScoreLayout::PartAt(float y, std::uint8_t current) const {
     if (grid_.PartCount() == 0) return current;
     // Each staff owns the band from halfway to the staff above to halfway
-    // to the one below.
+    // to the one below, and its lyrics' lines besides.
     const float middle = static_cast<float>(staff_.StaffTop + 4 * staff_.StepHeight);
-    const auto steps =
-        static_cast<int>(std::lround((y - middle) / static_cast<float>(kFullScoreStaffSpacing)));
-    return static_cast<std::uint8_t>(std::clamp(firstPart_ + steps, 0, grid_.PartCount() - 1));
+    const float fromTop = y - middle + Top(firstPart_) + kFullScoreStaffSpacing / 2.0f;
+    // The first staff whose band ends below y.
+    const auto below = std::upper_bound(tops_.begin() + 1, tops_.end(), fromTop);
+    return static_cast<std::uint8_t>(
+        std::min<std::ptrdiff_t>(below - tops_.begin() - 1, grid_.PartCount() - 1));
 }
 
 std::int32_t FullScoreLayout::PositionAt(std::uint8_t part, float x) const {

@@ -14,7 +14,8 @@
 namespace sorn {
 
 // From one staff's top line to the next's in the full score: room for
-// ledger lines, dynamics and words between the staves.
+// ledger lines, dynamics and words between the staves. Each line of a
+// part's lyrics adds kLyricLineHeight below its staff.
 inline constexpr int kFullScoreStaffSpacing = 116;
 // The band at the left of the full score that holds the parts' names.
 inline constexpr int kPartNameBand = 112;
@@ -86,10 +87,12 @@ public:
     std::int32_t Column(std::uint8_t part, std::int32_t Iti) const override {
         return grid_.Column(part, Iti) - firstColumn_;
     }
-    float StaffOffset(std::uint8_t part) const override {
-        return static_cast<float>((part - firstPart_) * kFullScoreStaffSpacing);
-    }
+    float StaffOffset(std::uint8_t part) const override { return Top(part) - Top(firstPart_); }
     std::uint8_t PartAt(float y, std::uint8_t current) const override;
+    // The room a part's lyrics take under its staff, pushing the staves below down.
+    float VerseRoom(std::uint8_t part) const {
+        return part < verses_.size() ? static_cast<float>(verses_[part] * kLyricLineHeight) : 0;
+    }
     std::int32_t PositionAt(std::uint8_t part, float x) const override;
 
     const ScoreGrid& Grid() const { return grid_; }
@@ -113,10 +116,15 @@ private:
         std::uint8_t part_;
     };
 
+    // How far a part's staff lies below the first part's.
+    float Top(int part) const;
+
     const ScoreGrid& grid_;
     std::int32_t firstColumn_;
     std::uint8_t firstPart_;
     std::vector<PartColumns> parts_;
+    std::vector<int> verses_; // per part
+    std::vector<float> tops_; // per part, and one past the last
 };
 
 } // namespace sorn

@@ -1,6 +1,7 @@
 #include "platform/QtCanvasCommon.h"
 
 #include <QFontMetricsF>
+#include <QStringList>
 #include <cmath>
 
 namespace sorn {
@@ -18,8 +19,17 @@ int Round(float v) {
 } // namespace
 
 QtCanvasCommon::QtCanvasCommon() : textFont_(QStringLiteral("Noto Serif")) {
+    // Kana and kanji come from the Japanese cut of the same design, whatever
+    // the system would otherwise fall back on.
+    textFont_.setFamilies(
+        QStringList{QStringLiteral("Noto Serif"), QStringLiteral("Noto Serif CJK JP")});
     textFont_.setPixelSize(kTextPixelSize);
     textFont_.setStyleHint(QFont::Serif);
+}
+
+float QtCanvasCommon::TextWidth(std::string_view text) const {
+    const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return static_cast<float>(QFontMetricsF(textFont_).horizontalAdvance(s));
 }
 
 QPointF QtCanvasCommon::TextBaseline(float x, float y) const {

@@ -71,6 +71,8 @@ public:
     virtual void Glyph(GlyphKey key, Rect source, Rect target, GlyphMode mode) = 0;
     // UTF-8 text with its top left at (x, y).
     virtual void Text(std::string_view text, float x, float y) = 0;
+    // How wide Text would draw it, so that words can be centred and fitted.
+    virtual float TextWidth(std::string_view text) const = 0;
 
     virtual float Width() const = 0;
     virtual float Height() const = 0;

@@ -3,6 +3,8 @@
 #include "model/SornData.h"
 #include "model/SymbolCodes.h"
 #include "render/DrawPosition.h"
+#include "render/Lyrics.h"
+#include "render/TextLines.h"
 #include "sound/InstrumentNames.h"
 
 #include <algorithm>
@@ -12,6 +14,36 @@ namespace sorn {
 
 namespace {
 constexpr float kCursorRadius = 8;
+// A part's name stands in the band left of the staves, clear of the
+// bracket: on one line level with the staff, or on two across it.
+constexpr float kNameLeft = 4;
+constexpr float kNameRight = kPartNameBand + kStaffLeftMargin - 12;
+constexpr float kOneLineTop = 8;
+constexpr float kTwoLinesTop = 1;
+constexpr float kNameLineHeight = 15;
+
+// The part's number and its name, else its instrument's; a name that must
+// be cut short gives way to the short name when that fits whole.
+void DrawPartName(const SornData& doc, std::uint8_t part, float staffTop, Canvas& canvas) {
+    const std::string number = std::to_string(part + 1) + " ";
+    const std::string& name = doc.GetPartText(part, PartText::Name);
+    const float width = kNameRight - kNameLeft;
+    FittedLines lines = FitLines(
+        canvas,
+        number +
+            (name.empty() ? std::string(InstrumentName(doc.GetInstrumentNumber(part) + 1)) : name),
+        width, 2);
+    if (const std::string& shortName = doc.GetPartText(part, PartText::ShortName);
+        lines.cut && !shortName.empty()) {
+        FittedLines brief = FitLines(canvas, number + shortName, width, 2);
+        if (!brief.cut) lines = std::move(brief);
+    }
+    float top = staffTop + (lines.lines.size() > 1 ? kTwoLinesTop : kOneLineTop);
+    for (const std::string& line : lines.lines) {
+        canvas.Text(line, kNameLeft, top);
+        top += kNameLineHeight;
+    }
+}
 } // namespace
 
 DrawnRows StaffReach(const SornData& doc, const FullScoreLayout& layout, std::uint8_t part,
@@ -19,7 +51,7 @@ DrawnRows StaffReach(const SornData& doc, const FullScoreLayout& layout, std::ui
     const StaffLayout& staff = layout.Staff();
     const float offset = layout.StaffOffset(part);
     // The band holds the staff, its words and dynamics, and the selection.
-    DrawnRows reach{offset, offset + kFullScoreStaffSpacing * 5 / 4.0f};
+    DrawnRows reach{offset, offset + kFullScoreStaffSpacing * 5 / 4.0f + layout.VerseRoom(part)};
     // A stem stands seven steps from its head, and beams, flags and their
     // thickness add up to twenty pixels more.
     const float margin = kFullScoreStaffSpacing / 2.0f;
@@ -64,17 +96,17 @@ void RedrawFullScore(const SornData& doc, const FullScoreLayout& layout,
             const float y = static_cast<float>(base.StaffTop + 2 * base.StepHeight * d) + offset;
             canvas.Line(left, y, right, y);
         }
-        const std::string label = std::to_string(p + 1) + " " +
-                                  std::string(InstrumentName(doc.GetInstrumentNumber(part) + 1));
-        canvas.Text(label, 4, static_cast<float>(base.StaffTop) + offset + 8);
+        DrawPartName(doc, part, static_cast<float>(base.StaffTop) + offset, canvas);
 
         const StaffLayout staff = layout.PartStaff(part);
         const auto at = grid.Columns(part);
         std::int32_t beamEnd = -1;
-        auto i = static_cast<std::int32_t>(
+        const auto first = static_cast<std::int32_t>(
             std::lower_bound(at.begin(), at.end(), layout.FirstColumn()) - at.begin());
+        std::int32_t i = first;
         for (; i <= last && layout.Column(part, i) < columns; ++i)
             DrawPosition(doc, part, i, canvas, staff, layout.X(part, i), offset, beamEnd);
+        DrawLyrics(doc, part, layout, first, i - 1, canvas, kNameRight);
     }
     // The bracket that makes the staves one system.
     if (shown > 1) {

@@ -2,6 +2,7 @@
 
 #include "model/SornData.h"
 #include "render/DrawPosition.h"
+#include "render/Lyrics.h"
 
 namespace sorn {
 
@@ -35,12 +36,15 @@ void RedrawScore(const SornData& doc, const ScoreView& view, Canvas& canvas) {
     }
 
     std::int32_t beamEnd = -1;
+    std::int32_t last = view.first - 1;
     for (std::int16_t c = 0;; ++c) {
         const std::int32_t x = ColumnX(layout, c);
         if (static_cast<float>(x) >= canvas.Width() || view.first + c > doc.Length()) break;
         DrawPosition(doc, view.part, view.first + c, canvas, layout, static_cast<float>(x), 0,
                      beamEnd);
+        last = view.first + c;
     }
+    DrawLyrics(doc, view.part, ColumnLayout(layout, view.first), view.first, last, canvas);
 
     if (!view.cursor) return;
     canvas.SetInvert(true);

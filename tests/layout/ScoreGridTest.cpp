@@ -3,6 +3,7 @@
 // at one x, every part keeps its order, and parts alike are drawn as alone.
 
 #include "layout/ScoreGrid.h"
+#include "layout/ScoreLayout.h"
 #include "layout/Timeline.h"
 #include "model/MessageBoxes.h"
 #include "model/SymbolCodes.h"
@@ -10,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 #include <random>
 
@@ -152,6 +154,37 @@ TEST(ScoreGrid, AOneNoteBarOverATwoNoteBar) {
     EXPECT_EQ(padded.BarColumn(1, 1), 4);
     EXPECT_EQ(padded.Column(0, 4), 5);
     EXPECT_EQ(padded.Column(1, 2), 5);
+}
+
+// A part's verses push the staves below it down by a line each, and the
+// band a click picks a part by takes them in.
+TEST(FullScoreLayout, StavesMakeRoomForTheVersesAbove) {
+    SornData doc;
+    doc.FileNew();
+    doc.AddPart();
+    doc.AddPart();
+    ASSERT_TRUE(doc.SetSyllable(0, 0, 1, Syllable{"a"})); // two verses
+    ASSERT_TRUE(doc.SetSyllable(2, 0, 0, Syllable{"b"})); // one
+    const Timeline timeline(doc);
+    const ScoreGrid grid(doc, timeline);
+    const struct {
+        std::uint8_t firstPart;
+        std::array<float, 3> offsets;
+        // y and the part under it: the staff's band ends 58 pixels below
+        // its middle line (y 72) and its verse lines further.
+        std::vector<std::pair<float, int>> picks;
+    } cases[] = {
+        {0, {0, 152, 268}, {{-500, 0}, {165.5f, 0}, {166, 1}, {281.5f, 1}, {282, 2}, {900, 2}}},
+        {1, {-152, 0, 116}, {{13.5f, 0}, {14, 1}, {129.5f, 1}, {130, 2}}},
+    };
+    for (const auto& c : cases) {
+        const FullScoreLayout layout(StaffLayout{}, grid, 0, c.firstPart);
+        for (std::uint8_t p = 0; p < 3; ++p)
+            EXPECT_EQ(layout.StaffOffset(p), c.offsets[p]) << int(c.firstPart) << " " << int(p);
+        for (const auto& [y, part] : c.picks)
+            EXPECT_EQ(layout.PartAt(y, 0), part) << int(c.firstPart) << " y " << y;
+    }
+    EXPECT_EQ(FullScoreLayout(StaffLayout{}, grid, 0, 0).VerseRoom(0), 36);
 }
 
 } // namespace

@@ -51,6 +51,22 @@ public:
     void Text(std::string_view text, float x, float y) override {
         calls.push_back("text " + std::string(text) + " " + F(x) + " " + F(y));
     }
+    // A fixed advance, so tests can say where centred words stand: 6 for
+    // each character of the Latin and other narrow scripts, 12 for each one
+    // from U+1100 on (kana, kanji and the other wide ones).
+    float TextWidth(std::string_view text) const override {
+        float width = 0;
+        for (std::size_t i = 0; i < text.size();) {
+            const auto lead = static_cast<unsigned char>(text[i]);
+            const std::size_t n = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+            const auto second = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
+            const bool wide =
+                n > 3 || (n == 3 && (lead > 0xE1 || (lead == 0xE1 && second >= 0x84)));
+            width += wide ? 12 : 6;
+            i += n;
+        }
+        return width;
+    }
     float Width() const override { return width_; }
     float Height() const override { return height_; }
 
