@@ -35,6 +35,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QFrame>
+#include <QLayout>
 #include <QMenuBar>
 #include <QPainter>
 #include <QProgressBar>
@@ -320,12 +321,8 @@ void Form1::closeEvent(QCloseEvent* event) {
 void Form1::SetZoom(int percent) {
     zoom_ = percent;
     StoreZoom(percent);
-    const int extra = SingleViewExtra();
-    shownExtra_ = extra;
-    QWidget* client = centralWidget();
-    client->setMinimumHeight(kClientHeight + extra);
-    PlaceScoreFrame();
-    resize(width(), height() - client->height() + kClientHeight + extra);
+    shownExtra_ = SingleViewExtra();
+    SetClientHeight(kClientHeight + shownExtra_, true);
     mnuViewZoomIn->setEnabled(percent < kZoomSteps[std::size(kZoomSteps) - 1]);
     mnuViewZoomOut->setEnabled(percent > kZoomSteps[0]);
     KeepCursorPosition();
@@ -358,12 +355,21 @@ void Form1::FitScoreFrame() {
     const int extra = SingleViewExtra();
     if (extra == shownExtra_) return;
     const int before = kClientHeight + std::exchange(shownExtra_, extra);
+    const int now = centralWidget()->height();
+    SetClientHeight(kClientHeight + extra, !isMaximized() && !isFullScreen() &&
+                                               (now == before || now < kClientHeight + extra));
+}
+
+// The least height of the window's inside, and the height itself when asked.
+void Form1::SetClientHeight(int least, bool resizeTo) {
     QWidget* client = centralWidget();
-    client->setMinimumHeight(kClientHeight + extra);
+    client->setMinimumHeight(least);
     PlaceScoreFrame();
-    if (isMaximized() || isFullScreen()) return;
-    if (client->height() == before || client->height() < kClientHeight + extra)
-        resize(width(), height() - client->height() + kClientHeight + extra);
+    if (!resizeTo) return;
+    // The window's own least size follows its layout only once that has
+    // run; until then it would keep a window from growing smaller.
+    if (layout()) layout()->activate();
+    resize(width(), height() - client->height() + least);
 }
 
 // The score's title, else its file's name, marked while it has changes.

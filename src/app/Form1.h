@@ -238,6 +238,7 @@ private:
     // verses of the part shown; FitScoreFrame follows a change of it.
     int SingleViewExtra() const;
     void FitScoreFrame();
+    void SetClientHeight(int least, bool resizeTo);
     void UpdateWindowTitle();
     void UpdateGrid();
     void MoveToPart(std::uint8_t part);

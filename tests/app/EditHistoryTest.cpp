@@ -221,12 +221,16 @@ TEST(EditHistory, RandomEditsUndoThroughEveryStateAndRedoToTheLast) {
     UndoPassesThroughEveryStateAndRedoReturns(s, 16, 50);
 }
 
+// The window's title names the score and carries the mark.
 TEST(EditHistory, ModifiedMarkFollowsSaveUndoRedoAndNewOpenStartAfresh) {
     Session s;
+    const auto title = [&s] { return s.form->windowTitle().toStdString(); };
+    EXPECT_EQ(title(), "無題 — SORN楽譜エディタ");
     s.Press(Qt::Key_D);
     s.Press(Qt::Key_Right);
     s.Press(Qt::Key_F);
     EXPECT_TRUE(s.state().ScoreModified);
+    EXPECT_EQ(title(), "無題* — SORN楽譜エディタ");
     EXPECT_EQ(s.form->mnuEditUndo->text(), QStringLiteral("元に戻す(&U): 音符の入力"));
     s.form->mnuEditInsertspace->trigger();
     EXPECT_EQ(s.form->mnuEditUndo->text(), QStringLiteral("元に戻す(&U): スペースの挿入"));
@@ -238,11 +242,14 @@ TEST(EditHistory, ModifiedMarkFollowsSaveUndoRedoAndNewOpenStartAfresh) {
     s.dialogs.answers = {path};
     s.form->mnuFileSave->trigger();
     EXPECT_FALSE(s.state().ScoreModified);
+    EXPECT_EQ(title(), "a.sorn — SORN楽譜エディタ");
     s.Press(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_TRUE(s.state().ScoreModified);
+    EXPECT_EQ(title(), "a.sorn* — SORN楽譜エディタ");
     EXPECT_EQ(s.doc().GetGSyurui(0, 1, 0), 0);
     s.Press(Qt::Key_Y, Qt::ControlModifier);
     EXPECT_FALSE(s.state().ScoreModified);
+    EXPECT_EQ(title(), "a.sorn — SORN楽譜エディタ");
     s.Press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_TRUE(s.state().ScoreModified);
     EXPECT_EQ(s.doc().Length(), 31);
@@ -271,11 +278,19 @@ TEST(EditHistory, ModifiedMarkFollowsSaveUndoRedoAndNewOpenStartAfresh) {
     EXPECT_FALSE(s.state().ScoreModified);
     s.Press(Qt::Key_Right, Qt::ShiftModifier);
     s.Press(Qt::Key_G);
+    EXPECT_EQ(title(), "a.sorn* — SORN楽譜エディタ");
     s.boxes.answers = {MsgResult::No};
     s.form->mnuFileNew->trigger();
     EXPECT_FALSE(s.form->mnuEditUndo->isEnabled());
     EXPECT_FALSE(s.form->Selected().Active());
     EXPECT_FALSE(s.state().ScoreModified);
+    // A new score is untitled: nothing of the last file is offered for it.
+    EXPECT_EQ(title(), "無題 — SORN楽譜エディタ");
+    EXPECT_EQ(s.doc().SornFileName(), "");
+    // A title of its own names the score, on one line.
+    s.doc().SetText(ScoreText::Title, "きらきら\n星");
+    s.form->RedrawScore();
+    EXPECT_EQ(title(), "きらきら 星 — SORN楽譜エディタ");
 
     // A tempo of 0 becomes 60 as the song dialog opens, even when it is
     // cancelled: the score then differs from its file, so it is marked and

@@ -6,9 +6,11 @@
 #include "app/frmAbout.h"
 #include "platform/EditorSettings.h"
 #include "platform/QtShell.h"
+#include "support/BatchCommand.h"
 #include "support/TempDir.h"
 
 #include <QAction>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -42,7 +44,7 @@ QStringList Captions(const QMenu* menu) {
 TEST(Form1, CaptionAndClientLayout) {
     Editor e;
     Form1& f = *e.form;
-    EXPECT_EQ(f.windowTitle(), QStringLiteral("SORN楽譜エディタ 2.5.0"));
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("無題 — SORN楽譜エディタ"));
     EXPECT_EQ(f.centralWidget()->size(), QSize(650, 274));
     EXPECT_EQ(f.StatusBar2->geometry(), QRect(0, 0, 650, 17));
     EXPECT_EQ(f.StatusBar3->geometry(), QRect(0, 17, 650, 16));
@@ -57,6 +59,39 @@ TEST(Form1, CaptionAndClientLayout) {
     EXPECT_EQ(f.FlatScrollBar2->geometry(), QRect(631, 2, 17, 155));
     EXPECT_EQ(f.cmdMusic->text(), QStringLiteral("曲の情報"));
     EXPECT_EQ(f.cmdPart->text(), QStringLiteral("パートの情報"));
+}
+
+// Each verse of the part shown adds a line to the single view, as the batch
+// view draws it too; the window grows with it and gives the line back.
+TEST(Form1, VersesOfThePartShownGrowTheScoreArea) {
+    TempDir dir;
+    Editor e;
+    Form1& f = *e.form;
+    f.mnuEditMorePart->trigger();
+    ASSERT_TRUE(e.doc().SetSyllable(0, 2, 1, Syllable{"ら"}));
+    f.RedrawScore();
+    EXPECT_EQ(f.Picture2->height(), 155 + 2 * kLyricLineHeight);
+    EXPECT_EQ(f.centralWidget()->height(), 274 + 2 * kLyricLineHeight);
+    EXPECT_EQ(f.cmdMusic->y(), 216 + 2 * kLyricLineHeight);
+    const std::string score = dir.File("verses.sorn");
+    ASSERT_FALSE(e.doc().FileSave(score));
+    ASSERT_EQ(Batch({"--render-view", dir.File("v.png"), score}), 0);
+    EXPECT_EQ(QImage(QString::fromStdString(dir.File("v.png"))).height(), f.Picture2->height());
+
+    // The second part has no lyrics: the view is as it always was.
+    f.FlatScrollBar2->setValue(1);
+    EXPECT_EQ(f.Picture2->height(), 155);
+    EXPECT_EQ(f.centralWidget()->height(), 274);
+    f.FlatScrollBar2->setValue(0);
+    ASSERT_TRUE(e.doc().SetSyllable(0, 2, 1, Syllable{}));
+    f.RedrawScore();
+    EXPECT_EQ(f.Picture2->height(), 155);
+    EXPECT_EQ(f.centralWidget()->height(), 274);
+    ASSERT_TRUE(e.doc().SetSyllable(0, 2, 0, Syllable{"ら"}));
+    f.SetZoom(200);
+    EXPECT_EQ(f.Picture2->height(), 2 * (155 + kLyricLineHeight));
+    f.SetZoom(100);
+    EXPECT_EQ(f.centralWidget()->height(), 274 + kLyricLineHeight);
 }
 
 // The first run opens at the size above; a closed window's size and place
