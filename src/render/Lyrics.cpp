@@ -27,7 +27,7 @@ public:
     Verse(const SornData& doc, std::uint8_t part, int verse)
         : doc_(doc), part_(part), verse_(verse) {}
 
-    const Syllable& At(std::int32_t i) const { return doc_.GetSyllable(part_, i, verse_); }
+    Syllable At(std::int32_t i) const { return doc_.GetSyllable(part_, i, verse_); }
     // The nearest syllable before a position, or after it up to limit.
     std::int32_t Before(std::int32_t i) const {
         while (--i >= 0)
@@ -94,7 +94,7 @@ void DrawLyrics(const SornData& doc, std::uint8_t part, const ScoreLayout& layou
         std::int32_t i = verse.Before(first);
         if (i == kNone) i = verse.After(first - 1, last);
         while (i != kNone && i <= last) {
-            const Syllable& syllable = verse.At(i);
+            const Syllable syllable = verse.At(i);
             const float x = layout.X(part, i);
             const float half = canvas.TextWidth(syllable.text) / 2;
             if (x - half >= clipLeft) canvas.Text(syllable.text, x - half, top);
