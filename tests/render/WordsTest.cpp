@@ -88,7 +88,7 @@ TEST(Lyrics, NamesFitTheBandAndStavesMakeRoomForVerses) {
 
     const std::string x0 = RecordingCanvas::N(layout.X(0, 0) - 3);
     const std::string x1 = RecordingCanvas::N(layout.X(1, 0) - 6);
-    // Part 1's staff lies two verse lines lower: 116 + 2 × 18.
+    // The second staff lies two verse lines lower: 116 + 2 × 18.
     EXPECT_EQ(canvas.Only("text"),
               std::vector<std::string>(
                   {"text 1 S. 4 64", "text a " + x0 + " 156", "text 2 Church Organ 4 209",
