@@ -176,22 +176,24 @@ private:
         // Chunk by chunk, each read straight into what keeps it. A damaged
         // chunk is skipped; a chunk header cut short or too large ends it.
         const std::int64_t end = sized ? pos_ + declared : pos_;
+        std::vector<WordsChunk> chunks;
         while (pos_ < end) {
-            char tag[4];
+            WordsChunk chunk;
             std::uint32_t size = 0;
-            if (end - pos_ < 8 || !Bytes(tag, 4, error) || !Field(size, 4, error) ||
+            if (end - pos_ < 8 || !Bytes(chunk.tag.data(), 4, error) || !Field(size, 4, error) ||
                 size > end - pos_) {
                 whole = false;
                 break;
             }
-            std::string payload(size, '\0');
-            if (!Bytes(payload.data(), size, error)) {
+            chunk.payload.assign(size, '\0');
+            if (!Bytes(chunk.payload.data(), size, error)) {
                 whole = false;
                 break;
             }
-            if (!DecodeWordsChunk(std::string_view(tag, 4), std::move(payload), doc)) whole = false;
+            chunks.push_back(std::move(chunk));
         }
         if (error) return false;
+        if (!DecodeWordsChunks(std::move(chunks), doc)) whole = false;
         if (!whole) boxes.Show(texts::WordsUnreadable, MsgButtons::Ok, MsgIcon::Warning);
         return true;
     }

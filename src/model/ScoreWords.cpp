@@ -1,6 +1,7 @@
 #include "model/ScoreWords.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace sorn {
 
@@ -46,7 +47,30 @@ Syllable VerseLine::Get(std::int32_t iti) const {
             .extend = (flags & 4) != 0};
 }
 
+std::uint32_t VerseLine::PackedOffset(std::int32_t iti) const {
+    if (iti < 0 || static_cast<std::size_t>(iti) >= positions_) return 0;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(pool_.data());
+    for (std::size_t at = blocks_[static_cast<std::size_t>(iti) >> kBlockShift]; at < end_;
+         at += 4 + bytes[at + 3]) {
+        const auto entry = static_cast<std::int32_t>(bytes[at] | bytes[at + 1] << 8);
+        if (entry == iti) return static_cast<std::uint32_t>(at + 2);
+        if (entry > iti) break;
+    }
+    return 0;
+}
+
+void VerseLine::Unpack() {
+    if (blocks_.empty()) return;
+    at_.assign(positions_, 0);
+    const auto* bytes = reinterpret_cast<const unsigned char*>(pool_.data());
+    for (std::size_t at = start_; at < end_; at += 4 + bytes[at + 3])
+        at_[bytes[at] | std::size_t{bytes[at + 1]} << 8] = static_cast<std::uint32_t>(at + 2);
+    blocks_.clear();
+    blocks_.shrink_to_fit();
+}
+
 void VerseLine::Put(std::int32_t iti, const Syllable& syllable, std::size_t positions) {
+    Unpack();
     if (!Allocated()) {
         if (syllable.Empty()) return;
         at_.assign(positions, 0);
@@ -86,6 +110,7 @@ void VerseLine::Compact() {
 
 void VerseLine::Resize(std::size_t positions) {
     if (!Allocated()) return;
+    Unpack();
     for (std::size_t i = positions; i < at_.size(); ++i)
         if (at_[i] != 0) {
             garbage_ += 2 + static_cast<unsigned char>(pool_[at_[i] + 1]);
@@ -96,18 +121,24 @@ void VerseLine::Resize(std::size_t positions) {
 
 void VerseLine::ShiftIn(std::int32_t iti, std::int32_t count) {
     if (!Allocated()) return;
+    Unpack();
     std::move_backward(at_.begin() + iti, at_.end() - count, at_.end());
     std::fill_n(at_.begin() + iti, count, 0);
 }
 
 void VerseLine::ShiftOut(std::int32_t iti, std::int32_t count) {
     if (!Allocated()) return;
+    Unpack();
     // Callers take the syllables of the removed positions away first.
     std::move(at_.begin() + iti + count, at_.end(), at_.begin() + iti);
     std::fill(at_.end() - count, at_.end(), 0);
 }
 
 void VerseLine::AppendEntries(std::string& out) const {
+    if (!blocks_.empty()) {
+        out.append(pool_, start_, end_ - start_);
+        return;
+    }
     for (std::size_t i = 0; i < at_.size(); ++i) {
         const std::uint32_t at = at_[i];
         if (at == 0) continue;
@@ -117,41 +148,82 @@ void VerseLine::AppendEntries(std::string& out) const {
     }
 }
 
-// The entries become the pool: each position's offset points past its
-// position number, at the flags; the numbers stay as unused bytes.
+namespace {
+
+// The common cases inline: ASCII, and the three-byte characters of kana
+// and kanji; anything else goes through the full check.
+bool ValidSyllable(const unsigned char* text, std::size_t size, std::size_t readable) {
+    // Eight bytes at a time while they are ASCII (the bytes after the text
+    // belong to the next entry and are only looked at, never taken).
+    std::size_t k = 0;
+    for (; k + 8 <= readable && k < size; k += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text + k, 8);
+        const std::size_t here = std::min<std::size_t>(8, size - k);
+        const std::uint64_t mask =
+            here == 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * here)) - 1;
+        if ((word & mask & 0x8080808080808080u) != 0) break;
+    }
+    for (; k < size;) {
+        const unsigned c = text[k];
+        if (c < 0x80) {
+            ++k;
+        } else if (c >= 0xE1 && c <= 0xEC && size - k >= 3 && (text[k + 1] & 0xC0) == 0x80 &&
+                   (text[k + 2] & 0xC0) == 0x80) {
+            k += 3;
+        } else {
+            return ValidWordsText({reinterpret_cast<const char*>(text + k), size - k}, size);
+        }
+    }
+    return true;
+}
+
+} // namespace
+
 bool VerseLine::Adopt(std::string entries, std::size_t start, std::size_t positions) {
-    at_.assign(positions, 0);
+    // A score may hold half a million syllables: one pass over plain
+    // pointers, the entries kept as they are (a position's offset points at
+    // its flags) and an index of every sixteenth position only.
+    at_.clear();
+    blocks_.assign((positions >> kBlockShift) + 1, 0);
     filled_ = 0;
-    garbage_ = start;
     std::size_t at = start;
+    std::size_t block = 0;
     std::int64_t last = -1;
     bool whole = true;
-    while (at < entries.size()) {
-        if (entries.size() - at < 4) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(entries.data());
+    const std::size_t end = entries.size();
+    while (at < end) {
+        if (end - at < 4) {
             whole = false;
             break;
         }
-        const auto iti = static_cast<std::size_t>(static_cast<unsigned char>(entries[at]) |
-                                                  static_cast<unsigned char>(entries[at + 1]) << 8);
-        const auto flags = static_cast<unsigned char>(entries[at + 2]);
-        const std::size_t size = static_cast<unsigned char>(entries[at + 3]);
-        if (static_cast<std::int64_t>(iti) <= last || iti >= positions || flags > 7 || size == 0 ||
-            size > MaxSyllableBytes || size > entries.size() - at - 4 ||
-            !ValidWordsText(std::string_view(entries).substr(at + 4, size), MaxSyllableBytes)) {
+        const unsigned char* entry = bytes + at;
+        const std::size_t iti = entry[0] | std::size_t{entry[1]} << 8;
+        const std::size_t size = entry[3];
+        if (static_cast<std::int64_t>(iti) <= last || iti >= positions || entry[2] > 7 ||
+            size == 0 || size > MaxSyllableBytes || size > end - at - 4 ||
+            !ValidSyllable(entry + 4, size, end - at - 4)) {
             whole = false;
             break;
         }
-        at_[iti] = static_cast<std::uint32_t>(at + 2);
+        for (; (block << kBlockShift) <= iti; ++block)
+            blocks_[block] = static_cast<std::uint32_t>(at);
         ++filled_;
         last = static_cast<std::int64_t>(iti);
         at += 4 + size;
     }
-    // What follows a damaged entry is not ours to keep. Offsets point past
-    // a position number, so none is 0.
-    if (!whole) garbage_ += entries.size() - at;
+    for (; block < blocks_.size(); ++block)
+        blocks_[block] = static_cast<std::uint32_t>(at);
+    // The chunk's header and what follows a damaged entry are not ours to
+    // keep. Offsets point past a position number, so none is 0.
+    start_ = start;
+    end_ = at;
+    positions_ = positions;
+    garbage_ = start + (end - at);
     pool_ = std::move(entries);
     if (filled_ == 0) {
-        at_.clear();
+        blocks_.clear();
         pool_.clear();
         garbage_ = 0;
     }

@@ -44,9 +44,12 @@ struct Syllable {
 // One verse of a part. A score may have a syllable under every note of
 // many parts, so the verse keeps its syllables packed (flags, size, text)
 // in one pool, with the offset of each position's syllable (0: none).
+// A verse read from a file keeps the file's entries as its pool and finds a
+// position through an index of every sixteenth position, until an edit
+// first changes it.
 class VerseLine {
 public:
-    bool Allocated() const { return !at_.empty(); }
+    bool Allocated() const { return !at_.empty() || !blocks_.empty(); }
     std::int32_t Filled() const { return filled_; }
     bool Has(std::int32_t iti) const { return Offset(iti) != 0; }
     Syllable Get(std::int32_t iti) const;
@@ -55,6 +58,10 @@ public:
     void Resize(std::size_t positions);
     void ShiftIn(std::int32_t iti, std::int32_t count);
     void ShiftOut(std::int32_t iti, std::int32_t count);
+    // At most the bytes AppendEntries writes.
+    std::size_t EntriesBytes() const {
+        return pool_.size() + 2 * static_cast<std::size_t>(filled_);
+    }
     // The file's entries (u16 position, flags, size, text), in position order.
     void AppendEntries(std::string& out) const;
     // Takes the file's entries, from byte start of bytes, as they are: false
@@ -62,17 +69,28 @@ public:
     bool Adopt(std::string bytes, std::size_t start, std::size_t positions);
 
 private:
+    static constexpr int kBlockShift = 4;
     std::uint32_t Offset(std::int32_t iti) const {
+        if (!blocks_.empty()) return PackedOffset(iti);
         return iti >= 0 && static_cast<std::size_t>(iti) < at_.size()
                    ? at_[static_cast<std::size_t>(iti)]
                    : 0;
     }
+    std::uint32_t PackedOffset(std::int32_t iti) const;
+    // Before the first edit: an offset for every position.
+    void Unpack();
     void Compact();
 
     std::vector<std::uint32_t> at_;
     std::string pool_;
     std::int32_t filled_ = 0;
     std::size_t garbage_ = 0;
+    // While packed: the first entry at or after each block of positions,
+    // where the entries begin and end, and how many positions there are.
+    std::vector<std::uint32_t> blocks_;
+    std::size_t start_ = 0;
+    std::size_t end_ = 0;
+    std::size_t positions_ = 0;
 };
 
 struct PartWords {

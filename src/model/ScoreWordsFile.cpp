@@ -10,7 +10,10 @@
 
 #include "model/SornData.h"
 
+#include <algorithm>
 #include <cstring>
+#include <set>
+#include <thread>
 
 namespace sorn {
 
@@ -39,6 +42,11 @@ void Chunk(std::string& out, const char* tag, const std::string& payload) {
 std::error_code EncodeWords(const SornData& doc, std::string& out) {
     out.clear();
     if (!doc.HasWords()) return {};
+    std::size_t estimate = 64;
+    for (const PartRecord& part : doc.parts_)
+        for (const VerseLine& line : part.words.verses)
+            estimate += line.EntriesBytes() + 11;
+    out.reserve(std::min(estimate, MaxWordsBytes + 1024));
     out.append(kWordsMagic, 4);
     out.append(4, '\0'); // the size of the chunks, known at the end
     std::string payload;
@@ -61,11 +69,16 @@ std::error_code EncodeWords(const SornData& doc, std::string& out) {
         }
         const int verses = doc.VerseCount(part);
         for (int v = 0; v < verses; ++v) {
-            payload.clear();
-            PutLE(payload, part, 2);
-            PutLE(payload, static_cast<std::uint32_t>(v), 1);
-            doc.parts_[part].words.verses[static_cast<std::size_t>(v)].AppendEntries(payload);
-            if (payload.size() > 3) Chunk(out, "LYRC", payload);
+            // Straight into the output: a choir's score has half a million syllables.
+            const std::size_t chunk = out.size();
+            out.append("LYRC\0\0\0\0", 8);
+            PutLE(out, part, 2);
+            PutLE(out, static_cast<std::uint32_t>(v), 1);
+            doc.parts_[part].words.verses[static_cast<std::size_t>(v)].AppendEntries(out);
+            const auto size = static_cast<std::uint32_t>(out.size() - chunk - 8);
+            for (int i = 0; i < 4; ++i)
+                out[chunk + 4 + static_cast<std::size_t>(i)] =
+                    static_cast<char>((size >> (8 * i)) & 0xFF);
             if (out.size() > MaxWordsBytes + 8) break;
         }
     }
@@ -143,8 +156,46 @@ private:
     SornData& doc_;
 };
 
-bool DecodeWordsChunk(std::string_view tag, std::string payload, SornData& doc) {
-    return WordsReader(doc).Read(tag, std::move(payload));
+bool DecodeWordsChunks(std::vector<WordsChunk> chunks, SornData& doc) {
+    bool whole = true;
+    std::vector<WordsChunk*> lyrics;
+    std::set<std::string> verses;
+    bool distinct = true;
+    std::size_t lyricBytes = 0;
+    for (WordsChunk& chunk : chunks) {
+        const std::string_view tag(chunk.tag.data(), 4);
+        if (tag != "LYRC") {
+            if (!WordsReader(doc).Read(tag, std::move(chunk.payload))) whole = false;
+            continue;
+        }
+        lyrics.push_back(&chunk);
+        lyricBytes += chunk.payload.size();
+        if (!verses.insert(chunk.payload.substr(0, 3)).second) distinct = false;
+    }
+    // Verses are read on their own, so a choir's half a million syllables
+    // are checked on two threads; a verse given twice keeps the file's order.
+    const auto read = [&doc](WordsChunk* const* from, WordsChunk* const* to) {
+        bool ok = true;
+        for (; from != to; ++from)
+            if (!WordsReader(doc).Read("LYRC", std::move((*from)->payload))) ok = false;
+        return ok;
+    };
+    WordsChunk* const* begin = lyrics.data();
+    WordsChunk* const* end = begin + lyrics.size();
+    WordsChunk* const* half = begin + lyrics.size() / 2;
+    bool firstHalf = true;
+    bool secondHalf = true;
+    std::thread helper;
+    if (distinct && lyricBytes >= (std::size_t{1} << 20)) {
+        try {
+            helper = std::thread([&] { secondHalf = read(half, end); });
+        } catch (const std::system_error&) {
+            // No thread to be had: this one reads it all.
+        }
+    }
+    firstHalf = read(begin, helper.joinable() ? half : end);
+    if (helper.joinable()) helper.join();
+    return whole && firstHalf && secondHalf;
 }
 
 } // namespace sorn

@@ -124,6 +124,14 @@ TEST(ScoreWords, WordsFollowTheUnchangedMusicAndRoundTrip) {
     EXPECT_EQ(WordsOf(o->doc), WordsOf(doc));
     EXPECT_EQ(o->doc.VerseCount(1), 5);
     EXPECT_EQ(Saved(o->doc, dir), withWords);
+    // Verses as read are edited like any other: positions carry them.
+    SornData edited = o->doc;
+    edited.InsertSpaces(0, 2, 3);
+    edited.DeleteSpace(0, 1);
+    EXPECT_EQ(edited.GetSyllable(0, 5, 0).text, "ma");
+    EXPECT_EQ(edited.GetSyllable(0, 5, 1).text, "お");
+    EXPECT_TRUE(edited.GetSyllable(0, 1, 0).Empty());
+    EXPECT_EQ(edited.GetSyllable(1, 30, 4).text, "おわり"); // another part stays
 
     // Chunks of a newer writer, and fields it knows and we do not, are kept.
     Bytes chunks(withWords.begin() + static_cast<long>(music.size()) + 8, withWords.end());
