@@ -125,9 +125,20 @@ Syllable EndedSyllable(const SornData& doc, std::uint8_t part, std::int32_t posi
     return s;
 }
 
+bool TiedToNext(const SornData& doc, std::uint8_t part, std::int32_t iti) {
+    const PositionRecord* r = doc.Record(part, iti);
+    return r && IsNote(r->Syurui[0]) &&
+           std::find(r->Syurui.begin() + 1, r->Syurui.end(), Kind::Tie) != r->Syurui.end();
+}
+
+// The next note that is sung: a note tied from the one before only holds it.
 std::int32_t NextNote(const SornData& doc, std::uint8_t part, std::int32_t from) {
-    for (std::int32_t i = from + 1; i <= doc.Length(); ++i)
-        if (IsNote(doc.GetGSyurui(part, i, 0))) return i;
+    bool held = TiedToNext(doc, part, from);
+    for (std::int32_t i = from + 1; i <= doc.Length(); ++i) {
+        if (!IsNote(doc.GetGSyurui(part, i, 0))) continue;
+        if (!held) return i;
+        held = TiedToNext(doc, part, i);
+    }
     return -1;
 }
 
