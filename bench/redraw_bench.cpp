@@ -7,6 +7,7 @@
 #include "app/Form1.h"
 #include "app/ScoreArea.h"
 #include "app/ScoreAreaRedraw.h"
+#include "layout/StaffLayout.h"
 #include "layout/Timeline.h"
 #include "platform/GlyphSet.h"
 #include "platform/PainterCanvas.h"
@@ -41,6 +42,28 @@ BENCHMARK(BM_RedrawScore)
     ->Arg(3840)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(5);
+
+// The same redraw with two verses under every note, one in kana, hyphens
+// and extenders: the score area as tall as two lines of words make it.
+void BM_RedrawScoreLyrics(benchmark::State& state) {
+    const int width = static_cast<int>(state.range(0));
+    sorn::SornData doc;
+    sorn::bench::FillDense(doc, 1, 2000);
+    const char* kana[] = {"さ", "く", "ら", "か", "な"};
+    for (std::int32_t i = 2; i <= doc.Length(); ++i) {
+        doc.SetSyllable(0, i, 0, {"la", i % 3 ? sorn::Syllabic::Begin : sorn::Syllabic::End});
+        doc.SetSyllable(0, i, 1, {kana[i % 5], sorn::Syllabic::Single, i % 4 == 0});
+    }
+    QImage image(width - 21, 155 + 2 * sorn::kLyricLineHeight, QImage::Format_RGB32);
+    sorn::EditorState editor;
+    sorn::HorizontalScroll scroll{3, doc.Length()};
+    for (auto _ : state) {
+        sorn::QtCanvas canvas(image, sorn::GlyphSet::Shared());
+        benchmark::DoNotOptimize(
+            sorn::RedrawScoreArea(doc, editor, scroll, static_cast<float>(width), canvas));
+    }
+}
+BENCHMARK(BM_RedrawScoreLyrics)->Arg(1920)->Unit(benchmark::kMicrosecond)->Repetitions(5);
 
 // The same redraw at 200 %: twice the pixels each way, drawn as vectors.
 void BM_RedrawScoreZoomed(benchmark::State& state) {
@@ -189,6 +212,7 @@ int main(int argc, char** argv) {
                                          {"BM_RedrawScore/1280", "", 1.0},
                                          {"BM_RedrawScore/1920", "", 1.0},
                                          {"BM_RedrawScore/3840", "", 1.0},
+                                         {"BM_RedrawScoreLyrics/1920", "", 1.0},
                                          {"BM_RedrawScoreZoomed/1920", "", 2.0},
                                          {"BM_KeyToPaint", "", 2.0},
                                          {"BM_KeyToPaintFullScore", "", 2.0},

@@ -221,6 +221,11 @@ Syllable SornData::GetSyllable(std::uint8_t Part, std::int32_t Iti, int verse) c
     return parts_[Part].words.verses[static_cast<std::size_t>(verse)].Get(Iti);
 }
 
+bool SornData::HasSyllable(std::uint8_t Part, std::int32_t Iti, int verse) const {
+    return Part < parts_.size() && verse >= 0 && verse < MaxVerses &&
+           parts_[Part].words.verses[static_cast<std::size_t>(verse)].Has(Iti);
+}
+
 bool SornData::SetSyllable(std::uint8_t Part, std::int32_t Iti, int verse,
                            const Syllable& syllable) {
     if (!Record(Part, Iti) || verse < 0 || verse >= MaxVerses ||

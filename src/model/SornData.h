@@ -125,6 +125,8 @@ public:
     bool SetPartText(std::uint8_t Part, PartText which, const std::string& text);
     // The syllable of a verse at a position, empty when there is none.
     Syllable GetSyllable(std::uint8_t Part, std::int32_t Iti, int verse) const;
+    // Whether there is one, without copying it: for searches along a verse.
+    bool HasSyllable(std::uint8_t Part, std::int32_t Iti, int verse) const;
     bool SetSyllable(std::uint8_t Part, std::int32_t Iti, int verse, const Syllable& syllable);
     // One past the highest verse that holds a syllable: the lyric lines the
     // part needs (0..MaxVerses).

@@ -28,23 +28,24 @@ public:
         : doc_(doc), part_(part), verse_(verse) {}
 
     Syllable At(std::int32_t i) const { return doc_.GetSyllable(part_, i, verse_); }
+    bool Has(std::int32_t i) const { return doc_.HasSyllable(part_, i, verse_); }
     // The nearest syllable before a position, or after it up to limit.
     std::int32_t Before(std::int32_t i) const {
         while (--i >= 0)
-            if (!At(i).Empty()) return i;
+            if (Has(i)) return i;
         return kNone;
     }
     std::int32_t After(std::int32_t i, std::int32_t limit) const {
         limit = std::min(limit, doc_.Length());
         while (++i <= limit)
-            if (!At(i).Empty()) return i;
+            if (Has(i)) return i;
         return kNone;
     }
     // The last note a syllable is held over: the notes after it up to the
     // next syllable or a rest. Past the view the first note is far enough.
     std::int32_t HeldTo(std::int32_t i, std::int32_t last) const {
         std::int32_t held = kNone;
-        for (std::int32_t j = i + 1; j <= doc_.Length() && At(j).Empty(); ++j) {
+        for (std::int32_t j = i + 1; j <= doc_.Length() && !Has(j); ++j) {
             const PositionRecord* r = doc_.Record(part_, j);
             if (!r || r->Syurui[0] == Kind::Rest) break;
             if (!IsNote(r->Syurui[0])) continue;
