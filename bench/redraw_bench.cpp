@@ -22,11 +22,9 @@
 
 namespace {
 
-void BM_RedrawScore(benchmark::State& state) {
+void Redraw(benchmark::State& state, const sorn::SornData& doc, int height) {
     const int width = static_cast<int>(state.range(0));
-    sorn::SornData doc;
-    sorn::bench::FillDense(doc, 1, 2000);
-    QImage image(width - 21, 155, QImage::Format_RGB32);
+    QImage image(width - 21, height, QImage::Format_RGB32);
     sorn::EditorState editor;
     sorn::HorizontalScroll scroll{3, doc.Length()};
     for (auto _ : state) {
@@ -34,6 +32,12 @@ void BM_RedrawScore(benchmark::State& state) {
         benchmark::DoNotOptimize(
             sorn::RedrawScoreArea(doc, editor, scroll, static_cast<float>(width), canvas));
     }
+}
+
+void BM_RedrawScore(benchmark::State& state) {
+    sorn::SornData doc;
+    sorn::bench::FillDense(doc, 1, 2000);
+    Redraw(state, doc, 155);
 }
 BENCHMARK(BM_RedrawScore)
     ->Arg(640)
@@ -46,7 +50,6 @@ BENCHMARK(BM_RedrawScore)
 // The same redraw with two verses under every note, one in kana, hyphens
 // and extenders: the score area as tall as two lines of words make it.
 void BM_RedrawScoreLyrics(benchmark::State& state) {
-    const int width = static_cast<int>(state.range(0));
     sorn::SornData doc;
     sorn::bench::FillDense(doc, 1, 2000);
     const char* kana[] = {"さ", "く", "ら", "か", "な"};
@@ -54,14 +57,7 @@ void BM_RedrawScoreLyrics(benchmark::State& state) {
         doc.SetSyllable(0, i, 0, {"la", i % 3 ? sorn::Syllabic::Begin : sorn::Syllabic::End});
         doc.SetSyllable(0, i, 1, {kana[i % 5], sorn::Syllabic::Single, i % 4 == 0});
     }
-    QImage image(width - 21, 155 + 2 * sorn::kLyricLineHeight, QImage::Format_RGB32);
-    sorn::EditorState editor;
-    sorn::HorizontalScroll scroll{3, doc.Length()};
-    for (auto _ : state) {
-        sorn::QtCanvas canvas(image, sorn::GlyphSet::Shared());
-        benchmark::DoNotOptimize(
-            sorn::RedrawScoreArea(doc, editor, scroll, static_cast<float>(width), canvas));
-    }
+    Redraw(state, doc, 155 + 2 * sorn::kLyricLineHeight);
 }
 BENCHMARK(BM_RedrawScoreLyrics)->Arg(1920)->Unit(benchmark::kMicrosecond)->Repetitions(5);
 
