@@ -410,7 +410,9 @@ TEST(ScoreFile, UndoAndRedoOfEveryChangeGiveTheSavedBytesBack) {
             d.SetLength(25);
             d.DeletePart(0);
         },
-        [](SornData& d) { d.SetSyllable(1, 4, 0, {"き", Syllabic::Begin, true}); },
+        [](SornData& d) {
+            d.SetSyllable(1, 4, 0, {"き", Syllabic::Begin, true});
+        },
         [](SornData& d) { d.SetSyllable(0, 2, 2, {}); },
         [](SornData& d) { d.SetText(ScoreText::Title, "別の曲名"); },
         [](SornData& d) { d.SetPartText(2, PartText::ShortName, "Vc."); },
