@@ -343,6 +343,13 @@ void LyricEntry::Place() {
     const auto layout = form_.ViewLayout();
     const double zoom = form_.Zoom() / 100.0;
     const StaffLayout staff = layout->PartStaff(part_);
+    // The box's text as large as the words it stands among.
+    QFont font = QApplication::font();
+    if (font.pixelSize() > 0)
+        font.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pixelSize() * zoom))));
+    else
+        font.setPointSizeF(font.pointSizeF() * zoom);
+    box_->setFont(font);
     const double x = layout->X(part_, position_) * zoom;
     const double top = (layout->StaffOffset(part_) + LyricLineTop(staff, verse_)) * zoom;
     const int height = box_->sizeHint().height();
