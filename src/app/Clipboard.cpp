@@ -19,7 +19,6 @@ constexpr std::int64_t kMostPositions = MaxLength + 1;
 // little-endian each), then per syllable its position (32-bit), verse,
 // kind (syllabic, 4 with an extender), text size and UTF-8 text.
 constexpr char kWordsMagic[4] = {'s', 'L', 'Y', 'R'};
-constexpr int kExtendBit = 4;
 
 void AppendNumber(QByteArray& bytes, std::uint32_t n) {
     for (int shift = 0; shift < 32; shift += 8)
@@ -84,9 +83,7 @@ std::vector<CopiedSyllable> CopyWords(const SornData& doc, std::uint8_t part, st
 
 QByteArray Encode(std::span<const PositionRecord> positions) {
     QByteArray bytes(kMagic, sizeof kMagic);
-    const auto n = static_cast<std::uint32_t>(positions.size());
-    for (int shift = 0; shift < 32; shift += 8)
-        bytes.append(static_cast<char>((n >> shift) & 0xFF));
+    AppendNumber(bytes, static_cast<std::uint32_t>(positions.size()));
     bytes.append(reinterpret_cast<const char*>(positions.data()),
                  static_cast<qsizetype>(positions.size_bytes()));
     return bytes;
@@ -114,8 +111,7 @@ QByteArray EncodeWords(std::int32_t positions, std::span<const CopiedSyllable> w
     for (const CopiedSyllable& w : words) {
         AppendNumber(bytes, static_cast<std::uint32_t>(w.offset));
         bytes.append(static_cast<char>(w.verse));
-        bytes.append(static_cast<char>(static_cast<int>(w.syllable.syllabic) |
-                                       (w.syllable.extend ? kExtendBit : 0)));
+        bytes.append(static_cast<char>(SyllableFlags(w.syllable)));
         bytes.append(static_cast<char>(w.syllable.text.size()));
         bytes.append(w.syllable.text.data(), static_cast<qsizetype>(w.syllable.text.size()));
     }
@@ -135,16 +131,15 @@ std::optional<std::vector<CopiedSyllable>> DecodeWords(const QByteArray& bytes,
         const std::uint32_t offset = in.Number();
         const int verse = in.Byte();
         const int kind = in.Byte();
-        const Syllable s{.text = in.Text(in.Byte()),
-                         .syllabic = static_cast<Syllabic>(kind & 3),
-                         .extend = (kind & kExtendBit) != 0};
+        const Syllable s = MakeSyllable(in.Text(in.Byte()), static_cast<unsigned>(kind));
         // In order, each position and verse once, and only what the score could hold.
         const bool inOrder = words.empty() ||
                              offset > static_cast<std::uint32_t>(words.back().offset) ||
                              (offset == static_cast<std::uint32_t>(words.back().offset) &&
                               verse > words.back().verse);
-        if (!in.Ok() || offset >= positions || verse >= MaxVerses || kind > (3 | kExtendBit) ||
-            s.Empty() || !ValidWordsText(s.text, MaxSyllableBytes) || !inOrder)
+        if (!in.Ok() || offset >= positions || verse >= MaxVerses ||
+            static_cast<unsigned>(kind) > kSyllableFlagsMost || s.Empty() ||
+            !ValidWordsText(s.text, MaxSyllableBytes) || !inOrder)
             return std::nullopt;
         words.push_back({static_cast<std::int32_t>(offset), verse, s});
     }

@@ -94,10 +94,8 @@ void SornData::UndoChange(DocumentChange& c) {
     }
     case Type::Syllable: {
         Syllable other = GetSyllable(c.part, c.iti, c.value);
-        Syllable back{.text = std::move(c.text),
-                      .syllabic = static_cast<Syllabic>(c.count & 3),
-                      .extend = (c.count & 4) != 0};
-        c.count = static_cast<std::int32_t>(other.syllabic) | (other.extend ? 4 : 0);
+        const Syllable back = MakeSyllable(std::move(c.text), static_cast<unsigned>(c.count));
+        c.count = static_cast<std::int32_t>(SyllableFlags(other));
         c.text = std::move(other.text);
         PutSyllable(c.part, c.iti, c.value, back);
         break;

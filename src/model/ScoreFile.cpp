@@ -3,6 +3,7 @@
 
 #include "model/AtomicFile.h"
 #include "model/GuardedOpen.h"
+#include "model/LittleEndian.h"
 #include "model/ScoreFileTexts.h"
 #include "model/ScoreWordsFile.h"
 #include "model/SornData.h"
@@ -29,11 +30,6 @@ constexpr std::int32_t kVersionWritten = 7;
 constexpr std::int32_t kPartHeaderSizeWritten = 1;
 constexpr std::int64_t kOldPartHeaderBytes = 10;
 constexpr std::int64_t kRecordBytes = sizeof(PositionRecord);
-
-void PutLE(std::string& out, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i)
-        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
 
 std::error_code LastError() {
     return {errno, std::generic_category()};
@@ -176,24 +172,22 @@ private:
         // Chunk by chunk, each read straight into what keeps it. A damaged
         // chunk is skipped; a chunk header cut short or too large ends it.
         const std::int64_t end = sized ? pos_ + declared : pos_;
-        std::vector<WordsChunk> chunks;
         while (pos_ < end) {
-            WordsChunk chunk;
+            char tag[4];
             std::uint32_t size = 0;
-            if (end - pos_ < 8 || !Bytes(chunk.tag.data(), 4, error) || !Field(size, 4, error) ||
+            if (end - pos_ < 8 || !Bytes(tag, 4, error) || !Field(size, 4, error) ||
                 size > end - pos_) {
                 whole = false;
                 break;
             }
-            chunk.payload.assign(size, '\0');
-            if (!Bytes(chunk.payload.data(), size, error)) {
+            std::string payload(size, '\0');
+            if (!Bytes(payload.data(), size, error)) {
                 whole = false;
                 break;
             }
-            chunks.push_back(std::move(chunk));
+            if (!DecodeWordsChunk({tag, 4}, std::move(payload), doc)) whole = false;
         }
         if (error) return false;
-        if (!DecodeWordsChunks(std::move(chunks), doc)) whole = false;
         if (!whole) boxes.Show(texts::WordsUnreadable, MsgButtons::Ok, MsgIcon::Warning);
         return true;
     }

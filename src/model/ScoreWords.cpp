@@ -1,7 +1,6 @@
 #include "model/ScoreWords.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace sorn {
 
@@ -36,15 +35,12 @@ bool ValidWordsText(std::string_view text, std::size_t limit) {
     return true;
 }
 
-// An entry in the pool: flags (bits 0-1 syllabic, bit 2 extend), size, text.
+// An entry in the pool: flags, size, text.
 Syllable VerseLine::Get(std::int32_t iti) const {
     const std::uint32_t at = Offset(iti);
     if (at == 0) return {};
-    const auto flags = static_cast<unsigned char>(pool_[at]);
     const auto size = static_cast<unsigned char>(pool_[at + 1]);
-    return {.text = pool_.substr(at + 2, size),
-            .syllabic = static_cast<Syllabic>(flags & 3),
-            .extend = (flags & 4) != 0};
+    return MakeSyllable(pool_.substr(at + 2, size), static_cast<unsigned char>(pool_[at]));
 }
 
 std::uint32_t VerseLine::PackedOffset(std::int32_t iti) const {
@@ -84,8 +80,7 @@ void VerseLine::Put(std::int32_t iti, const Syllable& syllable, std::size_t posi
     }
     if (!syllable.Empty()) {
         at = static_cast<std::uint32_t>(pool_.size());
-        pool_.push_back(static_cast<char>(static_cast<unsigned>(syllable.syllabic) |
-                                          (syllable.extend ? 4u : 0u)));
+        pool_.push_back(static_cast<char>(SyllableFlags(syllable)));
         pool_.push_back(static_cast<char>(syllable.text.size()));
         pool_ += syllable.text;
         ++filled_;
@@ -152,19 +147,8 @@ namespace {
 
 // The common cases inline: ASCII, and the three-byte characters of kana
 // and kanji; anything else goes through the full check.
-bool ValidSyllable(const unsigned char* text, std::size_t size, std::size_t readable) {
-    // Eight bytes at a time while they are ASCII (the bytes after the text
-    // belong to the next entry and are only looked at, never taken).
-    std::size_t k = 0;
-    for (; k + 8 <= readable && k < size; k += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, text + k, 8);
-        const std::size_t here = std::min<std::size_t>(8, size - k);
-        const std::uint64_t mask =
-            here == 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * here)) - 1;
-        if ((word & mask & 0x8080808080808080u) != 0) break;
-    }
-    for (; k < size;) {
+bool ValidSyllable(const unsigned char* text, std::size_t size) {
+    for (std::size_t k = 0; k < size;) {
         const unsigned c = text[k];
         if (c < 0x80) {
             ++k;
@@ -201,9 +185,9 @@ bool VerseLine::Adopt(std::string entries, std::size_t start, std::size_t positi
         const unsigned char* entry = bytes + at;
         const std::size_t iti = entry[0] | std::size_t{entry[1]} << 8;
         const std::size_t size = entry[3];
-        if (static_cast<std::int64_t>(iti) <= last || iti >= positions || entry[2] > 7 ||
-            size == 0 || size > MaxSyllableBytes || size > end - at - 4 ||
-            !ValidSyllable(entry + 4, size, end - at - 4)) {
+        if (static_cast<std::int64_t>(iti) <= last || iti >= positions ||
+            entry[2] > kSyllableFlagsMost || size == 0 || size > MaxSyllableBytes ||
+            size > end - at - 4 || !ValidSyllable(entry + 4, size)) {
             whole = false;
             break;
         }

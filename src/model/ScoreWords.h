@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace sorn {
@@ -40,6 +41,18 @@ struct Syllable {
     bool HyphenAfter() const { return syllabic == Syllabic::Begin || syllabic == Syllabic::Middle; }
     bool operator==(const Syllable&) const = default;
 };
+
+// How files and the edit history keep a syllable's kind in one number:
+// bits 0-1 syllabic, bit 2 extend.
+inline constexpr unsigned kSyllableFlagsMost = 7;
+inline unsigned SyllableFlags(const Syllable& s) {
+    return static_cast<unsigned>(s.syllabic) | (s.extend ? 4u : 0u);
+}
+inline Syllable MakeSyllable(std::string text, unsigned flags) {
+    return {.text = std::move(text),
+            .syllabic = static_cast<Syllabic>(flags & 3),
+            .extend = (flags & 4) != 0};
+}
 
 // One verse of a part. A score may have a syllable under every note of
 // many parts, so the verse keeps its syllables packed (flags, size, text)

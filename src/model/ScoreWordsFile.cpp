@@ -8,33 +8,25 @@
 
 #include "model/ScoreWordsFile.h"
 
+#include "model/LittleEndian.h"
 #include "model/SornData.h"
 
 #include <algorithm>
 #include <cstring>
-#include <set>
-#include <thread>
 
 namespace sorn {
 
 namespace {
 
-void PutLE(std::string& out, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i)
-        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
-
-std::uint32_t GetLE(std::string_view in, std::size_t at, int bytes) {
-    std::uint32_t value = 0;
-    for (int i = bytes - 1; i >= 0; --i)
-        value = (value << 8) | static_cast<unsigned char>(in[at + static_cast<std::size_t>(i)]);
-    return value;
-}
-
-void Chunk(std::string& out, const char* tag, const std::string& payload) {
+// A tag (or the magic) and room for the size of what follows; Close fills it in.
+std::size_t Open(std::string& out, const char* tag) {
     out.append(tag, 4);
-    PutLE(out, static_cast<std::uint32_t>(payload.size()), 4);
-    out += payload;
+    out.append(4, '\0');
+    return out.size();
+}
+
+void Close(std::string& out, std::size_t opened) {
+    PatchLE(out, opened - 4, static_cast<std::uint32_t>(out.size() - opened), 4);
 }
 
 } // namespace
@@ -47,53 +39,47 @@ std::error_code EncodeWords(const SornData& doc, std::string& out) {
         for (const VerseLine& line : part.words.verses)
             estimate += line.EntriesBytes() + 11;
     out.reserve(std::min(estimate, MaxWordsBytes + 1024));
-    out.append(kWordsMagic, 4);
-    out.append(4, '\0'); // the size of the chunks, known at the end
-    std::string payload;
+    const std::size_t extension = Open(out, kWordsMagic);
     for (int f = 0; f < ScoreTextCount; ++f) {
         const std::string& text = doc.Text(static_cast<ScoreText>(f));
         if (text.empty()) continue;
-        payload.clear();
-        PutLE(payload, static_cast<std::uint32_t>(f), 1);
-        Chunk(out, "TEXT", payload += text);
+        const std::size_t chunk = Open(out, "TEXT");
+        PutLE(out, static_cast<std::uint32_t>(f), 1);
+        out += text;
+        Close(out, chunk);
     }
     for (int p = 0; p < doc.PartCount(); ++p) {
         const auto part = static_cast<std::uint8_t>(p);
         for (PartText field : {PartText::Name, PartText::ShortName}) {
             const std::string& text = doc.GetPartText(part, field);
             if (text.empty()) continue;
-            payload.clear();
-            PutLE(payload, part, 2);
-            PutLE(payload, static_cast<std::uint32_t>(field), 1);
-            Chunk(out, "PART", payload += text);
+            const std::size_t chunk = Open(out, "PART");
+            PutLE(out, part, 2);
+            PutLE(out, static_cast<std::uint32_t>(field), 1);
+            out += text;
+            Close(out, chunk);
         }
         const int verses = doc.VerseCount(part);
         for (int v = 0; v < verses; ++v) {
             // Straight into the output: a choir's score has half a million syllables.
-            const std::size_t chunk = out.size();
-            out.append("LYRC\0\0\0\0", 8);
+            const std::size_t chunk = Open(out, "LYRC");
             PutLE(out, part, 2);
             PutLE(out, static_cast<std::uint32_t>(v), 1);
             doc.parts_[part].words.verses[static_cast<std::size_t>(v)].AppendEntries(out);
-            const auto size = static_cast<std::uint32_t>(out.size() - chunk - 8);
-            for (int i = 0; i < 4; ++i)
-                out[chunk + 4 + static_cast<std::size_t>(i)] =
-                    static_cast<char>((size >> (8 * i)) & 0xFF);
-            if (out.size() > MaxWordsBytes + 8) break;
+            Close(out, chunk);
+            if (out.size() - extension > MaxWordsBytes) break;
         }
     }
-    for (const auto& chunk : doc.UnknownChunks()) {
-        out.append(chunk.tag.data(), 4);
-        PutLE(out, static_cast<std::uint32_t>(chunk.payload.size()), 4);
-        out += chunk.payload;
+    for (const auto& unknown : doc.UnknownChunks()) {
+        const std::size_t chunk = Open(out, unknown.tag.data());
+        out += unknown.payload;
+        Close(out, chunk);
     }
-    if (out.size() - 8 > MaxWordsBytes) {
+    if (out.size() - extension > MaxWordsBytes) {
         out.clear();
         return std::make_error_code(std::errc::file_too_large);
     }
-    const auto size = static_cast<std::uint32_t>(out.size() - 8);
-    for (int i = 0; i < 4; ++i)
-        out[4 + static_cast<std::size_t>(i)] = static_cast<char>((size >> (8 * i)) & 0xFF);
+    Close(out, extension);
     return {};
 }
 
@@ -156,46 +142,8 @@ private:
     SornData& doc_;
 };
 
-bool DecodeWordsChunks(std::vector<WordsChunk> chunks, SornData& doc) {
-    bool whole = true;
-    std::vector<WordsChunk*> lyrics;
-    std::set<std::string> verses;
-    bool distinct = true;
-    std::size_t lyricBytes = 0;
-    for (WordsChunk& chunk : chunks) {
-        const std::string_view tag(chunk.tag.data(), 4);
-        if (tag != "LYRC") {
-            if (!WordsReader(doc).Read(tag, std::move(chunk.payload))) whole = false;
-            continue;
-        }
-        lyrics.push_back(&chunk);
-        lyricBytes += chunk.payload.size();
-        if (!verses.insert(chunk.payload.substr(0, 3)).second) distinct = false;
-    }
-    // Verses are read on their own, so a choir's half a million syllables
-    // are checked on two threads; a verse given twice keeps the file's order.
-    const auto read = [&doc](WordsChunk* const* from, WordsChunk* const* to) {
-        bool ok = true;
-        for (; from != to; ++from)
-            if (!WordsReader(doc).Read("LYRC", std::move((*from)->payload))) ok = false;
-        return ok;
-    };
-    WordsChunk* const* begin = lyrics.data();
-    WordsChunk* const* end = begin + lyrics.size();
-    WordsChunk* const* half = begin + lyrics.size() / 2;
-    bool firstHalf = true;
-    bool secondHalf = true;
-    std::thread helper;
-    if (distinct && lyricBytes >= (std::size_t{1} << 20)) {
-        try {
-            helper = std::thread([&] { secondHalf = read(half, end); });
-        } catch (const std::system_error&) {
-            // No thread to be had: this one reads it all.
-        }
-    }
-    firstHalf = read(begin, helper.joinable() ? half : end);
-    if (helper.joinable()) helper.join();
-    return whole && firstHalf && secondHalf;
+bool DecodeWordsChunk(std::string_view tag, std::string payload, SornData& doc) {
+    return WordsReader(doc).Read(tag, std::move(payload));
 }
 
 } // namespace sorn

@@ -1,16 +1,14 @@
 #pragma once
 // The extension of a score file that holds its words: after the last part
-// block, where readers of the original format stop. "sEXT", then chunks of
-// the size of the chunks (little-endian 32 bits), then chunks of a four-byte
-// tag, a 32-bit size and that many bytes. The size tells a file cut short
+// block, where readers of the original format stop. "sEXT", the size of the
+// chunks (little-endian 32 bits), then chunks of a four-byte tag, a 32-bit
+// size and that many bytes. The size tells a file cut short
 // between two chunks from a whole one.
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <system_error>
-#include <vector>
 
 namespace sorn {
 
@@ -22,14 +20,9 @@ inline constexpr char kWordsMagic[4] = {'s', 'E', 'X', 'T'};
 // Fails (file_too_large) past MaxWordsBytes.
 std::error_code EncodeWords(const SornData& doc, std::string& out);
 
-struct WordsChunk {
-    std::array<char, 4> tag{};
-    std::string payload;
-};
-
-// Reads the chunks, in the file's order, into doc, whose parts and length
-// are already read. False when any is damaged; what could be read of it is
-// kept, and chunks of other kinds are kept as they are.
-bool DecodeWordsChunks(std::vector<WordsChunk> chunks, SornData& doc);
+// Reads one chunk into doc, whose parts and length are already read. False
+// when it is damaged; what could be read of it is kept, and chunks of other
+// kinds are kept as they are.
+bool DecodeWordsChunk(std::string_view tag, std::string payload, SornData& doc);
 
 } // namespace sorn

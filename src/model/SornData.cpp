@@ -175,10 +175,6 @@ std::uint8_t SornData::AtaiBackSerch(std::uint8_t Part, std::int32_t Iti, std::u
 
 namespace {
 const std::string kNoText;
-
-std::int32_t SyllableKind(const Syllable& s) {
-    return static_cast<std::int32_t>(s.syllabic) | (s.extend ? 4 : 0);
-}
 } // namespace
 
 const std::string& SornData::Text(ScoreText which) const {
@@ -238,7 +234,7 @@ bool SornData::SetSyllable(std::uint8_t Part, std::int32_t Iti, int verse,
     Report({.type = DocumentChange::Type::Syllable,
             .part = Part,
             .iti = Iti,
-            .count = SyllableKind(now),
+            .count = static_cast<std::int32_t>(SyllableFlags(now)),
             .value = verse,
             .text = std::move(now.text)});
     PutSyllable(Part, Iti, verse, next);
