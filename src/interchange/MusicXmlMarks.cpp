@@ -127,34 +127,11 @@ std::optional<double> Decimal(std::string_view text) {
     return value;
 }
 
-namespace {
-
-// Bytes of the well-formed UTF-8 character that s starts with, 0 when it
-// starts with none.
-std::size_t CharBytes(std::string_view s) {
-    const auto c = static_cast<unsigned char>(s[0]);
-    if (c < 0x80) return 1;
-    const std::size_t n = c >= 0xC2 && c <= 0xDF   ? 2
-                          : c >= 0xE0 && c <= 0xEF ? 3
-                          : c >= 0xF0 && c <= 0xF4 ? 4
-                                                   : 0;
-    if (n == 0 || s.size() < n) return 0;
-    const unsigned lo = c == 0xE0 ? 0xA0 : c == 0xF0 ? 0x90 : 0x80;
-    const unsigned hi = c == 0xED ? 0x9F : c == 0xF4 ? 0x8F : 0xBF;
-    const auto second = static_cast<unsigned char>(s[1]);
-    if (second < lo || second > hi) return 0;
-    for (std::size_t i = 2; i < n; ++i)
-        if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) return 0;
-    return n;
-}
-
-} // namespace
-
 std::string FitText(std::string_view text, std::size_t limit, Counts& left) {
     std::string out;
     out.reserve(std::min(text.size(), limit + 4));
     for (std::size_t at = 0; at < text.size() && out.size() <= limit;) {
-        if (const std::size_t n = CharBytes(text.substr(at))) {
+        if (const std::size_t n = Utf8CharBytes(text.substr(at))) {
             // What no XML text may hold is left out, as our export leaves it.
             const auto c = static_cast<unsigned char>(text[at]);
             const bool control = c < 0x20 && c != '\t' && c != '\n' && c != '\r';

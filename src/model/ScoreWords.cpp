@@ -4,33 +4,31 @@
 
 namespace sorn {
 
+// Well-formed UTF-8: no overlong forms, surrogates or code points past U+10FFFF.
+std::size_t Utf8CharBytes(std::string_view s) {
+    if (s.empty()) return 0;
+    const auto c = static_cast<unsigned char>(s[0]);
+    if (c < 0x80) return 1;
+    const std::size_t n = c >= 0xC2 && c <= 0xDF   ? 2
+                          : c >= 0xE0 && c <= 0xEF ? 3
+                          : c >= 0xF0 && c <= 0xF4 ? 4
+                                                   : 0;
+    if (n == 0 || s.size() < n) return 0;
+    const unsigned lo = c == 0xE0 ? 0xA0 : c == 0xF0 ? 0x90 : 0x80;
+    const unsigned hi = c == 0xED ? 0x9F : c == 0xF4 ? 0x8F : 0xBF;
+    const auto second = static_cast<unsigned char>(s[1]);
+    if (second < lo || second > hi) return 0;
+    for (std::size_t i = 2; i < n; ++i)
+        if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) return 0;
+    return n;
+}
+
 bool ValidWordsText(std::string_view text, std::size_t limit) {
     if (text.size() > limit) return false;
-    // Well-formed UTF-8: no overlong forms, surrogates or code points past U+10FFFF.
-    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
-    const auto* end = p + text.size();
-    while (p < end) {
-        const unsigned c = *p++;
-        if (c < 0x80) continue;
-        int more = 0;
-        unsigned lo = 0x80, hi = 0xBF;
-        if (c >= 0xC2 && c <= 0xDF) {
-            more = 1;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            more = 2;
-            if (c == 0xE0) lo = 0xA0;
-            if (c == 0xED) hi = 0x9F;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            more = 3;
-            if (c == 0xF0) lo = 0x90;
-            if (c == 0xF4) hi = 0x8F;
-        } else {
-            return false;
-        }
-        if (end - p < more || p[0] < lo || p[0] > hi) return false;
-        for (int i = 1; i < more; ++i)
-            if (p[i] < 0x80 || p[i] > 0xBF) return false;
-        p += more;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t n = Utf8CharBytes(text.substr(at));
+        if (n == 0) return false;
+        at += n;
     }
     return true;
 }

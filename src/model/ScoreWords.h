@@ -112,6 +112,8 @@ struct PartWords {
     std::array<VerseLine, MaxVerses> verses;
 };
 
+// Bytes of the well-formed UTF-8 character s starts with; 0 for none.
+std::size_t Utf8CharBytes(std::string_view s);
 // True when text is valid UTF-8 of at most limit bytes.
 bool ValidWordsText(std::string_view text, std::size_t limit);
 
