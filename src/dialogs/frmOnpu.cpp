@@ -331,7 +331,8 @@ void frmOnpu::DrawPreview(Canvas& canvas) const {
     if (Option2->checkedId() == kTimeSignature)
         DrawTimeSignature(canvas, kPreviewLayout, mbytD_Hyoushi_Atai, kTimeSignatureColumn, 0);
     if (Check1->isChecked())
-        DrawBarLine(canvas, kPreviewLayout, mbytD_SyosetsuSen_Atai, kBarLineColumn, 0);
+        DrawBarLine(canvas, kPreviewLayout, mbytD_SyosetsuSen_Atai,
+                    kBarLineColumn + BarAcross(kPreviewLayout, 0), 0);
 }
 
 void frmOnpu::cmdEdit_Click() {

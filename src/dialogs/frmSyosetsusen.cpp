@@ -80,8 +80,8 @@ void frmSyosetsusen::DrawPreview(Canvas& canvas) const {
     canvas.SetLineWidth(1);
     // No bar line, and codes without a shape, leave the box empty.
     if (selected_ >= 0 && selected_ <= 255)
-        DrawBarLine(canvas, kPreviewLayout, static_cast<std::uint8_t>(selected_), kBarLineColumn,
-                    0);
+        DrawBarLine(canvas, kPreviewLayout, static_cast<std::uint8_t>(selected_),
+                    kBarLineColumn + BarAcross(kPreviewLayout, 0), 0);
 }
 
 void frmSyosetsusen::Command1_Click() {

@@ -11,7 +11,7 @@ FullScoreLayout::FullScoreLayout(const StaffLayout& staff, const ScoreGrid& grid
     tops_.push_back(0);
     for (int p = 0; p < grid.PartCount(); ++p) {
         const auto part = static_cast<std::uint8_t>(p);
-        parts_.emplace_back(grid, part);
+        parts_.emplace_back(grid, part, staff.ColumnWidth);
         verses_.push_back(grid.Score() ? grid.Score()->VerseCount(part) : 0);
         tops_.push_back(tops_.back() + kFullScoreStaffSpacing + VerseRoom(part));
     }

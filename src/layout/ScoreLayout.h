@@ -103,17 +103,23 @@ private:
     // One part's positions on the grid, as its staff is drawn.
     class PartColumns final : public ColumnMap {
     public:
-        PartColumns(const ScoreGrid& grid, std::uint8_t part) : grid_(&grid), part_(part) {}
-        std::int32_t ColumnOf(std::int32_t position) const override {
-            return grid_->Column(part_, position);
+        PartColumns(const ScoreGrid& grid, std::uint8_t part, std::int32_t width)
+            : grid_(&grid), part_(part), width_(width) {}
+        float Across(std::int32_t from, std::int32_t to) const override {
+            return static_cast<float>((grid_->Column(part_, to) - grid_->Column(part_, from)) *
+                                      width_);
         }
-        std::int32_t BarColumnOf(std::int32_t position) const override {
-            return grid_->BarColumn(part_, position);
+        float BarAcross(std::int32_t position) const override {
+            return static_cast<float>(
+                       (grid_->BarColumn(part_, position) - grid_->Column(part_, position)) *
+                       width_) +
+                   0.5f * static_cast<float>(width_);
         }
 
     private:
         const ScoreGrid* grid_;
         std::uint8_t part_;
+        std::int32_t width_;
     };
 
     // How far a part's staff lies below the first part's.

@@ -7,14 +7,16 @@
 namespace sorn {
 
 // Where the positions of a part stand when they do not each take a column
-// of their own: the full score shares columns between parts by time, so
-// that one part's positions may lie columns apart.
+// of their own width: the full score shares columns between parts by time,
+// so that one part's positions may lie columns apart, and a printed page
+// spaces them by their durations.
 class ColumnMap {
 public:
     virtual ~ColumnMap() = default;
-    virtual std::int32_t ColumnOf(std::int32_t position) const = 0;
-    // The column whose right edge a bar line carried by the position marks.
-    virtual std::int32_t BarColumnOf(std::int32_t position) const = 0;
+    // Pixels from the centre of one position to the centre of a later one.
+    virtual float Across(std::int32_t from, std::int32_t to) const = 0;
+    // Pixels from a position's centre to the bar line it carries.
+    virtual float BarAcross(std::int32_t position) const = 0;
 };
 
 struct StaffLayout {
@@ -24,23 +26,32 @@ struct StaffLayout {
     std::int32_t SystemGap = 28;   // extra space below a printed system
     // None: each position is a column, as a part drawn alone.
     const ColumnMap* Columns = nullptr;
+    // How much lower than usual dynamics and words stand, clear of low notes.
+    std::int32_t BelowDrop = 0;
 };
 
-// The column of a position, counted from the part's first.
-inline std::int32_t ColumnOf(const StaffLayout& l, std::int32_t position) {
-    return l.Columns ? l.Columns->ColumnOf(position) : position;
+// Pixels from the centre of position from to the centre of position to.
+inline float Across(const StaffLayout& l, std::int32_t from, std::int32_t to) {
+    return l.Columns ? l.Columns->Across(from, to)
+                     : static_cast<float>((to - from) * l.ColumnWidth);
 }
 
-// The column a bar line carried by the position closes.
-inline std::int32_t BarColumnOf(const StaffLayout& l, std::int32_t position) {
-    return l.Columns ? l.Columns->BarColumnOf(position) : position;
+// Pixels from a position's centre to the bar line it carries: the right
+// edge of its column.
+inline float BarAcross(const StaffLayout& l, std::int32_t position) {
+    return l.Columns ? l.Columns->BarAcross(position) : 0.5f * static_cast<float>(l.ColumnWidth);
+}
+
+// The top of the dynamics marks under the staff.
+inline std::int32_t DynamicsTop(const StaffLayout& l) {
+    return l.StaffTop + 16 * l.StepHeight + l.BelowDrop;
 }
 
 // Lyrics stand under the dynamics, one line per verse; a part's area grows
 // by a line for each verse it has and no more.
 inline constexpr int kLyricLineHeight = 18;
 inline std::int32_t LyricLineTop(const StaffLayout& l, int verse) {
-    return l.StaffTop + 16 * l.StepHeight + 18 + verse * kLyricLineHeight;
+    return DynamicsTop(l) + 18 + verse * kLyricLineHeight;
 }
 
 // Column 0 starts this far from the left edge of the score.

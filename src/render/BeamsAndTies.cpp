@@ -84,9 +84,8 @@ void DrawBeamGroup(const SornData& doc, Canvas& canvas, std::uint8_t part, std::
 
     const float side = up ? 4.0f : -4.0f;
     auto st = [&](std::size_t t) {
-        const auto columns = ColumnOf(layout, g.positions[t]) - ColumnOf(layout, g.positions[0]);
         return static_cast<float>(
-            Nearest(x + static_cast<float>(columns * layout.ColumnWidth) + side));
+            Nearest(x + Across(layout, g.positions[0], g.positions[t]) + side));
     };
     // The beam keeps the slope of the outer notes, 7 steps beyond their average.
     const float mid = (g.pitches.front() + g.pitches.back()) / 2.0f;
@@ -203,9 +202,8 @@ void DrawTie(const SornData& doc, Canvas& canvas, std::uint8_t part, const Staff
         HalfTie(canvas, x, y, static_cast<float>(Nearest(rowEnd->staffEnd - x)), above, true);
         return;
     }
-    const float h = static_cast<float>(
-        Nearest(static_cast<double>(ColumnOf(layout, i) - ColumnOf(layout, position)) *
-                layout.ColumnWidth / 2.0));
+    const float h =
+        static_cast<float>(Nearest(static_cast<double>(Across(layout, position, i)) / 2.0));
     const float r = static_cast<float>(Nearest(h * h / 14.0 + 3.5));
     canvas.SetFillSolid(false);
     const float a = std::atan((r - 10) / h);

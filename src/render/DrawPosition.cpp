@@ -187,11 +187,9 @@ void DrawPosition(const SornData& doc, std::uint8_t part, std::int32_t position,
             // A row's columns share a rounded width, so the last one can end
             // a little before or beyond the staff: the row's closing bar line
             // stands at the staff's end all the same.
-            const float half = 0.5f * static_cast<float>(layout.ColumnWidth);
             const bool closesRow = rowEnd && position == rowEnd->lastPosition;
-            const auto across = BarColumnOf(layout, position) - ColumnOf(layout, position);
-            const float barX = x + static_cast<float>(across * layout.ColumnWidth);
-            DrawBarLine(canvas, layout, value, closesRow ? rowEnd->staffEnd - half : barX, offset);
+            DrawBarLine(canvas, layout, value,
+                        closesRow ? rowEnd->staffEnd : x + BarAcross(layout, position), offset);
             break;
         }
         case Kind::Accidental:

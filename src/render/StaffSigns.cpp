@@ -51,7 +51,7 @@ int KeyPlace(std::uint8_t clef, bool flat, int k) {
 void DrawBarLine(Canvas& canvas, const StaffLayout& layout, std::uint8_t code, float x,
                  float offset) {
     const float s = static_cast<float>(layout.StepHeight);
-    const float bx = x + 0.5f * static_cast<float>(layout.ColumnWidth);
+    const float bx = x;
     const float top = Top(layout, offset);
     const float H = 8 * s;
     auto thin = [&](float u) { canvas.Line(u, top, u, top + H); };
@@ -214,7 +214,7 @@ void DrawDynamics(Canvas& canvas, const StaffLayout& layout, std::uint8_t code, 
         cell = code - 4; // mf 5 .. ffff 9
     else
         return;
-    const float y = static_cast<float>(layout.StaffTop + 16 * layout.StepHeight) + offset;
+    const float y = static_cast<float>(DynamicsTop(layout)) + offset;
     canvas.Glyph(
         GlyphKey::dynamics,
         {kDynamicsCellWidth * static_cast<float>(cell), 0, kDynamicsCellWidth, kDynamicsCellHeight},

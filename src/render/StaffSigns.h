@@ -9,6 +9,7 @@
 
 namespace sorn {
 
+// x is where the bar line stands: the right edge of the column that carries it.
 void DrawBarLine(Canvas& canvas, const StaffLayout& layout, std::uint8_t code, float x,
                  float offset);
 void DrawClef(Canvas& canvas, const StaffLayout& layout, std::uint8_t code, float x, float offset);
