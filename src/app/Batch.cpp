@@ -40,10 +40,17 @@ const char* const kHelp = R"(使い方:
               [--scale S] [--no-cursor] [--score] IN.sorn
                                            楽譜表示部分を画像に書き出す (S 倍, カーソルなし,
                                            --score は全パートをそろえた総譜)
-  sorn-editor --render-page OUT.png|OUT.svg [--part N] [--page K] [--compact] [--scale S] IN.sorn
+  sorn-editor --render-page OUT.png|OUT.svg [ページの指定] [--page K] [--scale S] IN.sorn
                                            印刷するページを画像に書き出す
-  sorn-editor --print-pdf OUT.pdf [--part N] [--paper A4|A5|B4|B5] [--compact] IN.sorn
-                                           パートの全ページを PDF に印刷する
+  sorn-editor --print-pdf OUT.pdf [ページの指定] IN.sorn
+                                           全ページを PDF に印刷する
+  sorn-editor --print-parts DIR [ページの指定] IN.sorn
+                                           パートごとの PDF をフォルダ DIR に書き出す
+                                           (ファイル名はパート名)
+    ページの指定: [--part N | --score | --parts 1,3] [--layout original|reading]
+                  [--paper A4|A5|B4|B5] [--margin MM] [--landscape] [--compact]
+                                           既定は 1 パートを元の体裁で。--score は全パート、
+                                           --parts は選んだパートを、読みやすい体裁の総譜に
   sorn-editor --export-positions OUT.json [--score] IN.sorn
                                            すべての位置の時刻 (ティック, ミリ秒) と表示上の
                                            x, 譜表の y を JSON で書き出す (--score は総譜で)
@@ -83,6 +90,7 @@ const std::map<std::string, std::string> kOutputCommands = {
     {"--export-musicxml", "--export-musicxml"},
     {"--render-page", "--render-page"},
     {"--print-pdf", "--print-pdf"},
+    {"--print-parts", "--print-parts"},
     {"--export-wav", "--export-wav"},
     {"--export-positions", "--export-positions"},
     {"-o", "-o"},
@@ -96,20 +104,24 @@ struct NumberOption {
 };
 const std::map<std::string, NumberOption> kNumberOptions = {
     {"--part", {{"--render-view", "--render-page", "--print-pdf", "--export-wav"}, 1, 256}},
+    {"--margin", {{"--render-page", "--print-pdf", "--print-parts"}, 0, 50}},
     {"--scroll", {{"--render-view"}, 0, MaxLength}},
     {"--width", {{"--render-view"}, 40, 20000}},
     // A part has no more pages than positions.
     {"--page", {{"--render-page"}, 1, MaxLength + 1}},
 };
 const std::map<std::string, std::set<std::string>> kTextOptions = {
-    {"--paper", {"--print-pdf"}},
+    {"--paper", {"--render-page", "--print-pdf", "--print-parts"}},
+    {"--parts", {"--render-page", "--print-pdf", "--print-parts"}},
+    {"--layout", {"--render-page", "--print-pdf", "--print-parts"}},
     {"--timbre", {"--export-wav"}},
     {"--scale", {"--render-view", "--render-page"}},
 };
 const std::map<std::string, std::set<std::string>> kFlagOptions = {
-    {"--compact", {"--render-page", "--print-pdf"}},
+    {"--compact", {"--render-page", "--print-pdf", "--print-parts"}},
     {"--no-cursor", {"--render-view"}},
-    {"--score", {"--render-view", "--export-positions"}},
+    {"--score", {"--render-view", "--export-positions", "--render-page", "--print-pdf"}},
+    {"--landscape", {"--render-page", "--print-pdf", "--print-parts"}},
 };
 
 struct Request {
@@ -304,6 +316,65 @@ int Number(const Request& request, const std::string& option, int fallback) {
     return found == request.numbers.end() ? fallback : found->second;
 }
 
+// What pages to print: one part in its original pages unless the score,
+// chosen parts or the reading layout are asked for.
+bool PageOptions(const Request& request, const SornData& doc, PageRequest& page,
+                 std::ostream& err) {
+    const bool score = request.flags.count("--score") != 0;
+    auto parts = request.texts.find("--parts");
+    if ((score || parts != request.texts.end()) && request.numbers.count("--part"))
+        return Fail(err, "--part と --score, --parts は一緒に指定できません。");
+    if (!PartOption(request, doc, page.part, err)) return false;
+    page.parts = {page.part};
+    if (score) {
+        page.parts.clear();
+        for (int p = 0; p < doc.PartCount(); ++p)
+            page.parts.push_back(static_cast<std::uint8_t>(p));
+    } else if (parts != request.texts.end()) {
+        std::set<std::uint8_t> chosen;
+        std::string_view text = parts->second;
+        while (true) {
+            const std::size_t comma = text.find(',');
+            const std::string_view item = text.substr(0, comma);
+            int n = 0;
+            auto [end, ec] = std::from_chars(item.data(), item.data() + item.size(), n);
+            if (ec != std::errc{} || end != item.data() + item.size() || n < 1 ||
+                n > doc.PartCount())
+                return Fail(err, "--parts はパート番号 (1〜" + std::to_string(doc.PartCount()) +
+                                     ") をコンマで区切って指定してください: " + parts->second);
+            chosen.insert(static_cast<std::uint8_t>(n - 1));
+            if (comma == std::string_view::npos) break;
+            text.remove_prefix(comma + 1);
+        }
+        page.parts.assign(chosen.begin(), chosen.end());
+    }
+    const bool sheets = request.command == "--print-parts";
+    // Part sheets are for every part unless some are chosen, and read well.
+    if (sheets && parts == request.texts.end() && !request.numbers.count("--part")) {
+        page.parts.clear();
+        for (int p = 0; p < doc.PartCount(); ++p)
+            page.parts.push_back(static_cast<std::uint8_t>(p));
+    }
+    page.reading = sheets || score || parts != request.texts.end();
+    if (auto layout = request.texts.find("--layout"); layout != request.texts.end()) {
+        if (layout->second != "original" && layout->second != "reading")
+            return Fail(err,
+                        "--layout は original か reading で指定してください: " + layout->second);
+        page.reading = layout->second == "reading";
+    }
+    if (!page.reading && page.parts.size() > 1 && !sheets)
+        return Fail(err, "元の体裁で印刷できるのは 1 パートだけです。--layout reading を"
+                         "指定してください。");
+    page.part = page.parts.front();
+    page.compact = request.flags.count("--compact") != 0;
+    page.landscape = request.flags.count("--landscape") != 0;
+    page.marginMm = Number(request, "--margin", 15);
+    if (auto paper = request.texts.find("--paper"); paper != request.texts.end())
+        if (!PaperByName(paper->second, page.paper))
+            return Fail(err, "用紙は A4, A5, B4, B5 のどれかを指定してください: " + paper->second);
+    return true;
+}
+
 // --scale: a picture 1 to 8 times the window's or the page's size.
 bool ScaleOption(const Request& request, double& scale, std::ostream& err) {
     auto found = request.texts.find("--scale");
@@ -383,21 +454,16 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         std::string problem = RenderView(doc, view, request.output);
         return problem.empty() ? kOk : (Fail(err, problem), kFailed);
     }
-    if (request.command == "--render-page" || request.command == "--print-pdf") {
+    if (request.command == "--render-page" || request.command == "--print-pdf" ||
+        request.command == "--print-parts") {
         PageRequest page;
-        if (!PartOption(request, doc, page.part, err)) return kFailed;
-        page.compact = request.flags.count("--compact") != 0;
+        if (!PageOptions(request, doc, page, err)) return kUsage;
         page.page = Number(request, "--page", 1) - 1;
         if (!ScaleOption(request, page.scale, err)) return kUsage;
-        if (auto paper = request.texts.find("--paper"); paper != request.texts.end()) {
-            if (!PaperByName(paper->second, page.paper))
-                return Fail(err,
-                            "用紙は A4, A5, B4, B5 のどれかを指定してください: " + paper->second),
-                       kUsage;
-        }
-        const std::string problem = request.command == "--print-pdf"
-                                        ? PrintPdf(doc, page, request.output)
-                                        : RenderPageImage(doc, page, request.output);
+        const std::string problem =
+            request.command == "--print-pdf"     ? PrintPdf(doc, page, request.output)
+            : request.command == "--print-parts" ? PrintPartsPdf(doc, page, request.output)
+                                                 : RenderPageImage(doc, page, request.output);
         return problem.empty() ? kOk : (Fail(err, problem), kFailed);
     }
     if (std::error_code error = doc.FileSave(request.output)) {

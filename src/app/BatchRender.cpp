@@ -123,25 +123,55 @@ bool PaperByName(const std::string& name, PaperSize& paper) {
     return false;
 }
 
+namespace {
+PrintChoice ChoiceOf(const PageRequest& request) {
+    PrintChoice choice;
+    choice.parts = request.parts.empty() ? std::vector<std::uint8_t>{request.part} : request.parts;
+    choice.reading = request.reading;
+    choice.compact = request.compact;
+    choice.paper = request.paper;
+    choice.landscape = request.landscape;
+    choice.marginMm = request.marginMm;
+    return choice;
+}
+} // namespace
+
 std::string RenderPageImage(const SornData& doc, const PageRequest& request,
                             const std::string& path) {
     EnsureGuiApplication();
-    QImage image = NewPageImage();
-    const int last = RenderPage(doc, request.part, request.compact, request.page, image);
-    if (request.page < 0 || request.page > last)
+    const PrintPages pages(doc, ChoiceOf(request));
+    if (request.page < 0 || request.page >= pages.PageCount())
         return "ページ " + std::to_string(request.page + 1) + " はありません (1〜" +
-               std::to_string(last + 1) + ")";
-    return SavePicture(doc, image.size(), request.scale, path, [&](Canvas& canvas) {
-        RenderPrintPage(doc, request.part, request.compact, request.page, canvas);
-    });
+               std::to_string(pages.PageCount()) + ")";
+    return SavePicture(doc, pages.Coordinates(), request.scale, path,
+                       [&](Canvas& canvas) { pages.Draw(request.page, canvas); });
 }
 
 std::string PrintPdf(const SornData& doc, const PageRequest& request, const std::string& path) {
     EnsureGuiApplication();
     QtPrinter printer(kProgramNameAndVersion);
-    if (PrintPart(doc, request.part, request.compact, request.paper, 1, printer, path, nullptr) !=
-        PrintResult::Printed)
+    if (PrintChosen(doc, ChoiceOf(request), 1, printer, path) != PrintResult::Printed)
         return PrintFailureMessage(printer, path);
+    return {};
+}
+
+std::string PrintPartsPdf(const SornData& doc, const PageRequest& request,
+                          const std::string& folder) {
+    EnsureGuiApplication();
+    const std::vector<std::uint8_t> parts =
+        request.parts.empty() ? std::vector<std::uint8_t>{request.part} : request.parts;
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    if (ec)
+        return "フォルダを作れませんでした: " + folder + "\n" + ErrorReason(ec, FileAction::Write);
+    const std::vector<std::string> names = PartFileNames(doc, parts);
+    for (std::size_t k = 0; k < parts.size(); ++k) {
+        PageRequest one = request;
+        one.part = parts[k];
+        one.parts = {parts[k]};
+        const std::string path = (std::filesystem::path(folder) / names[k]).string();
+        if (std::string problem = PrintPdf(doc, one, path); !problem.empty()) return problem;
+    }
     return {};
 }
 

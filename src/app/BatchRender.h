@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace sorn {
 
@@ -29,7 +30,11 @@ struct PageRequest {
     int page = 0; // from 0
     bool compact = false;
     PaperSize paper = PaperSize::A4;
-    double scale = 1; // of a PNG page
+    double scale = 1;                // of a PNG page
+    std::vector<std::uint8_t> parts; // the reading layout's parts; none: part alone
+    bool reading = false;
+    bool landscape = false;
+    double marginMm = 15;
 };
 
 bool PaperByName(const std::string& name, PaperSize& paper);
@@ -37,5 +42,8 @@ bool PaperByName(const std::string& name, PaperSize& paper);
 std::string RenderPageImage(const SornData& doc, const PageRequest& request,
                             const std::string& path);
 std::string PrintPdf(const SornData& doc, const PageRequest& request, const std::string& path);
+// A PDF of each part (of the parts chosen, else of every part) in a folder.
+std::string PrintPartsPdf(const SornData& doc, const PageRequest& request,
+                          const std::string& folder);
 
 } // namespace sorn

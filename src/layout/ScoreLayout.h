@@ -42,7 +42,8 @@ public:
     float ColumnLeft(std::uint8_t part, std::int32_t Iti) const {
         return Left() + static_cast<float>(Column(part, Iti) * staff_.ColumnWidth);
     }
-    float X(std::uint8_t part, std::int32_t Iti) const {
+    // The centre of a position's column.
+    virtual float X(std::uint8_t part, std::int32_t Iti) const {
         return ColumnLeft(part, Iti) + 0.5f * static_cast<float>(staff_.ColumnWidth);
     }
     std::uint8_t PitchAt(std::uint8_t part, float y) const {

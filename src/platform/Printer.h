@@ -26,6 +26,15 @@ public:
                                const std::string& pdfPath) = 0;
     // Names the next document (the print job, the PDF's title).
     virtual void SetTitle(const std::string& /*title*/) {}
+    // The next document's author, for a PDF's document information.
+    virtual void SetAuthor(const std::string& /*author*/) {}
+    // Turns the next document's paper sideways.
+    virtual void SetLandscape(bool /*landscape*/) {}
+    // Draws the next document's pages inside what the printer can reach
+    // rather than over the whole sheet (a PDF reaches the whole sheet).
+    virtual void SetFitToPrintable(bool /*fit*/) {}
+    // The narrowest margin the printer can print up to, in millimetres.
+    virtual double MinimumMarginMm() const { return 0; }
     // Draws the page's coordinates stretched over the whole page.
     virtual bool PaintPage(const PageDrawing& draw) = 0;
     virtual bool NewPage() = 0;

@@ -21,10 +21,16 @@ int Round(float v) {
 QtCanvasCommon::QtCanvasCommon() : textFont_(QStringLiteral("Noto Serif")) {
     // Kana and kanji come from the Japanese cut of the same design, whatever
     // the system would otherwise fall back on.
-    textFont_.setFamilies(
-        QStringList{QStringLiteral("Noto Serif"), QStringLiteral("Noto Serif CJK JP")});
+    textFont_.setFamilies(QStringList{QStringLiteral("Noto Serif"),
+                                      QStringLiteral("Noto Serif CJK JP"),
+                                      QStringLiteral("Noto Music")});
     textFont_.setPixelSize(kTextPixelSize);
     textFont_.setStyleHint(QFont::Serif);
+}
+
+void QtCanvasCommon::SetTextSize(float pixels, bool bold) {
+    textFont_.setPixelSize(std::max(1, Round(pixels)));
+    textFont_.setBold(bold);
 }
 
 float QtCanvasCommon::TextWidth(std::string_view text) const {

@@ -18,6 +18,7 @@ public:
     void SetLineWidth(int width) final { lineWidth_ = std::clamp(width, 1, 3); }
     void SetFillSolid(bool solid) final { solid_ = solid; }
     void SetInvert(bool invert) final { invert_ = invert; }
+    void SetTextSize(float pixels, bool bold) final;
     float TextWidth(std::string_view text) const final;
 
 protected:

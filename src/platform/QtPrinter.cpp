@@ -9,8 +9,63 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <algorithm>
+#include <cstring>
 
 namespace sorn {
+
+namespace {
+
+// A PDF text string: UTF-16 with its byte order mark, in hexadecimal.
+QByteArray PdfText(const std::string& text) {
+    const QString s = QString::fromStdString(text);
+    QByteArray bytes("<FEFF");
+    for (const QChar c : s)
+        bytes += QByteArray::number(c.unicode(), 16).rightJustified(4, '0').toUpper();
+    return bytes + ">";
+}
+
+// The value after a key in the PDF's last trailer, as text.
+QByteArray TrailerValue(const QByteArray& trailer, const char* key) {
+    const qsizetype at = trailer.indexOf(key);
+    if (at < 0) return {};
+    qsizetype from = at + static_cast<qsizetype>(std::strlen(key));
+    while (from < trailer.size() && trailer[from] == ' ')
+        ++from;
+    qsizetype to = from;
+    while (to < trailer.size() && trailer[to] != '/' && trailer[to] != '>' && trailer[to] != '\n')
+        ++to;
+    return trailer.mid(from, to - from).trimmed();
+}
+
+} // namespace
+
+QByteArray WithPdfAuthor(const QByteArray& pdf, const std::string& title, const std::string& author,
+                         const std::string& creator) {
+    const qsizetype trailerAt = pdf.lastIndexOf("trailer");
+    const qsizetype startAt = pdf.lastIndexOf("startxref");
+    if (trailerAt < 0 || startAt < trailerAt) return pdf;
+    const QByteArray trailer = pdf.mid(trailerAt, startAt - trailerAt);
+    const QByteArray size = TrailerValue(trailer, "/Size");
+    const QByteArray root = TrailerValue(trailer, "/Root");
+    const QByteArray previous = pdf.mid(startAt + 9).trimmed().split('\n').value(0).trimmed();
+    bool ok = false;
+    const int objects = size.toInt(&ok);
+    if (!ok || root.isEmpty() || previous.isEmpty()) return pdf;
+    QByteArray out = pdf;
+    if (!out.endsWith('\n')) out += '\n';
+    const qsizetype infoAt = out.size();
+    out += QByteArray::number(objects) + " 0 obj\n<<\n/Title " + PdfText(title) + "\n/Author " +
+           PdfText(author) + "\n/Creator " + PdfText(creator) + "\n/Producer " + PdfText(creator) +
+           "\n>>\nendobj\n";
+    const qsizetype xrefAt = out.size();
+    out += "xref\n" + QByteArray::number(objects) + " 1\n" +
+           QByteArray::number(infoAt).rightJustified(10, '0') + " 00000 n \n";
+    out += "trailer\n<<\n/Size " + QByteArray::number(objects + 1) + "\n/Root " + root +
+           "\n/Info " + QByteArray::number(objects) + " 0 R\n/Prev " + previous +
+           "\n>>\nstartxref\n" + QByteArray::number(xrefAt) + "\n%%EOF\n";
+    return out;
+}
 
 namespace {
 // The paper codes of the menu are the Japanese sizes: B4 and B5 are JIS.
@@ -56,6 +111,7 @@ bool QtPrinter::BeginDocument(PaperSize paper, QSize coordinates, int copies,
     if (pdfPath_.empty()) {
         auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer->setPageSize(pageSize);
+        printer->setPageOrientation(landscape_ ? QPageLayout::Landscape : QPageLayout::Portrait);
         printer->setFullPage(true);
         // The printer makes the copies; the pages travel once.
         printer->setCopyCount(copies);
@@ -67,6 +123,7 @@ bool QtPrinter::BeginDocument(PaperSize paper, QSize coordinates, int copies,
         auto writer = std::make_unique<QPdfWriter>(&pdf_);
         writer->setResolution(kPdfResolution);
         writer->setPageSize(pageSize);
+        writer->setPageOrientation(landscape_ ? QPageLayout::Landscape : QPageLayout::Portrait);
         writer->setPageMargins(QMarginsF());
         writer->setTitle(title);
         writer->setCreator(QString::fromStdString(creator_));
@@ -76,8 +133,22 @@ bool QtPrinter::BeginDocument(PaperSize paper, QSize coordinates, int copies,
     coordinates_ = coordinates;
     const int resolution = device_->logicalDpiX();
     painter_.setWindow(QRect(QPoint(0, 0), coordinates));
-    painter_.setViewport(device_->pageLayout().fullRectPixels(resolution));
+    QRect viewport = device_->pageLayout().fullRectPixels(resolution);
+    if (auto* printer = dynamic_cast<QPrinter*>(device_.get()); printer && fit_) {
+        QPageLayout reachable = printer->pageLayout();
+        reachable.setMargins(reachable.minimumMargins());
+        viewport = reachable.paintRectPixels(resolution);
+    }
+    painter_.setViewport(viewport);
     return true;
+}
+
+double QtPrinter::MinimumMarginMm() const {
+    if (!HasPrinter()) return 0;
+    QPageLayout layout = QPrinter(QPrinter::HighResolution).pageLayout();
+    layout.setUnits(QPageLayout::Millimeter);
+    const QMarginsF m = layout.minimumMargins();
+    return std::max({m.left(), m.top(), m.right(), m.bottom()});
 }
 
 bool QtPrinter::PaintPage(const PageDrawing& draw) {
@@ -103,6 +174,7 @@ bool QtPrinter::EndDocument() {
     device_.reset(); // a PDF writer puts its last bytes into the buffer as it goes
     if (pdfPath_.empty()) return true;
     pdf_.close();
+    if (!author_.empty()) pdf_.setData(WithPdfAuthor(pdf_.data(), title_, author_, creator_));
     const QByteArray& bytes = pdf_.data();
     const std::error_code ec =
         AtomicFile::WriteAll(pdfPath_, bytes.constData(), static_cast<std::size_t>(bytes.size()));

@@ -69,6 +69,8 @@ public:
     // Part of a glyph bitmap into a target rectangle; a negative source
     // height takes the source from its bottom row upward (mirrored).
     virtual void Glyph(GlyphKey key, Rect source, Rect target, GlyphMode mode) = 0;
+    // The text that follows: its size in pixels (12 unless set) and weight.
+    virtual void SetTextSize(float pixels, bool bold) = 0;
     // UTF-8 text with its top left at (x, y).
     virtual void Text(std::string_view text, float x, float y) = 0;
     // How wide Text would draw it, so that words can be centred and fitted.

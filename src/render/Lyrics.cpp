@@ -61,27 +61,35 @@ private:
     int verse_;
 };
 
-void ClippedLine(Canvas& canvas, float x1, float x2, float y, float clipLeft) {
-    x1 = std::max(x1, clipLeft);
+struct Clip {
+    float left;
+    float right;
+};
+
+void ClippedLine(Canvas& canvas, float x1, float x2, float y, Clip clip) {
+    x1 = std::max(x1, clip.left);
+    x2 = std::min(x2, clip.right);
     if (x2 >= x1) canvas.Line(x1, y, x2, y);
 }
 
 // One hyphen in the middle of a gap between two syllables, or one for
 // every kHyphenEvery pixels of a wide gap, evenly spread.
-void DrawHyphens(Canvas& canvas, float from, float to, float y, float clipLeft) {
+void DrawHyphens(Canvas& canvas, float from, float to, float y, Clip clip) {
     const float gap = to - from;
     const int count = std::max(1, static_cast<int>(gap / kHyphenEvery));
     for (int k = 0; k < count; ++k) {
         const float centre =
             std::round(from + gap * static_cast<float>(2 * k + 1) / static_cast<float>(2 * count));
-        ClippedLine(canvas, centre - kHyphenHalf, centre + kHyphenHalf, y, clipLeft);
+        ClippedLine(canvas, centre - kHyphenHalf, centre + kHyphenHalf, y, clip);
     }
 }
 
 } // namespace
 
 void DrawLyrics(const SornData& doc, std::uint8_t part, const ScoreLayout& layout,
-                std::int32_t first, std::int32_t last, Canvas& canvas, float clipLeft) {
+                std::int32_t first, std::int32_t last, Canvas& canvas, float clipLeft,
+                float clipRight) {
+    const Clip clip{clipLeft, clipRight};
     const int verses = doc.VerseCount(part);
     if (verses == 0) return;
     const float offset = layout.StaffOffset(part);
@@ -104,13 +112,13 @@ void DrawLyrics(const SornData& doc, std::uint8_t part, const ScoreLayout& layou
                 const float to = next == kNone ? x + half + kLoneHyphenRoom
                                                : layout.X(part, next) -
                                                      canvas.TextWidth(verse.At(next).text) / 2;
-                DrawHyphens(canvas, x + half, to, top + kHyphenHeight, clipLeft);
+                DrawHyphens(canvas, x + half, to, top + kHyphenHeight, clip);
             }
             if (syllable.extend) {
                 const std::int32_t held = verse.HeldTo(i, last);
                 if (held != kNone)
                     ClippedLine(canvas, x + half + kExtenderGap, layout.X(part, held) + head,
-                                top + kBaseline, clipLeft);
+                                top + kBaseline, clip);
             }
             i = next;
         }

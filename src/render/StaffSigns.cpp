@@ -205,6 +205,23 @@ void DrawKeySignature(Canvas& canvas, const StaffLayout& layout, float x, float 
     }
 }
 
+int KeySignatureGlyphs(std::uint8_t key, std::uint8_t previousKey) {
+    const int c = key;
+    const int p = previousKey;
+    if (c > KeyCode::MostFlats) return 0;
+    const bool prevSharps = p >= 1 && p <= KeyCode::MostSharps;
+    const bool prevFlats = p >= KeyCode::OneFlat && p <= KeyCode::MostFlats;
+    const int prevSigns = prevSharps ? p : prevFlats ? p - KeyCode::OneFlat + 1 : 0;
+    if (c == KeyCode::CMajor) return prevSigns;
+    const bool sharps = c <= KeyCode::MostSharps;
+    const int signs = sharps ? c : c - KeyCode::OneFlat + 1;
+    const bool sameKind = sharps ? prevSharps : prevFlats;
+    // Naturals for a key of the other kind, or for what a smaller key of
+    // the same kind no longer has.
+    const int naturals = sameKind ? (c < p ? p - c : 0) : prevSigns;
+    return naturals + signs;
+}
+
 void DrawDynamics(Canvas& canvas, const StaffLayout& layout, std::uint8_t code, float x,
                   float offset) {
     int cell;

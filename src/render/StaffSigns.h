@@ -18,6 +18,8 @@ void DrawTimeSignature(Canvas& canvas, const StaffLayout& layout, std::uint8_t c
 // Naturals cancelling what the previous key had, then the new sharps or flats.
 void DrawKeySignature(Canvas& canvas, const StaffLayout& layout, float x, float offset,
                       std::uint8_t key, std::uint8_t previousKey, std::uint8_t clef);
+// How many signs DrawKeySignature draws: the naturals and the new key's.
+int KeySignatureGlyphs(std::uint8_t key, std::uint8_t previousKey);
 void DrawDynamics(Canvas& canvas, const StaffLayout& layout, std::uint8_t code, float x,
                   float offset);
 void DrawRepeatWord(Canvas& canvas, const StaffLayout& layout, std::uint8_t code, float x,

@@ -48,6 +48,10 @@ public:
                         F(t.y) + " " + F(t.width) + " " + F(t.height) +
                         (mode == GlyphMode::And ? " and" : " copy"));
     }
+    void SetTextSize(float pixels, bool bold) override {
+        size_ = pixels;
+        calls.push_back("size " + F(pixels) + (bold ? " bold" : ""));
+    }
     void Text(std::string_view text, float x, float y) override {
         calls.push_back("text " + std::string(text) + " " + F(x) + " " + F(y));
     }
@@ -65,7 +69,7 @@ public:
             width += wide ? 12 : 6;
             i += n;
         }
-        return width;
+        return width * size_ / 12;
     }
     float Width() const override { return width_; }
     float Height() const override { return height_; }
@@ -96,6 +100,7 @@ private:
     int digits_;
     float cx_ = 0;
     float cy_ = 0;
+    float size_ = 12;
 };
 
 } // namespace sorn::test
