@@ -57,6 +57,7 @@ public:
     void Arc(float cx, float cy, float r, float a1, float a2) override;
     void Point(float x, float y) override;
     void Glyph(GlyphKey key, Rect source, Rect target, GlyphMode mode) override;
+    void SetTextSize(float, bool) override {}
     void Text(std::string_view text, float x, float y) override;
     float TextWidth(std::string_view text) const override {
         return 6.0f * static_cast<float>(text.size());
