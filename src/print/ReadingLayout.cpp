@@ -25,6 +25,7 @@ constexpr float kClefRoom = 30;
 constexpr float kTimeRoom = 22;
 constexpr float kCopyrightSize = 10;
 constexpr float kCopyrightRoom = 18;
+constexpr float kFinalBarInk = 3; // a final bar line's thick stroke reaches past its place
 
 bool Blank(const PositionRecord& r) {
     return std::all_of(r.Syurui.begin(), r.Syurui.end(), [](std::uint8_t k) { return k == 0; });
@@ -153,7 +154,8 @@ void ReadingLayout::MeasureColumns(Canvas& measure) {
         --runningEnds[static_cast<std::size_t>(grid_.Column(p, last))];
         for (std::int32_t i = 0; i <= last; ++i) {
             const PositionRecord& r = *doc_.Record(p, i);
-            if (Blank(r)) continue;
+            // A syllable needs its room even where no symbol stands.
+            if (Blank(r) && !HasSyllables(p, i)) continue;
             const auto c = static_cast<std::size_t>(grid_.Column(p, i));
             Column& column = columns_[c];
             column.visible = true;
@@ -170,7 +172,9 @@ void ReadingLayout::MeasureColumns(Canvas& measure) {
                 const auto bar = static_cast<std::size_t>(grid_.BarColumn(p, i));
                 if (bar >= count) continue;
                 ++columns_[bar].bars;
-                if (ticks == 0)
+                // A bar line on a position of its own stands in its column;
+                // after a note, rest or sign it closes the column.
+                if (ticks == 0 && k == Kind::Empty)
                     columns_[bar].loneBar = true;
                 else
                     columns_[bar].closesBar = true;
@@ -228,6 +232,12 @@ void ReadingLayout::MeasureColumns(Canvas& measure) {
         }
         measure.SetTextSize(12, false);
     }
+}
+
+bool ReadingLayout::HasSyllables(std::uint8_t part, std::int32_t position) const {
+    for (int v = 0; v < doc_.VerseCount(part); ++v)
+        if (doc_.HasSyllable(part, position, v)) return true;
+    return false;
 }
 
 void ReadingLayout::Widen(std::uint8_t part, std::int32_t position, Canvas& measure) {
@@ -391,10 +401,12 @@ void ReadingLayout::BreakSystems(Canvas& measure) {
         ReadingSystem system;
         system.named = systems_.empty();
         system.firstColumn = c;
-        const float indent = system.named ? nameIndent_ : shortIndent_;
+        // Several staves always leave room for the bracket that joins them.
+        const float indent =
+            std::max(system.named ? nameIndent_ : shortIndent_, parts_.size() > 1 ? 12.0f : 0.0f);
         system.left = margin_ + indent;
         system.musicLeft = system.left + HeaderWidth(c);
-        const float room = margin_ + line - system.musicLeft;
+        const float room = margin_ + line - kFinalBarInk - system.musicLeft;
         std::int32_t m = c;
         while (m < endColumn_ && columns_[static_cast<std::size_t>(m)].leadingSign)
             m = NextVisible(m);
@@ -436,7 +448,7 @@ void ReadingLayout::BreakSystems(Canvas& measure) {
         ReadingSystem& system = systems_[s];
         const bool finalSystem = s + 1 == systems_.size();
         const float courtesy = finalSystem ? 0 : CourtesyWidth(systems_[s + 1].firstColumn);
-        PlaceColumns(system, margin_ + line - courtesy, !finalSystem);
+        PlaceColumns(system, margin_ + line - kFinalBarInk - courtesy, !finalSystem);
         system.right = system.barEnd + (courtesy > 0 ? courtesy : 0);
         FillStaves(system);
         for (std::int32_t col = system.firstColumn; col <= system.lastColumn; ++col)

@@ -101,6 +101,7 @@ private:
     };
 
     void MeasureColumns(Canvas& measure);
+    bool HasSyllables(std::uint8_t part, std::int32_t position) const;
     void Widen(std::uint8_t part, std::int32_t position, Canvas& measure);
     float Gap(std::int32_t from, std::int32_t to) const;
     float NaturalGap(std::int32_t from, std::int32_t to) const;

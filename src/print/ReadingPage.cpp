@@ -256,7 +256,8 @@ void ReadingLayout::DrawSystem(const ReadingSystem& system, Canvas& canvas) cons
         if (courtesy.clef || courtesy.key > 0 || courtesy.time)
             DrawSigns(canvas, layout, offset, staff.courtesy, courtesy, system.barEnd + 6, true);
         std::int32_t beamEnd = -1;
-        const RowEnd rowEnd{staff.last, system.barEnd};
+        // A tie cut by the system's end stops short of the bar line's ink.
+        const RowEnd rowEnd{staff.last, system.barEnd, system.barEnd - 4};
         for (std::int32_t i = staff.first; i <= staff.last; ++i)
             DrawPosition(doc_, staff.part, i, canvas, layout, X(staff.part, i), offset, beamEnd,
                          &rowEnd);

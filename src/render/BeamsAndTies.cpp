@@ -199,7 +199,8 @@ void DrawTie(const SornData& doc, Canvas& canvas, std::uint8_t part, const Staff
     if (i < 0) return;
     const bool above = TieAbove(doc.GetGAtai(part, position, 0));
     if (rowEnd && i > rowEnd->lastPosition) {
-        HalfTie(canvas, x, y, static_cast<float>(Nearest(rowEnd->staffEnd - x)), above, true);
+        const float end = rowEnd->tieEnd > 0 ? rowEnd->tieEnd : rowEnd->staffEnd;
+        HalfTie(canvas, x, y, static_cast<float>(Nearest(end - x)), above, true);
         return;
     }
     const float h =

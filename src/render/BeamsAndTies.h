@@ -16,6 +16,7 @@ class SornData;
 struct RowEnd {
     std::int32_t lastPosition;
     float staffEnd;
+    float tieEnd = 0; // where a tie cut by the row's end stops, when not at staffEnd
 };
 
 // Draws the stems and beams of the group starting at position and sets
