@@ -162,6 +162,12 @@ TEST(Batch, FailuresAndBadUsage) {
              {"--export-wav", dir.File("a.wav"), "--part", "0", in},
              {"--export-wav", dir.File("a.wav"), "--part", "257", in},
              {"--render-page", png, "--page", "1x", in},
+             {"--print-pdf", png, "--parts", "1,4", in},
+             {"--print-pdf", png, "--parts", "1,,2", in},
+             {"--print-pdf", png, "--score", "--part", "2", in},
+             {"--print-pdf", png, "--score", "--layout", "original", in},
+             {"--print-pdf", png, "--layout", "sideways", in},
+             {"--print-pdf", png, "--margin", "51", in},
              {"--info", "--", "-x", in}}) {
         const BatchRun r = Batch(args);
         EXPECT_EQ(r.code, 2) << args[0] << " " << args.back() << ": " << r.err;
@@ -261,6 +267,40 @@ TEST(Batch, ProgramDrawsWithItsOwnFonts) {
                       "--render-page " + dir.File("unknown.png")),
               0);
     EXPECT_GT(ReadBytes(dir.File("unknown.png")).size(), 1000u);
+}
+
+// The reading layout as a musician gets it: the words of the score as
+// searchable text, no picture anywhere, every font embedded, and a part
+// sheet per part named after it.
+TEST(Batch, PagesForReading) {
+    TempDir dir;
+    const std::string example = Example("amazing-grace.sorn");
+    ASSERT_EQ(Batch({"-o", dir.File("score.pdf"), "--score", example}).code, 0);
+    auto run = [&](const std::string& command) {
+        const std::string out = dir.File("out.txt");
+        EXPECT_EQ(std::system((command + " > '" + out + "' 2>&1").c_str()), 0) << command;
+        const auto bytes = ReadBytes(out);
+        return std::string(bytes.begin(), bytes.end());
+    };
+    const std::string text = run("pdftotext -layout '" + dir.File("score.pdf") + "' -");
+    for (const char* words : {"Amazing Grace", "New Britain", "John Newton", "アメリカ", "ソプラノ",
+                              "アルト", "A", "maz", "grace", "1"})
+        EXPECT_NE(text.find(words), std::string::npos) << words << " in\n" << text;
+    EXPECT_EQ(run("pdfimages -list '" + dir.File("score.pdf") + "' - | tail -n +3"), "");
+    const std::string fonts = run("pdffonts '" + dir.File("score.pdf") + "' | tail -n +3");
+    EXPECT_FALSE(fonts.empty());
+    std::istringstream lines(fonts);
+    for (std::string line; std::getline(lines, line);)
+        EXPECT_NE(line.find(" yes "), std::string::npos) << "not embedded: " << line;
+    EXPECT_NE(run("pdfinfo '" + dir.File("score.pdf") + "'").find("John Newton"),
+              std::string::npos);
+
+    ASSERT_EQ(Batch({"--print-parts", dir.File("parts"), example}).code, 0);
+    for (const char* name : {"ソプラノ.pdf", "アルト.pdf"}) {
+        const auto pdf = ReadBytes(dir.File("parts/" + std::string(name)));
+        ASSERT_GT(pdf.size(), 4u) << name;
+        EXPECT_EQ(std::string(pdf.begin(), pdf.begin() + 4), "%PDF");
+    }
 }
 
 } // namespace
