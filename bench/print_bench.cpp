@@ -44,14 +44,45 @@ void BM_PrintLongestPartToPdf(benchmark::State& state) {
 }
 BENCHMARK(BM_PrintLongestPartToPdf)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
 
+const sorn::SornData& FullScore() {
+    static sorn::SornData doc = [] {
+        sorn::SornData d;
+        sorn::bench::FillDense(d, 16, sorn::MaxLength);
+        return d;
+    }();
+    return doc;
+}
+
+// Every page of 16 parts of the longest length as a full score for reading:
+// laying it out once, then drawing every page into a vector PDF.
+void BM_PrintFullScoreToPdf(benchmark::State& state) {
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "sorn-score-bench.pdf").string();
+    sorn::PrintChoice choice;
+    choice.reading = true;
+    choice.parts.clear();
+    for (int p = 0; p < 16; ++p)
+        choice.parts.push_back(static_cast<std::uint8_t>(p));
+    FullScore();
+    for (auto _ : state) {
+        sorn::QtPrinter printer;
+        if (sorn::PrintChosen(FullScore(), choice, 1, printer, path) != sorn::PrintResult::Printed)
+            state.SkipWithError("print");
+    }
+    state.counters["pages"] = sorn::PrintPages(FullScore(), choice).PageCount();
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_PrintFullScoreToPdf)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(1);
+
 } // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    sorn::bench::RatioReporter reporter(
-        {{"BM_RenderPage", "", 20}, {"BM_PrintLongestPartToPdf", "", 2000}});
+    sorn::bench::RatioReporter reporter({{"BM_RenderPage", "", 20},
+                                         {"BM_PrintLongestPartToPdf", "", 2000},
+                                         {"BM_PrintFullScoreToPdf", "", 3000}});
     benchmark::RunSpecifiedBenchmarks(&reporter);
     return 0;
 }

@@ -1,6 +1,7 @@
 // Whole processes: start-up of the editor to its first shown window,
 // offscreen (exec, Qt, fonts, the window and a new score), and a PDF of a
-// small score from the command line against the peer's command for it.
+// small score and of the examples as full scores from the command line
+// against the peer's command for them.
 
 #include "BenchFolder.h"
 #include "RatioReporter.h"
@@ -70,13 +71,48 @@ void BM_PeerPrintPdf(benchmark::State& state) {
 }
 BENCHMARK(BM_PeerPrintPdf)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
 
+// The four examples as full scores for reading, each a whole process,
+// against the peer printing the MusicXML we export of them.
+const char* const kExamples[] = {"kirakira", "sakura", "canon", "chorale"};
+
+void BM_ScorePdfCommand(benchmark::State& state) {
+    const std::string pdf = (Folder() / "score.pdf").string();
+    for (auto _ : state)
+        for (const char* name : kExamples)
+            if (!Run({SORN_EDITOR_EXE, "-o", pdf, "--score",
+                      SORN_SOURCE_DIR "/data/examples/" + std::string(name) + ".sorn"}))
+                state.SkipWithError("exit");
+}
+BENCHMARK(BM_ScorePdfCommand)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
+
+void BM_PeerScorePdf(benchmark::State& state) {
+    std::vector<std::string> scores;
+    for (const char* name : kExamples) {
+        scores.push_back((Folder() / (std::string(name) + ".musicxml")).string());
+        if (!Run({SORN_EDITOR_EXE, "-o", scores.back(),
+                  SORN_SOURCE_DIR "/data/examples/" + std::string(name) + ".sorn"})) {
+            state.SkipWithError("export");
+            return;
+        }
+    }
+    const std::string pdf = (Folder() / "peer-score.pdf").string();
+    for (auto _ : state)
+        for (const std::string& score : scores)
+            if (!Run({"mscore3", "-o", pdf, score})) {
+                state.SkipWithError("mscore3 (Debian musescore3) is not installed");
+                return;
+            }
+}
+BENCHMARK(BM_PeerScorePdf)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
+
 } // namespace
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     benchmark::Initialize(&argc, argv);
-    sorn::bench::RatioReporter reporter(
-        {{"BM_StartUpToFirstWindow", "", 300}, {"BM_PrintPdfCommand", "BM_PeerPrintPdf", 0.2}});
+    sorn::bench::RatioReporter reporter({{"BM_StartUpToFirstWindow", "", 300},
+                                         {"BM_PrintPdfCommand", "BM_PeerPrintPdf", 0.2},
+                                         {"BM_ScorePdfCommand", "BM_PeerScorePdf", 1.0 / 3}});
     benchmark::RunSpecifiedBenchmarks(&reporter);
     std::filesystem::remove_all(Folder());
     return 0;

@@ -87,7 +87,7 @@ ReadingLayout::ReadingLayout(const SornData& doc, std::vector<std::uint8_t> part
                                                                StaffAbove(s.staves.front()));
         const float room = height_ - 2 * margin_ - kHeaderLine - headingHeight_ - kCopyrightRoom;
         if (tallest <= room || room <= 0) break;
-        unit *= static_cast<double>(tallest / room) * 1.02;
+        unit *= static_cast<double>(room / tallest) / 1.02; // more units to the millimetre
     }
 }
 
@@ -224,11 +224,11 @@ void ReadingLayout::MeasureColumns(Canvas& measure) {
             const float full =
                 measure.TextWidth(name.empty() ? InstrumentName(doc_.GetInstrumentNumber(p) + 1)
                                                : std::string_view(name));
-            nameIndent_ = std::max(nameIndent_, std::min(full, most) + 16);
+            nameIndent_ = std::max(nameIndent_, std::min(full, most) + 18);
             const std::string& brief = doc_.GetPartText(p, PartText::ShortName);
             if (!brief.empty())
                 shortIndent_ =
-                    std::max(shortIndent_, std::min(measure.TextWidth(brief), most) + 16);
+                    std::max(shortIndent_, std::min(measure.TextWidth(brief), most) + 18);
         }
         measure.SetTextSize(12, false);
     }
