@@ -556,7 +556,15 @@ std::int32_t ReadingLayout::LowestReach(const SystemStaff& staff) const {
         const PositionRecord& r = *doc_.Record(staff.part, i);
         if (!IsNote(r.Syurui[0])) continue;
         const std::int32_t y = (128 - r.Atai[0]) * 4 + 16;
-        lowest = std::max(lowest, r.Atai[0] >= StaffPosition::MiddleLine ? y + 38 : y + 6);
+        // A stem hangs 28 pixels, more with three or four flags; a beam
+        // slopes a little past the stems it joins.
+        const std::int32_t stem = r.Syurui[0] >= Kind::ThirtySecondNote ? 38 : 28;
+        const std::int32_t beam =
+            Holds(r, Kind::Beam) ||
+                    (i > staff.first && Holds(*doc_.Record(staff.part, i - 1), Kind::Beam))
+                ? 6
+                : 2;
+        lowest = std::max(lowest, r.Atai[0] >= StaffPosition::MiddleLine ? y + stem + beam : y + 6);
     }
     for (std::int32_t i = staff.first; i <= staff.last; ++i)
         if (Holds(*doc_.Record(staff.part, i), Kind::RepeatWord)) return std::max(lowest, 72);
