@@ -146,6 +146,7 @@ void ExpectReadable(const SornData& doc, const std::vector<std::uint8_t>& parts,
                             kind == Kind::KeySignature || kind == Kind::TimeSignature)
                     << name << ": part " << int(staff.part) << " position " << i << " not printed";
             }
+            next[staff.part] = std::max(next[staff.part], staff.first);
             if (staff.last >= staff.first) next[staff.part] = staff.last + 1;
             for (std::int32_t i = staff.first; i <= staff.last; ++i) {
                 if (timeline.Duration(staff.part, i) == 0) continue;
@@ -177,6 +178,15 @@ TEST(ReadingLayout, ExamplesAndRandomScoresReadWell) {
         ExpectReadable(doc, {static_cast<std::uint8_t>(doc.PartCount() - 1)},
                        std::string(name) + " part sheet");
     }
+    // Nothing to print, or signs alone: a page with empty staves, or none.
+    SornData blank;
+    blank.FileNew();
+    blank.AddPart();
+    ExpectReadable(blank, {0, 1}, "a new score");
+    blank.SetGData1(1, 0, 0, Kind::Clef, ClefCode::F);
+    blank.SetGData1(1, 1, 0, Kind::KeySignature, 3);
+    ExpectReadable(blank, {0, 1}, "signs alone");
+
     std::mt19937 random(11);
     auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
     for (int score = 0; score < 24; ++score) {
