@@ -20,6 +20,8 @@ public:
     // The chosen full path, or nothing when the user cancelled.
     virtual std::optional<std::string> OpenFile(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> SaveFile(const FileDialogRequest& request) = 0;
+    // An existing folder; the request's filter and preset name are unused.
+    virtual std::optional<std::string> ChooseFolder(const FileDialogRequest& request) = 0;
 };
 
 } // namespace sorn

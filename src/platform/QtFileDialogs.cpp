@@ -46,6 +46,24 @@ std::optional<std::string> QtFileDialogs::SaveFile(const FileDialogRequest& requ
     return Run(request, true);
 }
 
+// Starts where files of the request's kind were last saved, and is
+// remembered as that place: the files go into the folder chosen.
+std::optional<std::string> QtFileDialogs::ChooseFolder(const FileDialogRequest& request) {
+    QFileDialog dialog(parent_, !request.title.empty() ? QString::fromStdString(request.title)
+                                                       : QStringLiteral("フォルダの選択"));
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (const QString last = EditorSettings().value(LastFolderKey(request)).toString();
+        !last.isEmpty() && QDir(last).exists())
+        dialog.setDirectory(last);
+    else if (!request.initialFolder.empty())
+        dialog.setDirectory(QString::fromStdString(request.initialFolder));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    const QString chosen = dialog.selectedFiles().first();
+    EditorSettings().setValue(LastFolderKey(request), QFileInfo(chosen).absoluteFilePath());
+    return chosen.toStdString();
+}
+
 std::optional<std::string> QtFileDialogs::Run(const FileDialogRequest& request, bool save) {
     QFileDialog dialog(parent_, !request.title.empty() ? QString::fromStdString(request.title)
                                 : save                 ? QStringLiteral("名前を付けて保存")

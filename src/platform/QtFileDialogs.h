@@ -12,6 +12,7 @@ public:
     void SetParent(QWidget* parent) { parent_ = parent; }
     std::optional<std::string> OpenFile(const FileDialogRequest& request) override;
     std::optional<std::string> SaveFile(const FileDialogRequest& request) override;
+    std::optional<std::string> ChooseFolder(const FileDialogRequest& request) override;
 
 private:
     std::optional<std::string> Run(const FileDialogRequest& request, bool save);

@@ -4,6 +4,8 @@
 #include "app/Batch.h"
 #include "dialogs/Form3.h"
 #include "model/SymbolCodes.h"
+#include "platform/PrintJob.h"
+#include "platform/QtPrinter.h"
 #include "support/Examples.h"
 #include "support/RecordingPrinter.h"
 #include "support/TempDir.h"
@@ -14,7 +16,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <regex>
@@ -23,19 +28,24 @@
 namespace sorn::test {
 namespace {
 
-// 13 rows of notes on every other position: two pages, one when closed up.
-SornData ThirteenRows() {
+// 13 rows of notes on every other position in each part: two pages, one
+// when closed up.
+SornData ThirteenRows(int parts = 1) {
     SornData doc;
     doc.FileNew();
     doc.SetLength(13 * 30 - 1);
-    for (int i = 0; i < 13 * 30; i += 2)
-        doc.SetGData1(0, i, 0, Kind::QuarterNote, 128);
+    for (int p = 0; p < parts; ++p) {
+        if (p > 0) doc.AddPart();
+        for (int i = 0; i < 13 * 30; i += 2)
+            doc.SetGData1(static_cast<std::uint8_t>(p), i, 0, Kind::QuarterNote, 128);
+    }
     return doc;
 }
 
 struct Dialog {
+    explicit Dialog(int parts = 1) : doc(ThirteenRows(parts)) {}
     FreshSettings settings;
-    SornData doc = ThirteenRows();
+    SornData doc;
     RecordingPrinter printer;
     ScriptedFileDialogs dialogs;
     RecordingShell shell;
@@ -166,6 +176,130 @@ TEST(PrintDialog, RemembersClosingUpAndThePaper) {
     EXPECT_TRUE(again.chkKuhaku->isChecked());
     EXPECT_EQ(again.Label5->text(), QStringLiteral("1ページ"));
     EXPECT_EQ(again.Combo1->currentText(), QStringLiteral("B5"));
+}
+
+// The score laid out for reading, sideways with wider margins on B5: the
+// reading pages are printed, paged through first, and every choice is
+// there again next time; chosen parts only while the parts are the same.
+TEST(PrintDialog, ScoreForReadingPrintsItsPagesAndTheChoicesComeBack) {
+    Dialog d(3);
+    d.form.optChosenParts->setChecked(true);
+    EXPECT_TRUE(d.form.optReadingLayout->isChecked());
+    EXPECT_FALSE(d.form.optOriginalLayout->isEnabled());
+    EXPECT_FALSE(d.form.chkKuhaku->isEnabled());
+    d.form.lstParts->item(0)->setCheckState(Qt::Unchecked);
+    EXPECT_FALSE(d.form.Command1->isEnabled()); // no part, nothing to print
+    EXPECT_FALSE(d.form.cmdPartPdfs->isEnabled());
+    d.form.lstParts->item(2)->setCheckState(Qt::Checked);
+    d.form.optFullScore->setChecked(true);
+    d.form.optLandscape->setChecked(true);
+    d.form.spnMargin->setValue(20);
+    d.form.Combo1->setCurrentText(QStringLiteral("B5"));
+
+    PrintChoice score;
+    score.parts = {0, 1, 2};
+    score.reading = true;
+    score.paper = PaperSize::B5;
+    score.landscape = true;
+    score.marginMm = 20;
+    const PrintPages pages(d.doc, score);
+    const QSize size = pages.Coordinates();
+    ASSERT_GT(size.width(), size.height());
+    ASSERT_GT(pages.PageCount(), 1);
+    const QString count = QString::number(pages.PageCount());
+    EXPECT_EQ(d.form.Label5->text(), count + QStringLiteral("ページ"));
+    EXPECT_EQ(d.form.lblPageOf->text(), QStringLiteral("1 / ") + count + QStringLiteral(" ページ"));
+    d.form.cmdNextPage->click();
+    EXPECT_EQ(d.form.lblPageOf->text(), QStringLiteral("2 / ") + count + QStringLiteral(" ページ"));
+    const QSize shown = d.form.Picture2->pixmap().size();
+    EXPECT_NEAR(shown.width() * size.height(), shown.height() * size.width(), size.width());
+
+    d.form.Command1->click();
+    const std::string page =
+        "page " + std::to_string(size.width()) + "x" + std::to_string(size.height());
+    std::vector<std::string> expected{"begin B5 " + page.substr(5)};
+    for (int k = 0; k < pages.PageCount(); ++k) {
+        expected.push_back(page);
+        expected.push_back(k + 1 < pages.PageCount() ? "new page" : "end");
+    }
+    EXPECT_EQ(d.printer.calls, expected);
+    EXPECT_EQ(d.form.result(), QDialog::Accepted);
+
+    Form3 again{d.doc, 0, PrintServices{d.printer, d.dialogs, d.shell, d.boxes}};
+    EXPECT_TRUE(again.optFullScore->isChecked());
+    EXPECT_TRUE(again.optReadingLayout->isChecked());
+    EXPECT_TRUE(again.optLandscape->isChecked());
+    EXPECT_EQ(again.spnMargin->value(), 20);
+    EXPECT_EQ(again.Combo1->currentText(), QStringLiteral("B5"));
+    EXPECT_EQ(again.Label5->text(), count + QStringLiteral("ページ"));
+    EXPECT_EQ(again.lstParts->item(0)->checkState(), Qt::Unchecked);
+    EXPECT_EQ(again.lstParts->item(2)->checkState(), Qt::Checked);
+    const SornData two = ThirteenRows(2);
+    Form3 other{two, 1, PrintServices{d.printer, d.dialogs, d.shell, d.boxes}};
+    EXPECT_EQ(other.lstParts->item(0)->checkState(), Qt::Unchecked);
+    EXPECT_EQ(other.lstParts->item(1)->checkState(), Qt::Checked);
+}
+
+// One real PDF per part, named after the part, into the chosen folder;
+// files already there are replaced only when the user says so; a folder
+// that cannot take them says which file and stops.
+TEST(PrintDialog, PartPdfsOnePerPartIntoAFolder) {
+    FreshSettings settings;
+    SornData doc = ThirteenRows(3);
+    doc.SetPartText(0, PartText::Name, "ソプラノ");
+    doc.SetPartText(1, PartText::Name, "ソプラノ");
+    QtPrinter printer;
+    ScriptedFileDialogs dialogs;
+    RecordingShell shell;
+    ScriptedMessageBoxes boxes;
+    TempDir dir;
+    const std::vector<std::string> names = PartFileNames(doc, {0, 1, 2});
+    ASSERT_EQ(names[1], "ソプラノ (2).pdf");
+    const auto startsAsPdf = [&](const std::string& name) {
+        const auto bytes = ReadBytes(dir.File(name));
+        return bytes.size() > 4 && std::string(bytes.begin(), bytes.begin() + 4) == "%PDF";
+    };
+
+    Form3 form{doc, 0, PrintServices{printer, dialogs, shell, boxes}};
+    form.optFullScore->setChecked(true);
+    dialogs.answers = {dir.Path().string()};
+    form.cmdPartPdfs->click();
+    ASSERT_EQ(dialogs.folderRequests.size(), 1u);
+    EXPECT_TRUE(boxes.shown.empty());
+    for (const std::string& name : names)
+        EXPECT_TRUE(startsAsPdf(name)) << name;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 3);
+    EXPECT_EQ(form.result(), QDialog::Accepted);
+
+    WriteBytes(dir.File(names[0]), {'o', 'l', 'd'});
+    std::filesystem::remove(dir.File(names[2]));
+    Form3 chosen{doc, 0, PrintServices{printer, dialogs, shell, boxes}};
+    chosen.optChosenParts->setChecked(true);
+    chosen.lstParts->item(2)->setCheckState(Qt::Checked);
+    dialogs.answers = {dir.Path().string()};
+    boxes.answers = {MsgResult::No};
+    chosen.cmdPartPdfs->click();
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, "次のファイルはもうあります。置き換えますか?\n" + names[0]);
+    EXPECT_EQ(ReadBytes(dir.File(names[0])).size(), 3u);
+    EXPECT_FALSE(std::filesystem::exists(dir.File(names[2])));
+    dialogs.answers = {dir.Path().string()};
+    boxes.answers = {MsgResult::Yes};
+    chosen.cmdPartPdfs->click();
+    EXPECT_TRUE(startsAsPdf(names[0]));
+    EXPECT_TRUE(startsAsPdf(names[2]));
+
+    boxes.shown.clear();
+    const std::string missing = dir.File("gone");
+    dialogs.answers = {missing};
+    Form3 failing{doc, 0, PrintServices{printer, dialogs, shell, boxes}};
+    failing.cmdPartPdfs->click();
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(
+        boxes.shown[0].text.rfind("PDF を書き出せませんでした: " + missing + "/" + names[0], 0), 0u)
+        << boxes.shown[0].text;
+    EXPECT_FALSE(std::filesystem::exists(missing));
+    EXPECT_EQ(failing.result(), 0);
 }
 
 TEST(PrintDialog, FromTheFileMenu) {

@@ -3,12 +3,16 @@
 // SORN_DIALOG_SHOTS set to a folder, each is also saved there as a PNG.
 
 #include "DialogTest.h"
+#include "dialogs/Form3.h"
 #include "dialogs/PartEdit.h"
 #include "dialogs/frmKyokuProp.h"
 #include "dialogs/frmOnpu.h"
 #include "dialogs/frmOnpuChogo.h"
 #include "dialogs/frmOnpuHyousi.h"
 #include "dialogs/frmSyosetsusen.h"
+#include "support/Examples.h"
+#include "support/FreshSettings.h"
+#include "support/RecordingPrinter.h"
 #include "support/Scripted.h"
 
 #include <QAbstractButton>
@@ -18,6 +22,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 namespace sorn::test {
@@ -88,6 +93,24 @@ TEST(DialogLayout, SongAndPartDialogs) {
     ExpectLaidOut(part, "PartEdit");
     QTest::keyClick(&part, Qt::Key_Return);
     EXPECT_EQ(part.result(), QDialog::Accepted);
+}
+
+// The print dialog in the original pages, then in the reading layout of a
+// score, upright and sideways.
+TEST(DialogLayout, PrintDialogInEachLayout) {
+    FreshSettings fresh;
+    SornData doc;
+    ScriptedMessageBoxes boxes;
+    ASSERT_EQ(doc.FileOpen(Example("chorale.sorn"), boxes), OpenResult::Opened);
+    RecordingPrinter printer;
+    ScriptedFileDialogs dialogs;
+    RecordingShell shell;
+    Form3 print(doc, 0, PrintServices{printer, dialogs, shell, boxes});
+    ExpectLaidOut(print, "Form3-original");
+    print.optFullScore->setChecked(true);
+    ExpectLaidOut(print, "Form3-score");
+    print.optLandscape->setChecked(true);
+    ExpectLaidOut(print, "Form3-landscape");
 }
 
 } // namespace

@@ -39,6 +39,7 @@ public:
     std::deque<std::optional<std::string>> answers; // nullopt: the user cancels
     std::vector<FileDialogRequest> openRequests;
     std::vector<FileDialogRequest> saveRequests;
+    std::vector<FileDialogRequest> folderRequests;
 
     std::optional<std::string> OpenFile(const FileDialogRequest& request) override {
         openRequests.push_back(request);
@@ -46,6 +47,10 @@ public:
     }
     std::optional<std::string> SaveFile(const FileDialogRequest& request) override {
         saveRequests.push_back(request);
+        return Next();
+    }
+    std::optional<std::string> ChooseFolder(const FileDialogRequest& request) override {
+        folderRequests.push_back(request);
         return Next();
     }
 
