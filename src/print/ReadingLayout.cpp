@@ -23,9 +23,9 @@ constexpr float kSystemGap = 26;  // between the systems of a page
 constexpr float kStaffGap = 12;   // between the staves of a system
 constexpr float kClefRoom = 30;
 constexpr float kTimeRoom = 22;
-constexpr float kCopyrightSize = 10;
 constexpr float kCopyrightRoom = 18;
-constexpr float kFinalBarInk = 3; // a final bar line's thick stroke reaches past its place
+constexpr float kFinalBarInk = 3;     // a final bar line's thick stroke reaches past its place
+constexpr float kMostNameWidth = 190; // about 4 cm: longer names take two lines
 
 bool Blank(const PositionRecord& r) {
     return std::all_of(r.Syurui.begin(), r.Syurui.end(), [](std::uint8_t k) { return k == 0; });
@@ -76,8 +76,8 @@ ReadingLayout::ReadingLayout(const SornData& doc, std::vector<std::uint8_t> part
         width_ = std::round(static_cast<float>(page.widthMm / unit));
         height_ = std::round(static_cast<float>(page.heightMm / unit));
         margin_ = static_cast<float>(page.marginMm / unit);
-        BreakSystems(measure);
-        StackSystems(measure);
+        BreakSystems();
+        StackSystems();
         float tallest = 0;
         for (const ReadingSystem& s : systems_)
             tallest = std::max(tallest, s.staves.empty() ? 0
@@ -94,6 +94,16 @@ ReadingLayout::ReadingLayout(const SornData& doc, std::vector<std::uint8_t> part
 float ReadingLayout::X(std::uint8_t part, std::int32_t position) const {
     const std::int32_t c = grid_.Column(part, position);
     return c >= 0 && c < endColumn_ ? columnX_[static_cast<std::size_t>(c)] : 0;
+}
+
+float ReadingLayout::BarX(std::uint8_t part, std::int32_t position) const {
+    const auto at = static_cast<std::size_t>(grid_.Column(part, position));
+    const auto bar = static_cast<std::size_t>(grid_.BarColumn(part, position));
+    if (at >= systemOf_.size() || systemOf_[at] < 0) return 0;
+    // A bar line whose column opens the next system ends this one.
+    if (bar >= systemOf_.size() || systemOf_[bar] != systemOf_[at])
+        return systems_[static_cast<std::size_t>(systemOf_[at])].barEnd;
+    return barX_[bar];
 }
 
 std::int32_t ReadingLayout::LastPrinted(std::uint8_t part) const {
@@ -218,7 +228,7 @@ void ReadingLayout::MeasureColumns(Canvas& measure) {
     nameIndent_ = shortIndent_ = 0;
     if (parts_.size() > 1) {
         measure.SetTextSize(kNameSize, false);
-        const float most = static_cast<float>(width_ > 0 ? width_ : 1000) / 5;
+        const float most = kMostNameWidth;
         for (const std::uint8_t p : parts_) {
             const std::string& name = doc_.GetPartText(p, PartText::Name);
             const float full =
@@ -389,8 +399,7 @@ StaffSigns ReadingLayout::SignsAt(std::uint8_t part, std::int32_t column, bool c
     return signs;
 }
 
-void ReadingLayout::BreakSystems(Canvas& measure) {
-    (void)measure;
+void ReadingLayout::BreakSystems() {
     systems_.clear();
     columnX_.assign(static_cast<std::size_t>(endColumn_), 0);
     barX_.assign(static_cast<std::size_t>(endColumn_), 0);
@@ -604,7 +613,7 @@ float ReadingLayout::StaffBelow(const SystemStaff& staff) const {
     return bottom - kStaffHeight;
 }
 
-void ReadingLayout::StackSystems(Canvas& measure) {
+void ReadingLayout::StackSystems() {
     // The title block of page 1.
     auto has = [&](ScoreText t) { return !doc_.Text(t).empty(); };
     headingHeight_ = 0;
@@ -615,7 +624,6 @@ void ReadingLayout::StackSystems(Canvas& measure) {
                  (has(ScoreText::Lyricist) ? 1 : 0) + (parts_.size() == 1 ? 1 : 0));
     headingHeight_ += static_cast<float>(under) * 18;
     if (headingHeight_ > 0) headingHeight_ += 14;
-    (void)measure;
 
     int page = 0;
     const float tempoRoom = 24;

@@ -81,6 +81,8 @@ public:
     // Where a position's note stands on its system, or where the music of a
     // system begins for a position drawn nowhere.
     float X(std::uint8_t part, std::int32_t position) const;
+    // Where the bar line a position carries stands.
+    float BarX(std::uint8_t part, std::int32_t position) const;
     // The last position of a part that is printed (-1 when it has nothing).
     std::int32_t LastPrinted(std::uint8_t part) const;
 
@@ -108,11 +110,11 @@ private:
     float HeaderWidth(std::int32_t column) const;
     float CourtesyWidth(std::int32_t column) const;
     std::int32_t NextVisible(std::int32_t column) const;
-    void BreakSystems(Canvas& measure);
+    void BreakSystems();
     void PlaceColumns(ReadingSystem& system, float width, bool justify);
     void FillStaves(ReadingSystem& system);
     StaffSigns SignsAt(std::uint8_t part, std::int32_t column, bool courtesy) const;
-    void StackSystems(Canvas& measure);
+    void StackSystems();
     float StaffAbove(const SystemStaff& staff) const;
     float StaffBelow(const SystemStaff& staff) const;
     std::int32_t LowestReach(const SystemStaff& staff) const;

@@ -12,7 +12,6 @@
 #include "sound/InstrumentNames.h"
 
 #include <algorithm>
-#include <functional>
 #include <string>
 
 namespace sorn {
@@ -32,10 +31,8 @@ constexpr float kFarAway = 1000;
 class SystemColumns final : public ColumnMap, public ScoreLayout {
 public:
     SystemColumns(const ReadingLayout& layout, const ReadingSystem& system,
-                  const SystemStaff& staff, std::function<std::int32_t(std::int32_t)> barColumn,
-                  std::function<float(std::int32_t)> barX)
-        : ScoreLayout(StaffLayout{}), layout_(layout), system_(system), printed_(staff),
-          barColumn_(std::move(barColumn)), barX_(std::move(barX)) {
+                  const SystemStaff& staff)
+        : ScoreLayout(StaffLayout{}), layout_(layout), system_(system), printed_(staff) {
         staff_.Columns = this;
         staff_.BelowDrop = staff.belowDrop;
     }
@@ -44,7 +41,7 @@ public:
         return X(printed_.part, to) - X(printed_.part, from);
     }
     float BarAcross(std::int32_t position) const override {
-        return barX_(barColumn_(position)) - X(printed_.part, position);
+        return layout_.BarX(printed_.part, position) - X(printed_.part, position);
     }
 
     float X(std::uint8_t part, std::int32_t Iti) const override {
@@ -63,8 +60,6 @@ private:
     const ReadingLayout& layout_;
     const ReadingSystem& system_;
     const SystemStaff& printed_;
-    std::function<std::int32_t(std::int32_t)> barColumn_;
-    std::function<float(std::int32_t)> barX_;
 };
 
 void CentredText(Canvas& canvas, const std::string& text, float centre, float y) {
@@ -244,12 +239,7 @@ void ReadingLayout::DrawSystem(const ReadingSystem& system, Canvas& canvas) cons
     const SignSlots header = SlotsOf(system, false);
     const SignSlots courtesy = SlotsOf(system, true);
     for (const SystemStaff& staff : system.staves) {
-        const SystemColumns columns(
-            *this, system, staff, [&](std::int32_t i) { return grid_.BarColumn(staff.part, i); },
-            [&](std::int32_t c) {
-                return c >= 0 && c < endColumn_ ? barX_[static_cast<std::size_t>(c)]
-                                                : system.barEnd;
-            });
+        const SystemColumns columns(*this, system, staff);
         const StaffLayout layout = columns.Staff();
         const float offset = staff.top - kStaffTop;
         DrawSigns(canvas, layout, offset, staff.header, header, system.left + 2, false);
