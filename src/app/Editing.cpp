@@ -12,12 +12,36 @@ void Changed(EditorState& state, bool changed) {
 }
 } // namespace
 
+namespace {
+bool HasDot(const SornData& doc, std::uint8_t part, std::int32_t position) {
+    for (int k = 1; k < SlotCount; ++k)
+        if (doc.GetGSyurui(part, position, static_cast<std::int16_t>(k)) == Kind::Dot) return true;
+    return false;
+}
+} // namespace
+
 void PutNote(SornData& doc, EditorState& state, std::int32_t position, std::uint8_t length) {
     const std::uint8_t part = state.CurrentPart;
     if (!doc.SetGData1(part, position, 0, length, state.CursorPitch)) return;
     doc.DeleteSyuruiGData1(part, position, Kind::Beam);
     if (length >= LengthCode::Eighth) doc.CheckGData1(part, position, Kind::Beam, MarkPresent);
     Changed(state, true);
+}
+
+void SetDot(SornData& doc, EditorState& state, std::int32_t position, bool dotted) {
+    const std::uint8_t part = state.CurrentPart;
+    if (dotted)
+        Changed(state, doc.GetGSyurui(part, position, 0) != Kind::Empty &&
+                           !HasDot(doc, part, position) &&
+                           doc.CheckGData1(part, position, Kind::Dot, MarkPresent));
+    else if (HasDot(doc, part, position))
+        Changed(state, doc.DeleteSyuruiGData1(part, position, Kind::Dot));
+}
+
+void SetNotePitch(SornData& doc, EditorState& state, std::int32_t position, std::uint8_t pitch) {
+    const std::uint8_t part = state.CurrentPart;
+    if (!IsNote(doc.GetGSyurui(part, position, 0))) return;
+    Changed(state, doc.SetGAtai(part, position, 0, pitch));
 }
 
 void PutRest(SornData& doc, EditorState& state, std::int32_t position, std::uint8_t length) {

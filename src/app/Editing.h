@@ -26,6 +26,10 @@ struct CopiedSyllable {
 // A note of a length code at the cursor's pitch; eighth and shorter notes
 // come joined to the next note, longer ones unjoined.
 void PutNote(SornData& doc, EditorState& state, std::int32_t position, std::uint8_t length);
+// A dot on the note or rest at a position, or none.
+void SetDot(SornData& doc, EditorState& state, std::int32_t position, bool dotted);
+// Moves the note at a position to another staff position.
+void SetNotePitch(SornData& doc, EditorState& state, std::int32_t position, std::uint8_t pitch);
 // A rest keeps the position's other symbols, beams included.
 void PutRest(SornData& doc, EditorState& state, std::int32_t position, std::uint8_t length);
 // Adds an attached symbol, replaces one of the same kind, or takes the same one away.

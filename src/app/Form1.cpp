@@ -7,6 +7,7 @@
 #include "app/Exports.h"
 #include "app/MdMain.h"
 #include "app/PanelBar.h"
+#include "app/PitchNameEntry.h"
 #include "app/RecentFiles.h"
 #include "app/Recovery.h"
 #include "app/ScoreArea.h"
@@ -47,6 +48,7 @@
 #include <QWindowStateChangeEvent>
 #include <cmath>
 #include <iterator>
+#include <span>
 
 namespace sorn {
 
@@ -58,8 +60,22 @@ constexpr int kPicture1Height = 176;
 constexpr int kButtonTop = 216;
 constexpr int kEntryPanel = 2; // the status line's free panel, shared with short messages
 const QString kAdvanceSetting = QStringLiteral("edit/advanceAfterInput");
+const QString kPitchNamesSetting = QStringLiteral("edit/pitchNameEntry");
 
-std::vector<PanelBar::Panel> Panels(std::initializer_list<const char*> texts) {
+// The key tables of the one-key entry and of entry by pitch names.
+constexpr const char* kValueKeys[] = {"A 全●", "S 2●",  "D 4●",       "F 8●",     "G 16●",
+                                      "H 32●", "J 64●", "Shift 休符", "Q ♭♭",     "W ♭",
+                                      "E 互",  "R ♯",   "T ♯♯",       "Space ｜", "Del 削除"};
+constexpr const char* kValueMarks[] = {"Z 付点", "1 タイ", "3 音符を繋ぐ", "4 pp", "5 p",
+                                       "6 mp",   "7 mf ",  "8 f ",         "9 ff "};
+constexpr const char* kPitchNameKeys[] = {"C ド", "D レ", "E ミ",      "F ファ", "G ソ",
+                                          "A ラ", "B シ", "1〜7 長さ", ". 付点", "0 休符",
+                                          "Q ♭♭", "W ♭",  "= ♮",       "R ♯",    "T ♯♯"};
+constexpr const char* kPitchNameMarks[] = {
+    "↑↓ 1段",     "Ctrl+↑↓ 1オクターブ", "Space ｜",        "Del 削除", "Z 付点",
+    "Enter 記号", "Ctrl+K 歌詞",         "Shift+↑↓ パート", "N 終わる"};
+
+std::vector<PanelBar::Panel> Panels(std::span<const char* const> texts) {
     std::vector<PanelBar::Panel> panels;
     for (const char* text : texts)
         panels.push_back({QString::fromUtf8(text)});
@@ -74,6 +90,8 @@ Form1::Form1(Services services, std::string appPath)
     BuildControls();
     BuildMenus();
     ConnectEditMenu();
+    pitchNames_ = std::make_unique<PitchNameEntry>(*this);
+    ShowKeyTables();
     qApp->installEventFilter(this);
     history_->SetObserver(&changeWatch_);
 
@@ -103,14 +121,9 @@ void Form1::BuildControls() {
     setCentralWidget(client);
     client->setMinimumSize(240, kClientHeight);
 
-    StatusBar2 = new PanelBar(
-        Panels({"A 全●", "S 2●", "D 4●", "F 8●", "G 16●", "H 32●", "J 64●", "Shift 休符", "Q ♭♭",
-                "W ♭", "E 互", "R ♯", "T ♯♯", "Space ｜", "Del 削除"}),
-        client);
+    StatusBar2 = new PanelBar(Panels(kValueKeys), client);
     StatusBar2->setGeometry(0, 0, kClientWidth, 17);
-    StatusBar3 = new PanelBar(Panels({"Z 付点", "1 タイ", "3 音符を繋ぐ", "4 pp", "5 p", "6 mp",
-                                      "7 mf ", "8 f ", "9 ff "}),
-                              client);
+    StatusBar3 = new PanelBar(Panels(kValueMarks), client);
     StatusBar3->setGeometry(0, 17, kClientWidth, 16);
 
     Picture1 = new QFrame(client);
@@ -212,6 +225,15 @@ void Form1::BuildMenus() {
     mnuEditAdvance->setChecked(EditorSettings().value(kAdvanceSetting, false).toBool());
     connect(mnuEditAdvance, &QAction::toggled, this,
             [](bool on) { EditorSettings().setValue(kAdvanceSetting, on); });
+    // The key N turns it on and off as well; the item's text says so.
+    mnuEditPitchNames = item(mnuEdit, "音名入力モード\tN");
+    mnuEditPitchNames->setCheckable(true);
+    mnuEditPitchNames->setChecked(EditorSettings().value(kPitchNamesSetting, false).toBool());
+    connect(mnuEditPitchNames, &QAction::toggled, this, [this](bool on) {
+        EditorSettings().setValue(kPitchNamesSetting, on);
+        ShowKeyTables();
+        RedrawScore();
+    });
 
     mnuView = bar->addMenu(QStringLiteral("表示(&V)"));
     mnuViewZoomIn = item(mnuView, "拡大");
@@ -491,6 +513,8 @@ void Form1::RedrawScore() {
     const EntryStatus entry = EntryStatusOf(document_, state_, scroll.value, pastView);
     PaintBadBars(Picture2->Image(), zoom_ / 100.0, entry.badBars, *layout, state_.CurrentPart);
     entryText_ = QString::fromStdString(entry.text);
+    if (mnuEditPitchNames->isChecked())
+        entryText_ = pitchNames_->StatusText() + QStringLiteral("  ") + entryText_;
     if (!statusMessageTimer_->isActive()) StatusBar1->SetPanelText(kEntryPanel, entryText_);
     Picture2->update(dirty);
     StatusBar1->SetPanelText(3, QString::fromStdString(texts.position));
@@ -565,6 +589,16 @@ void Form1::mnuHelpAbout_Click() {
 // while the dragging program still waits for an answer.
 void Form1::Picture2_FileDropped(const QString& path) {
     QTimer::singleShot(0, this, [this, name = path.toStdString()] { MdMain::Open(*this, name); });
+}
+
+void Form1::ShowKeyTables() {
+    const bool names = mnuEditPitchNames->isChecked();
+    const std::span<const char* const> keys = names ? std::span(kPitchNameKeys) : kValueKeys;
+    const std::span<const char* const> marks = names ? std::span(kPitchNameMarks) : kValueMarks;
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        StatusBar2->SetPanelText(static_cast<int>(i) + 1, QString::fromUtf8(keys[i]));
+    for (std::size_t i = 0; i < marks.size(); ++i)
+        StatusBar3->SetPanelText(static_cast<int>(i) + 1, QString::fromUtf8(marks[i]));
 }
 
 void Form1::UpdateClock() {

@@ -38,6 +38,7 @@ namespace sorn {
 class BackgroundWork;
 class FileDialogs;
 class LyricEntry;
+class PitchNameEntry;
 class MessageBoxes;
 class NoteEcho;
 class NoteSynth;
@@ -162,6 +163,7 @@ public:
     QAction* mnuViewZoomNormal;
     QAction* mnuViewFullScore = nullptr;
     QAction* mnuEditAdvance; // 入力後に次の位置へ
+    QAction* mnuEditPitchNames; // 音名入力モード
     QMenu* mnuListen;
     QAction* mnuListenListen;
     QAction* mnuListenFromCursor;
@@ -218,6 +220,10 @@ private:
     // Lyric entry moves the cursor, takes steps and names its verse in the status line.
     friend class LyricEntry;
     LyricEntry* lyrics_ = nullptr;
+    friend class PitchNameEntry;
+    std::unique_ptr<PitchNameEntry> pitchNames_;
+    // The key tables at the top name the keys of the entry in use.
+    void ShowKeyTables();
     // Audition, its follow mark and the sound of entered notes (Form1Listen.cpp).
     void BuildListenItems();
     void Listen(WalkRange range, bool everyPartFromItsTime = false);

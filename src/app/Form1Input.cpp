@@ -5,6 +5,7 @@
 #include "app/Form1.h"
 #include "app/LyricEntry.h"
 #include "app/MdMain.h"
+#include "app/PitchNameEntry.h"
 #include "app/ScoreArea.h"
 #include "app/Zoom.h"
 #include "dialogs/PartEdit.h"
@@ -118,6 +119,16 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 bool Form1::Form_KeyDown(const QKeyEvent& event) {
     const Qt::KeyboardModifiers mods = event.modifiers();
     if (!document_.HasParts()) return false;
+    // N, free in the one-key entry, turns entry by pitch names on and off.
+    if (event.key() == Qt::Key_N && (mods & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        mnuEditPitchNames->toggle();
+        return true;
+    }
+    if (mnuEditPitchNames->isChecked() && pitchNames_->Key(event.key(), mods)) {
+        selection_.Clear();
+        RedrawScore();
+        return true;
+    }
     // Ctrl with an arrow is no menu shortcut: it jumps to a bar's start.
     if ((mods & ~Qt::KeypadModifier) == Qt::ControlModifier &&
         (event.key() == Qt::Key_Left || event.key() == Qt::Key_Right)) {

@@ -177,7 +177,8 @@ TEST(Form1, MenusCaptionsAndShortcuts) {
                                                 "パートの情報",
                                                 "パート数",
                                                 "-",
-                                                "入力後に次の位置へ"}));
+                                                "入力後に次の位置へ",
+                                                "音名入力モード\tN"}));
     EXPECT_TRUE(f.mnuEditAdvance->isCheckable());
     EXPECT_FALSE(f.mnuEditAdvance->isChecked());
     EXPECT_EQ(Captions(f.mnuEditLong),

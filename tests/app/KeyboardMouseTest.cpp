@@ -2,8 +2,11 @@
 
 #include "EditorFixture.h"
 #include "app/PanelBar.h"
+#include "app/PitchNameEntry.h"
 #include "app/ScoreArea.h"
 #include "model/SymbolCodes.h"
+#include "support/Examples.h"
+#include "support/TempDir.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,11 +20,13 @@
 #include <QWheelEvent>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace sorn::test {
 namespace {
 
 struct Keys : Editor {
+    using Editor::Editor;
     void Press(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
         QTest::keyClick(form.get(), key, mods);
     }
@@ -406,6 +411,164 @@ TEST(Zoom, IsRememberedBetweenRuns) {
     form.mnuViewZoomOut->trigger();
     EXPECT_EQ(form.Zoom(), 200);
     form.SetZoom(100);
+}
+
+// The hymn's melody and its second voice, typed by pitch names and typed
+// with the arrows and the value keys into the example stripped of its
+// notes: one file both ways, and the example's notes again. Its pickup and
+// first four bars (3/4, G major, from the D below the staff) take no more
+// keys by names, the mode key included, than another program's note input.
+TEST(Keys, PitchNamesWriteWhatArrowsAndValueKeysWrite) {
+    const std::string example = Example("amazing-grace.sorn");
+    SornData hymn;
+    {
+        Keys original(example);
+        hymn = original.doc();
+    }
+    auto stripped = [&](Keys& k) {
+        for (std::uint8_t p = 0; p < 2; ++p)
+            for (std::int32_t i = 0; i <= hymn.Length(); ++i) {
+                if (!IsNote(hymn.GetGSyurui(p, i, 0))) continue;
+                k.doc().SetGData1(p, i, 0, Kind::Empty, 0);
+                for (const std::uint8_t mark : {Kind::Dot, Kind::Beam})
+                    k.doc().DeleteSyuruiGData1(p, i, mark);
+            }
+    };
+    auto dotted = [&](std::uint8_t p, std::int32_t i) {
+        for (int s = 1; s < SlotCount; ++s)
+            if (hymn.GetGSyurui(p, i, static_cast<std::int16_t>(s)) == Kind::Dot) return true;
+        return false;
+    };
+    const Qt::Key valueKeys[] = {Qt::Key_A, Qt::Key_S, Qt::Key_D, Qt::Key_F,
+                                 Qt::Key_G, Qt::Key_H, Qt::Key_J};
+    const Qt::Key letters[] = {Qt::Key_C, Qt::Key_D, Qt::Key_E, Qt::Key_F,
+                               Qt::Key_G, Qt::Key_A, Qt::Key_B};
+
+    Keys byArrows(example);
+    stripped(byArrows);
+    Keys byNames(example);
+    stripped(byNames);
+    int keys = 0;
+    auto press = [&](Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        byNames.Press(key, mods);
+        ++keys;
+    };
+    press(Qt::Key_N);
+    std::uint8_t length = LengthCode::Quarter;
+    bool dot = false;
+    int notes = 0;
+    for (std::uint8_t p = 0; p < 2; ++p) {
+        if (p > 0) {
+            byArrows.Press(Qt::Key_Down, Qt::ShiftModifier);
+            byArrows.Press(Qt::Key_Home);
+            press(Qt::Key_Down, Qt::ShiftModifier);
+            press(Qt::Key_Home);
+        }
+        for (std::int32_t i = 0; i <= hymn.Length(); ++i) {
+            const std::uint8_t kind = hymn.GetGSyurui(p, i, 0);
+            const std::uint8_t pitch = hymn.GetGAtai(p, i, 0);
+            if (!IsNote(kind)) {
+                // The signs stay where they are; the mode writes after them.
+                if (byArrows.P() == i) byArrows.Press(Qt::Key_Right);
+                continue;
+            }
+            while (byArrows.state().CursorPitch != pitch)
+                byArrows.Press(byArrows.state().CursorPitch < pitch ? Qt::Key_Up : Qt::Key_Down);
+            byArrows.Press(valueKeys[kind - 1]);
+            if (dotted(p, i)) byArrows.Press(Qt::Key_Z);
+            byArrows.Press(Qt::Key_Right);
+
+            if (kind != length) press(static_cast<Qt::Key>(Qt::Key_0 + (length = kind)));
+            if (dotted(p, i) != dot) {
+                press(Qt::Key_Period);
+                dot = !dot;
+            }
+            // The note's letter under the treble clef: B on the middle line.
+            press(letters[((pitch - 128) % 7 + 7 + 6) % 7]);
+            ASSERT_EQ(byNames.P(), std::min(i + 1, hymn.Length())) << int(p) << " " << i;
+            while (byNames.doc().GetGAtai(p, i, 0) != pitch)
+                press(byNames.doc().GetGAtai(p, i, 0) < pitch ? Qt::Key_Up : Qt::Key_Down,
+                      Qt::ControlModifier);
+            if (++notes == 10) {
+                EXPECT_LE(keys, 21) << "the pickup and four bars";
+            }
+        }
+    }
+    TempDir dir;
+    ASSERT_FALSE(byArrows.doc().SaveCopy(dir.File("arrows.sorn")));
+    ASSERT_FALSE(byNames.doc().SaveCopy(dir.File("names.sorn")));
+    EXPECT_EQ(ReadBytes(dir.File("names.sorn")), ReadBytes(dir.File("arrows.sorn")));
+    for (std::uint8_t p = 0; p < 2; ++p)
+        for (std::int32_t i = 0; i <= hymn.Length(); ++i) {
+            ASSERT_EQ(byNames.doc().GetGSyurui(p, i, 0), hymn.GetGSyurui(p, i, 0)) << i;
+            ASSERT_EQ(byNames.doc().GetGAtai(p, i, 0), hymn.GetGAtai(p, i, 0)) << i;
+        }
+
+    // In G major F is written as it stands and sounds F sharp; "=" puts a
+    // natural on the note just written, Up moves it a step.
+    byNames.Press(Qt::Key_Up, Qt::ShiftModifier);
+    byNames.Press(Qt::Key_Home);
+    press(Qt::Key_F);
+    const std::int32_t f = byNames.P() - 1;
+    EXPECT_EQ(byNames.Count(f, Kind::Accidental), 0);
+    press(Qt::Key_Equal, Qt::ShiftModifier);
+    EXPECT_EQ(byNames.ValueOf(f, Kind::Accidental), AccidentalCode::Natural);
+    press(Qt::Key_Up);
+    const std::uint8_t moved = byNames.doc().GetGAtai(0, f, 0);
+    // Every key one step: undo takes back the move, then the natural.
+    byNames.form->mnuEditUndo->trigger();
+    EXPECT_EQ(byNames.doc().GetGAtai(0, f, 0), moved - 1);
+    // The dynamics keys are not the mode's; N ends it and they are again.
+    const std::uint8_t dynamics = byNames.ValueOf(f, Kind::Dynamics);
+    press(Qt::Key_8);
+    EXPECT_EQ(byNames.ValueOf(f, Kind::Dynamics), dynamics);
+    press(Qt::Key_N);
+    byNames.Press(Qt::Key_Left);
+    byNames.Press(Qt::Key_8);
+    EXPECT_EQ(byNames.ValueOf(f, Kind::Dynamics), DynamicsCode::f);
+}
+
+// The mode's keys: each kind of key, and those it leaves to the window.
+TEST(Keys, PitchNameKeyMap) {
+    using A = PitchNameAction;
+    const struct {
+        int key;
+        Qt::KeyboardModifiers mods;
+        A::Kind kind;
+        int value;
+    } rows[] = {
+        {Qt::Key_C, Qt::NoModifier, A::Letter, 0},
+        {Qt::Key_B, Qt::NoModifier, A::Letter, 6},
+        {Qt::Key_E, Qt::NoModifier, A::Letter, 2},
+        {Qt::Key_A, Qt::ShiftModifier, A::Refused, 0},
+        {Qt::Key_S, Qt::NoModifier, A::Refused, 0},
+        {Qt::Key_1, Qt::NoModifier, A::Value, LengthCode::Whole},
+        {Qt::Key_7, Qt::KeypadModifier, A::Value, LengthCode::SixtyFourth},
+        {Qt::Key_8, Qt::NoModifier, A::Refused, 0},
+        {Qt::Key_Period, Qt::NoModifier, A::Dot, 0},
+        {Qt::Key_0, Qt::NoModifier, A::Rest, 0},
+        {Qt::Key_R, Qt::NoModifier, A::Accidental, AccidentalCode::Sharp},
+        {Qt::Key_Q, Qt::NoModifier, A::Accidental, AccidentalCode::DoubleFlat},
+        {Qt::Key_Equal, Qt::ShiftModifier, A::Accidental, AccidentalCode::Natural},
+        {Qt::Key_Up, Qt::NoModifier, A::Move, 1},
+        {Qt::Key_Down, Qt::ControlModifier, A::Move, -7},
+        {Qt::Key_Up, Qt::ShiftModifier, A::Usual, 0},
+        {Qt::Key_S, Qt::ControlModifier, A::Usual, 0},
+        {Qt::Key_Z, Qt::NoModifier, A::Usual, 0},
+        {Qt::Key_Space, Qt::NoModifier, A::Usual, 0},
+        {Qt::Key_Delete, Qt::NoModifier, A::Usual, 0},
+        {Qt::Key_Return, Qt::NoModifier, A::Usual, 0},
+        {Qt::Key_Left, Qt::NoModifier, A::Usual, 0},
+    };
+    for (const auto& row : rows) {
+        const A action = PitchNameActionOf(row.key, row.mods);
+        EXPECT_EQ(action.kind, row.kind) << std::hex << row.key;
+        if (row.kind == A::Refused) {
+            EXPECT_NE(action.why, nullptr);
+        } else {
+            EXPECT_EQ(action.value, row.value) << std::hex << row.key;
+        }
+    }
 }
 
 } // namespace

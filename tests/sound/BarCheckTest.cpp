@@ -2,10 +2,13 @@
 
 #include "sound/BarCheck.h"
 #include "ScoreBuilder.h"
+#include "sound/EnteredNote.h"
 #include "sound/PartWalk.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <map>
+#include <string>
 
 namespace sorn {
 namespace {
@@ -198,6 +201,59 @@ TEST(BarCheck, JumpsToTheBarStarts) {
     const std::int32_t next[][2] = {{0, 4}, {3, 4}, {4, 8}, {8, 20}, {20, 20}};
     for (const auto& [from, to] : next)
         EXPECT_EQ(NextBarStart(s.doc, 0, from), to) << from;
+}
+
+// A letter goes to the step of that name nearest the previous note, read
+// under each clef; the key is left to the music: in every key the note is
+// written plain and sounds as the key has it.
+TEST(PitchNames, NearestStepOfTheLetterUnderEveryClefAndKey) {
+    const std::uint8_t clefs[] = {ClefCode::G, ClefCode::F, ClefCode::CAlto, ClefCode::CTenor};
+    // Semitones of C D E F G A B, and the key's sharps and flats in their order.
+    const int natural[] = {0, 2, 4, 5, 7, 9, 11};
+    const int sharps[] = {3, 0, 4, 1, 5, 2, 6};
+    const int flats[] = {6, 2, 5, 1, 4, 0, 3};
+    for (const std::uint8_t before : clefs)
+        for (const std::uint8_t clef : clefs)
+            for (int key = KeyCode::CMajor; key <= KeyCode::MostFlats; ++key)
+                for (int previous = 110; previous <= 146; previous += 5)
+                    for (int letter = 0; letter < 7; ++letter) {
+                        const auto at = NearestStaffPosition(
+                            letter, {static_cast<std::uint8_t>(previous), before}, clef);
+                        ASSERT_TRUE(at.has_value());
+                        SornData doc;
+                        doc.FileNew();
+                        doc.SetGData1(0, 0, 0, Kind::Clef, before);
+                        doc.SetGData1(0, 1, 0, Kind::QuarterNote,
+                                      static_cast<std::uint8_t>(previous));
+                        doc.SetGData1(0, 2, 0, Kind::Clef, clef);
+                        doc.SetGData1(0, 3, 0, Kind::KeySignature, static_cast<std::uint8_t>(key));
+                        doc.SetGData1(0, 4, 0, Kind::QuarterNote, *at);
+                        const PitchSpelling was = PitchAt(doc, 0, 1, 0);
+                        const PitchSpelling is = PitchAt(doc, 0, 4, 0);
+                        const std::string where =
+                            "clef " + std::to_string(before) + "->" + std::to_string(clef) +
+                            " key " + std::to_string(key) + " from " + std::to_string(previous) +
+                            " letter " + std::to_string(letter);
+                        ASSERT_EQ(is.letter, letter) << where;
+                        const int steps =
+                            (is.octave * 7 + is.letter) - (was.octave * 7 + was.letter);
+                        EXPECT_LE(std::abs(steps), 3) << where;
+                        int expected = 0;
+                        for (int k = 0; k < 7; ++k) {
+                            if (key >= 1 && key <= KeyCode::MostSharps && k < key &&
+                                sharps[k] == letter)
+                                expected = 1;
+                            if (key >= KeyCode::OneFlat && k <= key - KeyCode::OneFlat &&
+                                flats[k] == letter)
+                                expected = -1;
+                        }
+                        EXPECT_EQ(is.midi, (is.octave + 1) * 12 + natural[letter] + expected)
+                            << where;
+                    }
+    // The edges of the staff positions the editor has.
+    EXPECT_FALSE(NearestStaffPosition(4, {1, ClefCode::G}, ClefCode::G));
+    EXPECT_FALSE(NearestStaffPosition(0, {254, ClefCode::G}, ClefCode::G));
+    EXPECT_EQ(NearestStaffPosition(4, {128, ClefCode::G}, ClefCode::F), 138);
 }
 
 } // namespace
