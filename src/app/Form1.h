@@ -162,7 +162,7 @@ public:
     QAction* mnuViewZoomOut;
     QAction* mnuViewZoomNormal;
     QAction* mnuViewFullScore = nullptr;
-    QAction* mnuEditAdvance; // 入力後に次の位置へ
+    QAction* mnuEditAdvance;    // 入力後に次の位置へ
     QAction* mnuEditPitchNames; // 音名入力モード
     QMenu* mnuListen;
     QAction* mnuListenListen;
