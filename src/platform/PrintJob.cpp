@@ -158,8 +158,8 @@ std::string PrintFailureMessage(const Printer& printer, const std::string& pdfPa
     return "PDF を書き出せませんでした: " + pdfPath + "\n" + reason;
 }
 
-std::vector<std::string> PartFileNames(const SornData& doc,
-                                       const std::vector<std::uint8_t>& parts) {
+std::vector<std::string> PartFileNames(const SornData& doc, const std::vector<std::uint8_t>& parts,
+                                       const std::string& extension) {
     std::vector<std::string> names;
     std::set<std::string> taken;
     for (const std::uint8_t p : parts) {
@@ -172,9 +172,9 @@ std::vector<std::string> PartFileNames(const SornData& doc,
                 c = '_';
         if (name.empty() || name == "." || name == "..") name = "part";
         const std::string& base = name;
-        std::string chosen = base + ".pdf";
+        std::string chosen = base + extension;
         for (int k = 2; taken.count(chosen) != 0; ++k)
-            chosen = base + " (" + std::to_string(k) + ").pdf";
+            chosen = base + " (" + std::to_string(k) + ")" + extension;
         taken.insert(chosen);
         names.push_back(chosen);
     }

@@ -78,8 +78,10 @@ PrintResult PrintPart(const SornData& doc, std::uint8_t part, bool compact, Pape
 // What the user is told when printing failed.
 std::string PrintFailureMessage(const Printer& printer, const std::string& pdfPath);
 
-// The file name a part's own PDF takes in a folder: its name (or its
-// instrument's), made safe for a file name, numbered when two would clash.
-std::vector<std::string> PartFileNames(const SornData& doc, const std::vector<std::uint8_t>& parts);
+// The file name a part's own file (a PDF, a recording) takes in a folder:
+// its name (or its instrument's), made safe for a file name, numbered when
+// two would clash.
+std::vector<std::string> PartFileNames(const SornData& doc, const std::vector<std::uint8_t>& parts,
+                                       const std::string& extension = ".pdf");
 
 } // namespace sorn
