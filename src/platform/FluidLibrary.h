@@ -14,12 +14,14 @@ namespace sorn {
     X(delete_fluid_settings)                                                                       \
     X(fluid_settings_setstr)                                                                       \
     X(fluid_settings_setint)                                                                       \
+    X(fluid_settings_setnum)                                                                       \
     X(fluid_settings_getnum)                                                                       \
     X(fluid_settings_foreach_option)                                                               \
     X(new_fluid_synth)                                                                             \
     X(delete_fluid_synth)                                                                          \
     X(fluid_synth_sfload)                                                                          \
     X(fluid_synth_process)                                                                         \
+    X(fluid_synth_write_float)                                                                     \
     X(fluid_synth_program_change)                                                                  \
     X(fluid_synth_noteon)                                                                          \
     X(fluid_synth_noteoff)                                                                         \

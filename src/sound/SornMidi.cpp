@@ -1,8 +1,11 @@
 #include "sound/SornMidi.h"
 
 #include "model/AtomicFile.h"
+#include "model/SymbolCodes.h"
 #include "sound/PartWalk.h"
 #include "sound/SornCalculater.h"
+
+#include <algorithm>
 
 namespace sorn {
 
@@ -19,6 +22,12 @@ constexpr int kMelodicChannels = 15;
 constexpr std::uint8_t kNoteOff = 0x80;
 constexpr std::uint8_t kNoteOn = 0x90;
 constexpr std::uint8_t kProgramChange = 0xC0;
+constexpr std::uint8_t kControlChange = 0xB0;
+constexpr std::uint8_t kVolume = 7;
+constexpr std::uint8_t kPan = 10;
+// General MIDI percussion: the high and the low wood block.
+constexpr std::uint8_t kClickAccent = 76;
+constexpr std::uint8_t kClick = 77;
 constexpr std::uint8_t kMeta = 0xFF;
 constexpr std::uint8_t kMetaTempo = 0x51;
 constexpr std::uint8_t kMetaTrackName = 0x03;
@@ -92,12 +101,14 @@ bool SornMidi::Save(const SornData& document, const std::string& SaveFileName,
     if (!WriteHeader(file)) return false;
     ProgressCounter bar(progress);
     bar.StartProgressBar(static_cast<std::int16_t>(document.PartSuu() + 1));
+    end_ = 0;
     for (int p = 0; p <= document.PartSuu(); ++p) {
         if (bar.Cancelled()) return Fail(ExportError::Cancel());
         if (!WriteTrack(file, static_cast<std::uint8_t>(p), static_cast<std::uint32_t>(tempo)))
             return false;
         bar.AddProgressBar();
     }
+    if (click_ && !WriteClickTrack(file)) return false;
     if (std::error_code ec = file.Commit()) return Fail(ExportError::FromFile(ec));
     return true;
 }
@@ -109,7 +120,7 @@ bool SornMidi::Fail(ExportError error) {
 
 bool SornMidi::WriteHeader(AtomicFile& file) {
     // The track count is the whole 16-bit field, so 256 parts fit as well.
-    const unsigned tracks = document_->PartSuu() + 1u;
+    const unsigned tracks = document_->PartSuu() + 1u + (click_ ? 1u : 0u);
     std::uint8_t header[14] = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1}; // format 1
     PutBig16(header + 10, tracks);
     PutBig16(header + 12, kTicksPerQuarter);
@@ -134,14 +145,49 @@ bool SornMidi::WriteTrack(AtomicFile& file, std::uint8_t Part, std::uint32_t tem
                                     0, program, instrument,              // program change
                                     0, kMeta, kMetaTempo, 3, t2, t1, t0, // tempo
                                 });
+    if (Part < mix_.size()) {
+        const auto control = static_cast<std::uint8_t>(kControlChange | channel);
+        track_.insert(track_.end(), {0, control, kVolume, mix_[Part].volume, //
+                                     0, control, kPan, mix_[Part].pan});
+    }
     if (!WalkPart(Part, channel)) return false;
+    return CloseTrack(file);
+}
 
+bool SornMidi::CloseTrack(AtomicFile& file) {
     const std::uint32_t count = static_cast<std::uint32_t>(track_.size() - 8);
     for (int i = 0; i < 4; ++i)
         track_[4 + i] = static_cast<std::uint8_t>(count >> (24 - 8 * i));
     if (std::error_code ec = file.Write(track_.data(), track_.size()))
         return Fail(ExportError::FromFile(ec));
     return true;
+}
+
+bool SornMidi::WriteClickTrack(AtomicFile& file) {
+    // The beat and the bar of the first time signature of the first part.
+    std::uint8_t time = 2 * 8 + 2; // 4/4
+    for (std::int32_t i = 0; i <= document_->Length(); ++i)
+        if (document_->GetGSyurui(0, i, 0) == Kind::TimeSignature) {
+            time = document_->GetGAtai(0, i, 0);
+            break;
+        }
+    const int beats = time / 8 + 1;
+    const std::int64_t beat = FileTicks(CalcTicksPerWhole >> (time % 8));
+    track_.assign({'M', 'T', 'r', 'k', 0, 0, 0, 0});
+    const auto on = static_cast<std::uint8_t>(kNoteOn | kPercussionChannel);
+    const auto off = static_cast<std::uint8_t>(kNoteOff | kPercussionChannel);
+    const std::int32_t sounding = static_cast<std::int32_t>(std::min<std::int64_t>(beat, 60));
+    for (std::int64_t t = 0, k = 0; beat > 0 && t < end_; t += beat, ++k) {
+        const bool accent = k % beats == 0;
+        const std::uint8_t key = accent ? kClickAccent : kClick;
+        WriteDeltaTime(k == 0 ? 0 : static_cast<std::int32_t>(beat - sounding));
+        track_.insert(track_.end(), {on, key, static_cast<std::uint8_t>(accent ? 110 : 80)});
+        WriteDeltaTime(sounding);
+        track_.insert(track_.end(), {off, key, 0});
+    }
+    WriteDeltaTime(0);
+    track_.insert(track_.end(), {kMeta, kMetaEndOfTrack, 0});
+    return CloseTrack(file);
 }
 
 // Turns the walk into note events in track_; rests and the end of the track
@@ -177,11 +223,14 @@ public:
         }
         midi_.WriteNote(static_cast<std::int32_t>(waiting_), channel_,
                         static_cast<std::uint8_t>(note), velocity, static_cast<std::int32_t>(d));
+        time_ += waiting_ + d;
         waiting_ = 0;
         return true;
     }
 
     std::int64_t Waiting() const { return waiting_; }
+    // Where the track ends: its notes, rests and the last wait.
+    std::int64_t End() const { return time_ + waiting_; }
 
 private:
     // The n-th time a note is played it sings verse n, or verse 1 where
@@ -205,6 +254,7 @@ private:
     std::uint8_t part_;
     std::uint8_t channel_;
     std::int64_t waiting_ = 0;
+    std::int64_t time_ = 0;
     std::vector<int> passes_; // times each position was played, when the part has lyrics
 };
 
@@ -215,6 +265,7 @@ bool SornMidi::WalkPart(std::uint8_t Part, std::uint8_t channel) {
     if (!sorn::WalkPart(*document_, Part, writer, range)) return false;
     WriteDeltaTime(static_cast<std::int32_t>(writer.Waiting()));
     track_.insert(track_.end(), {kMeta, kMetaEndOfTrack, 0});
+    end_ = std::max(end_, writer.End());
     return true;
 }
 

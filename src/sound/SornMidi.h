@@ -32,6 +32,20 @@ public:
     // is given), for playing every part from one time.
     void PlayPartsFrom(std::vector<WalkRange> ranges) { partRanges_ = std::move(ranges); }
 
+    // How loud and where each part sounds (MIDI volume and pan, 0..127), set
+    // at the start of its track; parts past the list, and every part when
+    // none is given, keep the synthesizer's defaults. With `click`, a last
+    // track sounds every beat of the first part's first time signature
+    // (4/4 without one) on the percussion channel, the bar's first louder.
+    struct PartMix {
+        std::uint8_t volume = 100;
+        std::uint8_t pan = 64;
+    };
+    void SetMix(std::vector<PartMix> parts, bool click) {
+        mix_ = std::move(parts);
+        click_ = click;
+    }
+
     // The MIDI channel of a part: never the percussion channel, wrapping
     // round the fifteen melodic ones.
     static std::uint8_t Channel(int Part);
@@ -44,6 +58,8 @@ private:
     bool Save(const SornData& document, const std::string& SaveFileName, ProgressSink* progress);
     bool WriteHeader(AtomicFile& file);
     bool WriteTrack(AtomicFile& file, std::uint8_t Part, std::uint32_t tempo);
+    bool WriteClickTrack(AtomicFile& file);
+    bool CloseTrack(AtomicFile& file);
     bool WalkPart(std::uint8_t Part, std::uint8_t channel);
     void WriteDeltaTime(std::int32_t value);
     // A meta event of text: a track name, a lyric.
@@ -57,6 +73,9 @@ private:
     const SornData* document_ = nullptr;
     WalkRange range_;
     std::vector<WalkRange> partRanges_;
+    std::vector<PartMix> mix_;
+    bool click_ = false;
+    std::int64_t end_ = 0; // the latest end of a track so far, in file ticks
     // One track chunk at a time, so its length is known before it is written.
     std::vector<std::uint8_t> track_;
     ExportError error_;
