@@ -37,10 +37,13 @@ std::vector<std::uint8_t> EveryPart(const SornData& doc) {
     return parts;
 }
 
-// The score's folder, or the documents folder for a score not yet saved.
+// The score's folder, or the documents folder for a score not yet saved;
+// absolute, as a score named on the command line may not be.
 std::filesystem::path ScoreFolder(const SornData& doc) {
-    const std::filesystem::path folder = std::filesystem::path(doc.SornFileName()).parent_path();
-    return folder.empty() ? std::filesystem::path(DocumentsFolder()) : folder;
+    if (doc.SornFileName().empty()) return DocumentsFolder();
+    std::error_code ec;
+    const std::filesystem::path score = std::filesystem::absolute(doc.SornFileName(), ec);
+    return ec ? std::filesystem::path(DocumentsFolder()) : score.lexically_normal().parent_path();
 }
 
 } // namespace
