@@ -9,6 +9,7 @@
 #include "model/ErrorReason.h"
 #include "model/ScoreFileTexts.h"
 #include "model/SornData.h"
+#include "platform/AudioExport.h"
 #include "platform/ProgramData.h"
 #include "sound/SornWav.h"
 #include "sound/Timbre.h"
@@ -36,6 +37,16 @@ const char* const kHelp = R"(使い方:
                                            楽譜全体を MusicXML に書き出す (.mxl は圧縮形式)
   sorn-editor --export-wav OUT.wav [--part N] [--timbre NAME|PATH] IN.sorn
                                            1 パートを WAV ファイルに書き出す (既定の音色はヴァイオリン)
+  sorn-editor --export-audio OUT.wav|OUT.flac|OUT.ogg [音源の指定] IN.sorn
+                                           全パートの演奏を音声ファイルに書き出す (形式は拡張子で)
+  sorn-editor --export-rehearsal DIR [--format wav|flac|ogg] [--balance DB] [--click]
+              [音源の指定] IN.sorn       パート練習用の音源をフォルダ DIR に書き出す
+                                           (1 パート 1 ファイル、ファイル名はパート名。
+                                           そのパートを DB デシベル大きく、ほかを小さく
+                                           (0〜24, 既定 6)。--click は拍ごとのクリック)
+    音源の指定: [--soundfont PATH] [--sample-rate 44100|48000] [--bits 16|24]
+                                           既定は試聴と同じ SoundFont, 44100 Hz, 16 ビット
+                                           (--bits は WAV と FLAC だけ)
   sorn-editor --render-view OUT.png|OUT.svg [--part N] [--scroll P] [--width W]
               [--scale S] [--no-cursor] [--score] IN.sorn
                                            楽譜表示部分を画像に書き出す (S 倍, カーソルなし,
@@ -59,7 +70,8 @@ const char* const kHelp = R"(使い方:
   sorn-editor --info IN.sorn               パート数・長さ・テンポ・音色番号を JSON 1 行で出力する
                                            (題名・作曲者・パート名は、あるときだけ加える)
   sorn-editor -o OUT IN.sorn               OUT の拡張子で処理を選ぶ (.sorn, .mid, .musicxml, .mxl,
-                                           .wav, .pdf, .png/.svg=ページ)
+                                           .wav=1 パート, .flac/.ogg=全パートの音声, .pdf,
+                                           .png/.svg=ページ)
                                            (長い形 --export-to)
   sorn-editor -h | --help | --version
 パート番号は 1 から数えます。-- より後ろの引数はすべてファイル名です。
@@ -92,16 +104,21 @@ const std::map<std::string, std::string> kOutputCommands = {
     {"--print-pdf", "--print-pdf"},
     {"--print-parts", "--print-parts"},
     {"--export-wav", "--export-wav"},
+    {"--export-audio", "--export-audio"},
+    {"--export-rehearsal", "--export-rehearsal"},
     {"--export-positions", "--export-positions"},
     {"-o", "-o"},
     {"--export-to", "-o"}};
 const std::set<std::string> kPlainCommands = {"--info", "--help", "--version"};
-// Numeric options, the commands they belong to and the values they take.
+// Numeric options, the commands they belong to and the values they take:
+// min to max, or only the values listed.
 struct NumberOption {
     std::set<std::string> commands;
     int min;
     int max;
+    std::vector<int> only{};
 };
+const std::set<std::string> kAudioCommands = {"--export-audio", "--export-rehearsal"};
 const std::map<std::string, NumberOption> kNumberOptions = {
     {"--part", {{"--render-view", "--render-page", "--print-pdf", "--export-wav"}, 1, 256}},
     {"--margin", {{"--render-page", "--print-pdf", "--print-parts"}, 0, 50}},
@@ -109,6 +126,9 @@ const std::map<std::string, NumberOption> kNumberOptions = {
     {"--width", {{"--render-view"}, 40, 20000}},
     // A part has no more pages than positions.
     {"--page", {{"--render-page"}, 1, MaxLength + 1}},
+    {"--balance", {{"--export-rehearsal"}, 0, 24}},
+    {"--sample-rate", {kAudioCommands, 44100, 48000, {44100, 48000}}},
+    {"--bits", {kAudioCommands, 16, 24, {16, 24}}},
 };
 const std::map<std::string, std::set<std::string>> kTextOptions = {
     {"--paper", {"--render-page", "--print-pdf", "--print-parts"}},
@@ -116,12 +136,15 @@ const std::map<std::string, std::set<std::string>> kTextOptions = {
     {"--layout", {"--render-page", "--print-pdf", "--print-parts"}},
     {"--timbre", {"--export-wav"}},
     {"--scale", {"--render-view", "--render-page"}},
+    {"--soundfont", kAudioCommands},
+    {"--format", {"--export-rehearsal"}},
 };
 const std::map<std::string, std::set<std::string>> kFlagOptions = {
     {"--compact", {"--render-page", "--print-pdf", "--print-parts"}},
     {"--no-cursor", {"--render-view"}},
     {"--score", {"--render-view", "--export-positions", "--render-page", "--print-pdf"}},
     {"--landscape", {"--render-page", "--print-pdf", "--print-parts"}},
+    {"--click", {"--export-rehearsal"}},
 };
 
 struct Request {
@@ -164,11 +187,21 @@ bool Parse(const std::vector<std::string>& args, Request& request, std::ostream&
             const std::string& text = args[++i];
             const int min = number->second.min;
             const int max = number->second.max;
+            const std::vector<int>& only = number->second.only;
             int value = 0;
             auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-            if (ec != std::errc{} || end != text.data() + text.size() || value < min || value > max)
-                return Fail(err, arg + " は " + std::to_string(min) + "〜" + std::to_string(max) +
-                                     " の整数で指定してください: " + text);
+            const bool listed = only.empty() || std::count(only.begin(), only.end(), value);
+            if (ec != std::errc{} || end != text.data() + text.size() || value < min ||
+                value > max || !listed) {
+                std::string values = std::to_string(min) + "〜" + std::to_string(max) + " の整数";
+                if (!only.empty()) {
+                    values.clear();
+                    for (int allowed : only)
+                        values += (values.empty() ? "" : " か ") + std::to_string(allowed);
+                    values += " ";
+                }
+                return Fail(err, arg + " は " + values + "で指定してください: " + text);
+            }
             request.numbers[arg] = value;
         } else if (kTextOptions.count(arg)) {
             if (!hasValue) return Fail(err, "値を指定してください: " + arg);
@@ -192,6 +225,12 @@ std::string Extension(const std::string& path) {
     return ext;
 }
 
+// An audio format by its extension's name, any case: "wav", "FLAC", "ogg".
+std::optional<AudioFormat> FormatNamed(const std::string& name) {
+    if (name.find_first_of("./") != std::string::npos) return std::nullopt;
+    return AudioFormatOf("a." + name);
+}
+
 // "-o" becomes the command its extension names.
 bool ResolveOutputCommand(Request& request, std::ostream& err) {
     if (request.command == "-o") {
@@ -203,12 +242,25 @@ bool ResolveOutputCommand(Request& request, std::ostream& err) {
             {".musicxml", "--export-musicxml"},
             {".mxl", "--export-musicxml"},
             {".pdf", "--print-pdf"},
-            {".wav", "--export-wav"}};
+            {".wav", "--export-wav"},
+            {".flac", "--export-audio"},
+            {".ogg", "--export-audio"}};
         auto found = byExtension.find(Extension(request.output));
         if (found == byExtension.end())
             return Fail(err, "この拡張子の出力には対応していません: " + request.output);
         request.command = found->second;
     }
+    // The format is the name's; standard output has none to tell it.
+    if (request.command == "--export-audio" && !AudioFormatOf(request.output))
+        return Fail(err, "--export-audio の出力ファイルの名前は .wav, .flac, .ogg のどれかで"
+                         "終えてください: " +
+                             request.output);
+    if (request.command == "--export-rehearsal" && request.output == "-")
+        return Fail(err, "--export-rehearsal の出力はフォルダです。標準出力には書き出せません。");
+    if (auto format = request.texts.find("--format");
+        format != request.texts.end() && !FormatNamed(format->second))
+        return Fail(err,
+                    "--format は wav, flac, ogg のどれかで指定してください: " + format->second);
     auto allowed = [&](const auto& table, const std::string& option) {
         return table.at(option).count(request.command) != 0;
     };
@@ -314,6 +366,13 @@ std::string ExportFailed(const char* format, const Request& request, const std::
 int Number(const Request& request, const std::string& option, int fallback) {
     auto found = request.numbers.find(option);
     return found == request.numbers.end() ? fallback : found->second;
+}
+
+// --format of the rehearsal tracks, checked with the usage; WAV unless told.
+AudioFormat RehearsalFormat(const Request& request) {
+    auto found = request.texts.find("--format");
+    return found == request.texts.end() ? AudioFormat::Wav
+                                        : FormatNamed(found->second).value_or(AudioFormat::Wav);
 }
 
 // What pages to print: one part in its original pages unless the score,
@@ -442,6 +501,25 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
             timbre == request.texts.end() ? std::string(DefaultTimbreName) : timbre->second;
         const std::string problem = ExportWav(doc, part, ProgramFolder(), name, request.output);
         return problem.empty() ? kOk : (Fail(err, ExportFailed("WAV", request, problem)), kFailed);
+    }
+    if (request.command == "--export-audio" || request.command == "--export-rehearsal") {
+        AudioSettings settings;
+        if (auto soundFont = request.texts.find("--soundfont"); soundFont != request.texts.end())
+            settings.soundFont = soundFont->second;
+        settings.sampleRate = Number(request, "--sample-rate", settings.sampleRate);
+        settings.bits = Number(request, "--bits", settings.bits);
+        if (request.command == "--export-audio") {
+            const std::string problem = ExportAudio(doc, request.output, settings);
+            return problem.empty() ? kOk
+                                   : (Fail(err, ExportFailed("音声", request, problem)), kFailed);
+        }
+        const std::string problem = ExportRehearsalTracks(
+            doc, request.output, RehearsalFormat(request), settings,
+            Number(request, "--balance", 6), request.flags.count("--click") != 0);
+        return problem.empty() ? kOk
+                               : (Fail(err, "パート練習用の音源を書き出せませんでした。\n" +
+                                                request.output + "\n" + problem),
+                                  kFailed);
     }
     if (request.command == "--render-view") {
         ViewRequest view;

@@ -48,6 +48,14 @@ FileDialogRequest MidiFileDialog(const SornData& doc) {
     return ExportDialog(doc, "MIDIファイル|*.mid", "mid");
 }
 
+FileDialogRequest AudioFileDialog(const SornData& doc, AudioFormat format) {
+    FileDialogRequest request =
+        ExportDialog(doc, "WAVファイル|*.wav|FLACファイル|*.flac|Ogg Vorbisファイル|*.ogg",
+                     ExtensionOf(format) + 1);
+    request.title = "音声で保存(全パート)";
+    return request;
+}
+
 FileDialogRequest WavFileDialog(const SornData& doc, std::uint8_t part) {
     FileDialogRequest request = ExportDialog(doc, "WAVファイル|*.wav", "wav");
     request.title = "パート " + std::to_string(part + 1) + "（" +

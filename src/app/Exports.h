@@ -2,6 +2,8 @@
 // The exports shared by the menu commands and the batch command line, so
 // both write the same bytes and give the same messages.
 
+#include "platform/AudioExport.h"
+
 #include <cstdint>
 #include <string>
 
@@ -25,6 +27,8 @@ std::string ExportMusicXmlFile(const SornData& doc, const std::string& path,
 // extension; a score not yet saved starts in the documents folder.
 FileDialogRequest MidiFileDialog(const SornData& doc);
 FileDialogRequest MusicXmlFileDialog(const SornData& doc);
+// Every part as heard; the format proposed is the one chosen last.
+FileDialogRequest AudioFileDialog(const SornData& doc, AudioFormat format);
 // The WAV holds one part; the dialog's title says which.
 FileDialogRequest WavFileDialog(const SornData& doc, std::uint8_t part);
 

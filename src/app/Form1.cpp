@@ -186,6 +186,8 @@ void Form1::BuildMenus() {
     mnuFileOpen = item(mnuFile, "開く(&O)", QKeySequence(Qt::CTRL | Qt::Key_O));
     mnuFileSave = item(mnuFile, "保存(&S)", QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuFileGmfsave = item(mnuFile, "WAVで保存(&W)");
+    mnuFileAudiosave = item(mnuFile, "音声で保存(全パート)(&A)...");
+    mnuFileRehearsal = item(mnuFile, "パート練習用の音源(&R)...");
     mnuFileMidisave = item(mnuFile, "MIDIで保存(&M)");
     mnuFileMusicXmlsave = item(mnuFile, "MusicXMLで保存(&L)");
     mnuFile->addSeparator();
@@ -260,6 +262,8 @@ void Form1::BuildMenus() {
     connect(mnuFileMidisave, &QAction::triggered, this, &Form1::mnuFileMidisave_Click);
     connect(mnuFileMusicXmlsave, &QAction::triggered, this, &Form1::mnuFileMusicXmlsave_Click);
     connect(mnuFileGmfsave, &QAction::triggered, this, &Form1::mnuFileGmfsave_Click);
+    connect(mnuFileAudiosave, &QAction::triggered, this, &Form1::mnuFileAudiosave_Click);
+    connect(mnuFileRehearsal, &QAction::triggered, this, &Form1::mnuFileRehearsal_Click);
     connect(mnuFilePrint, &QAction::triggered, this, &Form1::mnuFilePrint_Click);
     connect(mnuListenListen, &QAction::triggered, this, [this] { Listen({}); });
     connect(mnuViewZoomIn, &QAction::triggered, this, [this] { SetZoom(ZoomedIn(zoom_)); });

@@ -11,6 +11,7 @@
 #include "layout/ScoreLayout.h"
 #include "layout/Timeline.h"
 #include "model/SornData.h"
+#include "platform/AudioExport.h"
 
 #include <QMainWindow>
 #include <QPointF>
@@ -38,6 +39,7 @@ namespace sorn {
 class BackgroundWork;
 class FileDialogs;
 class LyricEntry;
+class ProgressSink;
 class PitchNameEntry;
 class MessageBoxes;
 class NoteEcho;
@@ -90,6 +92,18 @@ public:
     // unless a test says otherwise (Form1Listen.cpp).
     void UseSequencer(Sequencer& device, std::string listenFile);
     void UseNoteSynth(std::function<std::unique_ptr<NoteSynth>()> factory);
+    // Where the audio exports of the File menu go; the engine's unless a
+    // test records the calls (Form1Audio.cpp).
+    struct AudioExports {
+        std::function<std::string(const SornData&, const std::string&, const AudioSettings&,
+                                  const AudioMix&, ProgressSink*)>
+            whole = ExportAudio;
+        std::function<std::string(const SornData&, const std::string&, AudioFormat,
+                                  const AudioSettings&, double, bool, ProgressSink*,
+                                  std::vector<std::string>*)>
+            rehearsal = ExportRehearsalTracks;
+    };
+    void UseAudioExports(AudioExports exports) { audioExports_ = std::move(exports); }
     NoteEcho& Echo() { return *echo_; }
     LyricEntry& Lyrics() { return *lyrics_; }
     // The score area following an audition of a range: from Begin the mark
@@ -129,6 +143,8 @@ public:
     QAction* mnuFileOpen;
     QAction* mnuFileSave;
     QAction* mnuFileGmfsave;
+    QAction* mnuFileAudiosave; // 音声で保存(全パート)
+    QAction* mnuFileRehearsal; // パート練習用の音源
     QAction* mnuFileMidisave;
     QAction* mnuFileMusicXmlsave;
     QAction* mnuFilePrint;
@@ -187,6 +203,9 @@ private:
     void mnuFileMidisave_Click();
     void mnuFileMusicXmlsave_Click();
     void mnuFileGmfsave_Click();
+    // Every part as heard, and a rehearsal track of each part (Form1Audio.cpp).
+    void mnuFileAudiosave_Click();
+    void mnuFileRehearsal_Click();
     // The bar empties; the status line names the file written, or a message says why not.
     void ExportFinished(const std::string& path, const std::string& problem, bool cancelled);
     void mnuFilePrint_Click();
@@ -291,6 +310,7 @@ private:
     std::unique_ptr<Printer> ownPrinter_;
     Printer* printer_;
     std::string timbreName_; // the timbre chosen last; lasts for the run
+    AudioExports audioExports_;
     QTimer* clock_;
     int zoom_ = 100;     // percent
     int shownExtra_ = 0; // the SingleViewExtra the window was last fitted to

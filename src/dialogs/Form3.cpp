@@ -1,5 +1,6 @@
 #include "dialogs/Form3.h"
 
+#include "dialogs/ReplaceFiles.h"
 #include "dialogs/TextBoxNumber.h"
 #include "model/AtomicFile.h"
 #include "model/LeadingNumber.h"
@@ -499,22 +500,9 @@ void Form3::cmdPartPdfs_Click() {
     if (!folder) return;
     const std::vector<std::string> names = PartFileNames(doc_, parts);
     std::vector<std::string> paths;
-    // Files already there are replaced only when the user says so.
-    std::string existing;
-    int existingCount = 0;
-    constexpr int kMostListed = 10;
-    for (const std::string& name : names) {
+    for (const std::string& name : names)
         paths.push_back((std::filesystem::path(*folder) / name).string());
-        std::error_code ec;
-        if (!std::filesystem::exists(paths.back(), ec)) continue;
-        if (++existingCount <= kMostListed) existing += "\n" + name;
-    }
-    if (existingCount > kMostListed)
-        existing += "\nほか " + std::to_string(existingCount - kMostListed) + " 個";
-    if (existingCount > 0 &&
-        services_.boxes.Show("次のファイルはもうあります。置き換えますか?" + existing,
-                             MsgButtons::YesNoCancel, MsgIcon::Question) != MsgResult::Yes)
-        return;
+    if (!MayReplaceFiles(services_.boxes, paths)) return;
 
     PrintResult result = PrintResult::Printed;
     std::string failedPath;

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace sorn {
@@ -20,6 +21,12 @@ QString QtFilter(const std::string& filter) {
         filters << parts[i] + QStringLiteral(" (") + QString(parts[i + 1]).replace(u';', u' ') +
                        u')';
     return filters.join(QStringLiteral(";;"));
+}
+
+// The first extension a filter names: "FLACファイル (*.flac)" gives "flac".
+QString FilterExtension(const QString& filter) {
+    static const QRegularExpression pattern(QStringLiteral(R"(\*\.([A-Za-z0-9]+))"));
+    return pattern.match(filter).captured(1);
 }
 } // namespace
 
@@ -72,6 +79,19 @@ std::optional<std::string> QtFileDialogs::Run(const FileDialogRequest& request, 
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilter(QtFilter(request.filter));
     dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
+    // The filter of the proposed extension is the one shown; choosing another
+    // filter gives a bare name that filter's extension, not the first one's.
+    for (const QString& filter : dialog.nameFilters())
+        if (FilterExtension(filter) == dialog.defaultSuffix()) {
+            dialog.selectNameFilter(filter);
+            break;
+        }
+    if (save)
+        QObject::connect(
+            &dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+                if (const QString extension = FilterExtension(filter); !extension.isEmpty())
+                    dialog.setDefaultSuffix(extension);
+            });
     const QString preset = QString::fromStdString(request.presetName);
     if (!preset.isEmpty()) {
         const QFileInfo info(preset);

@@ -168,6 +168,19 @@ TEST(Batch, FailuresAndBadUsage) {
              {"--print-pdf", png, "--score", "--layout", "original", in},
              {"--print-pdf", png, "--layout", "sideways", in},
              {"--print-pdf", png, "--margin", "51", in},
+             {"--export-audio", dir.File("a.mp3"), in},
+             {"--export-audio", "-", in},
+             {"--export-audio", dir.File("a.flac"), "--sample-rate", "22050", in},
+             {"--export-audio", dir.File("a.flac"), "--bits", "8", in},
+             {"--export-audio", dir.File("a.flac"), "--click", in},
+             {"--export-audio", dir.File("a.flac"), "--balance", "6", in},
+             {"-o", dir.File("a.ogg"), "--timbre", "x.hki2", in},
+             {"-o", dir.File("a.wav"), "--soundfont", "gm.sf2", in},
+             {"--export-rehearsal", dir.File("r"), "--balance", "25", in},
+             {"--export-rehearsal", dir.File("r"), "--balance", "-1", in},
+             {"--export-rehearsal", dir.File("r"), "--format", "mp3", in},
+             {"--export-rehearsal", dir.File("r"), "--format", "x.wav", in},
+             {"--export-rehearsal", "-", in},
              {"--info", "--", "-x", in}}) {
         const BatchRun r = Batch(args);
         EXPECT_EQ(r.code, 2) << args[0] << " " << args.back() << ": " << r.err;
@@ -175,6 +188,14 @@ TEST(Batch, FailuresAndBadUsage) {
     }
     EXPECT_EQ(Batch({"--render-page", png, "--page", "-5", in}).err,
               "--page は 1〜32768 の整数で指定してください: -5\n");
+    EXPECT_EQ(Batch({"--export-rehearsal", png, "--sample-rate", "44101", in}).err,
+              "--sample-rate は 44100 か 48000 で指定してください: 44101\n");
+    // The audio options where they belong are good usage, whatever the render gives.
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"-o", dir.File("a.OGG"), "--soundfont", dir.File("gm.sf2"), "--bits", "24", in},
+             {"--export-rehearsal", dir.File("r"), "--format", "FLAC", "--balance", "0", "--click",
+              "--sample-rate", "48000", in}})
+        EXPECT_NE(Batch(args).code, 2) << args[0];
     // After "--" a name that looks like an option is a file.
     std::filesystem::copy_file(in, dir.File("-in.sorn"));
     EXPECT_EQ(Batch({"--info", "--", dir.File("-in.sorn")}).code, 0);

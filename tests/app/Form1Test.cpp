@@ -154,6 +154,7 @@ TEST(Form1, MenusCaptionsAndShortcuts) {
     Form1& f = *e.form;
     EXPECT_EQ(Captions(f.mnuFile),
               QStringList({"新規作成(&N)", "開く(&O)", "保存(&S)", "WAVで保存(&W)",
+                           "音声で保存(全パート)(&A)...", "パート練習用の音源(&R)...",
                            "MIDIで保存(&M)", "MusicXMLで保存(&L)", "-", "印刷(P)", "-",
                            "最近使ったファイル", "-", "終了(&X)"}));
     EXPECT_EQ(Captions(f.mnuEdit), QStringList({"元に戻す(&U)",

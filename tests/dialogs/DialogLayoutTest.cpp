@@ -3,8 +3,10 @@
 // SORN_DIALOG_SHOTS set to a folder, each is also saved there as a PNG.
 
 #include "DialogTest.h"
+#include "dialogs/AudioSettingsDialog.h"
 #include "dialogs/Form3.h"
 #include "dialogs/PartEdit.h"
+#include "dialogs/RehearsalDialog.h"
 #include "dialogs/frmKyokuProp.h"
 #include "dialogs/frmOnpu.h"
 #include "dialogs/frmOnpuChogo.h"
@@ -111,6 +113,21 @@ TEST(DialogLayout, PrintDialogInEachLayout) {
     ExpectLaidOut(print, "Form3-score");
     print.optLandscape->setChecked(true);
     ExpectLaidOut(print, "Form3-landscape");
+}
+
+// The audio dialogs with a score's part names and a file to be written.
+TEST(DialogLayout, AudioDialogs) {
+    FreshSettings fresh;
+    SornData doc;
+    ScriptedMessageBoxes boxes;
+    ASSERT_EQ(doc.FileOpen(Example("amazing-grace.sorn"), boxes), OpenResult::Opened);
+    ScriptedFileDialogs dialogs;
+    RehearsalDialog rehearsal(doc, dialogs, boxes);
+    ExpectLaidOut(rehearsal, "RehearsalDialog");
+    AudioSettingsDialog settings(dialogs, boxes, AudioFormat::Ogg,
+                                 "/tmp/アメイジング・グレイス.ogg");
+    settings.Command1->setText(QStringLiteral("書き出す"));
+    ExpectLaidOut(settings, "AudioSettingsDialog");
 }
 
 } // namespace

@@ -10,7 +10,7 @@ namespace sorn::test {
 struct FreshSettings {
     FreshSettings() {
         EditorSettings settings;
-        for (const char* group : {"edit", "listen", "view", "print"})
+        for (const char* group : {"edit", "listen", "view", "print", "audio"})
             settings.remove(QString::fromLatin1(group));
     }
 };

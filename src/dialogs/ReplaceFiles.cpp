@@ -1,0 +1,26 @@
+#include "dialogs/ReplaceFiles.h"
+
+#include "model/MessageBoxes.h"
+
+#include <filesystem>
+
+namespace sorn {
+
+bool MayReplaceFiles(MessageBoxes& boxes, const std::vector<std::string>& paths) {
+    std::string existing;
+    int existingCount = 0;
+    constexpr int kMostListed = 10;
+    for (const std::string& path : paths) {
+        std::error_code ec;
+        if (!std::filesystem::exists(path, ec)) continue;
+        if (++existingCount <= kMostListed)
+            existing += "\n" + std::filesystem::path(path).filename().string();
+    }
+    if (existingCount > kMostListed)
+        existing += "\nほか " + std::to_string(existingCount - kMostListed) + " 個";
+    return existingCount == 0 ||
+           boxes.Show("次のファイルはもうあります。置き換えますか?" + existing,
+                      MsgButtons::YesNoCancel, MsgIcon::Question) == MsgResult::Yes;
+}
+
+} // namespace sorn
