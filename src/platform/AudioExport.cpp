@@ -212,8 +212,15 @@ std::string EncodeCompressed(const RenderedAudio& audio, AudioFormat format, int
         double quality = 0.6; // about 190 kbit/s for music
         sf->sf_command(file, SFC_SET_VBR_ENCODING_QUALITY, &quality, sizeof quality);
     }
+    // In blocks: the Vorbis encoder takes working room on the stack in
+    // proportion to what one call hands it, and a whole piece overruns it.
     const auto frames = static_cast<sf_count_t>(audio.samples.size() / 2);
-    const bool written = sf->sf_writef_float(file, audio.samples.data(), frames) == frames;
+    constexpr sf_count_t kWriteBlock = 16384;
+    bool written = true;
+    for (sf_count_t at = 0; written && at < frames; at += kWriteBlock) {
+        const sf_count_t n = std::min(kWriteBlock, frames - at);
+        written = sf->sf_writef_float(file, audio.samples.data() + 2 * at, n) == n;
+    }
     if (!written) error = std::string("音声を書き込めませんでした。") + sf->sf_strerror(file);
     sf->sf_close(file);
     return written ? std::move(memory.bytes) : std::string();
