@@ -13,8 +13,10 @@ bool MayReplaceFiles(MessageBoxes& boxes, const std::vector<std::string>& paths)
     for (const std::string& path : paths) {
         std::error_code ec;
         if (!std::filesystem::exists(path, ec)) continue;
-        if (++existingCount <= kMostListed)
-            existing += "\n" + std::filesystem::path(path).filename().string();
+        if (++existingCount > kMostListed) continue;
+        // Appended piece by piece: "\n" + name trips a false overlap warning of the compiler.
+        existing += '\n';
+        existing += std::filesystem::path(path).filename().string();
     }
     if (existingCount > kMostListed)
         existing += "\nほか " + std::to_string(existingCount - kMostListed) + " 個";
