@@ -25,16 +25,16 @@ std::optional<AudioFormat> AudioFormatOf(const std::string& path);
 const char* ExtensionOf(AudioFormat format); // ".wav", ".flac", ".ogg"
 
 struct AudioSettings {
-    std::string soundFont; // empty: the audition's, found as it finds it
+    std::string soundFont;  // empty: the audition's, found as it finds it
     int sampleRate = 44100; // 44100 or 48000
     int bits = 16;          // 16 or 24, for WAV and FLAC
 };
 
 // How the parts are balanced; the default is the score as written.
 struct AudioMix {
-    int emphasised = -1;   // the part brought forward, or -1 for none
-    double balanceDb = 6;  // it is this much louder, the others this much quieter
-    bool click = false;    // a click on every beat of the first part's time signature
+    int emphasised = -1;  // the part brought forward, or -1 for none
+    double balanceDb = 6; // it is this much louder, the others this much quieter
+    bool click = false;   // a click on every beat of the first part's time signature
 };
 
 // Interleaved stereo samples in -1..1.
@@ -57,9 +57,8 @@ std::string EncodeAudio(const RenderedAudio& audio, AudioFormat format, int bits
 
 // Renders and writes one file. Returns the message to show, or an empty
 // string (also when progress cancelled it: then nothing is written).
-std::string ExportAudio(const SornData& doc, const std::string& path,
-                        const AudioSettings& settings, const AudioMix& mix = {},
-                        ProgressSink* progress = nullptr);
+std::string ExportAudio(const SornData& doc, const std::string& path, const AudioSettings& settings,
+                        const AudioMix& mix = {}, ProgressSink* progress = nullptr);
 
 // A rehearsal track per part into a folder (made when missing), named
 // after the part. Progress runs over the whole set; a cancel or a failure

@@ -41,8 +41,8 @@ SornData Score(bool secondPartSounds = true) {
 // Mean square of both channels over a stretch of seconds.
 double Energy(const RenderedAudio& audio, double from, double to) {
     const auto a = static_cast<std::size_t>(from * audio.sampleRate) * 2;
-    const auto b = std::min(static_cast<std::size_t>(to * audio.sampleRate) * 2,
-                            audio.samples.size());
+    const auto b =
+        std::min(static_cast<std::size_t>(to * audio.sampleRate) * 2, audio.samples.size());
     double sum = 0;
     for (std::size_t i = a; i < b; ++i)
         sum += static_cast<double>(audio.samples[i]) * audio.samples[i];
