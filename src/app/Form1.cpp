@@ -188,6 +188,7 @@ void Form1::BuildMenus() {
     mnuFileGmfsave = item(mnuFile, "WAVで保存(&W)");
     mnuFileMidisave = item(mnuFile, "MIDIで保存(&M)");
     mnuFileMusicXmlsave = item(mnuFile, "MusicXMLで保存(&L)");
+    mnuFileLilyPondsave = item(mnuFile, "LilyPondで保存(&Y)");
     mnuFile->addSeparator();
     mnuFilePrint = item(mnuFile, "印刷(P)");
     mnuFile->addSeparator();
@@ -259,6 +260,7 @@ void Form1::BuildMenus() {
     connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
     connect(mnuFileMidisave, &QAction::triggered, this, &Form1::mnuFileMidisave_Click);
     connect(mnuFileMusicXmlsave, &QAction::triggered, this, &Form1::mnuFileMusicXmlsave_Click);
+    connect(mnuFileLilyPondsave, &QAction::triggered, this, &Form1::mnuFileLilyPondsave_Click);
     connect(mnuFileGmfsave, &QAction::triggered, this, &Form1::mnuFileGmfsave_Click);
     connect(mnuFilePrint, &QAction::triggered, this, &Form1::mnuFilePrint_Click);
     connect(mnuListenListen, &QAction::triggered, this, [this] { Listen({}); });
@@ -535,6 +537,15 @@ void Form1::mnuFileMusicXmlsave_Click() {
     std::string problem;
     work_->Run(
         [&](ProgressSink& progress) { problem = ExportMusicXmlFile(document_, *path, &progress); });
+    ExportFinished(*path, problem, work_->Cancelled());
+}
+
+void Form1::mnuFileLilyPondsave_Click() {
+    auto path = services_.dialogs.SaveFile(LilyPondFileDialog(document_));
+    if (!path) return;
+    std::string problem;
+    work_->Run(
+        [&](ProgressSink& progress) { problem = ExportLilyPondFile(document_, *path, &progress); });
     ExportFinished(*path, problem, work_->Cancelled());
 }
 

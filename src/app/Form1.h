@@ -131,6 +131,7 @@ public:
     QAction* mnuFileGmfsave;
     QAction* mnuFileMidisave;
     QAction* mnuFileMusicXmlsave;
+    QAction* mnuFileLilyPondsave;
     QAction* mnuFilePrint;
     QMenu* mnuFileRecent;
     QAction* mnuFileExit;
@@ -186,6 +187,7 @@ private:
     void Form_Resize();
     void mnuFileMidisave_Click();
     void mnuFileMusicXmlsave_Click();
+    void mnuFileLilyPondsave_Click();
     void mnuFileGmfsave_Click();
     // The bar empties; the status line names the file written, or a message says why not.
     void ExportFinished(const std::string& path, const std::string& problem, bool cancelled);

@@ -4,6 +4,7 @@
 // no temporary folder stays behind, except the one kept for the user.
 
 #include "interchange/LilyPondEngrave.h"
+#include "support/Environment.h"
 #include "support/TempDir.h"
 
 #include <chrono>
@@ -11,30 +12,10 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <optional>
 #include <vector>
 
 namespace sorn::test {
 namespace {
-
-// Sets an environment variable for the life of the object.
-class Environment {
-public:
-    Environment(const char* name, const std::string& value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old;
-        ::setenv(name, value.c_str(), 1);
-    }
-    ~Environment() {
-        if (old_)
-            ::setenv(name_, old_->c_str(), 1);
-        else
-            ::unsetenv(name_);
-    }
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 class CancelAtOnce : public ProgressSink {
 public:
