@@ -257,7 +257,9 @@ public:
     // The text after the backslash. Quotes and backslashes, which a quoted
     // name cannot be referred to with, are left out.
     std::string Take(std::string word) {
-        std::erase_if(word, [](char c) { return c == '"' || c == '\\' || c < ' '; });
+        std::erase_if(word, [](char c) {
+            return c == '"' || c == '\\' || static_cast<unsigned char>(c) < ' ';
+        });
         if (word.empty()) word = "part";
         if (std::find(kReserved.begin(), kReserved.end(), word) != kReserved.end()) word += "Part";
         std::string unique = word;
@@ -339,7 +341,7 @@ bool NeedsCjkFont(std::string_view text) {
 }
 
 void Header(const SornData& doc, const LilyPondChoice& choice, const std::vector<Part>& parts,
-            std::string& out) {
+            bool named, std::string& out) {
     static constexpr std::array<std::pair<ScoreText, std::string_view>, ScoreTextCount> kFields = {
         {{ScoreText::Title, "title"},
          {ScoreText::Subtitle, "subtitle"},
@@ -360,7 +362,7 @@ void Header(const SornData& doc, const LilyPondChoice& choice, const std::vector
     for (int w = 0; w < ScoreTextCount; ++w)
         cjk = cjk || NeedsCjkFont(doc.Text(static_cast<ScoreText>(w)));
     for (const Part& p : parts) {
-        cjk = cjk || NeedsCjkFont(p.label) ||
+        cjk = cjk || ((named || doc.PartCount() > 1) && NeedsCjkFont(p.label)) ||
               NeedsCjkFont(doc.GetPartText(p.plan.part, PartText::ShortName));
         for (int v : p.verses)
             for (std::size_t i = 0; i < p.plan.columns.size() && !cjk; ++i)
@@ -395,18 +397,19 @@ double NameWidthMm(std::string_view text) {
 // Room on the left of the first system and of the others for the names on
 // the staves, where LilyPond's own would cut them at the paper's edge.
 std::string NameRoom(const SornData& doc, const std::vector<Part>& parts, bool named) {
-    double full = 0, brief = 0;
+    double full = 0, abbreviated = 0;
     for (const Part& p : parts) {
         if (named) full = std::max(full, NameWidthMm(p.label));
-        brief = std::max(brief, NameWidthMm(doc.GetPartText(p.plan.part, PartText::ShortName)));
+        abbreviated =
+            std::max(abbreviated, NameWidthMm(doc.GetPartText(p.plan.part, PartText::ShortName)));
     }
     std::string room;
     constexpr double kGap = 4, kIndent = 15, kMargin = 8;
     if (full + kGap > kIndent)
         room += "    indent = " + std::to_string(static_cast<int>(full + kGap + 0.5)) + "\\mm\n";
-    if (brief + kGap > kMargin)
-        room +=
-            "    short-indent = " + std::to_string(static_cast<int>(brief + kGap + 0.5)) + "\\mm\n";
+    if (abbreviated + kGap > kMargin)
+        room += "    short-indent = " + std::to_string(static_cast<int>(abbreviated + kGap + 0.5)) +
+                "\\mm\n";
     return room;
 }
 
@@ -419,17 +422,20 @@ void TimingContexts(bool layout, std::string& out) {
     out += "    }\n";
 }
 
-void Scores(const SornData& doc, const std::vector<Part>& parts, bool staffTiming,
+void Scores(const SornData& doc, const std::vector<Part>& parts, bool staffTiming, bool named,
             std::string& out) {
     const bool group = parts.size() > 1;
     // Lyrics stand beside their staff, so a single part with lyrics needs
     // the brackets a group has.
     const bool together = group || !parts.front().verses.empty();
-    // A single unnamed part is a solo: its staff goes without a name.
-    const bool named = group || !doc.GetPartText(parts.front().plan.part, PartText::Name).empty();
     std::string indent = together ? "    " : "  ";
+    const bool sung =
+        std::any_of(parts.begin(), parts.end(), [](const Part& p) { return !p.verses.empty(); });
     out += "\\score {\n";
-    if (group) out += "  \\new StaffGroup <<\n";
+    // Bar lines join the staves, except across the lyrics between them.
+    if (group)
+        out += sung ? "  \\new StaffGroup \\with { \\remove \"Span_bar_engraver\" } <<\n"
+                    : "  \\new StaffGroup <<\n";
     if (together && !group) out += "  <<\n";
     for (std::size_t k = 0; k < parts.size(); ++k) {
         const Part& p = parts[k];
@@ -452,7 +458,9 @@ void Scores(const SornData& doc, const std::vector<Part>& parts, bool staffTimin
             out += indent + "\\new Lyrics \\lyricsto " + p.voice + " \\" + verse + "\n";
     }
     if (together) out += "  >>\n";
-    const std::string room = NameRoom(doc, parts, named);
+    std::string room = NameRoom(doc, parts, named);
+    // Words a little apart, so that a line of them reads as words.
+    if (sung) room += "    \\context { \\Lyrics \\override LyricSpace.minimum-distance = #1.2 }\n";
     out += staffTiming || !room.empty() ? "  \\layout {\n" + room : "  \\layout { }\n";
     if (staffTiming) TimingContexts(true, out);
     if (staffTiming || !room.empty()) out += "  }\n";
@@ -524,6 +532,10 @@ ExportError LilyPondText(const SornData& doc, std::string& text, const LilyPondC
         for (int p = 0; p < doc.PartCount(); ++p)
             chosen.push_back(static_cast<std::uint8_t>(p));
     for (std::uint8_t p : chosen)
+        if (p >= doc.PartCount())
+            return {ExportErrorNumber::NoSuchPart, PartLabel(p) + " はありません。"};
+    if (chosen.empty()) return {ExportErrorNumber::NoSuchPart, "書き出すパートがありません。"};
+    for (std::uint8_t p : chosen)
         if (doc.GetInstrumentNumber(p) > 127)
             return {ExportErrorNumber::InstrumentOutOfRange,
                     PartLabel(p) + " の楽器番号 " + std::to_string(doc.GetInstrumentNumber(p)) +
@@ -557,8 +569,11 @@ ExportError LilyPondText(const SornData& doc, std::string& text, const LilyPondC
         if (notes && !p.plan.repeatsPlayed) notes->repeatsDrawnOnly.push_back(chosen[k]);
     }
 
+    // A single unnamed part is a solo: its staff goes without a name.
+    const bool named =
+        parts.size() > 1 || !doc.GetPartText(parts.front().plan.part, PartText::Name).empty();
     text += "\\version \"2.24.0\"\n\n";
-    Header(doc, choice, parts, text);
+    Header(doc, choice, parts, named, text);
     const bool staffTiming = StaffTiming(parts);
     Ticks longest = 0;
     for (const Part& p : parts)
@@ -583,7 +598,7 @@ ExportError LilyPondText(const SornData& doc, std::string& text, const LilyPondC
             if (progress->Cancelled()) return ExportError::Cancel();
         }
     }
-    Scores(doc, parts, staffTiming, text);
+    Scores(doc, parts, staffTiming, named, text);
     return {};
 }
 

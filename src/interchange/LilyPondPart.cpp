@@ -13,7 +13,6 @@ namespace sorn::lilypond {
 
 namespace {
 
-using musicxml::HasSymbol;
 using musicxml::SymbolValue;
 
 constexpr Ticks kWhole = CalcTicksPerWhole;
@@ -97,10 +96,8 @@ std::string DurationOfTicks(Ticks ticks) {
         if (ticks == plain * 3 / 2) return std::to_string(1 << j) + ".";
     }
     for (int j = 0; j <= 6; ++j)
-        if (ticks % (kWhole >> (6 - j)) == 0) {
-            const int unit = 1 << (6 - j);
-            return std::to_string(unit) + "*" + std::to_string(ticks / (kWhole >> (6 - j)));
-        }
+        if (ticks % (kWhole >> j) == 0)
+            return std::to_string(1 << j) + "*" + std::to_string(ticks / (kWhole >> j));
     return "1*" + Ratio(ticks, kWhole);
 }
 
@@ -655,7 +652,11 @@ private:
         const PositionRecord& r = plan_.columns[at];
         std::string text;
         if (r.Syurui[0] == Kind::Rest) {
-            text = "r" + Value(r.Atai[0], r, plan_.length[at]);
+            // A whole rest that fills its bar alone stands in the bar's middle.
+            const Bar& bar = plan_.bars[static_cast<std::size_t>(plan_.barOf[at])];
+            const bool wholeBar = r.Atai[0] == LengthCode::Whole && Dots(r) == 0 &&
+                                  bar.fit == Fit::Regular && bar.length == plan_.length[at];
+            text = (wholeBar ? "R" : "r") + Value(r.Atai[0], r, plan_.length[at]);
         } else {
             const Spelling& s = as ? *as : plan_.spelling[at];
             text = PitchName(s.letter, s.alter) + OctaveMarks(s.octave - plan_.fixedOctave) +
@@ -676,11 +677,11 @@ private:
             Token("\\set Timing.measureLength = #(ly:make-moment " + MomentText(bar.length) + ")");
     }
 
-    // A bar longer than its time signature may break where a bar of the
-    // time signature would end; no bar line is drawn there.
+    // A bar of several bars' length may break where a bar of its time
+    // signature would end; no bar line is drawn there.
     void BreakPoint(const Bar& bar, std::int32_t i) {
         const Ticks into = plan_.onset[static_cast<std::size_t>(i)] - bar.start;
-        if (bar.fit == Fit::Irregular && bar.length > bar.measure && into > 0 &&
+        if (bar.fit == Fit::Irregular && bar.length > 2 * bar.measure && into > 0 &&
             into % bar.measure == 0)
             Token("\\bar \"\"");
     }
