@@ -9,7 +9,7 @@ build="$root/build-bench"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DSORN_BENCH=ON -DSORN_TESTS=OFF >/dev/null
 benches=(startup_bench file_bench redraw_bench history_bench midi_bench musicxml_bench
          audition_bench print_bench wav_bench export_latency_bench timbre_bench playback_bench
-         audio_bench)
+         audio_bench lilypond_bench)
 cmake --build "$build" -j2 --target "${benches[@]}" memory_check >&2
 table=$(mktemp)
 trap 'rm -f "$table"' EXIT

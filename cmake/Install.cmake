@@ -56,4 +56,6 @@ string(REPLACE ".so." "" sorn_opened_packages "${sorn_fluidsynth_soname}, ${sorn
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "${sorn_opened_packages}, qt6-qpa-plugins, fonts-noto-core, fonts-noto-cjk | fonts-ipafont-gothic, timgm6mb-soundfont | fluid-soundfont-gm")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+# Engraving for publication hands the score to LilyPond, when it is there.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "lilypond")
 include(CPack)

@@ -3,6 +3,7 @@
 #include "app/BatchRender.h"
 #include "app/Exports.h"
 #include "app/Version.h"
+#include "interchange/LilyPondExport.h"
 #include "interchange/MusicXmlImport.h"
 #include "layout/PositionsExport.h"
 #include "model/AtomicFile.h"
@@ -35,6 +36,11 @@ const char* const kHelp = R"(使い方:
                                            楽譜全体を MIDI ファイルに書き出す
   sorn-editor --export-musicxml OUT.musicxml|OUT.mxl IN.sorn
                                            楽譜全体を MusicXML に書き出す (.mxl は圧縮形式)
+  sorn-editor --export-lilypond OUT.ly IN.sorn
+                                           楽譜全体を LilyPond のファイルに書き出す
+  sorn-editor --engrave-pdf OUT.pdf [--score | --part N] IN.sorn
+                                           LilyPond で浄書して PDF にする (既定は総譜。
+                                           lilypond と fonts-noto-cjk のパッケージが要る)
   sorn-editor --export-wav OUT.wav [--part N] [--timbre NAME|PATH] IN.sorn
                                            1 パートを WAV ファイルに書き出す (既定の音色はヴァイオリン)
   sorn-editor --export-audio OUT.wav|OUT.flac|OUT.ogg [音源の指定] IN.sorn
@@ -70,7 +76,7 @@ const char* const kHelp = R"(使い方:
   sorn-editor --info IN.sorn               パート数・長さ・テンポ・音色番号を JSON 1 行で出力する
                                            (題名・作曲者・パート名は、あるときだけ加える)
   sorn-editor -o OUT IN.sorn               OUT の拡張子で処理を選ぶ (.sorn, .mid, .musicxml, .mxl,
-                                           .wav=1 パート, .flac/.ogg=全パートの音声, .pdf,
+                                           .ly, .wav=1 パート, .flac/.ogg=全パートの音声, .pdf,
                                            .png/.svg=ページ)
                                            (長い形 --export-to)
   sorn-editor -h | --help | --version
@@ -107,6 +113,8 @@ const std::map<std::string, std::string> kOutputCommands = {
     {"--export-audio", "--export-audio"},
     {"--export-rehearsal", "--export-rehearsal"},
     {"--export-positions", "--export-positions"},
+    {"--export-lilypond", "--export-lilypond"},
+    {"--engrave-pdf", "--engrave-pdf"},
     {"-o", "-o"},
     {"--export-to", "-o"}};
 const std::set<std::string> kPlainCommands = {"--info", "--help", "--version"};
@@ -120,7 +128,8 @@ struct NumberOption {
 };
 const std::set<std::string> kAudioCommands = {"--export-audio", "--export-rehearsal"};
 const std::map<std::string, NumberOption> kNumberOptions = {
-    {"--part", {{"--render-view", "--render-page", "--print-pdf", "--export-wav"}, 1, 256}},
+    {"--part",
+     {{"--render-view", "--render-page", "--print-pdf", "--export-wav", "--engrave-pdf"}, 1, 256}},
     {"--margin", {{"--render-page", "--print-pdf", "--print-parts"}, 0, 50}},
     {"--scroll", {{"--render-view"}, 0, MaxLength}},
     {"--width", {{"--render-view"}, 40, 20000}},
@@ -142,7 +151,8 @@ const std::map<std::string, std::set<std::string>> kTextOptions = {
 const std::map<std::string, std::set<std::string>> kFlagOptions = {
     {"--compact", {"--render-page", "--print-pdf", "--print-parts"}},
     {"--no-cursor", {"--render-view"}},
-    {"--score", {"--render-view", "--export-positions", "--render-page", "--print-pdf"}},
+    {"--score",
+     {"--render-view", "--export-positions", "--render-page", "--print-pdf", "--engrave-pdf"}},
     {"--landscape", {"--render-page", "--print-pdf", "--print-parts"}},
     {"--click", {"--export-rehearsal"}},
 };
@@ -241,6 +251,7 @@ bool ResolveOutputCommand(Request& request, std::ostream& err) {
             {".mid", "--export-midi"},
             {".musicxml", "--export-musicxml"},
             {".mxl", "--export-musicxml"},
+            {".ly", "--export-lilypond"},
             {".pdf", "--print-pdf"},
             {".wav", "--export-wav"},
             {".flac", "--export-audio"},
@@ -482,6 +493,19 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     }
     if (request.command == "--export-musicxml") {
         const std::string problem = ExportMusicXmlFile(doc, request.output);
+        return problem.empty() ? kOk : (Fail(err, problem), kFailed);
+    }
+    if (request.command == "--export-lilypond" || request.command == "--engrave-pdf") {
+        LilyPondChoice choice; // the full score unless one part is asked for
+        if (request.numbers.count("--part") && request.flags.count("--score"))
+            return Fail(err, "--part と --score は一緒に指定できません。"), kUsage;
+        if (request.numbers.count("--part")) {
+            choice.parts.emplace_back();
+            if (!PartOption(request, doc, choice.parts.back(), err)) return kFailed;
+        }
+        const std::string problem = request.command == "--engrave-pdf"
+                                        ? EngravePdfFile(doc, choice, request.output)
+                                        : ExportLilyPondFile(doc, request.output);
         return problem.empty() ? kOk : (Fail(err, problem), kFailed);
     }
     if (request.command == "--export-positions") {

@@ -1,5 +1,7 @@
 #include "app/Exports.h"
 
+#include "interchange/LilyPondEngrave.h"
+#include "interchange/LilyPondExport.h"
 #include "interchange/MusicXmlExport.h"
 #include "model/SornData.h"
 #include "platform/FileDialogs.h"
@@ -23,6 +25,18 @@ std::string ExportMusicXmlFile(const SornData& doc, const std::string& path,
     return error && !error.Cancelled() ? error.Message() : std::string();
 }
 
+std::string ExportLilyPondFile(const SornData& doc, const std::string& path,
+                               ProgressSink* progress) {
+    const ExportError error = ExportLilyPond(doc, path, progress);
+    return error && !error.Cancelled() ? error.Message() : std::string();
+}
+
+std::string EngravePdfFile(const SornData& doc, const LilyPondChoice& choice,
+                           const std::string& path, ProgressSink* progress) {
+    const ExportError error = EngraveScore(doc, choice, path, progress);
+    return error && !error.Cancelled() ? error.Message() : std::string();
+}
+
 namespace {
 
 // A score kept under the export's own extension is not proposed: one click
@@ -42,6 +56,10 @@ FileDialogRequest ExportDialog(const SornData& doc, std::string filter,
 
 FileDialogRequest MusicXmlFileDialog(const SornData& doc) {
     return ExportDialog(doc, "MusicXMLファイル|*.musicxml|圧縮MusicXMLファイル|*.mxl", "musicxml");
+}
+
+FileDialogRequest LilyPondFileDialog(const SornData& doc) {
+    return ExportDialog(doc, "LilyPondファイル|*.ly", "ly");
 }
 
 FileDialogRequest MidiFileDialog(const SornData& doc) {

@@ -12,6 +12,7 @@ namespace sorn {
 class ProgressSink;
 class SornData;
 struct FileDialogRequest;
+struct LilyPondChoice;
 
 // Writes the whole score as a MIDI file. Returns the message to show when
 // the export stopped, or an empty string (also when progress cancelled it).
@@ -23,12 +24,23 @@ std::string ExportMidi(const SornData& doc, const std::string& path,
 std::string ExportMusicXmlFile(const SornData& doc, const std::string& path,
                                ProgressSink* progress = nullptr);
 
+// Writes the whole score as a LilyPond file. Empty also when progress
+// cancelled it.
+std::string ExportLilyPondFile(const SornData& doc, const std::string& path,
+                               ProgressSink* progress = nullptr);
+
+// The chosen parts engraved by LilyPond into a PDF. Empty also when progress
+// cancelled it.
+std::string EngravePdfFile(const SornData& doc, const LilyPondChoice& choice,
+                           const std::string& path, ProgressSink* progress = nullptr);
+
 // The save dialogs propose the score's folder and name with the export's
 // extension; a score not yet saved starts in the documents folder.
 FileDialogRequest MidiFileDialog(const SornData& doc);
 FileDialogRequest MusicXmlFileDialog(const SornData& doc);
 // Every part as heard; the format proposed is the one chosen last.
 FileDialogRequest AudioFileDialog(const SornData& doc, AudioFormat format);
+FileDialogRequest LilyPondFileDialog(const SornData& doc);
 // The WAV holds one part; the dialog's title says which.
 FileDialogRequest WavFileDialog(const SornData& doc, std::uint8_t part);
 

@@ -190,6 +190,7 @@ void Form1::BuildMenus() {
     mnuFileRehearsal = item(mnuFile, "パート練習用の音源(&R)...");
     mnuFileMidisave = item(mnuFile, "MIDIで保存(&M)");
     mnuFileMusicXmlsave = item(mnuFile, "MusicXMLで保存(&L)");
+    mnuFileLilyPondsave = item(mnuFile, "LilyPondで保存(&Y)");
     mnuFile->addSeparator();
     mnuFilePrint = item(mnuFile, "印刷(P)");
     mnuFile->addSeparator();
@@ -261,6 +262,7 @@ void Form1::BuildMenus() {
     connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
     connect(mnuFileMidisave, &QAction::triggered, this, &Form1::mnuFileMidisave_Click);
     connect(mnuFileMusicXmlsave, &QAction::triggered, this, &Form1::mnuFileMusicXmlsave_Click);
+    connect(mnuFileLilyPondsave, &QAction::triggered, this, &Form1::mnuFileLilyPondsave_Click);
     connect(mnuFileGmfsave, &QAction::triggered, this, &Form1::mnuFileGmfsave_Click);
     connect(mnuFileAudiosave, &QAction::triggered, this, &Form1::mnuFileAudiosave_Click);
     connect(mnuFileRehearsal, &QAction::triggered, this, &Form1::mnuFileRehearsal_Click);
@@ -539,6 +541,15 @@ void Form1::mnuFileMusicXmlsave_Click() {
     std::string problem;
     work_->Run(
         [&](ProgressSink& progress) { problem = ExportMusicXmlFile(document_, *path, &progress); });
+    ExportFinished(*path, problem, work_->Cancelled());
+}
+
+void Form1::mnuFileLilyPondsave_Click() {
+    auto path = services_.dialogs.SaveFile(LilyPondFileDialog(document_));
+    if (!path) return;
+    std::string problem;
+    work_->Run(
+        [&](ProgressSink& progress) { problem = ExportLilyPondFile(document_, *path, &progress); });
     ExportFinished(*path, problem, work_->Cancelled());
 }
 

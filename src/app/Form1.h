@@ -147,6 +147,7 @@ public:
     QAction* mnuFileRehearsal; // パート練習用の音源
     QAction* mnuFileMidisave;
     QAction* mnuFileMusicXmlsave;
+    QAction* mnuFileLilyPondsave;
     QAction* mnuFilePrint;
     QMenu* mnuFileRecent;
     QAction* mnuFileExit;
@@ -202,6 +203,7 @@ private:
     void Form_Resize();
     void mnuFileMidisave_Click();
     void mnuFileMusicXmlsave_Click();
+    void mnuFileLilyPondsave_Click();
     void mnuFileGmfsave_Click();
     // Every part as heard, and a rehearsal track of each part (Form1Audio.cpp).
     void mnuFileAudiosave_Click();

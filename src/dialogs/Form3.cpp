@@ -2,6 +2,7 @@
 
 #include "dialogs/ReplaceFiles.h"
 #include "dialogs/TextBoxNumber.h"
+#include "interchange/LilyPondEngrave.h"
 #include "model/AtomicFile.h"
 #include "model/LeadingNumber.h"
 #include "model/MessageBoxes.h"
@@ -34,6 +35,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <filesystem>
 
 namespace sorn {
@@ -121,6 +123,8 @@ Form3::Form3(const SornData& doc, std::uint8_t part, PrintServices services, QWi
     Command4 = new QPushButton(QStringLiteral("キャンセル"), this);
     Command1->setDefault(true);
     cmdPartPdfs = new QPushButton(QStringLiteral("パートごとにPDF..."), this);
+    cmdEngrave = new QPushButton(QStringLiteral("LilyPondで浄書..."), this);
+    lblEngraving = new QLabel(this);
 
     optThisPart = new QRadioButton(QStringLiteral("このパート"), this);
     optFullScore = new QRadioButton(QStringLiteral("総譜"), this);
@@ -259,7 +263,8 @@ Form3::Form3(const SornData& doc, std::uint8_t part, PrintServices services, QWi
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdPartPdfs);
-    buttons->addStretch(1);
+    buttons->addWidget(cmdEngrave);
+    buttons->addWidget(lblEngraving, 1);
     buttons->addWidget(Command1);
     buttons->addWidget(Command4);
     auto* top = new QHBoxLayout;
@@ -275,6 +280,7 @@ Form3::Form3(const SornData& doc, std::uint8_t part, PrintServices services, QWi
     connect(Command3, &QPushButton::clicked, this, &Form3::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &QDialog::reject);
     connect(cmdPartPdfs, &QPushButton::clicked, this, &Form3::cmdPartPdfs_Click);
+    connect(cmdEngrave, &QPushButton::clicked, this, &Form3::cmdEngrave_Click);
     connect(cmdPreviousPage, &QPushButton::clicked, this, [this] { ShowPage(previewPage_ - 1); });
     connect(cmdNextPage, &QPushButton::clicked, this, [this] { ShowPage(previewPage_ + 1); });
 
@@ -368,6 +374,7 @@ void Form3::UpdatePageCount() {
     Command1->setEnabled(anything);
     Command3->setEnabled(anything);
     cmdPartPdfs->setEnabled(anything);
+    cmdEngrave->setEnabled(anything);
     pages_.reset();
     if (!reading) {
         lastPage_ = RenderPrintPage(0);
@@ -525,6 +532,39 @@ void Form3::cmdPartPdfs_Click() {
     if (result == PrintResult::Failed) {
         services_.boxes.Show(PrintFailureMessage(services_.printer, failedPath), MsgButtons::Ok,
                              MsgIcon::Warning);
+        return;
+    }
+    accept();
+}
+
+// The parts the content names, set by LilyPond on the chosen paper into a
+// PDF beside the score. LilyPond's time is its own: a note says so, and
+// Escape stops it.
+void Form3::cmdEngrave_Click() {
+    const PrintChoice choice = Choice();
+    if (choice.parts.empty()) return;
+    const std::filesystem::path score(doc_.SornFileName());
+    FileDialogRequest request{"PDFファイル|*.pdf", "pdf",
+                              score.empty() ? DocumentsFolder() : score.parent_path().string(), ""};
+    if (!score.empty()) request.presetName = score.parent_path() / (score.stem().string() + ".pdf");
+    const std::optional<std::string> path = services_.dialogs.SaveFile(request);
+    if (!path) return;
+    LilyPondChoice engraved;
+    engraved.parts = choice.parts;
+    double width = 0, height = 0;
+    PaperMm(choice.paper, choice.reading && choice.landscape, width, height);
+    engraved.paperWidthMm = static_cast<int>(std::lround(width));
+    engraved.paperHeightMm = static_cast<int>(std::lround(height));
+    ExportError error;
+    lblEngraving->setText(QStringLiteral("LilyPond で浄書しています… (Esc で中止)"));
+    BackgroundWork work(services_.progressBar);
+    work.Run(
+        [&](ProgressSink& progress) { error = EngraveScore(doc_, engraved, *path, &progress); });
+    lblEngraving->clear();
+    if (services_.progressBar) services_.progressBar->setValue(services_.progressBar->minimum());
+    if (error.Cancelled()) return;
+    if (error) {
+        services_.boxes.Show(error.Message(), MsgButtons::Ok, MsgIcon::Warning);
         return;
     }
     accept();

@@ -1,7 +1,8 @@
 #pragma once
 // The print preview: the current part, the whole score or chosen parts, in
 // the original pages or laid out for reading; a preview of its pages, and
-// printing in the chosen copies and paper, or a PDF for each part.
+// printing in the chosen copies and paper, or a PDF for each part, or the
+// same parts engraved by LilyPond for publication.
 
 #include "platform/PrintJob.h"
 #include "platform/Printer.h"
@@ -87,6 +88,8 @@ public:
     QPushButton* cmdNextPage;
     QLabel* lblPageOf; // "2 / 5 ページ"
     QPushButton* cmdPartPdfs;
+    QPushButton* cmdEngrave; // LilyPond sets the chosen parts into a PDF
+    QLabel* lblEngraving;    // what the window is doing meanwhile
 
 private:
     enum Content { kThisPart, kFullScore, kChosenParts };
@@ -99,6 +102,7 @@ private:
     void Command1_Click();
     void Command3_Click();
     void cmdPartPdfs_Click();
+    void cmdEngrave_Click();
 
     const SornData& doc_;
     std::uint8_t part_;

@@ -164,4 +164,46 @@ std::vector<bool> TiedContinuations(std::span<const PositionRecord> part) {
     return held;
 }
 
+std::vector<Beams> BeamValues(std::span<const PositionRecord> part) {
+    std::vector<Beams> values(part.size());
+    auto beamable = [](std::uint8_t k) {
+        return k >= Kind::EighthNote && k <= Kind::SixtyFourthNote;
+    };
+    for (std::size_t start = 0; start < part.size(); ++start) {
+        if (!beamable(part[start].Syurui[0])) continue;
+        std::vector<std::size_t> members;
+        std::size_t i = start;
+        for (; i < part.size(); ++i) {
+            const PositionRecord& r = part[i];
+            bool go = false;
+            if (r.Syurui[0] == Kind::Empty) {
+                go = true;
+            } else if (beamable(r.Syurui[0])) {
+                members.push_back(i);
+                go = SymbolValue(r, Kind::Beam) == MarkPresent;
+            } else if (r.Syurui[0] == Kind::Rest) {
+                go = r.Atai[0] != LengthCode::Whole && r.Atai[0] != LengthCode::Half;
+            }
+            if (HasSymbol(r, Kind::BarLine) || !go) break;
+        }
+        if (members.size() >= 2) {
+            auto levels = [&](std::size_t t) { return part[members[t]].Syurui[0] - 3; };
+            for (std::size_t t = 0; t < members.size(); ++t) {
+                for (int l = 1; l <= levels(t); ++l) {
+                    const bool prev = t > 0 && levels(t - 1) >= l;
+                    const bool next = t + 1 < members.size() && levels(t + 1) >= l;
+                    Beams& b = values[members[t]];
+                    b.level[b.count++] = prev && next ? "continue"
+                                         : prev       ? "end"
+                                         : next       ? "begin"
+                                         : t == 0     ? "forward hook"
+                                                      : "backward hook";
+                }
+            }
+        }
+        start = members.back();
+    }
+    return values;
+}
+
 } // namespace sorn::musicxml

@@ -1,10 +1,13 @@
 #pragma once
-// What the MusicXML export and import share: how a staff position reads as a
-// written pitch under a clef, the names of lengths and dynamics, and which
-// notes continue a tie, so that both sides decide these the same way.
+// What the MusicXML export and import share, and the LilyPond export with
+// them: how a staff position reads as a written pitch under a clef, the
+// names of lengths and dynamics, which notes continue a tie and how notes
+// are beamed, so that every side decides these the same way.
 
 #include "model/SornData.h"
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -56,5 +59,16 @@ std::optional<std::uint8_t> SymbolValue(const PositionRecord& r, std::uint8_t ki
 // note before it, by the calculator's rule of what breaks a tie. Such a
 // note keeps the pitch of the note it continues.
 std::vector<bool> TiedContinuations(std::span<const PositionRecord> part);
+
+// Beam values per level of every note, as the screen groups them: notes of
+// an eighth or shorter joined by beam marks across empty positions and
+// short rests, up to a bar line. At most four levels: a sixty-fourth has
+// four beams.
+struct Beams {
+    std::array<std::string_view, 4> level;
+    std::size_t count = 0;
+    bool Joined() const { return count && (level[0] == "begin" || level[0] == "continue"); }
+};
+std::vector<Beams> BeamValues(std::span<const PositionRecord> part);
 
 } // namespace sorn::musicxml

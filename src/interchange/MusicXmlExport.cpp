@@ -126,58 +126,6 @@ bool IsMark(std::uint8_t v) {
     return v == MarkPresent;
 }
 
-// Beam values per level of every note, as the screen groups them: notes of
-// an eighth or shorter joined by beam marks across empty positions and
-// short rests, up to a bar line.
-// At most four levels: a sixty-fourth has four beams.
-struct Beams {
-    std::array<std::string_view, 4> level;
-    std::size_t count = 0;
-    bool Joined() const { return count && (level[0] == "begin" || level[0] == "continue"); }
-};
-
-std::vector<Beams> BeamValues(std::span<const PositionRecord> part) {
-    std::vector<Beams> values(part.size());
-    auto beamable = [](std::uint8_t k) {
-        return k >= Kind::EighthNote && k <= Kind::SixtyFourthNote;
-    };
-    for (std::size_t start = 0; start < part.size(); ++start) {
-        if (!beamable(part[start].Syurui[0])) continue;
-        std::vector<std::size_t> members;
-        std::size_t i = start;
-        for (; i < part.size(); ++i) {
-            const PositionRecord& r = part[i];
-            bool go = false;
-            if (r.Syurui[0] == Kind::Empty) {
-                go = true;
-            } else if (beamable(r.Syurui[0])) {
-                members.push_back(i);
-                go = SymbolValue(r, Kind::Beam) == MarkPresent;
-            } else if (r.Syurui[0] == Kind::Rest) {
-                go = r.Atai[0] != LengthCode::Whole && r.Atai[0] != LengthCode::Half;
-            }
-            if (HasSymbol(r, Kind::BarLine) || !go) break;
-        }
-        if (members.size() >= 2) {
-            auto levels = [&](std::size_t t) { return part[members[t]].Syurui[0] - 3; };
-            for (std::size_t t = 0; t < members.size(); ++t) {
-                for (int l = 1; l <= levels(t); ++l) {
-                    const bool prev = t > 0 && levels(t - 1) >= l;
-                    const bool next = t + 1 < members.size() && levels(t + 1) >= l;
-                    Beams& b = values[members[t]];
-                    b.level[b.count++] = prev && next ? "continue"
-                                         : prev       ? "end"
-                                         : next       ? "begin"
-                                         : t == 0     ? "forward hook"
-                                                      : "backward hook";
-                }
-            }
-        }
-        start = members.back();
-    }
-    return values;
-}
-
 bool IsClefCode(std::uint8_t v) {
     return v == ClefCode::G || v == ClefCode::F || v == ClefCode::CAlto || v == ClefCode::CTenor;
 }

@@ -67,12 +67,15 @@ void BackgroundWork::Run(const std::function<void(ProgressSink&)>& work) {
     --gRunning;
     qApp->removeEventFilter(this);
     if (bar_) bar_->setToolTip(QString());
+    // A bar that only showed the work going on stops moving.
+    if (maximum_.load() == 0) maximum_.store(1);
     ShowProgress();
 }
 
 void BackgroundWork::ShowProgress() {
     if (!bar_) return;
-    bar_->setMaximum(std::max(maximum_.load(), 1));
+    // Work that cannot count its steps sets no maximum: the bar moves to and fro.
+    bar_->setMaximum(std::max(maximum_.load(), 0));
     bar_->setValue(std::clamp(value_.load(), 0, bar_->maximum()));
 }
 

@@ -2,7 +2,8 @@
 // Long work (an export, printing) on a thread of its own while the window
 // keeps painting. Until it ends the user cannot change anything: input is
 // held back, Escape (or closing a window) cancels, and a progress bar, if
-// given, follows the work's progress.
+// given, follows the work's progress; a maximum of 0 shows work that cannot
+// count its steps.
 
 #include "model/ProgressSink.h"
 

@@ -26,6 +26,9 @@ inline constexpr int TimbreNoPartial = 1107;
 inline constexpr int TimbreNotText = 1108;
 // The user stopped the export; nothing is shown.
 inline constexpr int Cancelled = 1201;
+// The engraving program is not installed, or it did not finish its work.
+inline constexpr int EngraverMissing = 1301;
+inline constexpr int EngraverFailed = 1302;
 } // namespace ExportErrorNumber
 
 struct ExportError {

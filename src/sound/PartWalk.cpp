@@ -3,6 +3,8 @@
 #include "model/SymbolCodes.h"
 #include "sound/SornCalculater.h"
 
+#include <optional>
+
 namespace sorn {
 
 namespace {
@@ -18,6 +20,21 @@ bool IsRepeatBar(std::uint8_t kind, std::uint8_t value) {
     return kind == Kind::BarLine &&
            (value == BarLineCode::RepeatEnd || value == BarLineCode::RepeatStart ||
             value == BarLineCode::RepeatBoth);
+}
+
+// A player who goes back reads the clef and the key written before the
+// place they go back to, not the ones the music had come to; accidentals
+// start afresh there, at the start of a bar.
+template <typename At>
+void ReadSignsBefore(std::int32_t target, const At& at, SornCalculater& calc) {
+    std::optional<std::uint8_t> clef, key;
+    for (std::int32_t q = target - 1; q >= 0 && !(clef && key); --q) {
+        const PositionRecord& r = at(q);
+        if (!clef && r.Syurui[0] == Kind::Clef) clef = r.Atai[0];
+        if (!key && r.Syurui[0] == Kind::KeySignature) key = r.Atai[0];
+    }
+    calc.SetOnbukigou(clef.value_or(ClefCode::G));
+    calc.SetChogo(key.value_or(KeyCode::CMajor));
 }
 
 } // namespace
@@ -108,11 +125,13 @@ bool WalkPart(const SornData& doc, std::uint8_t Part, PartListener& listener, Wa
             }
             // Just after the repeat bar found, or the start when there is none.
             Iti = back + 1;
+            ReadSignsBefore(Iti, at, calc);
             state = RepeatState::InRepeat;
             break;
         }
         case RepeatState::DCPending:
             Iti = 0;
+            ReadSignsBefore(Iti, at, calc);
             state = RepeatState::AfterDC;
             break;
         case RepeatState::RepeatDone:

@@ -218,6 +218,18 @@ TEST_F(MidiRepeats, SecondDaCapoIsIgnoredAndWithoutFineThePieceEnds) {
     EXPECT_EQ(Export(s_.doc, dir_), Played({60, 64, 60, 64, 67}));
 }
 
+// Going back, the clef and the key are those written before the place gone
+// back to, not the ones the music had come to.
+TEST_F(MidiRepeats, JumpsReadTheClefAndKeyWrittenWhereTheyLand) {
+    constexpr std::uint8_t F = 125; // F4 under the G clef, A2 under the F clef
+    s_.Main(0, Kind::KeySignature, 0).Note(1, Kind::QuarterNote, F);
+    s_.Bar(1, BarLineCode::RepeatStart).Note(2, Kind::QuarterNote, F);
+    s_.Main(3, Kind::KeySignature, 1).Main(4, Kind::Clef, ClefCode::F);
+    s_.Note(5, Kind::QuarterNote, F).Bar(5, BarLineCode::RepeatEnd);
+    s_.Note(6, Kind::QuarterNote, F).Attach(6, Kind::RepeatWord, RepeatWordCode::DC);
+    EXPECT_EQ(Export(s_.doc, dir_), Played({65, 65, 45, 65, 45, 45, 65, 65, 45, 45}));
+}
+
 TEST_F(MidiRepeats, WaitingAndLoudnessCarryAcrossTheJump) {
     s_.Note(0, Kind::QuarterNote, A);
     s_.Rest(1, LengthCode::Quarter).Attach(1, Kind::Dynamics, DynamicsCode::p);
