@@ -7,38 +7,18 @@
 #include "BenchFolder.h"
 #include "DenseScore.h"
 #include "RatioReporter.h"
+#include "RunProgram.h"
 #include "platform/AudioExport.h"
 #include "platform/FluidSequencer.h"
 
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-
-extern char** environ;
 
 namespace {
 
 using sorn::bench::Folder;
+using sorn::bench::Run;
 
 const std::string kChorale = SORN_SOURCE_DIR "/data/examples/chorale.sorn";
-
-bool Run(std::vector<std::string> args) {
-    std::vector<char*> argv;
-    for (std::string& arg : args)
-        argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t quiet;
-    posix_spawn_file_actions_init(&quiet);
-    posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
-    pid_t pid;
-    const bool spawned = posix_spawnp(&pid, argv[0], &quiet, nullptr, argv.data(), environ) == 0;
-    posix_spawn_file_actions_destroy(&quiet);
-    int status = 0;
-    if (spawned) waitpid(pid, &status, 0);
-    return spawned && WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
 
 void BM_ChoraleAudioCommand(benchmark::State& state) {
     const std::string out = (Folder() / "ours.wav").string();

@@ -32,9 +32,11 @@ std::string FindOnPath(std::string_view program) {
     std::string_view dirs = path && *path ? path : "/usr/local/bin:/usr/bin:/bin";
     while (true) {
         const std::size_t colon = dirs.find(':');
-        std::string dir(dirs.substr(0, colon));
-        if (dir.empty()) dir = ".";
-        const std::string candidate = dir + "/" + std::string(program);
+        // An empty entry is the current folder.
+        const std::string_view dir = colon == 0 || dirs.empty() ? "." : dirs.substr(0, colon);
+        std::string candidate(dir);
+        candidate += '/';
+        candidate += program;
         struct stat st {};
         if (::stat(candidate.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
             ::access(candidate.c_str(), X_OK) == 0)

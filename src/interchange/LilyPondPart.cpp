@@ -184,7 +184,7 @@ public:
 // stops after that. Returns the columns of the notes and rests it plays,
 // in order, to be checked against the walk itself.
 std::vector<std::int32_t> FollowJumps(PartPlan& plan) {
-    enum class State { Normal, JumpPending, InRepeat, RepeatDone, DCPending, AfterDC };
+    using State = RepeatState;
     const auto& cols = plan.columns;
     const auto last = static_cast<std::int32_t>(cols.size()) - 1;
     auto chainEnd = [&](std::int32_t i) {
@@ -204,24 +204,7 @@ std::vector<std::int32_t> FollowJumps(PartPlan& plan) {
         }
         // A tie chain's signs are those of its last note.
         const PositionRecord& signs = cols[static_cast<std::size_t>(i)];
-        bool fine = false;
-        for (int k = 1; k < SlotCount && !fine; ++k) {
-            const std::uint8_t sk = signs.Syurui[k];
-            const std::uint8_t sv = signs.Atai[k];
-            if (sk == Kind::BarLine &&
-                (sv == BarLineCode::RepeatEnd || sv == BarLineCode::RepeatBoth)) {
-                if (state == State::Normal)
-                    state = State::JumpPending;
-                else if (state == State::InRepeat)
-                    state = State::RepeatDone;
-            } else if (sk == Kind::RepeatWord &&
-                       (sv == RepeatWordCode::DC || sv == RepeatWordCode::DaCapo)) {
-                if (state == State::Normal) state = State::DCPending;
-            } else if (sk == Kind::RepeatWord && sv == RepeatWordCode::Fine) {
-                fine = state == State::AfterDC;
-            }
-        }
-        if (fine) {
+        if (ReadRepeatSigns(signs, state)) {
             plan.fine = i;
             break;
         }

@@ -14,8 +14,6 @@ constexpr std::uint8_t kZeroLengthNoteKind = 8;
 
 constexpr PositionRecord kEmptyPosition{};
 
-enum class RepeatState { Normal, JumpPending, InRepeat, RepeatDone, DCPending, AfterDC };
-
 bool IsRepeatBar(std::uint8_t kind, std::uint8_t value) {
     return kind == Kind::BarLine &&
            (value == BarLineCode::RepeatEnd || value == BarLineCode::RepeatStart ||
@@ -38,6 +36,27 @@ void ReadSignsBefore(std::int32_t target, const At& at, SornCalculater& calc) {
 }
 
 } // namespace
+
+bool ReadRepeatSigns(const PositionRecord& signs, RepeatState& state) {
+    for (int k = 1; k < SlotCount; ++k) {
+        const std::uint8_t sk = signs.Syurui[k];
+        const std::uint8_t sv = signs.Atai[k];
+        if (sk == Kind::BarLine &&
+            (sv == BarLineCode::RepeatEnd || sv == BarLineCode::RepeatBoth)) {
+            if (state == RepeatState::Normal)
+                state = RepeatState::JumpPending;
+            else if (state == RepeatState::InRepeat)
+                state = RepeatState::RepeatDone;
+        } else if (sk == Kind::RepeatWord &&
+                   (sv == RepeatWordCode::DC || sv == RepeatWordCode::DaCapo)) {
+            if (state == RepeatState::Normal) state = RepeatState::DCPending;
+        } else if (sk == Kind::RepeatWord && sv == RepeatWordCode::Fine &&
+                   state == RepeatState::AfterDC) {
+            return true;
+        }
+    }
+    return false;
+}
 
 bool WalkPart(const SornData& doc, std::uint8_t Part, PartListener& listener, WalkRange range) {
     SornCalculater calc;
@@ -89,24 +108,7 @@ bool WalkPart(const SornData& doc, std::uint8_t Part, PartListener& listener, Wa
         const PositionRecord& signs = Iti == here ? r : at(Iti);
         calc.SFSyokika(signs);
 
-        bool fine = false;
-        for (int k = 1; k < SlotCount && !fine; ++k) {
-            const std::uint8_t sk = signs.Syurui[k];
-            const std::uint8_t sv = signs.Atai[k];
-            if (sk == Kind::BarLine &&
-                (sv == BarLineCode::RepeatEnd || sv == BarLineCode::RepeatBoth)) {
-                if (state == RepeatState::Normal)
-                    state = RepeatState::JumpPending;
-                else if (state == RepeatState::InRepeat)
-                    state = RepeatState::RepeatDone;
-            } else if (sk == Kind::RepeatWord &&
-                       (sv == RepeatWordCode::DC || sv == RepeatWordCode::DaCapo)) {
-                if (state == RepeatState::Normal) state = RepeatState::DCPending;
-            } else if (sk == Kind::RepeatWord && sv == RepeatWordCode::Fine) {
-                fine = state == RepeatState::AfterDC;
-            }
-        }
-        if (fine) {
+        if (ReadRepeatSigns(signs, state)) {
             if (sounding) break;
             Iti = last + 1;
             continue;

@@ -46,4 +46,13 @@ struct WalkRange {
 // False when the listener stopped the walk.
 bool WalkPart(const SornData& doc, std::uint8_t Part, PartListener& listener, WalkRange range = {});
 
+// Where a walk through the repeats stands: playing on, about to go back
+// to a repeat's start, in the repeated section, past it, about to go back
+// for a D.C., or after the D.C.
+enum class RepeatState { Normal, JumpPending, InRepeat, RepeatDone, DCPending, AfterDC };
+
+// Reads the repeat bar lines and words among a position's attached symbols
+// into the state; true when it holds a Fine that ends the walk there.
+bool ReadRepeatSigns(const PositionRecord& signs, RepeatState& state);
+
 } // namespace sorn
