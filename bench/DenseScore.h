@@ -28,4 +28,14 @@ inline void FillDense(SornData& doc, int parts, std::int32_t length) {
     }
 }
 
+// Sixteen dense parts of the longest length, made once for a whole bench.
+inline const SornData& SixteenDenseParts() {
+    static const SornData doc = [] {
+        SornData d;
+        FillDense(d, 16, MaxLength);
+        return d;
+    }();
+    return doc;
+}
+
 } // namespace sorn::bench

@@ -17,19 +17,10 @@ namespace {
 using namespace sorn;
 using sorn::bench::Folder;
 
-SornData& Dense() {
-    static SornData doc = [] {
-        SornData d;
-        bench::FillDense(d, 16, MaxLength);
-        return d;
-    }();
-    return doc;
-}
-
 void BM_ExportLilyPond(benchmark::State& state) {
     const std::string target = (Folder() / "dense.ly").string();
     for (auto _ : state)
-        if (ExportError error = ExportLilyPond(Dense(), target))
+        if (ExportError error = ExportLilyPond(bench::SixteenDenseParts(), target))
             state.SkipWithError(error.Message().c_str());
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
                             static_cast<std::int64_t>(std::filesystem::file_size(target)));

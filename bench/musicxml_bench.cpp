@@ -24,19 +24,10 @@ public:
 
 using sorn::bench::Folder;
 
-SornData& Dense() {
-    static SornData doc = [] {
-        SornData d;
-        bench::FillDense(d, 16, MaxLength);
-        return d;
-    }();
-    return doc;
-}
-
 void BM_ExportMusicXml(benchmark::State& state) {
     const std::string target = (Folder() / "dense.musicxml").string();
     for (auto _ : state)
-        if (ExportError error = ExportMusicXml(Dense(), target))
+        if (ExportError error = ExportMusicXml(bench::SixteenDenseParts(), target))
             state.SkipWithError(error.Message().c_str());
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
                             static_cast<std::int64_t>(std::filesystem::file_size(target)));
@@ -62,7 +53,8 @@ BENCHMARK(BM_ImportMusicXml)->Unit(benchmark::kMillisecond)->UseRealTime()->MinT
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     // One export before timing: the file the import reads.
-    if (ExportError error = ExportMusicXml(Dense(), (Folder() / "dense.musicxml").string())) {
+    if (ExportError error =
+            ExportMusicXml(bench::SixteenDenseParts(), (Folder() / "dense.musicxml").string())) {
         std::fprintf(stderr, "%s\n", error.Message().c_str());
         return 1;
     }

@@ -44,15 +44,6 @@ void BM_PrintLongestPartToPdf(benchmark::State& state) {
 }
 BENCHMARK(BM_PrintLongestPartToPdf)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
 
-const sorn::SornData& FullScore() {
-    static sorn::SornData doc = [] {
-        sorn::SornData d;
-        sorn::bench::FillDense(d, 16, sorn::MaxLength);
-        return d;
-    }();
-    return doc;
-}
-
 // Every page of 16 parts of the longest length as a full score for reading:
 // laying it out once, then drawing every page into a vector PDF.
 void BM_PrintFullScoreToPdf(benchmark::State& state) {
@@ -63,13 +54,15 @@ void BM_PrintFullScoreToPdf(benchmark::State& state) {
     choice.parts.clear();
     for (int p = 0; p < 16; ++p)
         choice.parts.push_back(static_cast<std::uint8_t>(p));
-    FullScore();
+    sorn::bench::SixteenDenseParts();
     for (auto _ : state) {
         sorn::QtPrinter printer;
-        if (sorn::PrintChosen(FullScore(), choice, 1, printer, path) != sorn::PrintResult::Printed)
+        if (sorn::PrintChosen(sorn::bench::SixteenDenseParts(), choice, 1, printer, path) !=
+            sorn::PrintResult::Printed)
             state.SkipWithError("print");
     }
-    state.counters["pages"] = sorn::PrintPages(FullScore(), choice).PageCount();
+    state.counters["pages"] =
+        sorn::PrintPages(sorn::bench::SixteenDenseParts(), choice).PageCount();
     std::filesystem::remove(path);
 }
 BENCHMARK(BM_PrintFullScoreToPdf)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(1);
