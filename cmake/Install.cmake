@@ -7,6 +7,8 @@ set(sorn_share ${CMAKE_INSTALL_DATADIR}/sorn-editor)
 set(sorn_pkg ${CMAKE_SOURCE_DIR}/packaging)
 
 install(TARGETS sorn-editor RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Where the program users start finds the one that draws.
+install(TARGETS sorn-editor-qt RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/sorn-editor)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/ DESTINATION ${sorn_share})
 install(FILES ${sorn_violin} DESTINATION ${sorn_share}/デフォルト)
 

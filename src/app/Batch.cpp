@@ -118,6 +118,10 @@ const std::map<std::string, std::string> kOutputCommands = {
     {"-o", "-o"},
     {"--export-to", "-o"}};
 const std::set<std::string> kPlainCommands = {"--info", "--help", "--version"};
+// The commands only the program that can draw runs (after "-o" is resolved).
+const std::set<std::string> kDrawingCommands = {"--render-view",  "--render-page",
+                                                "--print-pdf",    "--print-parts",
+                                                "--export-audio", "--export-rehearsal"};
 // Numeric options, the commands they belong to and the values they take:
 // min to max, or only the values listed.
 struct NumberOption {
@@ -470,9 +474,11 @@ bool IsBatchCommandLine(const std::vector<std::string>& args) {
     return false;
 }
 
-int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                    const BatchDrawing* drawing) {
     Request request;
     if (!Parse(args, request, err) || !ResolveOutputCommand(request, err)) return kUsage;
+    if (!drawing && kDrawingCommands.count(request.command)) return kBatchNeedsDrawing;
     if (request.command == "--help") {
         out << kHelp;
         return kOk;
@@ -533,11 +539,11 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         settings.sampleRate = Number(request, "--sample-rate", settings.sampleRate);
         settings.bits = Number(request, "--bits", settings.bits);
         if (request.command == "--export-audio") {
-            const std::string problem = ExportAudio(doc, request.output, settings);
+            const std::string problem = drawing->exportAudio(doc, request.output, settings);
             return problem.empty() ? kOk
                                    : (Fail(err, ExportFailed("音声", request, problem)), kFailed);
         }
-        const std::string problem = ExportRehearsalTracks(
+        const std::string problem = drawing->exportRehearsal(
             doc, request.output, RehearsalFormat(request), settings,
             Number(request, "--balance", 6), request.flags.count("--click") != 0);
         return problem.empty() ? kOk
@@ -553,7 +559,7 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         view.cursor = request.flags.count("--no-cursor") == 0;
         view.fullScore = request.flags.count("--score") != 0;
         if (!ScaleOption(request, view.scale, err)) return kUsage;
-        std::string problem = RenderView(doc, view, request.output);
+        std::string problem = drawing->renderView(doc, view, request.output);
         return problem.empty() ? kOk : (Fail(err, problem), kFailed);
     }
     if (request.command == "--render-page" || request.command == "--print-pdf" ||
@@ -563,9 +569,9 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         page.page = Number(request, "--page", 1) - 1;
         if (!ScaleOption(request, page.scale, err)) return kUsage;
         const std::string problem =
-            request.command == "--print-pdf"     ? PrintPdf(doc, page, request.output)
-            : request.command == "--print-parts" ? PrintPartsPdf(doc, page, request.output)
-                                                 : RenderPageImage(doc, page, request.output);
+            request.command == "--print-pdf"     ? drawing->printPdf(doc, page, request.output)
+            : request.command == "--print-parts" ? drawing->printParts(doc, page, request.output)
+                                                 : drawing->renderPage(doc, page, request.output);
         return problem.empty() ? kOk : (Fail(err, problem), kFailed);
     }
     if (std::error_code error = doc.FileSave(request.output)) {

@@ -112,17 +112,6 @@ std::string RenderView(const SornData& doc, const ViewRequest& view, const std::
                        });
 }
 
-bool PaperByName(const std::string& name, PaperSize& paper) {
-    static const std::pair<const char*, PaperSize> papers[] = {
-        {"A4", PaperSize::A4}, {"A5", PaperSize::A5}, {"B4", PaperSize::B4}, {"B5", PaperSize::B5}};
-    for (const auto& [text, size] : papers)
-        if (name == text) {
-            paper = size;
-            return true;
-        }
-    return false;
-}
-
 namespace {
 PrintChoice ChoiceOf(const PageRequest& request) {
     PrintChoice choice;

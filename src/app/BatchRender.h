@@ -2,7 +2,7 @@
 // Pictures made without a window: the score area as the editor shows it.
 
 #include "app/WindowGeometry.h"
-#include "platform/Printer.h"
+#include "print/PaperSize.h"
 
 #include <cstdint>
 #include <string>
@@ -37,7 +37,6 @@ struct PageRequest {
     double marginMm = 15;
 };
 
-bool PaperByName(const std::string& name, PaperSize& paper);
 // One printed page as a PNG or SVG, or every page of the part into a PDF file.
 std::string RenderPageImage(const SornData& doc, const PageRequest& request,
                             const std::string& path);

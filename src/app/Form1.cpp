@@ -4,6 +4,7 @@
 #include "app/AutoSave.h"
 #include "app/CommandLine.h"
 #include "app/EntryAids.h"
+#include "app/ExportDialogs.h"
 #include "app/Exports.h"
 #include "app/MdMain.h"
 #include "app/PanelBar.h"

@@ -2,6 +2,7 @@
 // heard, and a rehearsal track of each part into a folder, both rendered in
 // the background with the progress bar and Escape to cancel.
 
+#include "app/ExportDialogs.h"
 #include "app/Exports.h"
 #include "app/Form1.h"
 #include "app/PanelBar.h"

@@ -228,27 +228,6 @@ std::string EncodeCompressed(const RenderedAudio& audio, AudioFormat format, int
 
 } // namespace
 
-std::optional<AudioFormat> AudioFormatOf(const std::string& path) {
-    std::string ext = std::filesystem::path(path).extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (ext == ".wav") return AudioFormat::Wav;
-    if (ext == ".flac") return AudioFormat::Flac;
-    if (ext == ".ogg") return AudioFormat::Ogg;
-    return std::nullopt;
-}
-
-const char* ExtensionOf(AudioFormat format) {
-    switch (format) {
-    case AudioFormat::Flac:
-        return ".flac";
-    case AudioFormat::Ogg:
-        return ".ogg";
-    default:
-        return ".wav";
-    }
-}
-
 std::optional<RenderedAudio> RenderScoreAudio(const SornData& doc, const AudioSettings& settings,
                                               const AudioMix& mix, ProgressSink* progress,
                                               std::string& error) {

@@ -9,6 +9,9 @@
 // panned to the centre, the others quieter and spread left and right,
 // optionally with a click on every beat.
 
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,8 +24,27 @@ class SornData;
 enum class AudioFormat { Wav, Flac, Ogg };
 
 // The format a file name's extension asks for (.wav .flac .ogg, any case).
-std::optional<AudioFormat> AudioFormatOf(const std::string& path);
-const char* ExtensionOf(AudioFormat format); // ".wav", ".flac", ".ogg"
+// Inline, because the command line checks names without the encoders.
+inline std::optional<AudioFormat> AudioFormatOf(const std::string& path) {
+    std::string ext = std::filesystem::path(path).extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (ext == ".wav") return AudioFormat::Wav;
+    if (ext == ".flac") return AudioFormat::Flac;
+    if (ext == ".ogg") return AudioFormat::Ogg;
+    return std::nullopt;
+}
+
+inline const char* ExtensionOf(AudioFormat format) { // ".wav", ".flac", ".ogg"
+    switch (format) {
+    case AudioFormat::Flac:
+        return ".flac";
+    case AudioFormat::Ogg:
+        return ".ogg";
+    default:
+        return ".wav";
+    }
+}
 
 struct AudioSettings {
     std::string soundFont;  // empty: the audition's, found as it finds it

@@ -1,6 +1,8 @@
 #pragma once
 // Where printed pages go: the default printer, or a PDF file.
 
+#include "print/PaperSize.h"
+
 #include <QSize>
 #include <functional>
 #include <string>
@@ -8,9 +10,6 @@
 namespace sorn {
 
 class Canvas;
-
-// B4 and B5 are the Japanese (JIS) sizes, 257 x 364 and 182 x 257 mm.
-enum class PaperSize { A4, A5, B4, B5 };
 
 // Draws one page in the coordinates the document was begun with.
 using PageDrawing = std::function<void(Canvas&)>;

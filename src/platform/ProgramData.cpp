@@ -24,8 +24,10 @@ std::string WithSlash(std::string folder) {
 std::string ProgramDataFolder(const std::string& programFolder) {
     const fs::path beside(programFolder.empty() ? "." : programFolder);
     if (HoldsData(beside)) return WithSlash(programFolder);
-    const fs::path installed = beside / ".." / "share" / "sorn-editor";
-    if (HoldsData(installed)) return WithSlash(installed.lexically_normal().string());
+    // PREFIX/bin, or PREFIX/libexec/sorn-editor for the drawing program.
+    for (const fs::path& installed :
+         {beside / ".." / "share" / "sorn-editor", beside / ".." / ".." / "share" / "sorn-editor"})
+        if (HoldsData(installed)) return WithSlash(installed.lexically_normal().string());
     return WithSlash(programFolder);
 }
 

@@ -243,22 +243,71 @@ TEST(Batch, HelpAndVersion) {
     EXPECT_EQ(Batch({"--version"}).out, "SORN楽譜エディタ 2.5.0\n");
 }
 
-// The real program needs no display for batch work.
-TEST(Batch, ProgramRunsWithoutADisplay) {
+// The program users start needs no display for batch work, and runs the
+// commands that draw nothing without the toolkit: no Qt library among what
+// it loads, and the same bytes, messages and exit codes as the drawing
+// program that ran them before.
+TEST(Batch, CommandsThatDrawNothingRunWithoutTheToolkit) {
     TempDir dir;
     const std::string in = WriteScore(dir);
-    const std::string command =
-        std::string("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ") + SORN_EDITOR_EXE +
-        " --info '" + in + "' > '" + dir.File("out.txt") + "'";
-    const int status = std::system(command.c_str());
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
-    const auto out = ReadBytes(dir.File("out.txt"));
-    EXPECT_EQ(std::string(out.begin(), out.end()),
+    const std::string frontEnd = SORN_EDITOR_EXE;
+    const std::string drawing =
+        (std::filesystem::path(frontEnd).parent_path() / "sorn-editor-qt").string();
+    auto run = [&](const std::string& program, const std::string& args, const std::string& out) {
+        const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " +
+                                    program + " " + args + " > '" + out + ".stdout' 2> '" + out +
+                                    ".stderr'";
+        const int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    };
+    // The arguments, with {} for the output file's name.
+    const std::string table[] = {"--version",
+                                 "--help",
+                                 "--info",
+                                 "--bogus",
+                                 "--save-as {}.sorn",
+                                 "-o {}.mid",
+                                 "-o {}.wav",
+                                 "-o {}.musicxml",
+                                 "-o {}.mxl",
+                                 "-o {}.ly",
+                                 "--export-positions {}.json",
+                                 "-o {}.txt"};
+    for (const std::string& command : table) {
+        std::vector<std::uint8_t> results[2][3];
+        int codes[2] = {};
+        for (int side = 0; side < 2; ++side) {
+            // The same names on both sides, as messages quote them.
+            const std::string out = dir.File("out");
+            std::string args = command;
+            std::string written = out + ".stdout"; // the file written, if any
+            if (const auto at = args.find("{}"); at != std::string::npos) {
+                args.replace(at, 2, out);
+                written = args.substr(args.find(out));
+            }
+            codes[side] = run(side ? drawing : frontEnd, args + " '" + in + "'", out);
+            const std::string files[] = {written, out + ".stdout", out + ".stderr"};
+            for (int n = 0; n < 3; ++n)
+                if (std::filesystem::exists(files[n])) {
+                    results[side][n] = ReadBytes(files[n]);
+                    std::filesystem::remove(files[n]);
+                }
+        }
+        EXPECT_EQ(codes[0], codes[1]) << command;
+        for (int n = 0; n < 3; ++n)
+            EXPECT_EQ(results[0][n], results[1][n]) << command;
+    }
+    EXPECT_EQ(run(frontEnd, "--info '" + in + "'", dir.File("info")), 0);
+    const auto info = ReadBytes(dir.File("info.stdout"));
+    EXPECT_EQ(std::string(info.begin(), info.end()),
               "{\"parts\":3,\"length\":64,\"tempo\":120,\"instruments\":[0,40,127]}\n");
-    EXPECT_EQ(
-        WEXITSTATUS(std::system((std::string(SORN_EDITOR_EXE) + " --bogus 2>/dev/null").c_str())),
-        2);
+    EXPECT_EQ(run(frontEnd, "--bogus", dir.File("bogus")), 2);
+    // What the front end loads: ldd lists every library, transitively.
+    EXPECT_EQ(run("ldd", frontEnd, dir.File("ldd")), 0);
+    const auto libraries = ReadBytes(dir.File("ldd.stdout"));
+    const std::string list(libraries.begin(), libraries.end());
+    EXPECT_NE(list.find("libstdc++"), std::string::npos) << list;
+    EXPECT_EQ(list.find("libQt"), std::string::npos) << list;
 }
 
 // The program on its own draws with only its own fonts offered: the page is
