@@ -49,6 +49,42 @@ void BM_PeerPrintPdf(benchmark::State& state) {
 }
 BENCHMARK(BM_PeerPrintPdf)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
 
+// Batch commands that draw nothing: the cost of loading the program.
+void BM_VersionCommand(benchmark::State& state) {
+    for (auto _ : state)
+        if (!Run({SORN_EDITOR_EXE, "--version"})) state.SkipWithError("exit");
+}
+BENCHMARK(BM_VersionCommand)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
+
+void BM_InfoCommand(benchmark::State& state) {
+    for (auto _ : state)
+        if (!Run({SORN_EDITOR_EXE, "--info", kExample})) state.SkipWithError("exit");
+}
+BENCHMARK(BM_InfoCommand)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
+
+void BM_MidiCommand(benchmark::State& state) {
+    const std::string mid = (Folder() / "ours.mid").string();
+    for (auto _ : state)
+        if (!Run({SORN_EDITOR_EXE, "-o", mid, kExample})) state.SkipWithError("exit");
+}
+BENCHMARK(BM_MidiCommand)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
+
+// The peer writing MIDI of the MusicXML we export of the same score.
+void BM_PeerMidi(benchmark::State& state) {
+    const std::string score = (Folder() / "peer-midi.musicxml").string();
+    const std::string mid = (Folder() / "peer-out.mid").string();
+    if (!Run({SORN_EDITOR_EXE, "-o", score, kExample})) {
+        state.SkipWithError("export");
+        return;
+    }
+    for (auto _ : state)
+        if (!Run({"mscore3", "-o", mid, score})) {
+            state.SkipWithError("mscore3 (Debian musescore3) is not installed");
+            return;
+        }
+}
+BENCHMARK(BM_PeerMidi)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
+
 // The four examples as full scores for reading, each a whole process,
 // against the peer printing the MusicXML we export of them.
 const char* const kExamples[] = {"kirakira", "sakura", "canon", "chorale"};
@@ -89,7 +125,10 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     benchmark::Initialize(&argc, argv);
     sorn::bench::RatioReporter reporter({{"BM_StartUpToFirstWindow", "", 300},
-                                         {"BM_PrintPdfCommand", "BM_PeerPrintPdf", 0.2},
+                                         {"BM_VersionCommand", "", 10},
+                                         {"BM_InfoCommand", "", 10},
+                                         {"BM_MidiCommand", "BM_PeerMidi", 0.05},
+                                         {"BM_PrintPdfCommand", "BM_PeerPrintPdf", 0.1},
                                          {"BM_ScorePdfCommand", "BM_PeerScorePdf", 1.0 / 3}});
     benchmark::RunSpecifiedBenchmarks(&reporter);
     std::filesystem::remove_all(Folder());
