@@ -1,8 +1,9 @@
 // Printing: one page image, and every page of the longest part into a
-// vector PDF.
+// vector PDF; one page as a PNG file.
 
 #include "DenseScore.h"
 #include "RatioReporter.h"
+#include "app/BatchRender.h"
 #include "platform/PrintJob.h"
 #include "platform/QtPrinter.h"
 
@@ -43,6 +44,20 @@ void BM_PrintLongestPartToPdf(benchmark::State& state) {
     std::filesystem::remove(path);
 }
 BENCHMARK(BM_PrintLongestPartToPdf)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
+
+// One full page of a busy part to a PNG file, as `-o page.png` writes it.
+// Its figure is the CPU time: the real time adds the disk's flush.
+void BM_PagePng(benchmark::State& state) {
+    sorn::SornData doc;
+    sorn::bench::FillDense(doc, 1, 12 * 24);
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "sorn-page-bench.png").string();
+    for (auto _ : state)
+        if (!sorn::RenderPageImage(doc, sorn::PageRequest{}, path).empty())
+            state.SkipWithError("png");
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_PagePng)->Unit(benchmark::kMillisecond)->Repetitions(3);
 
 // Every page of 16 parts of the longest length as a full score for reading:
 // laying it out once, then drawing every page into a vector PDF.

@@ -45,11 +45,11 @@ void PaperMm(PaperSize paper, bool landscape, double& width, double& height) {
     if (landscape) std::swap(width, height);
 }
 
-PrintPages::PrintPages(const SornData& doc, const PrintChoice& choice)
-    : doc_(doc), choice_(choice) {
+PrintPages::PrintPages(const SornData& doc, const PrintChoice& choice) : choice_(choice) {
     if (choice_.parts.empty()) choice_.parts = {0};
     if (!choice_.reading) {
-        pageCount_ = LastPrintPage(doc, choice_.parts[0], choice_.compact) + 1;
+        original_ = std::make_unique<OriginalPages>(doc, choice_.parts[0], choice_.compact);
+        pageCount_ = original_->PageCount();
         return;
     }
     PageGeometry page;
@@ -74,7 +74,7 @@ void PrintPages::Draw(int page, Canvas& canvas) const {
     if (reading_)
         reading_->DrawPage(page, canvas);
     else
-        RenderPrintPage(doc_, choice_.parts[0], choice_.compact, page, canvas);
+        original_->Draw(page, canvas);
 }
 
 QImage PrintPages::Picture(int page, int width) const {
@@ -143,12 +143,17 @@ PrintResult PrintChosen(const SornData& doc, const PrintChoice& choice, int copi
 PrintResult PrintPart(const SornData& doc, std::uint8_t part, bool compact, PaperSize paper,
                       int copies, Printer& printer, const std::string& pdfPath, QImage* image,
                       ProgressSink* progress) {
-    if (image) RenderPage(doc, part, compact, 0, *image);
     PrintChoice choice;
     choice.parts = {part};
     choice.compact = compact;
     choice.paper = paper;
-    return PrintChosen(doc, choice, copies, printer, pdfPath, progress);
+    // Laid out once for the picture and the pages; no margin to fit.
+    const PrintPages pages(doc, choice);
+    if (image) {
+        QtCanvas canvas(*image, GlyphSet::Shared());
+        pages.Draw(0, canvas);
+    }
+    return PrintEveryPage(doc, pages, choice, copies, printer, pdfPath, progress);
 }
 
 std::string PrintFailureMessage(const Printer& printer, const std::string& pdfPath) {

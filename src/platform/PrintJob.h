@@ -13,6 +13,7 @@
 
 namespace sorn {
 
+class OriginalPages;
 class ProgressSink;
 class ReadingLayout;
 class SornData;
@@ -20,7 +21,8 @@ class SornData;
 // The page canvas, 1240 x 1448, white.
 QImage NewPageImage();
 
-// Renders one page (from 0) into the image; returns the last page index.
+// Renders one page (from 0) into the image, laid out for it alone; returns
+// the last page index. More pages are drawn from one PrintPages.
 int RenderPage(const SornData& doc, std::uint8_t part, bool compact, int page, QImage& image);
 
 // What is printed and how.
@@ -52,8 +54,8 @@ public:
     QImage Picture(int page, int width) const;
 
 private:
-    const SornData& doc_;
     PrintChoice choice_;
+    std::unique_ptr<OriginalPages> original_;
     std::unique_ptr<ReadingLayout> reading_;
     int pageCount_ = 1;
 };

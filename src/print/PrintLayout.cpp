@@ -69,36 +69,33 @@ std::unique_ptr<SornData> CompactPart(const SornData& doc, std::uint8_t part) {
     return copy;
 }
 
-namespace {
-int LastPageOf(const std::vector<PrintRow>& rows) {
-    return rows.empty() ? 0 : rows.back().page;
-}
-} // namespace
-
-int LastPrintPage(const SornData& doc, std::uint8_t part, bool compact) {
-    if (!compact) return LastPageOf(LayOutRows(doc, part));
-    return LastPageOf(LayOutRows(*CompactPart(doc, part), 0));
-}
-
-int RenderPrintPage(const SornData& doc, std::uint8_t part, bool compact, int page,
-                    Canvas& canvas) {
-    std::unique_ptr<SornData> compacted;
-    const SornData* printed = &doc;
+OriginalPages::OriginalPages(const SornData& doc, std::uint8_t part, bool compact)
+    : printed_(&doc), part_(part) {
     if (compact) {
-        compacted = CompactPart(doc, part);
-        printed = compacted.get();
-        part = 0;
+        compacted_ = CompactPart(doc, part);
+        printed_ = compacted_.get();
+        part_ = 0;
     }
-    const std::vector<PrintRow> rows = LayOutRows(*printed, part);
+    rows_ = LayOutRows(*printed_, part_);
+}
 
+OriginalPages::~OriginalPages() = default;
+
+void OriginalPages::Draw(int page, Canvas& canvas) const {
+    const SornData& printed = *printed_;
+    const std::uint8_t part = part_;
     SornData header;
     header.FileNew();
     canvas.Clear();
     canvas.SetLineWidth(1);
     std::int32_t beamEnd = -1;
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        const PrintRow& row = rows[r];
-        if (row.page != page) continue;
+    // Rows fill pages in order, so a page's rows are found without a search.
+    const std::size_t begin =
+        page < 0 ? rows_.size()
+                 : std::min(rows_.size(), static_cast<std::size_t>(page) * kRowsPerPage);
+    const std::size_t end = std::min(rows_.size(), begin + kRowsPerPage);
+    for (std::size_t r = begin; r < end; ++r) {
+        const PrintRow& row = rows_[r];
         const float y0 = static_cast<float>(kRowHeight * static_cast<int>(r % kRowsPerPage));
         const StaffLayout layout{56, 4, row.columnWidth, 28};
         for (int u = 0; u <= 4; ++u) {
@@ -123,15 +120,21 @@ int RenderPrintPage(const SornData& doc, std::uint8_t part, bool compact, int pa
         // before comes in from where the row's notes begin.
         const RowEnd rowEnd{row.last, kPageWidth - kLeftMargin};
         for (std::int32_t q = row.first; q <= row.last; ++q)
-            DrawPosition(*printed, part, q, canvas, layout, columnX(q - row.first + h + 1), y0,
+            DrawPosition(printed, part, q, canvas, layout, columnX(q - row.first + h + 1), y0,
                          beamEnd, &rowEnd);
-        const std::int32_t tied = TieIntoRow(*printed, part, row.first, row.last);
+        const std::int32_t tied = TieIntoRow(printed, part, row.first, row.last);
         if (tied >= 0)
-            DrawTieEnd(*printed, canvas, part, layout, tied,
+            DrawTieEnd(printed, canvas, part, layout, tied,
                        kLeftMargin + static_cast<float>((h + 1) * row.columnWidth),
                        columnX(tied - row.first + h + 1), y0);
     }
-    return LastPageOf(rows);
+}
+
+int RenderPrintPage(const SornData& doc, std::uint8_t part, bool compact, int page,
+                    Canvas& canvas) {
+    const OriginalPages pages(doc, part, compact);
+    pages.Draw(page, canvas);
+    return pages.PageCount() - 1;
 }
 
 } // namespace sorn

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace sorn {
 
@@ -16,12 +17,30 @@ class SornData;
 // moves onto the column before it.
 std::unique_ptr<SornData> CompactPart(const SornData& doc, std::uint8_t part);
 
-// The index of the last page the part fills, closed up or not.
-int LastPrintPage(const SornData& doc, std::uint8_t part, bool compact);
+// One part laid out as printed pages once, closed up when asked: drawing a
+// page costs the same however long the part is. Keeps a reference to the
+// document, which must outlive it unchanged; it is never changed here.
+class OriginalPages {
+public:
+    OriginalPages(const SornData& doc, std::uint8_t part, bool compact);
+    ~OriginalPages();
+    OriginalPages(const OriginalPages&) = delete;
+    OriginalPages& operator=(const OriginalPages&) = delete;
 
-// Draws the rows of one page (counted from 0) onto a 1240 x 1448 canvas and
-// returns the index of the last page. With compact, the blank columns of
-// the part are closed up first; the document is never changed.
+    int PageCount() const { return rows_.empty() ? 1 : rows_.back().page + 1; }
+    // Draws the rows of one page (counted from 0) onto a 1240 x 1448
+    // canvas; a page past the last is blank.
+    void Draw(int page, Canvas& canvas) const;
+
+private:
+    std::unique_ptr<SornData> compacted_;
+    const SornData* printed_;
+    std::uint8_t part_;
+    std::vector<PrintRow> rows_;
+};
+
+// One page alone, laid out for it; returns the index of the last page.
+// Printing more than one page lays out once with OriginalPages instead.
 int RenderPrintPage(const SornData& doc, std::uint8_t part, bool compact, int page, Canvas& canvas);
 
 } // namespace sorn

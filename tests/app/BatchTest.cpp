@@ -2,7 +2,9 @@
 
 #include "app/Batch.h"
 #include "model/SornData.h"
+#include "platform/PrintJob.h"
 #include "support/Examples.h"
+#include "support/Scripted.h"
 #include "support/TempDir.h"
 
 #include <cerrno>
@@ -325,6 +327,19 @@ TEST(Batch, ProgramDrawsWithItsOwnFonts) {
     ASSERT_EQ(Batch({"--render-page", dir.File("window.png"), example}).code, 0);
     ASSERT_EQ(program("", "--render-page " + dir.File("alone.png")), 0);
     EXPECT_EQ(ReadBytes(dir.File("alone.png")), ReadBytes(dir.File("window.png")));
+    // A page of greys is written as 8-bit grey and decodes to the page drawn.
+    const auto png = ReadBytes(dir.File("window.png"));
+    ASSERT_GT(png.size(), 26u);
+    EXPECT_EQ(png[24], 8); // bits a sample
+    EXPECT_EQ(png[25], 0); // colour type: grey
+    SornData doc;
+    ScriptedMessageBoxes boxes;
+    ASSERT_EQ(doc.FileOpen(example, boxes), OpenResult::Opened);
+    QImage page = NewPageImage();
+    RenderPage(doc, 0, false, 0, page);
+    EXPECT_EQ(QImage(QString::fromStdString(dir.File("window.png")))
+                  .convertToFormat(QImage::Format_RGB32),
+              page);
 
     ASSERT_EQ(program("", "--print-pdf " + dir.File("alone.pdf")), 0);
     const auto pdf = ReadBytes(dir.File("alone.pdf"));

@@ -68,10 +68,10 @@ std::map<std::string, std::string> Record(const SornData& doc) {
         out[prefix + "-view.txt"] = views;
         for (bool compact : {false, true}) {
             std::string pages;
-            int last = 0;
-            for (int page = 0; page <= last; ++page) {
+            const OriginalPages laidOut(doc, static_cast<std::uint8_t>(part), compact);
+            for (int page = 0; page < laidOut.PageCount(); ++page) {
                 RecordingCanvas canvas(kPageWidth, kPageHeight, kDigits);
-                last = RenderPrintPage(doc, static_cast<std::uint8_t>(part), compact, page, canvas);
+                laidOut.Draw(page, canvas);
                 pages += "# page " + std::to_string(page + 1) + "\n" + Join(canvas.calls);
             }
             out[prefix + (compact ? "-pages-compact.txt" : "-pages.txt")] = pages;

@@ -117,6 +117,51 @@ TEST(PrintRows, ThirteenRowsMakeTwoPages) {
     EXPECT_FALSE(canvas.Has("line 20 172 1220 172"));
 }
 
+// Pages drawn from one layout, in any order, hold every row once, in its
+// place, and are the pages each laid out alone: nothing of one page's
+// drawing is left for the next.
+TEST(PrintRows, OneLayoutDrawsEveryRowOnce) {
+    Part p(1500);
+    p.Put(0, Kind::Clef, ClefCode::G).Put(1, Kind::KeySignature, 2);
+    std::size_t notes = 0;
+    for (int i = 2; i <= 1500; ++i) {
+        if (i % 5 == 0) continue; // blank columns to close up
+        if (i % 8 == 1) p.Bar(i);
+        if (i % 97 == 0) {
+            p.Put(i, Kind::Clef, ClefCode::F);
+            continue;
+        }
+        p.Put(i, Kind::QuarterNote, static_cast<std::uint8_t>(126 + i % 7));
+        ++notes;
+        if (i % 9 == 0) p.doc.CheckGData1(0, i, Kind::Tie, 1);
+    }
+    for (const bool compact : {false, true}) {
+        SCOPED_TRACE(compact);
+        const auto rows =
+            static_cast<int>(LayOutRows(compact ? *CompactPart(p.doc, 0) : p.doc, 0).size());
+        const OriginalPages pages(p.doc, 0, compact);
+        ASSERT_EQ(pages.PageCount(), (rows + kRowsPerPage - 1) / kRowsPerPage);
+        ASSERT_GE(pages.PageCount(), 3);
+        std::size_t heads = 0;
+        for (int page = pages.PageCount() - 1; page >= 0; --page) {
+            test::RecordingCanvas once(kPageWidth, kPageHeight);
+            pages.Draw(page, once);
+            heads += once.Only("circle").size();
+            const int onPage = std::min(kRowsPerPage, rows - page * kRowsPerPage);
+            EXPECT_TRUE(once.Has("line 20 56 1220 56")) << page;
+            const std::string lastStaffLine =
+                "line 20 " + std::to_string(56 + (onPage - 1) * kRowHeight + 32);
+            EXPECT_EQ(once.Only(lastStaffLine).size(), 1u) << page;
+            EXPECT_EQ(once.Only("line 20 " + std::to_string(56 + onPage * kRowHeight)).size(), 0u)
+                << page;
+            test::RecordingCanvas alone(kPageWidth, kPageHeight);
+            EXPECT_EQ(RenderPrintPage(p.doc, 0, compact, page, alone), pages.PageCount() - 1);
+            EXPECT_EQ(once.calls, alone.calls) << page;
+        }
+        EXPECT_EQ(heads, notes);
+    }
+}
+
 // What one printed row holds of beamed eighths at staff position 130
 // (stems down, beams flat 20 pixels below the middle line).
 struct RowMarks {
