@@ -33,9 +33,6 @@ PainterCanvas::PainterCanvas(QPainter& painter, float width, float height, const
     // PDF and SVG cannot blend; there the inverted cursor is drawn in black.
     const QPaintEngine* engine = painter_.paintEngine();
     canInvert_ = engine && engine->type() == QPaintEngine::Raster;
-    // A PDF keeps a glyph as a font's character, a few bytes each time,
-    // and embeds the font once; elsewhere outlines are exact and quicker.
-    glyphsAsText_ = engine && engine->type() == QPaintEngine::Pdf;
     // The SVG writer ignores clipping; there a glyph cell is cut out by hand.
     clipByHand_ = engine && engine->type() == QPaintEngine::SVG;
 }
@@ -157,15 +154,6 @@ void PainterCanvas::Glyph(GlyphKey key, Rect source, Rect target, GlyphMode mode
     painter_.setBrush(Qt::black);
     for (const GlyphOutline::Piece* each : pieces) {
         const GlyphOutline::Piece& piece = *each;
-        if (glyphsAsText_ && piece.thicken == 0 && !piece.text.isEmpty()) {
-            const QTransform glyphToCell = painter_.transform();
-            painter_.setTransform(piece.place * glyphToCell);
-            painter_.setFont(piece.font);
-            painter_.setPen(Qt::black);
-            painter_.drawText(QPointF(0, 0), piece.text);
-            painter_.setTransform(glyphToCell);
-            continue;
-        }
         if (clipByHand_) {
             QPainterPath cell;
             cell.addRect(src);

@@ -48,7 +48,6 @@ private:
     float width_;
     float height_;
     bool canInvert_ = false;
-    bool glyphsAsText_ = false;
     bool clipByHand_ = false;
 };
 
