@@ -152,27 +152,42 @@ void PainterCanvas::Glyph(GlyphKey key, Rect source, Rect target, GlyphMode mode
     if (mode == GlyphMode::Copy) painter_.fillRect(dest, Qt::white);
     painter_.setTransform(place, true);
     painter_.setBrush(Qt::black);
-    for (const GlyphOutline::Piece* each : pieces) {
-        const GlyphOutline::Piece& piece = *each;
-        if (clipByHand_) {
-            QPainterPath cell;
-            cell.addRect(src);
-            QPainterPath ink = piece.path;
-            if (piece.thicken > 0) {
-                QPainterPathStroker stroker(QPen(Qt::black, piece.thicken));
-                ink = ink.united(stroker.createStroke(piece.path));
-            }
-            painter_.setPen(Qt::NoPen);
-            painter_.drawPath(ink.intersected(cell));
-            continue;
+    if (clipByHand_) {
+        painter_.setPen(Qt::NoPen);
+        for (const QPainterPath& ink : CutInk(key, src, pieces))
+            painter_.drawPath(ink);
+    } else {
+        for (const GlyphOutline::Piece* piece : pieces) {
+            painter_.setPen(piece->thicken > 0 ? QPen(Qt::black, piece->thicken) : QPen(Qt::NoPen));
+            painter_.drawPath(piece->path);
         }
-        painter_.setPen(piece.thicken > 0 ? QPen(Qt::black, piece.thicken) : QPen(Qt::NoPen));
-        painter_.drawPath(piece.path);
     }
     for (int row : outline.staffRows)
         if (row >= src.top() && row <= src.bottom())
             painter_.fillRect(QRectF(src.x(), row, src.width(), 1), Qt::black);
     painter_.restore();
+}
+
+const std::vector<QPainterPath>&
+PainterCanvas::CutInk(GlyphKey key, const QRect& cell,
+                      std::span<const GlyphOutline::Piece* const> pieces) {
+    // The pieces are those of the key that reach into the cell, so the key
+    // and the cell name the result.
+    const std::array<int, 5> name = {static_cast<int>(key), cell.x(), cell.y(), cell.width(),
+                                     cell.height()};
+    const auto [found, added] = cutInk_.try_emplace(name);
+    if (!added) return found->second;
+    QPainterPath area;
+    area.addRect(cell);
+    for (const GlyphOutline::Piece* piece : pieces) {
+        QPainterPath ink = piece->path;
+        if (piece->thicken > 0) {
+            QPainterPathStroker stroker(QPen(Qt::black, piece->thicken));
+            ink = ink.united(stroker.createStroke(piece->path));
+        }
+        found->second.push_back(ink.intersected(area));
+    }
+    return found->second;
 }
 
 void PainterCanvas::Text(std::string_view text, float x, float y) {

@@ -3,16 +3,19 @@
 // screen coordinates as QtCanvas, drawn as antialiased vectors, the glyphs
 // as the font outlines GlyphSet placed for its bitmaps.
 
+#include "platform/GlyphSet.h"
 #include "platform/QtCanvasCommon.h"
 
 #include <QPainterPath>
 #include <QPointF>
+#include <array>
+#include <map>
+#include <span>
+#include <vector>
 
 class QPainter;
 
 namespace sorn {
-
-class GlyphSet;
 
 class PainterCanvas : public QtCanvasCommon {
 public:
@@ -43,12 +46,19 @@ private:
     // area it covers once, however its outline and fill overlap.
     void Ink(const QPainterPath& shape, bool fillable);
 
+    // The pieces of a glyph that reach into a cell, thickened and cut to it,
+    // made once per key and cell: the SVG writer ignores clipping, and
+    // cutting outlines is slow.
+    const std::vector<QPainterPath>& CutInk(GlyphKey key, const QRect& cell,
+                                            std::span<const GlyphOutline::Piece* const> pieces);
+
     QPainter& painter_;
     const GlyphSet& glyphs_;
     float width_;
     float height_;
     bool canInvert_ = false;
     bool clipByHand_ = false;
+    std::map<std::array<int, 5>, std::vector<QPainterPath>> cutInk_;
 };
 
 } // namespace sorn
