@@ -51,8 +51,10 @@ QString FromCodePoints(std::initializer_list<char32_t> cps) {
     return QString::fromUcs4(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-// Text of a font as one outline, baseline at the origin.
+// Text of a font and its outline, baseline at the origin.
 struct Shape {
+    QFont font;
+    QString text;
     QPainterPath path;
 };
 
@@ -61,13 +63,13 @@ struct Shape {
 // from the character map, without laying text out.
 class OutlineSource {
 public:
-    explicit OutlineSource(const QFont& font) : raw_(QRawFont::fromFont(font)) {}
+    explicit OutlineSource(const QFont& font) : font_(font), raw_(QRawFont::fromFont(font)) {}
 
     Shape Outline(const QString& text) {
         const QList<quint32> indexes = raw_.glyphIndexesForString(text);
         const QList<QPointF> advances =
             raw_.advancesForGlyphIndexes(indexes, QRawFont::KernedAdvances);
-        Shape shape;
+        Shape shape{font_, text, {}};
         QPointF pen;
         for (qsizetype i = 0; i < indexes.size(); ++i) {
             const quint32 index = indexes[i];
@@ -81,6 +83,7 @@ public:
     }
 
 private:
+    QFont font_;
     QRawFont raw_;
     std::map<quint32, QPainterPath> glyphs_;
 };
@@ -100,7 +103,7 @@ void Ink(GlyphOutline& outline, const Shape& shape, const QTransform& t, double 
     const QPainterPath placed = t.map(shape.path);
     const QRectF bounds =
         placed.boundingRect().adjusted(-thicken / 2, -thicken / 2, thicken / 2, thicken / 2);
-    outline.pieces.push_back({placed, thicken, bounds});
+    outline.pieces.push_back({placed, thicken, bounds, shape.font, shape.text, t});
 }
 
 // Steepens the antialiased edges so that small symbols stay crisp, and

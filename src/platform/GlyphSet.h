@@ -24,6 +24,11 @@ struct GlyphOutline {
         QPainterPath path;  // placed
         double thicken = 0; // pen width added round the outline
         QRectF bounds;      // of the ink, thickening included
+        // The same as text: `text` in `font` drawn with its baseline origin
+        // at the glyph's origin under `place`.
+        QFont font;
+        QString text;
+        QTransform place;
     };
     std::vector<Piece> pieces;
     std::vector<int> staffRows;

@@ -33,6 +33,7 @@ PainterCanvas::PainterCanvas(QPainter& painter, float width, float height, const
     // PDF and SVG cannot blend; there the inverted cursor is drawn in black.
     const QPaintEngine* engine = painter_.paintEngine();
     canInvert_ = engine && engine->type() == QPaintEngine::Raster;
+    pdf_ = engine && engine->type() == QPaintEngine::Pdf;
     // The SVG writer ignores clipping; there a glyph cell is cut out by hand.
     clipByHand_ = engine && engine->type() == QPaintEngine::SVG;
 }
@@ -158,8 +159,18 @@ void PainterCanvas::Glyph(GlyphKey key, Rect source, Rect target, GlyphMode mode
             painter_.drawPath(ink);
     } else {
         for (const GlyphOutline::Piece* piece : pieces) {
+            if (glyphsAsText_ && piece->thicken == 0 && !piece->text.isEmpty()) {
+                const QTransform glyphToCell = painter_.transform();
+                painter_.setTransform(piece->place * glyphToCell);
+                painter_.setFont(piece->font);
+                painter_.setPen(Qt::black);
+                painter_.drawText(QPointF(0, 0), piece->text);
+                painter_.setTransform(glyphToCell);
+                continue;
+            }
             painter_.setPen(piece->thicken > 0 ? QPen(Qt::black, piece->thicken) : QPen(Qt::NoPen));
             painter_.drawPath(piece->path);
+            glyphElements_ += piece->path.elementCount();
         }
     }
     for (int row : outline.staffRows)

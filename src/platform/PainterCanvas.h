@@ -38,6 +38,12 @@ public:
     void Glyph(GlyphKey key, Rect source, Rect target, GlyphMode mode) override;
     void Text(std::string_view text, float x, float y) override;
 
+    // In a PDF, draws the glyphs' font outlines as the fonts' characters
+    // from now on: the fonts are embedded once, but each use is a few bytes.
+    void SetGlyphsAsText(bool asText) { glyphsAsText_ = asText && pdf_; }
+    // The outline elements drawn for glyphs so far.
+    qsizetype GlyphElementsDrawn() const { return glyphElements_; }
+
     float Width() const override { return width_; }
     float Height() const override { return height_; }
 
@@ -58,6 +64,9 @@ private:
     float height_;
     bool canInvert_ = false;
     bool clipByHand_ = false;
+    bool pdf_ = false;
+    bool glyphsAsText_ = false;
+    qsizetype glyphElements_ = 0;
     std::map<std::array<int, 5>, std::vector<QPainterPath>> cutInk_;
 };
 
