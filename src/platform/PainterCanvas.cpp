@@ -51,7 +51,7 @@ void PainterCanvas::Ink(const QPainterPath& shape, bool fillable) {
     const bool fill = fillable && solid_;
     if (!invert_ || !canInvert_) {
         painter_.setPen(pen);
-        painter_.setBrush(fill ? QBrush(Qt::black) : QBrush(Qt::NoBrush));
+        painter_.setBrush(fill ? ink_ : QBrush());
         painter_.drawPath(shape);
         return;
     }
@@ -152,7 +152,7 @@ void PainterCanvas::Glyph(GlyphKey key, Rect source, Rect target, GlyphMode mode
     // Copy replaces what lay under the cell, staff lines included.
     if (mode == GlyphMode::Copy) painter_.fillRect(dest, Qt::white);
     painter_.setTransform(place, true);
-    painter_.setBrush(Qt::black);
+    painter_.setBrush(ink_);
     if (clipByHand_) {
         painter_.setPen(Qt::NoPen);
         for (const QPainterPath& ink : CutInk(key, src, pieces))

@@ -6,6 +6,7 @@
 #include "platform/GlyphSet.h"
 #include "platform/QtCanvasCommon.h"
 
+#include <QBrush>
 #include <QPainterPath>
 #include <QPointF>
 #include <array>
@@ -60,6 +61,9 @@ private:
 
     QPainter& painter_;
     const GlyphSet& glyphs_;
+    // One brush for all ink: the painter knows it unchanged only when it is
+    // the same brush, and a PDF or SVG repeats a changed brush's state.
+    const QBrush ink_{Qt::black};
     float width_;
     float height_;
     bool canInvert_ = false;
