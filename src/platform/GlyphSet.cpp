@@ -5,9 +5,11 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <QRawFont>
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <vector>
 
 namespace sorn {
@@ -56,15 +58,38 @@ struct Shape {
     QPainterPath path;
 };
 
-Shape Outline(const QFont& font, const QString& text) {
-    QPainterPath path;
-    path.addText(0, 0, font, text);
-    return {font, text, path};
-}
+// A font's glyphs as outlines, each loaded once: the symbols and numerals
+// are single characters set side by side, so their glyphs come straight
+// from the character map, without laying text out.
+class OutlineSource {
+public:
+    explicit OutlineSource(const QFont& font) : font_(font), raw_(QRawFont::fromFont(font)) {}
 
-Shape MusicOutline(char32_t cp) {
-    static const QFont font = OutlineFont(kMusicFamily, false);
-    return Outline(font, FromCodePoints({cp}));
+    Shape Outline(const QString& text) {
+        const QList<quint32> indexes = raw_.glyphIndexesForString(text);
+        const QList<QPointF> advances =
+            raw_.advancesForGlyphIndexes(indexes, QRawFont::KernedAdvances);
+        Shape shape{font_, text, {}};
+        QPointF pen;
+        for (qsizetype i = 0; i < indexes.size(); ++i) {
+            const quint32 index = indexes[i];
+            auto found = glyphs_.find(index);
+            if (found == glyphs_.end())
+                found = glyphs_.emplace(index, raw_.pathForGlyph(index)).first;
+            shape.path.addPath(found->second.translated(pen));
+            if (i < advances.size()) pen += advances[i];
+        }
+        return shape;
+    }
+
+private:
+    QFont font_;
+    QRawFont raw_;
+    std::map<quint32, QPainterPath> glyphs_;
+};
+
+Shape MusicOutline(OutlineSource& music, char32_t cp) {
+    return music.Outline(FromCodePoints({cp}));
 }
 
 // Maps font units to glyph pixels: (ux, uy) lands on (px, py), scaled by sx, sy.
@@ -131,9 +156,9 @@ struct StaffMetrics {
 
 // The music font's five-line staff glyph fixes the size its clefs are
 // drawn for, and where they sit on the lines.
-StaffMetrics MeasureStaff() {
+StaffMetrics MeasureStaff(OutlineSource& music) {
     std::vector<double> centres;
-    for (const QPolygonF& line : MusicOutline(U'\U0001D11A').path.toSubpathPolygons())
+    for (const QPolygonF& line : MusicOutline(music, U'\U0001D11A').path.toSubpathPolygons())
         centres.push_back(line.boundingRect().center().y());
     std::sort(centres.begin(), centres.end());
     StaffMetrics m{};
@@ -153,7 +178,7 @@ double RowCentre(int row) {
     return row + 0.5;
 }
 
-void Clef(GlyphKey key, const StaffMetrics& staff, GlyphOutline& outline) {
+void Clef(OutlineSource& music, GlyphKey key, const StaffMetrics& staff, GlyphOutline& outline) {
     const double width = SizeOf(key).width;
     Shape shape;
     QPainterPath& path = shape.path;
@@ -161,18 +186,18 @@ void Clef(GlyphKey key, const StaffMetrics& staff, GlyphOutline& outline) {
     int row = 0;
     switch (key) {
     case GlyphKey::toon: // curl round the second line from the bottom
-        shape = MusicOutline(U'\U0001D11E');
+        shape = MusicOutline(music, U'\U0001D11E');
         fontY = staff.lineY[3];
         row = kClefTopRow + 24;
         break;
     case GlyphKey::haona: // centred on the middle line
     case GlyphKey::haont: // centred on the fourth line
-        shape = MusicOutline(U'\U0001D121');
+        shape = MusicOutline(music, U'\U0001D121');
         fontY = staff.lineY[2];
         row = key == GlyphKey::haona ? kClefTopRow + 16 : kClefTopRow + 8;
         break;
     default: { // F clef: its two dots straddle the fourth line
-        shape = MusicOutline(U'\U0001D122');
+        shape = MusicOutline(music, U'\U0001D122');
         const QRectF all = path.boundingRect();
         QRectF dots;
         for (const QPolygonF& part : path.toSubpathPolygons()) {
@@ -216,7 +241,7 @@ std::vector<double> StemEdges(const QPainterPath& path) {
 // The note's line or space runs through glyph row 7.
 constexpr int kAccidentalNoteRow = 7;
 
-void Accidental(GlyphKey key, GlyphOutline& outline) {
+void Accidental(OutlineSource& music, GlyphKey key, GlyphOutline& outline) {
     Shape shape;
     QPainterPath& path = shape.path;
     double centreY = 0; // font y that belongs on the note row
@@ -227,21 +252,21 @@ void Accidental(GlyphKey key, GlyphOutline& outline) {
     switch (key) {
     case GlyphKey::sharp:
         // Narrower than printed: key signatures set them 4 pixels apart.
-        shape = MusicOutline(U'\u266F');
+        shape = MusicOutline(music, U'\u266F');
         centreY = path.boundingRect().center().y();
         stemColumn = 12;
         stemGap = 3;
         height = 14.5;
         break;
     case GlyphKey::natural:
-        shape = MusicOutline(U'\u266E');
+        shape = MusicOutline(music, U'\u266E');
         centreY = path.boundingRect().center().y();
         stemColumn = 13;
         stemGap = 4;
         height = 14.5;
         break;
     default: { // flat: the note sits in its loop, the smaller outline
-        shape = MusicOutline(U'\u266D');
+        shape = MusicOutline(music, U'\u266D');
         QRectF loop;
         for (const QPolygonF& part : path.toSubpathPolygons()) {
             const QRectF b = part.boundingRect();
@@ -281,7 +306,7 @@ void Accidental(GlyphKey key, GlyphOutline& outline) {
     Ink(outline, shape, t, thicken);
 }
 
-void Numbers(GlyphOutline& outline) {
+void Numbers(OutlineSource& font, GlyphOutline& outline) {
     static const int kValues[20] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10,
                                     11, 12, 13, 14, 15, 16, 20, 24, 27, 32};
     constexpr int kCell = 16;
@@ -290,11 +315,10 @@ void Numbers(GlyphOutline& outline) {
     constexpr double kTop = 0.3;
     constexpr double kHeight = 15.4;
     constexpr double kMaxWidth = 15.0;
-    const QFont font = OutlineFont(kSerifFamily, true);
-    const QRectF all = Outline(font, QStringLiteral("0123456789")).path.boundingRect();
+    const QRectF all = font.Outline(QStringLiteral("0123456789")).path.boundingRect();
     const double scale = kHeight / all.height();
     for (int c = 0; c < 20; ++c) {
-        const Shape shape = Outline(font, QString::number(kValues[c]));
+        const Shape shape = font.Outline(QString::number(kValues[c]));
         const QPainterPath& path = shape.path;
         const QRectF b = path.boundingRect();
         const double sx = std::min(scale, kMaxWidth / b.width());
@@ -304,12 +328,11 @@ void Numbers(GlyphOutline& outline) {
     outline.staffRows = {0, 8};
 }
 
-void Dynamics(GlyphOutline& outline) {
+void Dynamics(OutlineSource& font, GlyphOutline& outline) {
     constexpr int kCell = 34;
     constexpr double kTop = 0.3;
     constexpr double kHeight = 15.4;
     constexpr double kMaxWidth = 32.0;
-    const QFont font = OutlineFont(kMusicFamily, false);
     constexpr char32_t p = U'\U0001D18F', m = U'\U0001D190', f = U'\U0001D191';
     const QString marks[10] = {
         FromCodePoints({p, p, p, p}), FromCodePoints({p, p, p}), FromCodePoints({p, p}),
@@ -319,10 +342,10 @@ void Dynamics(GlyphOutline& outline) {
     };
     // One scale and baseline for every cell: from the top of f to the
     // bottom of p.
-    const QRectF all = Outline(font, FromCodePoints({p, m, f})).path.boundingRect();
+    const QRectF all = font.Outline(FromCodePoints({p, m, f})).path.boundingRect();
     const double scale = kHeight / all.height();
     for (int c = 0; c < 10; ++c) {
-        const Shape shape = Outline(font, marks[c]);
+        const Shape shape = font.Outline(marks[c]);
         const QPainterPath& path = shape.path;
         const QRectF b = path.boundingRect();
         const double sx = std::min(scale, kMaxWidth / b.width());
@@ -331,11 +354,11 @@ void Dynamics(GlyphOutline& outline) {
     }
 }
 
-void Flag(GlyphOutline& outline) {
+void Flag(OutlineSource& music, GlyphOutline& outline) {
     const GlyphSize size = SizeOf(GlyphKey::flag);
     // The font's flag hangs from the top of an upward stem; turned over it
     // rises from the bottom of a downward one.
-    const Shape shape = MusicOutline(U'\U0001D16E');
+    const Shape shape = MusicOutline(music, U'\U0001D16E');
     const QPainterPath& path = shape.path;
     const QRectF b = path.boundingRect();
     const double sx = size.width / b.width();
@@ -346,17 +369,19 @@ void Flag(GlyphOutline& outline) {
 } // namespace
 
 GlyphSet::GlyphSet() {
-    const StaffMetrics staff = MeasureStaff();
+    OutlineSource music(OutlineFont(kMusicFamily, false));
+    OutlineSource serif(OutlineFont(kSerifFamily, true));
+    const StaffMetrics staff = MeasureStaff(music);
     const auto at = [this](GlyphKey key) -> GlyphOutline& {
         return outlines_[static_cast<int>(key)];
     };
     for (GlyphKey key : {GlyphKey::toon, GlyphKey::heon, GlyphKey::haona, GlyphKey::haont})
-        Clef(key, staff, at(key));
-    Numbers(at(GlyphKey::number));
+        Clef(music, key, staff, at(key));
+    Numbers(serif, at(GlyphKey::number));
     for (GlyphKey key : {GlyphKey::natural, GlyphKey::flat, GlyphKey::sharp})
-        Accidental(key, at(key));
-    Dynamics(at(GlyphKey::dynamics));
-    Flag(at(GlyphKey::flag));
+        Accidental(music, key, at(key));
+    Dynamics(music, at(GlyphKey::dynamics));
+    Flag(music, at(GlyphKey::flag));
 }
 
 const QImage& GlyphSet::Image(GlyphKey key) const {

@@ -33,9 +33,7 @@ PainterCanvas::PainterCanvas(QPainter& painter, float width, float height, const
     // PDF and SVG cannot blend; there the inverted cursor is drawn in black.
     const QPaintEngine* engine = painter_.paintEngine();
     canInvert_ = engine && engine->type() == QPaintEngine::Raster;
-    // A PDF keeps a glyph as a font's character, a few bytes each time,
-    // and embeds the font once; elsewhere outlines are exact and quicker.
-    glyphsAsText_ = engine && engine->type() == QPaintEngine::Pdf;
+    pdf_ = engine && engine->type() == QPaintEngine::Pdf;
     // The SVG writer ignores clipping; there a glyph cell is cut out by hand.
     clipByHand_ = engine && engine->type() == QPaintEngine::SVG;
 }
@@ -53,7 +51,7 @@ void PainterCanvas::Ink(const QPainterPath& shape, bool fillable) {
     const bool fill = fillable && solid_;
     if (!invert_ || !canInvert_) {
         painter_.setPen(pen);
-        painter_.setBrush(fill ? QBrush(Qt::black) : QBrush(Qt::NoBrush));
+        painter_.setBrush(fill ? ink_ : QBrush());
         painter_.drawPath(shape);
         return;
     }
@@ -154,37 +152,53 @@ void PainterCanvas::Glyph(GlyphKey key, Rect source, Rect target, GlyphMode mode
     // Copy replaces what lay under the cell, staff lines included.
     if (mode == GlyphMode::Copy) painter_.fillRect(dest, Qt::white);
     painter_.setTransform(place, true);
-    painter_.setBrush(Qt::black);
-    for (const GlyphOutline::Piece* each : pieces) {
-        const GlyphOutline::Piece& piece = *each;
-        if (glyphsAsText_ && piece.thicken == 0 && !piece.text.isEmpty()) {
-            const QTransform glyphToCell = painter_.transform();
-            painter_.setTransform(piece.place * glyphToCell);
-            painter_.setFont(piece.font);
-            painter_.setPen(Qt::black);
-            painter_.drawText(QPointF(0, 0), piece.text);
-            painter_.setTransform(glyphToCell);
-            continue;
-        }
-        if (clipByHand_) {
-            QPainterPath cell;
-            cell.addRect(src);
-            QPainterPath ink = piece.path;
-            if (piece.thicken > 0) {
-                QPainterPathStroker stroker(QPen(Qt::black, piece.thicken));
-                ink = ink.united(stroker.createStroke(piece.path));
+    painter_.setBrush(ink_);
+    if (clipByHand_) {
+        painter_.setPen(Qt::NoPen);
+        for (const QPainterPath& ink : CutInk(key, src, pieces))
+            painter_.drawPath(ink);
+    } else {
+        for (const GlyphOutline::Piece* piece : pieces) {
+            if (glyphsAsText_ && piece->thicken == 0 && !piece->text.isEmpty()) {
+                const QTransform glyphToCell = painter_.transform();
+                painter_.setTransform(piece->place * glyphToCell);
+                painter_.setFont(piece->font);
+                painter_.setPen(Qt::black);
+                painter_.drawText(QPointF(0, 0), piece->text);
+                painter_.setTransform(glyphToCell);
+                continue;
             }
-            painter_.setPen(Qt::NoPen);
-            painter_.drawPath(ink.intersected(cell));
-            continue;
+            painter_.setPen(piece->thicken > 0 ? QPen(Qt::black, piece->thicken) : QPen(Qt::NoPen));
+            painter_.drawPath(piece->path);
+            glyphElements_ += piece->path.elementCount();
         }
-        painter_.setPen(piece.thicken > 0 ? QPen(Qt::black, piece.thicken) : QPen(Qt::NoPen));
-        painter_.drawPath(piece.path);
     }
     for (int row : outline.staffRows)
         if (row >= src.top() && row <= src.bottom())
             painter_.fillRect(QRectF(src.x(), row, src.width(), 1), Qt::black);
     painter_.restore();
+}
+
+const std::vector<QPainterPath>&
+PainterCanvas::CutInk(GlyphKey key, const QRect& cell,
+                      std::span<const GlyphOutline::Piece* const> pieces) {
+    // The pieces are those of the key that reach into the cell, so the key
+    // and the cell name the result.
+    const std::array<int, 5> name = {static_cast<int>(key), cell.x(), cell.y(), cell.width(),
+                                     cell.height()};
+    const auto [found, added] = cutInk_.try_emplace(name);
+    if (!added) return found->second;
+    QPainterPath area;
+    area.addRect(cell);
+    for (const GlyphOutline::Piece* piece : pieces) {
+        QPainterPath ink = piece->path;
+        if (piece->thicken > 0) {
+            QPainterPathStroker stroker(QPen(Qt::black, piece->thicken));
+            ink = ink.united(stroker.createStroke(piece->path));
+        }
+        found->second.push_back(ink.intersected(area));
+    }
+    return found->second;
 }
 
 void PainterCanvas::Text(std::string_view text, float x, float y) {

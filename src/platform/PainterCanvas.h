@@ -3,16 +3,20 @@
 // screen coordinates as QtCanvas, drawn as antialiased vectors, the glyphs
 // as the font outlines GlyphSet placed for its bitmaps.
 
+#include "platform/GlyphSet.h"
 #include "platform/QtCanvasCommon.h"
 
+#include <QBrush>
 #include <QPainterPath>
 #include <QPointF>
+#include <array>
+#include <map>
+#include <span>
+#include <vector>
 
 class QPainter;
 
 namespace sorn {
-
-class GlyphSet;
 
 class PainterCanvas : public QtCanvasCommon {
 public:
@@ -35,6 +39,12 @@ public:
     void Glyph(GlyphKey key, Rect source, Rect target, GlyphMode mode) override;
     void Text(std::string_view text, float x, float y) override;
 
+    // In a PDF, draws the glyphs' font outlines as the fonts' characters
+    // from now on: the fonts are embedded once, but each use is a few bytes.
+    void SetGlyphsAsText(bool asText) { glyphsAsText_ = asText && pdf_; }
+    // The outline elements drawn for glyphs so far.
+    qsizetype GlyphElementsDrawn() const { return glyphElements_; }
+
     float Width() const override { return width_; }
     float Height() const override { return height_; }
 
@@ -43,13 +53,25 @@ private:
     // area it covers once, however its outline and fill overlap.
     void Ink(const QPainterPath& shape, bool fillable);
 
+    // The pieces of a glyph that reach into a cell, thickened and cut to it,
+    // made once per key and cell: the SVG writer ignores clipping, and
+    // cutting outlines is slow.
+    const std::vector<QPainterPath>& CutInk(GlyphKey key, const QRect& cell,
+                                            std::span<const GlyphOutline::Piece* const> pieces);
+
     QPainter& painter_;
     const GlyphSet& glyphs_;
+    // One brush for all ink: the painter knows it unchanged only when it is
+    // the same brush, and a PDF or SVG repeats a changed brush's state.
+    const QBrush ink_{Qt::black};
     float width_;
     float height_;
     bool canInvert_ = false;
-    bool glyphsAsText_ = false;
     bool clipByHand_ = false;
+    bool pdf_ = false;
+    bool glyphsAsText_ = false;
+    qsizetype glyphElements_ = 0;
+    std::map<std::array<int, 5>, std::vector<QPainterPath>> cutInk_;
 };
 
 } // namespace sorn

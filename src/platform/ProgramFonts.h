@@ -5,11 +5,14 @@
 namespace sorn {
 
 // For a process that only draws scores (the batch commands): the system's
-// font configuration, with all its rendering rules, but offering only the
-// program's families. The pictures stay the window's, and the toolkit no
-// longer lists every font on the machine before the first one is used.
-// Call before the first font is looked up; if the configuration cannot be
-// made the system's stays in force.
+// rendering rules, but only the folders of the program's fonts, read from
+// the font caches, and only its families offered. The pictures stay the
+// window's, and neither the whole system configuration is read nor every
+// font on the machine listed before the first one is used. Where the fonts
+// are not in their packages' folders, or the configuration is chosen by the
+// environment, the system's configuration is read instead, still offering
+// only the program's families. Call before the first font is looked up; if
+// the configuration cannot be made the system's stays in force.
 void OfferOnlyProgramFonts();
 
 } // namespace sorn

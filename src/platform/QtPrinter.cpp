@@ -131,6 +131,7 @@ bool QtPrinter::BeginDocument(PaperSize paper, QSize coordinates, int copies,
     }
     if (!painter_.begin(device_.get())) return Failed("印刷を始められませんでした。");
     coordinates_ = coordinates;
+    glyphElements_ = 0;
     const int resolution = device_->logicalDpiX();
     painter_.setWindow(QRect(QPoint(0, 0), coordinates));
     QRect viewport = device_->pageLayout().fullRectPixels(resolution);
@@ -156,7 +157,15 @@ bool QtPrinter::PaintPage(const PageDrawing& draw) {
     // Vectors and font outlines, sharp at the printer's resolution.
     PainterCanvas canvas(painter_, static_cast<float>(coordinates_.width()),
                          static_cast<float>(coordinates_.height()), GlyphSet::Shared());
+    // Music symbols and numerals are outlines, so that a short score embeds
+    // only the fonts of its words; once their outlines have cost about what
+    // embedding their two fonts does (each font's character map is read
+    // whole), the rest of a long document draws them as characters, a few
+    // bytes each. Both look the same.
+    constexpr qsizetype kGlyphElementsWorthTheFonts = 8000;
+    canvas.SetGlyphsAsText(glyphElements_ > kGlyphElementsWorthTheFonts);
     draw(canvas);
+    glyphElements_ += canvas.GlyphElementsDrawn();
     return true;
 }
 

@@ -44,6 +44,7 @@ private:
     QPainter painter_;
     QBuffer pdf_;
     QSize coordinates_;
+    qsizetype glyphElements_ = 0; // glyph outline elements drawn in the document
     std::string pdfPath_;
     std::string creator_;
     std::string title_;
