@@ -1,0 +1,158 @@
+#include "interchange/MusicXmlUnfold.h"
+
+#include "model/SymbolCodes.h"
+#include "sound/PartWalk.h"
+#include "sound/SornCalculater.h"
+
+#include <optional>
+#include <tuple>
+
+namespace sorn::musicxml {
+
+namespace {
+
+bool IsRepeatSign(std::uint8_t kind, std::uint8_t value) {
+    if (kind == Kind::BarLine)
+        return value == BarLineCode::RepeatEnd || value == BarLineCode::RepeatStart ||
+               value == BarLineCode::RepeatBoth;
+    return kind == Kind::RepeatWord &&
+           (value == RepeatWordCode::DC || value == RepeatWordCode::DaCapo ||
+            value == RepeatWordCode::Fine);
+}
+
+// (notated end time of the position, kind, value) of every repeat sign.
+using Sign = std::tuple<std::int64_t, std::uint8_t, std::uint8_t>;
+std::vector<Sign> RepeatSigns(const SornData& doc, std::uint8_t part) {
+    std::vector<Sign> signs;
+    SornCalculater calc;
+    std::int64_t time = 0;
+    for (std::int32_t i = 0; i <= doc.Length(); ++i) {
+        const PositionRecord* r = doc.Record(part, i);
+        if (!r) break;
+        time += calc.getLengthofSound(*r);
+        for (int k = 1; k < SlotCount; ++k)
+            if (IsRepeatSign(r->Syurui[k], r->Atai[k]))
+                signs.emplace_back(time, r->Syurui[k], r->Atai[k]);
+    }
+    return signs;
+}
+
+// The positions of the walk in order; a jump shows as a position that does
+// not follow the one before.
+class PassedPositions : public PartListener {
+public:
+    bool Rest(std::int32_t, std::int32_t) override { return true; }
+    bool Note(std::int32_t, std::int16_t, std::uint8_t, std::int32_t, std::int32_t) override {
+        return true;
+    }
+    void Passed(std::int32_t from, std::int32_t to) override { spans.emplace_back(from, to); }
+    std::vector<std::pair<std::int32_t, std::int32_t>> spans;
+};
+
+// The nearest main symbol of the kind before Iti.
+std::optional<std::uint8_t> InForce(const SornData& doc, std::uint8_t part, std::int32_t Iti,
+                                    std::uint8_t kind) {
+    for (std::int32_t q = Iti - 1; q >= 0; --q)
+        if (doc.GetGSyurui(part, q, 0) == kind) return doc.GetGAtai(part, q, 0);
+    return std::nullopt;
+}
+
+// Whether the positions from Iti set the kind again before anything sounds
+// or a bar ends: then the jump needs no sign of its own.
+bool SetAgain(const SornData& doc, std::uint8_t part, std::int32_t Iti, std::uint8_t kind) {
+    for (std::int32_t q = Iti; q <= doc.Length(); ++q) {
+        const PositionRecord* r = doc.Record(part, q);
+        if (!r) break;
+        if (r->Syurui[0] == kind) return true;
+        if (IsNote(r->Syurui[0]) || r->Syurui[0] == Kind::Rest) return false;
+        for (int k = 1; k < SlotCount; ++k)
+            if (r->Syurui[k] == Kind::BarLine) return false;
+    }
+    return false;
+}
+
+} // namespace
+
+bool RepeatsAlike(const SornData& doc) {
+    const std::vector<Sign> first = RepeatSigns(doc, 0);
+    for (int p = 1; p <= doc.PartSuu(); ++p)
+        if (RepeatSigns(doc, static_cast<std::uint8_t>(p)) != first) return false;
+    return true;
+}
+
+bool HasRepeatSigns(const SornData& doc) {
+    for (int p = 0; p <= doc.PartSuu(); ++p)
+        if (!RepeatSigns(doc, static_cast<std::uint8_t>(p)).empty()) return true;
+    return false;
+}
+
+PlayedPart PlayThrough(const SornData& doc, std::uint8_t part) {
+    PassedPositions walk;
+    WalkPart(doc, part, walk);
+    PlayedPart played;
+    std::vector<int> passes(static_cast<std::size_t>(doc.Length()) + 1, 0);
+    // What the written-out part has in force, to compare at a jump.
+    std::uint8_t clef = ClefCode::G, key = KeyCode::CMajor;
+    std::optional<std::uint8_t> time;
+    auto add = [&](const PositionRecord& r, std::int32_t origin) {
+        if (r.Syurui[0] == Kind::Clef) clef = r.Atai[0];
+        if (r.Syurui[0] == Kind::KeySignature) key = r.Atai[0];
+        if (r.Syurui[0] == Kind::TimeSignature) time = r.Atai[0];
+        played.positions.push_back(r);
+        played.origin.push_back(origin);
+        played.pass.push_back(origin < 0 ? 0 : passes[static_cast<std::size_t>(origin)]++);
+    };
+    auto sign = [&](std::uint8_t kind, std::uint8_t value) {
+        PositionRecord r;
+        r.Syurui[0] = kind;
+        r.Atai[0] = value;
+        add(r, -1);
+    };
+    std::int32_t next = 0;
+    for (const auto& [from, to] : walk.spans) {
+        if (from != next) {
+            // A player going back reads the clef and key written before the
+            // place they go back to (as the walk does); the bars they read
+            // have the time written before it.
+            const std::uint8_t clefThere =
+                InForce(doc, part, from, Kind::Clef).value_or(ClefCode::G);
+            const std::uint8_t keyThere =
+                InForce(doc, part, from, Kind::KeySignature).value_or(KeyCode::CMajor);
+            const std::optional<std::uint8_t> timeThere =
+                InForce(doc, part, from, Kind::TimeSignature);
+            if (clefThere != clef && !SetAgain(doc, part, from, Kind::Clef))
+                sign(Kind::Clef, clefThere);
+            if (keyThere != key && !SetAgain(doc, part, from, Kind::KeySignature))
+                sign(Kind::KeySignature, keyThere);
+            if (timeThere && timeThere != time && !SetAgain(doc, part, from, Kind::TimeSignature))
+                sign(Kind::TimeSignature, *timeThere);
+        }
+        for (std::int32_t i = from; i <= to; ++i) {
+            PositionRecord r = *doc.Record(part, i);
+            for (int k = 1; k < SlotCount; ++k) {
+                if (!IsRepeatSign(r.Syurui[k], r.Atai[k])) continue;
+                // The bar still ends there; the words are played already.
+                if (r.Syurui[k] == Kind::BarLine) {
+                    r.Atai[k] = BarLineCode::Single;
+                } else {
+                    r.Syurui[k] = Kind::Empty;
+                    r.Atai[k] = 0;
+                }
+            }
+            add(r, i);
+        }
+        next = to + 1;
+    }
+    // A final bar line the music goes on from is a double one: only the
+    // last bar line of the part ends it.
+    bool last = true;
+    for (auto r = played.positions.rbegin(); r != played.positions.rend(); ++r)
+        for (int k = 1; k < SlotCount; ++k) {
+            if (r->Syurui[k] != Kind::BarLine) continue;
+            if (!last && r->Atai[k] == BarLineCode::Final) r->Atai[k] = BarLineCode::Double;
+            last = false;
+        }
+    return played;
+}
+
+} // namespace sorn::musicxml
