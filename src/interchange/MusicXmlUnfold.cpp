@@ -110,6 +110,13 @@ PlayedPart PlayThrough(const SornData& doc, std::uint8_t part) {
     };
     std::int32_t next = 0;
     for (const auto& [from, to] : walk.spans) {
+        if (from != next && !played.positions.empty()) {
+            // A tie the walk found nothing to join leads nowhere: the note
+            // it would now meet after the jump is struck anew.
+            for (int k = 1; k < SlotCount; ++k)
+                if (played.positions.back().Syurui[k] == Kind::Tie)
+                    played.positions.back().Syurui[k] = Kind::Empty;
+        }
         if (from != next) {
             // A player going back reads the clef and key written before the
             // place they go back to (as the walk does); the bars they read
