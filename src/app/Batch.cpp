@@ -34,11 +34,10 @@ const char* const kHelp = R"(使い方:
   sorn-editor [FILE.sorn]                  エディタを開く
   sorn-editor --export-midi OUT.mid IN.sorn
                                            楽譜全体を MIDI ファイルに書き出す
-  sorn-editor --export-musicxml OUT.musicxml|OUT.mxl [--unfold-repeats auto|always|never] IN.sorn
-                                           楽譜全体を MusicXML に書き出す (.mxl は圧縮形式)。
-                                           パートごとに繰り返しが違うときは、繰り返しを
-                                           演奏順に書き出す (auto。always は常に, never は
-                                           書き出さない)
+  sorn-editor --export-musicxml OUT.musicxml|OUT.mxl [--unfold-repeats auto|always|never]
+              IN.sorn                      楽譜全体を MusicXML に書き出す (.mxl は圧縮形式)。
+                                           パートごとに繰り返しが違うときは演奏順に書き出す
+                                           (always は常に、never は書き出さない。既定は auto)
   sorn-editor --export-lilypond OUT.ly IN.sorn
                                            楽譜全体を LilyPond のファイルに書き出す
   sorn-editor --engrave-pdf OUT.pdf [--score | --part N] IN.sorn

@@ -4,6 +4,7 @@
 #include "sound/PartWalk.h"
 #include "sound/SornCalculater.h"
 
+#include <algorithm>
 #include <optional>
 #include <tuple>
 
@@ -57,6 +58,12 @@ std::optional<std::uint8_t> InForce(const SornData& doc, std::uint8_t part, std:
     return std::nullopt;
 }
 
+bool HasBarLine(const PositionRecord& r) {
+    for (int k = 1; k < SlotCount; ++k)
+        if (r.Syurui[k] == Kind::BarLine) return true;
+    return false;
+}
+
 // Whether the positions from Iti set the kind again before anything sounds
 // or a bar ends: then the jump needs no sign of its own.
 bool SetAgain(const SornData& doc, std::uint8_t part, std::int32_t Iti, std::uint8_t kind) {
@@ -64,9 +71,7 @@ bool SetAgain(const SornData& doc, std::uint8_t part, std::int32_t Iti, std::uin
         const PositionRecord* r = doc.Record(part, q);
         if (!r) break;
         if (r->Syurui[0] == kind) return true;
-        if (IsNote(r->Syurui[0]) || r->Syurui[0] == Kind::Rest) return false;
-        for (int k = 1; k < SlotCount; ++k)
-            if (r->Syurui[k] == Kind::BarLine) return false;
+        if (IsNote(r->Syurui[0]) || r->Syurui[0] == Kind::Rest || HasBarLine(*r)) return false;
     }
     return false;
 }
@@ -109,14 +114,21 @@ PlayedPart PlayThrough(const SornData& doc, std::uint8_t part) {
         add(r, -1);
     };
     std::int32_t next = 0;
+    // Just after a jump, before anything sounds: the opening clef, key and
+    // time met again need not be written again when they are in force.
+    bool restating = false;
     for (const auto& [from, to] : walk.spans) {
-        if (from != next && !played.positions.empty()) {
-            // A tie the walk found nothing to join leads nowhere: the note
-            // it would now meet after the jump is struck anew.
-            for (int k = 1; k < SlotCount; ++k)
-                if (played.positions.back().Syurui[k] == Kind::Tie)
-                    played.positions.back().Syurui[k] = Kind::Empty;
+        if (from != next) {
+            // The last note before a jump ends its tie chain, so its tie
+            // found nothing to join: the note it would now meet after the
+            // jump is struck anew.
+            auto note = std::find_if(played.positions.rbegin(), played.positions.rend(),
+                                     [](const PositionRecord& r) { return IsNote(r.Syurui[0]); });
+            if (note != played.positions.rend())
+                for (int k = 1; k < SlotCount; ++k)
+                    if (note->Syurui[k] == Kind::Tie) note->Syurui[k] = note->Atai[k] = 0;
         }
+        restating = restating || from != next;
         if (from != next) {
             // A player going back reads the clef and key written before the
             // place they go back to (as the walk does); the bars they read
@@ -136,6 +148,12 @@ PlayedPart PlayThrough(const SornData& doc, std::uint8_t part) {
         }
         for (std::int32_t i = from; i <= to; ++i) {
             PositionRecord r = *doc.Record(part, i);
+            const std::uint8_t kind = r.Syurui[0];
+            const bool inForce = (kind == Kind::Clef && r.Atai[0] == clef) ||
+                                 (kind == Kind::KeySignature && r.Atai[0] == key) ||
+                                 (kind == Kind::TimeSignature && time == r.Atai[0]);
+            if (restating && inForce) r.Syurui[0] = r.Atai[0] = 0;
+            if (IsNote(kind) || kind == Kind::Rest || HasBarLine(r)) restating = false;
             for (int k = 1; k < SlotCount; ++k) {
                 if (!IsRepeatSign(r.Syurui[k], r.Atai[k])) continue;
                 // The bar still ends there; the words are played already.
@@ -151,7 +169,17 @@ PlayedPart PlayThrough(const SornData& doc, std::uint8_t part) {
         next = to + 1;
     }
     // A final bar line the music goes on from is a double one: only the
-    // last bar line of the part ends it.
+    // last bar line of the part ends it, and where a Fine ended it, it is final.
+    if (!walk.spans.empty()) {
+        const PositionRecord& end = *doc.Record(part, walk.spans.back().second);
+        bool fine = false;
+        for (int k = 1; k < SlotCount; ++k)
+            fine =
+                fine || (end.Syurui[k] == Kind::RepeatWord && end.Atai[k] == RepeatWordCode::Fine);
+        for (int k = 1; k < SlotCount && fine; ++k)
+            if (played.positions.back().Syurui[k] == Kind::BarLine)
+                played.positions.back().Atai[k] = BarLineCode::Final;
+    }
     bool last = true;
     for (auto r = played.positions.rbegin(); r != played.positions.rend(); ++r)
         for (int k = 1; k < SlotCount; ++k) {

@@ -176,15 +176,19 @@ TEST(MusicXmlUnfold, PartsThatRepeatDifferentlyArePlayedThrough) {
         put(p, 0, Kind::Clef, p == 0 ? ClefCode::G : ClefCode::F);
         put(p, 1, Kind::TimeSignature, EncodeTimeSignature(2, 2));
     }
-    for (std::int32_t i = 2; i <= 7; ++i)
+    for (std::int32_t i : {2, 3, 4, 5, 7, 8})
         put(0, i, Kind::QuarterNote, static_cast<std::uint8_t>(128 + i));
+    // A tie that finds no note to join, then the repeat's bar line on a
+    // column of its own: after the jump the same pitch is struck anew.
+    put(0, 5, Kind::QuarterNote, 130);
+    attach(0, 5, Kind::Tie, MarkPresent);
     attach(0, 2, Kind::Dynamics, DynamicsCode::f);
     attach(0, 3, Kind::BarLine, BarLineCode::Single);
-    attach(0, 5, Kind::BarLine, BarLineCode::RepeatEnd);
-    attach(0, 7, Kind::BarLine, BarLineCode::Final);
+    attach(0, 6, Kind::BarLine, BarLineCode::RepeatEnd);
+    attach(0, 8, Kind::BarLine, BarLineCode::Final);
     differ.SetSyllable(0, 2, 0, {.text = "one"});
     differ.SetSyllable(0, 2, 1, {.text = "two"});
-    differ.SetSyllable(0, 6, 0, {.text = "end"});
+    differ.SetSyllable(0, 7, 0, {.text = "end"});
     for (std::int32_t i : {2, 3, 4, 7, 8, 9})
         put(1, i, Kind::QuarterNote, static_cast<std::uint8_t>(128 + i));
     put(1, 3, Kind::QuarterNote, 130);
