@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <span>
 #include <tuple>
 
 namespace sorn::musicxml {
@@ -76,6 +77,40 @@ bool SetAgain(const SornData& doc, std::uint8_t part, std::int32_t Iti, std::uin
     return false;
 }
 
+// Ticks from Iti up to and with the first position with a bar line; none
+// when another time comes first, or no bar line.
+std::optional<std::int32_t> OpeningBar(const SornData& doc, std::uint8_t part, std::int32_t Iti,
+                                       std::uint8_t time) {
+    SornCalculater calc;
+    std::int32_t ticks = 0;
+    for (std::int32_t q = Iti; q <= doc.Length(); ++q) {
+        const PositionRecord& r = *doc.Record(part, q);
+        if (r.Syurui[0] == Kind::TimeSignature && r.Atai[0] != time) return std::nullopt;
+        ticks += calc.getLengthofSound(r);
+        if (HasBarLine(r)) return ticks;
+    }
+    return std::nullopt;
+}
+
+// A short bar before a jump and the short bar the music goes back to (a
+// pickup) that fill one bar together are one bar of the written-out part,
+// so that its bars stay in step with the other parts'. Only when the first
+// has no accidental: without the bar line between, it would last into the
+// second.
+bool JoinsOpeningBar(std::span<const PositionRecord> played, std::int32_t closed,
+                     std::optional<std::int32_t> opening, std::optional<std::uint8_t> time) {
+    if (!time || !opening || played.empty() || !HasBarLine(played.back())) return false;
+    const TimeSignature t = DecodeTimeSignature(*time);
+    const std::int32_t full = t.numerator * CalcTicksPerWhole / t.denominator();
+    if (closed >= full || closed + *opening != full) return false;
+    for (std::size_t i = played.size() - 1; i-- > 0 && !HasBarLine(played[i]);)
+        for (int k = 1; k < SlotCount; ++k)
+            if (played[i].Syurui[k] == Kind::Accidental) return false;
+    for (int k = 1; k < SlotCount; ++k)
+        if (played.back().Syurui[k] == Kind::Accidental) return false;
+    return true;
+}
+
 } // namespace
 
 bool RepeatsAlike(const SornData& doc) {
@@ -99,7 +134,15 @@ PlayedPart PlayThrough(const SornData& doc, std::uint8_t part) {
     // What the written-out part has in force, to compare at a jump.
     std::uint8_t clef = ClefCode::G, key = KeyCode::CMajor;
     std::optional<std::uint8_t> time;
+    // Ticks of the open bar, and of the bar the last bar line closed.
+    SornCalculater lengths;
+    std::int32_t filled = 0, closed = 0;
     auto add = [&](const PositionRecord& r, std::int32_t origin) {
+        filled += lengths.getLengthofSound(r);
+        if (HasBarLine(r)) {
+            closed = filled;
+            filled = 0;
+        }
         if (r.Syurui[0] == Kind::Clef) clef = r.Atai[0];
         if (r.Syurui[0] == Kind::KeySignature) key = r.Atai[0];
         if (r.Syurui[0] == Kind::TimeSignature) time = r.Atai[0];
@@ -139,12 +182,21 @@ PlayedPart PlayThrough(const SornData& doc, std::uint8_t part) {
                 InForce(doc, part, from, Kind::KeySignature).value_or(KeyCode::CMajor);
             const std::optional<std::uint8_t> timeThere =
                 InForce(doc, part, from, Kind::TimeSignature);
-            if (clefThere != clef && !SetAgain(doc, part, from, Kind::Clef))
-                sign(Kind::Clef, clefThere);
-            if (keyThere != key && !SetAgain(doc, part, from, Kind::KeySignature))
-                sign(Kind::KeySignature, keyThere);
-            if (timeThere && timeThere != time && !SetAgain(doc, part, from, Kind::TimeSignature))
-                sign(Kind::TimeSignature, *timeThere);
+            const bool clefSign = clefThere != clef && !SetAgain(doc, part, from, Kind::Clef);
+            const bool keySign = keyThere != key && !SetAgain(doc, part, from, Kind::KeySignature);
+            const bool timeSign =
+                timeThere && timeThere != time && !SetAgain(doc, part, from, Kind::TimeSignature);
+            if (!clefSign && !keySign && !timeSign && time &&
+                JoinsOpeningBar(played.positions, closed, OpeningBar(doc, part, from, *time),
+                                time)) {
+                PositionRecord& end = played.positions.back();
+                for (int k = 1; k < SlotCount; ++k)
+                    if (end.Syurui[k] == Kind::BarLine) end.Syurui[k] = end.Atai[k] = 0;
+                filled = closed;
+            }
+            if (clefSign) sign(Kind::Clef, clefThere);
+            if (keySign) sign(Kind::KeySignature, keyThere);
+            if (timeSign) sign(Kind::TimeSignature, *timeThere);
         }
         for (std::int32_t i = from; i <= to; ++i) {
             PositionRecord r = *doc.Record(part, i);

@@ -251,6 +251,38 @@ TEST(MusicXmlUnfold, PartsThatRepeatDifferentlyArePlayedThrough) {
     back = SornData();
     ASSERT_EQ(ImportMusicXml(text, back).status, ImportStatus::Imported);
     EXPECT_EQ(Describe(back), Describe(alike));
+
+    // In 3/4 with a pickup, part 1 goes back to the start from a bar of two
+    // beats, part 2 plays on a full bar: the short bar and the pickup make
+    // one bar, and the measures of both parts stay in step.
+    SornData pickup;
+    pickup.FileNew();
+    pickup.AddPart();
+    for (std::uint8_t p = 0; p < 2; ++p) {
+        pickup.SetGData1(p, 0, 0, Kind::TimeSignature, EncodeTimeSignature(3, 2));
+        for (std::int32_t i = 1; i <= 7; ++i)
+            pickup.SetGData1(p, i, 0, Kind::QuarterNote, static_cast<std::uint8_t>(128 + i));
+        for (std::int32_t i : {1, 4})
+            pickup.CheckGData1(p, i, Kind::BarLine, BarLineCode::Single);
+        if (p == 0) pickup.CheckGData1(p, 6, Kind::BarLine, BarLineCode::RepeatEnd);
+        if (p == 1) pickup.CheckGData1(p, 7, Kind::BarLine, BarLineCode::Single);
+    }
+    ASSERT_FALSE(MusicXmlText(pickup, text));
+    pugi::xml_document xml;
+    ASSERT_TRUE(xml.load_string(text.c_str()));
+    std::vector<std::vector<int>> bars; // the divisions of each measure, part by part
+    for (pugi::xml_node part : xml.child("score-partwise").children("part")) {
+        bars.emplace_back();
+        for (pugi::xml_node measure : part.children("measure")) {
+            bars.back().push_back(0);
+            for (pugi::xml_node note : measure.children("note"))
+                bars.back().back() += note.child("duration").text().as_int();
+        }
+    }
+    ASSERT_EQ(bars.size(), 2u);
+    EXPECT_EQ(bars[0].size(), 6u);
+    for (std::size_t m = 0; m < bars[1].size(); ++m)
+        EXPECT_EQ(bars[0][m], bars[1][m]) << "measure " << m;
 }
 
 // Every word the score holds, through the schema and back: texts with
