@@ -5,6 +5,7 @@
 #include "sound/SornCalculater.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <span>
 #include <tuple>
@@ -51,13 +52,30 @@ public:
     std::vector<std::pair<std::int32_t, std::int32_t>> spans;
 };
 
-// The nearest main symbol of the kind before Iti.
-std::optional<std::uint8_t> InForce(const SornData& doc, std::uint8_t part, std::int32_t Iti,
-                                    std::uint8_t kind) {
-    for (std::int32_t q = Iti - 1; q >= 0; --q)
-        if (doc.GetGSyurui(part, q, 0) == kind) return doc.GetGAtai(part, q, 0);
-    return std::nullopt;
-}
+// The clef, key and time written last before each position, found in one
+// pass: a score may jump back many times.
+class SignsBefore {
+public:
+    static constexpr std::array<std::uint8_t, 3> kKinds = {Kind::Clef, Kind::KeySignature,
+                                                           Kind::TimeSignature};
+    SignsBefore(const SornData& doc, std::uint8_t part) {
+        std::array<std::optional<std::uint8_t>, 3> last;
+        for (std::int32_t i = 0; i <= doc.Length(); ++i) {
+            before_.push_back(last);
+            const PositionRecord& r = *doc.Record(part, i);
+            for (std::size_t k = 0; k < kKinds.size(); ++k)
+                if (r.Syurui[0] == kKinds[k]) last[k] = r.Atai[0];
+        }
+    }
+    std::optional<std::uint8_t> At(std::int32_t Iti, std::uint8_t kind) const {
+        const std::size_t k = static_cast<std::size_t>(
+            std::find(kKinds.begin(), kKinds.end(), kind) - kKinds.begin());
+        return before_[static_cast<std::size_t>(Iti)][k];
+    }
+
+private:
+    std::vector<std::array<std::optional<std::uint8_t>, 3>> before_;
+};
 
 bool HasBarLine(const PositionRecord& r) {
     for (int k = 1; k < SlotCount; ++k)
@@ -129,6 +147,7 @@ bool HasRepeatSigns(const SornData& doc) {
 PlayedPart PlayThrough(const SornData& doc, std::uint8_t part) {
     PassedPositions walk;
     WalkPart(doc, part, walk);
+    const SignsBefore signs(doc, part);
     PlayedPart played;
     std::vector<int> passes(static_cast<std::size_t>(doc.Length()) + 1, 0);
     // What the written-out part has in force, to compare at a jump.
@@ -176,17 +195,16 @@ PlayedPart PlayThrough(const SornData& doc, std::uint8_t part) {
             // A player going back reads the clef and key written before the
             // place they go back to (as the walk does); the bars they read
             // have the time written before it.
-            const std::uint8_t clefThere =
-                InForce(doc, part, from, Kind::Clef).value_or(ClefCode::G);
+            const std::uint8_t clefThere = signs.At(from, Kind::Clef).value_or(ClefCode::G);
             const std::uint8_t keyThere =
-                InForce(doc, part, from, Kind::KeySignature).value_or(KeyCode::CMajor);
-            const std::optional<std::uint8_t> timeThere =
-                InForce(doc, part, from, Kind::TimeSignature);
+                signs.At(from, Kind::KeySignature).value_or(KeyCode::CMajor);
+            const std::optional<std::uint8_t> timeThere = signs.At(from, Kind::TimeSignature);
             const bool clefSign = clefThere != clef && !SetAgain(doc, part, from, Kind::Clef);
             const bool keySign = keyThere != key && !SetAgain(doc, part, from, Kind::KeySignature);
             const bool timeSign =
                 timeThere && timeThere != time && !SetAgain(doc, part, from, Kind::TimeSignature);
-            if (!clefSign && !keySign && !timeSign && time &&
+            if (!clefSign && !keySign && !timeSign && time && !played.positions.empty() &&
+                HasBarLine(played.positions.back()) &&
                 JoinsOpeningBar(played.positions, closed, OpeningBar(doc, part, from, *time),
                                 time)) {
                 PositionRecord& end = played.positions.back();
