@@ -161,8 +161,9 @@ public:
         });
         beams_ = BeamValues(positions_);
         verses_ = doc.VerseCount(static_cast<std::uint8_t>(part));
-        // Played through, each pass sings its own verse on one line.
-        if (played) verses_ = std::min(verses_, 1);
+        // Played through, each pass sings its own verse on one line; a part
+        // that never goes back keeps its verses as written.
+        if (played && played->jumped) verses_ = std::min(verses_, 1);
         if (FirstBarIsPickup()) measureNumber_ = -1;
     }
 
@@ -432,6 +433,7 @@ private:
         const std::int32_t origin = played_->origin[static_cast<std::size_t>(i)];
         const int pass = played_->pass[static_cast<std::size_t>(i)];
         if (origin < 0) return {};
+        if (!played_->jumped) return doc_.GetSyllable(part, origin, verse);
         Syllable s = pass < MaxVerses ? doc_.GetSyllable(part, origin, pass) : Syllable{};
         return s.Empty() ? doc_.GetSyllable(part, origin, 0) : s;
     }

@@ -191,6 +191,7 @@ PlayedPart PlayThrough(const SornData& doc, std::uint8_t part) {
                     if (note->Syurui[k] == Kind::Tie) note->Syurui[k] = note->Atai[k] = 0;
         }
         restating = restating || from != next;
+        played.jumped = played.jumped || from != next;
         if (from != next) {
             // A player going back reads the clef and key written before the
             // place they go back to (as the walk does); the bars they read

@@ -25,6 +25,8 @@ struct PlayedPart {
     // how many times that position was played before.
     std::vector<std::int32_t> origin;
     std::vector<int> pass;
+    // Whether the walk went back at all; if not, the part is as written.
+    bool jumped = false;
 };
 PlayedPart PlayThrough(const SornData& doc, std::uint8_t part);
 

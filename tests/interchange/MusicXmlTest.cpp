@@ -267,6 +267,8 @@ TEST(MusicXmlUnfold, PartsThatRepeatDifferentlyArePlayedThrough) {
         if (p == 0) pickup.CheckGData1(p, 6, Kind::BarLine, BarLineCode::RepeatEnd);
         if (p == 1) pickup.CheckGData1(p, 7, Kind::BarLine, BarLineCode::Single);
     }
+    pickup.SetSyllable(1, 2, 0, {.text = "first"});
+    pickup.SetSyllable(1, 2, 1, {.text = "second"});
     ASSERT_FALSE(MusicXmlText(pickup, text));
     pugi::xml_document xml;
     ASSERT_TRUE(xml.load_string(text.c_str()));
@@ -283,6 +285,10 @@ TEST(MusicXmlUnfold, PartsThatRepeatDifferentlyArePlayedThrough) {
     EXPECT_EQ(bars[0].size(), 6u);
     for (std::size_t m = 0; m < bars[1].size(); ++m)
         EXPECT_EQ(bars[0][m], bars[1][m]) << "measure " << m;
+    // Part 2 never goes back: its verses stay as written.
+    back = SornData();
+    ASSERT_EQ(ImportMusicXml(text, back).status, ImportStatus::Imported);
+    EXPECT_EQ(back.GetSyllable(1, 2, 1).text, "second");
 }
 
 // Every word the score holds, through the schema and back: texts with
