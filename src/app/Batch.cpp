@@ -34,8 +34,9 @@ const char* const kHelp = R"(使い方:
   sorn-editor [FILE.sorn]                  エディタを開く
   sorn-editor --export-midi OUT.mid IN.sorn
                                            楽譜全体を MIDI ファイルに書き出す
-  sorn-editor --export-musicxml OUT.musicxml|OUT.mxl [--unfold-repeats auto|always|never]
-              IN.sorn                      楽譜全体を MusicXML に書き出す (.mxl は圧縮形式)。
+  sorn-editor --export-musicxml OUT.musicxml|OUT.mxl
+              [--unfold-repeats auto|always|never] IN.sorn
+                                           楽譜全体を MusicXML に書き出す (.mxl は圧縮形式)。
                                            パートごとに繰り返しが違うときは演奏順に書き出す
                                            (always は常に、never は書き出さない。既定は auto)
   sorn-editor --export-lilypond OUT.ly IN.sorn
