@@ -34,8 +34,11 @@ const char* const kHelp = R"(使い方:
   sorn-editor [FILE.sorn]                  エディタを開く
   sorn-editor --export-midi OUT.mid IN.sorn
                                            楽譜全体を MIDI ファイルに書き出す
-  sorn-editor --export-musicxml OUT.musicxml|OUT.mxl IN.sorn
-                                           楽譜全体を MusicXML に書き出す (.mxl は圧縮形式)
+  sorn-editor --export-musicxml OUT.musicxml|OUT.mxl
+              [--unfold-repeats auto|always|never] IN.sorn
+                                           楽譜全体を MusicXML に書き出す (.mxl は圧縮形式)。
+                                           パートごとに繰り返しが違うときは演奏順に書き出す
+                                           (always は常に、never は書き出さない。既定は auto)
   sorn-editor --export-lilypond OUT.ly IN.sorn
                                            楽譜全体を LilyPond のファイルに書き出す
   sorn-editor --engrave-pdf OUT.pdf [--score | --part N] IN.sorn
@@ -151,6 +154,7 @@ const std::map<std::string, std::set<std::string>> kTextOptions = {
     {"--scale", {"--render-view", "--render-page"}},
     {"--soundfont", kAudioCommands},
     {"--format", {"--export-rehearsal"}},
+    {"--unfold-repeats", {"--export-musicxml"}},
 };
 const std::map<std::string, std::set<std::string>> kFlagOptions = {
     {"--compact", {"--render-page", "--print-pdf", "--print-parts"}},
@@ -270,6 +274,10 @@ bool ResolveOutputCommand(Request& request, std::ostream& err) {
         return Fail(err, "--export-audio の出力ファイルの名前は .wav, .flac, .ogg のどれかで"
                          "終えてください: " +
                              request.output);
+    if (auto unfold = request.texts.find("--unfold-repeats");
+        unfold != request.texts.end() && !UnfoldRepeatsNamed(unfold->second))
+        return Fail(err, "--unfold-repeats は auto, always, never のどれかで指定してください: " +
+                             unfold->second);
     if (request.command == "--export-rehearsal" && request.output == "-")
         return Fail(err, "--export-rehearsal の出力はフォルダです。標準出力には書き出せません。");
     if (auto format = request.texts.find("--format");
@@ -498,8 +506,16 @@ int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
         return problem.empty() ? kOk : (Fail(err, ExportFailed("MIDI", request, problem)), kFailed);
     }
     if (request.command == "--export-musicxml") {
-        const std::string problem = ExportMusicXmlFile(doc, request.output);
-        return problem.empty() ? kOk : (Fail(err, problem), kFailed);
+        auto named = request.texts.find("--unfold-repeats");
+        const UnfoldRepeats unfold =
+            named == request.texts.end()
+                ? UnfoldRepeats::Auto
+                : UnfoldRepeatsNamed(named->second).value_or(UnfoldRepeats::Auto);
+        const std::string problem = ExportMusicXmlFile(doc, request.output, nullptr, unfold);
+        if (!problem.empty()) return Fail(err, problem), kFailed;
+        if (const std::string notice = UnfoldedNotice(doc, unfold); !notice.empty())
+            err << notice << '\n';
+        return kOk;
     }
     if (request.command == "--export-lilypond" || request.command == "--engrave-pdf") {
         LilyPondChoice choice; // the full score unless one part is asked for

@@ -14,10 +14,17 @@ std::string ExportMidi(const SornData& doc, const std::string& path, ProgressSin
     return midi.Error().Message();
 }
 
-std::string ExportMusicXmlFile(const SornData& doc, const std::string& path,
-                               ProgressSink* progress) {
-    const ExportError error = ExportMusicXml(doc, path, progress);
+std::string ExportMusicXmlFile(const SornData& doc, const std::string& path, ProgressSink* progress,
+                               UnfoldRepeats unfold) {
+    const ExportError error = ExportMusicXml(doc, path, progress, unfold);
     return error && !error.Cancelled() ? error.Message() : std::string();
+}
+
+std::string UnfoldedNotice(const SornData& doc, UnfoldRepeats unfold) {
+    if (!WritesRepeatsOut(doc, unfold)) return {};
+    return unfold == UnfoldRepeats::Always
+               ? "繰り返しを演奏順に書き出しました。"
+               : "パートごとに繰り返しが違うため、繰り返しを演奏順に書き出しました。";
 }
 
 std::string ExportLilyPondFile(const SornData& doc, const std::string& path,

@@ -3,6 +3,8 @@
 // both write the same bytes and give the same messages. No toolkit here:
 // the command line runs them without loading it.
 
+#include "interchange/MusicXmlExport.h"
+
 #include <string>
 
 namespace sorn {
@@ -19,7 +21,11 @@ std::string ExportMidi(const SornData& doc, const std::string& path,
 // Writes the whole score as MusicXML, compressed when the name ends in ".mxl".
 // Empty also when progress cancelled it.
 std::string ExportMusicXmlFile(const SornData& doc, const std::string& path,
-                               ProgressSink* progress = nullptr);
+                               ProgressSink* progress = nullptr,
+                               UnfoldRepeats unfold = UnfoldRepeats::Auto);
+// What the user is told once when the export writes the repeats out, or
+// an empty string when it keeps them.
+std::string UnfoldedNotice(const SornData& doc, UnfoldRepeats unfold);
 
 // Writes the whole score as a LilyPond file. Empty also when progress
 // cancelled it.

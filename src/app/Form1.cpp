@@ -192,6 +192,7 @@ void Form1::BuildMenus() {
     mnuFileMidisave = item(mnuFile, "MIDIで保存(&M)");
     mnuFileMusicXmlsave = item(mnuFile, "MusicXMLで保存(&L)");
     mnuFileLilyPondsave = item(mnuFile, "LilyPondで保存(&Y)");
+    BuildUnfoldItems();
     mnuFile->addSeparator();
     mnuFilePrint = item(mnuFile, "印刷(P)");
     mnuFile->addSeparator();
@@ -539,10 +540,12 @@ void Form1::mnuFileMidisave_Click() {
 void Form1::mnuFileMusicXmlsave_Click() {
     auto path = services_.dialogs.SaveFile(MusicXmlFileDialog(document_));
     if (!path) return;
+    const UnfoldRepeats unfold = ChosenUnfold();
     std::string problem;
-    work_->Run(
-        [&](ProgressSink& progress) { problem = ExportMusicXmlFile(document_, *path, &progress); });
-    ExportFinished(*path, problem, work_->Cancelled());
+    work_->Run([&](ProgressSink& progress) {
+        problem = ExportMusicXmlFile(document_, *path, &progress, unfold);
+    });
+    ExportFinished(*path, problem, work_->Cancelled(), UnfoldedNotice(document_, unfold));
 }
 
 void Form1::mnuFileLilyPondsave_Click() {
@@ -568,15 +571,18 @@ void Form1::mnuFileGmfsave_Click() {
 }
 
 // A full bar after the work would pass for work still to finish.
-void Form1::ExportFinished(const std::string& path, const std::string& problem, bool cancelled) {
+void Form1::ExportFinished(const std::string& path, const std::string& problem, bool cancelled,
+                           const std::string& notice) {
     ProgressBar1->setValue(ProgressBar1->minimum());
     if (!problem.empty())
         services_.boxes.Show(problem, MsgButtons::Ok, MsgIcon::None);
     else if (cancelled)
         ShowStatusMessage(QStringLiteral("書き出しを中止しました"));
     else
-        ShowStatusMessage(QStringLiteral("書き出しました: ") +
-                          QFileInfo(QString::fromStdString(path)).fileName());
+        ShowStatusMessage(
+            QStringLiteral("書き出しました: ") +
+            QFileInfo(QString::fromStdString(path)).fileName() +
+            (notice.empty() ? QString() : QStringLiteral("  ") + QString::fromStdString(notice)));
 }
 
 void Form1::mnuFilePrint_Click() {

@@ -7,6 +7,7 @@
 #include "app/EditorState.h"
 #include "app/PlaybackFollow.h"
 #include "app/Selection.h"
+#include "interchange/MusicXmlExport.h"
 #include "layout/ScoreGrid.h"
 #include "layout/ScoreLayout.h"
 #include "layout/Timeline.h"
@@ -148,6 +149,11 @@ public:
     QAction* mnuFileMidisave;
     QAction* mnuFileMusicXmlsave;
     QAction* mnuFileLilyPondsave;
+    // How the MusicXML export writes repeats (Form1Interchange.cpp).
+    QMenu* mnuFileUnfold;
+    QAction* mnuFileUnfoldAuto;
+    QAction* mnuFileUnfoldAlways;
+    QAction* mnuFileUnfoldNever;
     QAction* mnuFilePrint;
     QMenu* mnuFileRecent;
     QAction* mnuFileExit;
@@ -209,7 +215,11 @@ private:
     void mnuFileAudiosave_Click();
     void mnuFileRehearsal_Click();
     // The bar empties; the status line names the file written, or a message says why not.
-    void ExportFinished(const std::string& path, const std::string& problem, bool cancelled);
+    // notice, when given, is said after the file's name.
+    void ExportFinished(const std::string& path, const std::string& problem, bool cancelled,
+                        const std::string& notice = {});
+    void BuildUnfoldItems();
+    UnfoldRepeats ChosenUnfold() const;
     void mnuFilePrint_Click();
     void mnuHelpHelp_Click();
     void mnuHelpAbout_Click();

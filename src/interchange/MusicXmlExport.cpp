@@ -2,6 +2,7 @@
 
 #include "interchange/MusicXmlCommon.h"
 #include "interchange/MusicXmlImport.h"
+#include "interchange/MusicXmlUnfold.h"
 #include "interchange/MxlContainer.h"
 #include "model/AtomicFile.h"
 #include "model/SymbolCodes.h"
@@ -142,18 +143,27 @@ struct Marks {
 
 class PartWriter {
 public:
-    PartWriter(const SornData& doc, int part, std::string& out, ProgressSink* progress)
-        : doc_(doc), part_(part), out_(out), progress_(progress),
-          positions_(static_cast<std::size_t>(doc.Length()) + 1) {
-        for (std::int32_t i = 0; i <= doc.Length(); ++i)
-            if (const PositionRecord* r = doc.Record(static_cast<std::uint8_t>(part), i))
-                positions_[static_cast<std::size_t>(i)] = *r;
+    // With played, the part as played through instead of as written.
+    PartWriter(const SornData& doc, int part, std::string& out, ProgressSink* progress,
+               PlayedPart* played = nullptr)
+        : doc_(doc), part_(part), out_(out), progress_(progress), played_(played) {
+        if (played) {
+            positions_ = std::move(played->positions);
+        } else {
+            positions_.resize(static_cast<std::size_t>(doc.Length()) + 1);
+            for (std::int32_t i = 0; i <= doc.Length(); ++i)
+                if (const PositionRecord* r = doc.Record(static_cast<std::uint8_t>(part), i))
+                    positions_[static_cast<std::size_t>(i)] = *r;
+        }
         held_ = TiedContinuations(positions_);
         hasFine_ = std::any_of(positions_.begin(), positions_.end(), [](const PositionRecord& r) {
             return SymbolValue(r, Kind::RepeatWord) == RepeatWordCode::Fine;
         });
         beams_ = BeamValues(positions_);
         verses_ = doc.VerseCount(static_cast<std::uint8_t>(part));
+        // Played through, each pass sings its own verse on one line; a part
+        // that never goes back keeps its verses as written.
+        if (played && played->jumped) verses_ = std::min(verses_, 1);
         if (FirstBarIsPickup()) measureNumber_ = -1;
     }
 
@@ -169,8 +179,11 @@ public:
                 doc_.Speed(), "\"/></direction>\n");
         for (std::size_t i = 0; i < positions_.size(); ++i) {
             if (progress_ && i % 1024 == 0) {
-                progress_->SetValue(part_ * static_cast<int>(positions_.size()) +
-                                    static_cast<int>(i));
+                // A part counts as long as the score, however it was played.
+                const std::int64_t stride = doc_.Length() + 1;
+                progress_->SetValue(static_cast<int>(
+                    part_ * stride + static_cast<std::int64_t>(i) * stride /
+                                         static_cast<std::int64_t>(positions_.size())));
                 if (progress_->Cancelled()) return ExportError::Cancel();
             }
             if (ExportError error = Column(static_cast<std::int32_t>(i))) return error;
@@ -403,13 +416,26 @@ private:
         static constexpr std::array<std::string_view, 4> kSyllabic = {"single", "begin", "middle",
                                                                       "end"};
         for (int v = 0; v < verses_; ++v) {
-            const Syllable s = doc_.GetSyllable(static_cast<std::uint8_t>(part_), i, v);
+            const Syllable s = SyllableAt(i, v);
             if (s.Empty()) continue;
             Add(out_, "<lyric number=\"", v + 1, "\"><syllabic>",
                 kSyllabic[static_cast<std::size_t>(s.syllabic)], "</syllabic><text>");
             Escaped(out_, s.text);
             out_ += s.extend ? "</text><extend/></lyric>" : "</text></lyric>";
         }
+    }
+
+    // Played through, the n-th pass of a position sings verse n, or verse 1
+    // where verse n has none there (a refrain written once), as playback does.
+    Syllable SyllableAt(std::int32_t i, int verse) const {
+        const auto part = static_cast<std::uint8_t>(part_);
+        if (!played_) return doc_.GetSyllable(part, i, verse);
+        const std::int32_t origin = played_->origin[static_cast<std::size_t>(i)];
+        const int pass = played_->pass[static_cast<std::size_t>(i)];
+        if (origin < 0) return {};
+        if (!played_->jumped) return doc_.GetSyllable(part, origin, verse);
+        Syllable s = pass < MaxVerses ? doc_.GetSyllable(part, origin, pass) : Syllable{};
+        return s.Empty() ? doc_.GetSyllable(part, origin, 0) : s;
     }
 
     bool NextIsHeld(std::int32_t i) const {
@@ -452,6 +478,7 @@ private:
     int part_;
     std::string& out_;
     ProgressSink* progress_;
+    const PlayedPart* played_;
     std::vector<PositionRecord> positions_;
     std::vector<bool> held_;
     std::vector<Beams> beams_;
@@ -508,7 +535,8 @@ namespace {
 // whole in memory; progress counts positions, and cancelling stops between
 // them.
 template <typename Write>
-ExportError WriteText(const SornData& doc, ProgressSink* progress, const Write& write) {
+ExportError WriteText(const SornData& doc, ProgressSink* progress, UnfoldRepeats unfold,
+                      const Write& write) {
     if (doc.Speed() <= 0)
         return {ExportErrorNumber::TempoNotPositive,
                 "テンポが0以下のためMusicXMLファイルを作れません。曲の情報でテンポを1以上にして"
@@ -568,8 +596,14 @@ ExportError WriteText(const SornData& doc, ProgressSink* progress, const Write& 
         text.clear();
         return {};
     };
+    const bool played = WritesRepeatsOut(doc, unfold);
     for (int p = 0; p <= doc.PartSuu(); ++p) {
-        if (ExportError error = PartWriter(doc, p, text, progress).Write()) return error;
+        // One part played through at a time: a long score is never whole in memory twice.
+        PlayedPart through;
+        if (played) through = PlayThrough(doc, static_cast<std::uint8_t>(p));
+        if (ExportError error =
+                PartWriter(doc, p, text, progress, played ? &through : nullptr).Write())
+            return error;
         if (ExportError error = flush()) return error;
     }
     text += "</score-partwise>\n";
@@ -578,19 +612,43 @@ ExportError WriteText(const SornData& doc, ProgressSink* progress, const Write& 
 
 } // namespace
 
-ExportError MusicXmlText(const SornData& doc, std::string& text) {
+std::optional<UnfoldRepeats> UnfoldRepeatsNamed(std::string_view name) {
+    for (UnfoldRepeats u : {UnfoldRepeats::Auto, UnfoldRepeats::Always, UnfoldRepeats::Never})
+        if (name == NameOf(u)) return u;
+    return std::nullopt;
+}
+
+std::string_view NameOf(UnfoldRepeats unfold) {
+    switch (unfold) {
+    case UnfoldRepeats::Always:
+        return "always";
+    case UnfoldRepeats::Never:
+        return "never";
+    case UnfoldRepeats::Auto:
+        break;
+    }
+    return "auto";
+}
+
+bool WritesRepeatsOut(const SornData& doc, UnfoldRepeats unfold) {
+    if (unfold == UnfoldRepeats::Never || !HasRepeatSigns(doc)) return false;
+    return unfold == UnfoldRepeats::Always || !RepeatsAlike(doc);
+}
+
+ExportError MusicXmlText(const SornData& doc, std::string& text, UnfoldRepeats unfold) {
     text.clear();
-    return WriteText(doc, nullptr, [&](std::string_view piece) {
+    return WriteText(doc, nullptr, unfold, [&](std::string_view piece) {
         text += piece;
         return std::error_code();
     });
 }
 
-ExportError ExportMusicXml(const SornData& doc, const std::string& path, ProgressSink* progress) {
+ExportError ExportMusicXml(const SornData& doc, const std::string& path, ProgressSink* progress,
+                           UnfoldRepeats unfold) {
     AtomicFile file;
     if (!IsCompressedMusicXmlName(path)) {
         if (std::error_code ec = file.Open(path)) return ExportError::FromFile(ec);
-        if (ExportError error = WriteText(doc, progress, [&](std::string_view piece) {
+        if (ExportError error = WriteText(doc, progress, unfold, [&](std::string_view piece) {
                 return file.Write(piece.data(), piece.size());
             }))
             return error; // the old file stays as it was
@@ -598,7 +656,7 @@ ExportError ExportMusicXml(const SornData& doc, const std::string& path, Progres
         // The text waits in an unnamed temporary file while it is packed.
         std::FILE* text = std::tmpfile();
         if (!text) return ExportError::FromFile({errno, std::generic_category()});
-        ExportError error = WriteText(doc, progress, [&](std::string_view piece) {
+        ExportError error = WriteText(doc, progress, unfold, [&](std::string_view piece) {
             return std::fwrite(piece.data(), 1, piece.size(), text) == piece.size()
                        ? std::error_code()
                        : std::error_code(errno ? errno : EIO, std::generic_category());

@@ -107,6 +107,7 @@ bool WalkPart(const SornData& doc, std::uint8_t Part, PartListener& listener, Wa
         // the bar and carries the repeat signs that count.
         const PositionRecord& signs = Iti == here ? r : at(Iti);
         calc.SFSyokika(signs);
+        if (sounding) listener.Passed(here, Iti);
 
         if (ReadRepeatSigns(signs, state)) {
             if (sounding) break;

@@ -25,6 +25,10 @@ public:
     virtual void SearchedBack() {}
     // Once for every position walked (a tie chain counts as one).
     virtual void PositionDone() {}
+    // The written positions from..to were played, in order: one position,
+    // or a tie chain with what stands between its notes. Comes before the
+    // walk ends at a Fine, so the last positions played are told as well.
+    virtual void Passed(std::int32_t /*from*/, std::int32_t /*to*/) {}
     // The walk has come to the first position it reports, with the
     // calculator as the positions before left it. Returning false stops it.
     virtual bool Started(std::int32_t /*Iti*/, const SornCalculater& /*calc*/) { return true; }

@@ -152,11 +152,15 @@ TEST(Form1, StatusTextsAndClock) {
 TEST(Form1, MenusCaptionsAndShortcuts) {
     Editor e;
     Form1& f = *e.form;
-    EXPECT_EQ(Captions(f.mnuFile),
-              QStringList({"新規作成(&N)", "開く(&O)", "保存(&S)", "WAVで保存(&W)",
-                           "音声で保存(全パート)(&A)...", "パート練習用の音源(&R)...",
-                           "MIDIで保存(&M)", "MusicXMLで保存(&L)", "LilyPondで保存(&Y)", "-",
-                           "印刷(P)", "-", "最近使ったファイル", "-", "終了(&X)"}));
+    EXPECT_EQ(
+        Captions(f.mnuFile),
+        QStringList({"新規作成(&N)", "開く(&O)", "保存(&S)", "WAVで保存(&W)",
+                     "音声で保存(全パート)(&A)...", "パート練習用の音源(&R)...", "MIDIで保存(&M)",
+                     "MusicXMLで保存(&L)", "LilyPondで保存(&Y)", "MusicXMLの繰り返し(&K)", "-",
+                     "印刷(P)", "-", "最近使ったファイル", "-", "終了(&X)"}));
+    EXPECT_EQ(Captions(f.mnuFileUnfold),
+              QStringList({"パートごとに違うときだけ演奏順に書き出す(&A)",
+                           "いつも演奏順に書き出す(&U)", "繰り返し記号のまま書き出す(&N)"}));
     EXPECT_EQ(Captions(f.mnuEdit), QStringList({"元に戻す(&U)",
                                                 "やり直し(&R)",
                                                 "-",

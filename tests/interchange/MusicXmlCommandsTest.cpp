@@ -5,6 +5,8 @@
 #include "../app/EditorFixture.h"
 #include "app/Batch.h"
 #include "app/MdMain.h"
+#include "app/PanelBar.h"
+#include "platform/EditorSettings.h"
 #include "support/BatchCommand.h"
 #include "support/Examples.h"
 #include "support/TempDir.h"
@@ -63,6 +65,37 @@ TEST(MusicXmlCommands, MenuAndCommandLineWriteTheSameFile) {
     EXPECT_EQ(Batch({"-o", dir.File("batch.musicxml"), dir.File("bad.sorn")}, &err), 1);
     EXPECT_NE(err.find("テンポが0以下"), std::string::npos) << err;
     EXPECT_EQ(menu, ReadBytes(dir.File("batch.musicxml")));
+}
+
+// The canon's parts repeat differently: both the window and the command
+// line write them out and say so once; the choice of the menu is kept and
+// matches the option.
+TEST(MusicXmlCommands, RepeatsWrittenOutAreSaidOnceAndTheChoiceIsKept) {
+    TempDir dir;
+    const std::string canon = Example("canon.sorn");
+    const std::string notice = "パートごとに繰り返しが違うため、繰り返しを演奏順に書き出しました。";
+    Editor e(canon);
+    EXPECT_TRUE(e.form->mnuFileUnfoldAuto->isChecked());
+    e.dialogs.answers = {dir.File("menu.musicxml"), dir.File("kept.musicxml")};
+    e.form->mnuFileMusicXmlsave->trigger();
+    EXPECT_TRUE(e.form->StatusBar1->PanelText(2).endsWith(QString::fromStdString(notice)))
+        << e.form->StatusBar1->PanelText(2).toStdString();
+    std::string err;
+    ASSERT_EQ(Batch({"--export-musicxml", dir.File("batch.musicxml"), canon}, &err), 0);
+    EXPECT_EQ(err, notice + "\n");
+    EXPECT_EQ(ReadBytes(dir.File("menu.musicxml")), ReadBytes(dir.File("batch.musicxml")));
+
+    e.form->mnuFileUnfoldNever->trigger();
+    EXPECT_EQ(EditorSettings().value(QStringLiteral("musicxml/unfoldRepeats")).toString(),
+              QStringLiteral("never"));
+    e.form->mnuFileMusicXmlsave->trigger();
+    err.clear();
+    ASSERT_EQ(Batch({"-o", dir.File("never.musicxml"), "--unfold-repeats", "never", canon}, &err),
+              0);
+    EXPECT_EQ(err, "");
+    EXPECT_EQ(ReadBytes(dir.File("kept.musicxml")), ReadBytes(dir.File("never.musicxml")));
+    EXPECT_EQ(Batch({"-o", dir.File("x.musicxml"), "--unfold-repeats", "some", canon}, &err), 2);
+    EXPECT_EQ(Batch({"-o", dir.File("x.mid"), "--unfold-repeats", "never", canon}, &err), 2);
 }
 
 // Opened from the dialog, the score is untitled, so Save asks for a new

@@ -121,7 +121,8 @@ TEST(MusicXmlRoundTrip, ExamplesAndRandomScoresValidateAndComeBackUnchanged) {
     std::vector<std::string> files;
     for (std::size_t s = 0; s < scores.size(); ++s) {
         std::string text;
-        ASSERT_FALSE(MusicXmlText(scores[s], text)) << s;
+        // As written, repeat signs and all, whatever the parts repeat.
+        ASSERT_FALSE(MusicXmlText(scores[s], text, UnfoldRepeats::Never)) << s;
         files.push_back(dir.File(std::to_string(s) + ".musicxml"));
         WriteText(files.back(), text);
         SornData back;
@@ -133,6 +134,161 @@ TEST(MusicXmlRoundTrip, ExamplesAndRandomScoresValidateAndComeBackUnchanged) {
         EXPECT_EQ(DescribeWords(back), DescribeWords(scores[s])) << s;
     }
     EXPECT_EQ(SchemaErrors(files), "");
+}
+
+// A part as it plays: "60:256" a note (MIDI number, ticks with
+// what is tied to it), "r:768" a rest.
+std::string Played(const SornData& doc, std::uint8_t part = 0) {
+    struct Listener : PartListener {
+        std::string out;
+        bool Rest(std::int32_t, std::int32_t length) override {
+            out += " r:" + std::to_string(length);
+            return true;
+        }
+        bool Note(std::int32_t, std::int16_t note, std::uint8_t, std::int32_t length,
+                  std::int32_t tied) override {
+            out += " " + std::to_string(note) + ":" + std::to_string(length + tied);
+            return true;
+        }
+    } listener;
+    WalkPart(doc, part, listener);
+    return listener.out.empty() ? "" : listener.out.substr(1);
+}
+
+// Parts that repeat differently are written played through: no repeat
+// signs, and every part plays, read back, what playback plays. Parts that
+// repeat alike keep their signs and come back as written.
+TEST(MusicXmlUnfold, PartsThatRepeatDifferentlyArePlayedThrough) {
+    // Two bars of 2/4 and a third. Part 1 repeats bars 1-2 from the start,
+    // forte, singing verse 2 the second time. Part 2 repeats bar 2, inside
+    // which clef and key change, and after a D.C. ends at a Fine in bar 1.
+    SornData differ;
+    differ.FileNew();
+    differ.AddPart();
+    differ.SetLength(20);
+    auto put = [&](int part, std::int32_t at, std::uint8_t kind, std::uint8_t value) {
+        differ.SetGData1(static_cast<std::uint8_t>(part), at, 0, kind, value);
+    };
+    auto attach = [&](int part, std::int32_t at, std::uint8_t kind, std::uint8_t value) {
+        differ.CheckGData1(static_cast<std::uint8_t>(part), at, kind, value);
+    };
+    for (int p = 0; p < 2; ++p) {
+        put(p, 0, Kind::Clef, p == 0 ? ClefCode::G : ClefCode::F);
+        put(p, 1, Kind::TimeSignature, EncodeTimeSignature(2, 2));
+    }
+    for (std::int32_t i : {2, 3, 4, 5, 7, 8})
+        put(0, i, Kind::QuarterNote, static_cast<std::uint8_t>(128 + i));
+    // A tie that finds no note to join, then the repeat's bar line on a
+    // column of its own: after the jump the same pitch is struck anew.
+    put(0, 5, Kind::QuarterNote, 130);
+    attach(0, 5, Kind::Tie, MarkPresent);
+    attach(0, 2, Kind::Dynamics, DynamicsCode::f);
+    attach(0, 3, Kind::BarLine, BarLineCode::Single);
+    attach(0, 6, Kind::BarLine, BarLineCode::RepeatEnd);
+    attach(0, 8, Kind::BarLine, BarLineCode::Final);
+    differ.SetSyllable(0, 2, 0, {.text = "one"});
+    differ.SetSyllable(0, 2, 1, {.text = "two"});
+    differ.SetSyllable(0, 7, 0, {.text = "end"});
+    for (std::int32_t i : {2, 3, 4, 7, 8, 9})
+        put(1, i, Kind::QuarterNote, static_cast<std::uint8_t>(128 + i));
+    put(1, 3, Kind::QuarterNote, 130);
+    attach(1, 2, Kind::Tie, MarkPresent);
+    attach(1, 3, Kind::BarLine, BarLineCode::RepeatStart);
+    attach(1, 3, Kind::RepeatWord, RepeatWordCode::Fine);
+    put(1, 5, Kind::Clef, ClefCode::G);
+    put(1, 6, Kind::KeySignature, 3);
+    attach(1, 7, Kind::BarLine, BarLineCode::RepeatEnd);
+    attach(1, 9, Kind::BarLine, BarLineCode::Final);
+    attach(1, 9, Kind::RepeatWord, RepeatWordCode::DC);
+    // The same, with part 2 repeating as part 1 does.
+    SornData alike = differ;
+    alike.CheckGData1(1, 3, Kind::BarLine, BarLineCode::Single);
+    alike.CheckGData1(1, 3, Kind::RepeatWord, RepeatWordCode::Fine);
+    alike.CheckGData1(1, 9, Kind::RepeatWord, RepeatWordCode::DC);
+
+    std::vector<std::pair<const char*, SornData>> scores;
+    scores.emplace_back("differ", differ);
+    ScriptedMessageBoxes boxes;
+    scores.emplace_back("canon", SornData());
+    ASSERT_EQ(scores.back().second.FileOpen(Example("canon.sorn"), boxes), OpenResult::Opened);
+    for (unsigned seed = 1; seed <= 40; ++seed)
+        scores.emplace_back("random", RandomScore(seed));
+    TempDir dir;
+    std::vector<std::string> files;
+    for (const auto& [what, doc] : scores) {
+        SCOPED_TRACE(what + std::to_string(files.size()));
+        std::string text;
+        ASSERT_FALSE(MusicXmlText(doc, text, UnfoldRepeats::Always));
+        files.push_back(dir.File(std::to_string(files.size()) + ".musicxml"));
+        WriteText(files.back(), text);
+        for (const char* sign : {"<repeat", "dacapo", "fine="})
+            EXPECT_EQ(text.find(sign), std::string::npos) << sign;
+        SornData back;
+        ASSERT_EQ(ImportMusicXml(text, back).status, ImportStatus::Imported);
+        for (int p = 0; p <= doc.PartSuu(); ++p)
+            EXPECT_EQ(Played(back, static_cast<std::uint8_t>(p)),
+                      Played(doc, static_cast<std::uint8_t>(p)))
+                << "part " << p;
+    }
+    EXPECT_TRUE(WritesRepeatsOut(differ, UnfoldRepeats::Auto));
+    EXPECT_TRUE(WritesRepeatsOut(scores[1].second, UnfoldRepeats::Auto));
+    EXPECT_FALSE(WritesRepeatsOut(differ, UnfoldRepeats::Never));
+    EXPECT_EQ(SchemaErrors(files), "");
+
+    // Each pass sings its own verse, on one line.
+    std::string text;
+    ASSERT_FALSE(MusicXmlText(differ, text));
+    SornData back;
+    ASSERT_EQ(ImportMusicXml(text, back).status, ImportStatus::Imported);
+    std::string sung;
+    for (std::int32_t i = 0; i <= back.Length(); ++i)
+        if (back.HasSyllable(0, i, 0)) sung += back.GetSyllable(0, i, 0).text + " ";
+    EXPECT_EQ(sung, "one two end ");
+    EXPECT_EQ(back.VerseCount(0), 1);
+
+    EXPECT_FALSE(WritesRepeatsOut(alike, UnfoldRepeats::Auto));
+    ASSERT_FALSE(MusicXmlText(alike, text));
+    back = SornData();
+    ASSERT_EQ(ImportMusicXml(text, back).status, ImportStatus::Imported);
+    EXPECT_EQ(Describe(back), Describe(alike));
+
+    // In 3/4 with a pickup, part 1 goes back to the start from a bar of two
+    // beats, part 2 plays on a full bar: the short bar and the pickup make
+    // one bar, and the measures of both parts stay in step.
+    SornData pickup;
+    pickup.FileNew();
+    pickup.AddPart();
+    for (std::uint8_t p = 0; p < 2; ++p) {
+        pickup.SetGData1(p, 0, 0, Kind::TimeSignature, EncodeTimeSignature(3, 2));
+        for (std::int32_t i = 1; i <= 7; ++i)
+            pickup.SetGData1(p, i, 0, Kind::QuarterNote, static_cast<std::uint8_t>(128 + i));
+        for (std::int32_t i : {1, 4})
+            pickup.CheckGData1(p, i, Kind::BarLine, BarLineCode::Single);
+        if (p == 0) pickup.CheckGData1(p, 6, Kind::BarLine, BarLineCode::RepeatEnd);
+        if (p == 1) pickup.CheckGData1(p, 7, Kind::BarLine, BarLineCode::Single);
+    }
+    pickup.SetSyllable(1, 2, 0, {.text = "first"});
+    pickup.SetSyllable(1, 2, 1, {.text = "second"});
+    ASSERT_FALSE(MusicXmlText(pickup, text));
+    pugi::xml_document xml;
+    ASSERT_TRUE(xml.load_string(text.c_str()));
+    std::vector<std::vector<int>> bars; // the divisions of each measure, part by part
+    for (pugi::xml_node part : xml.child("score-partwise").children("part")) {
+        bars.emplace_back();
+        for (pugi::xml_node measure : part.children("measure")) {
+            bars.back().push_back(0);
+            for (pugi::xml_node note : measure.children("note"))
+                bars.back().back() += note.child("duration").text().as_int();
+        }
+    }
+    ASSERT_EQ(bars.size(), 2u);
+    EXPECT_EQ(bars[0].size(), 6u);
+    for (std::size_t m = 0; m < bars[1].size(); ++m)
+        EXPECT_EQ(bars[0][m], bars[1][m]) << "measure " << m;
+    // Part 2 never goes back: its verses stay as written.
+    back = SornData();
+    ASSERT_EQ(ImportMusicXml(text, back).status, ImportStatus::Imported);
+    EXPECT_EQ(back.GetSyllable(1, 2, 1).text, "second");
 }
 
 // Every word the score holds, through the schema and back: texts with
@@ -472,25 +628,6 @@ TEST(MusicXmlImport, WhatCannotBeHeldIsListedOnce) {
                              "4: 9/5\n"
                              "part 1 instrument 0\n"
                              "0: 9/3\n");
-}
-
-// The first part as it plays: "60:256" a note (MIDI number, ticks with
-// what is tied to it), "r:768" a rest.
-std::string Played(const SornData& doc) {
-    struct Listener : PartListener {
-        std::string out;
-        bool Rest(std::int32_t, std::int32_t length) override {
-            out += " r:" + std::to_string(length);
-            return true;
-        }
-        bool Note(std::int32_t, std::int16_t note, std::uint8_t, std::int32_t length,
-                  std::int32_t tied) override {
-            out += " " + std::to_string(note) + ":" + std::to_string(length + tied);
-            return true;
-        }
-    } listener;
-    WalkPart(doc, 0, listener);
-    return listener.out.empty() ? "" : listener.out.substr(1);
 }
 
 // Files of other programs play as they mean, and whatever had to change

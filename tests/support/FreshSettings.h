@@ -10,7 +10,7 @@ namespace sorn::test {
 struct FreshSettings {
     FreshSettings() {
         EditorSettings settings;
-        for (const char* group : {"edit", "listen", "view", "print", "audio"})
+        for (const char* group : {"edit", "listen", "view", "print", "audio", "musicxml"})
             settings.remove(QString::fromLatin1(group));
     }
 };
