@@ -9,6 +9,7 @@ set(sorn_pkg ${CMAKE_SOURCE_DIR}/packaging)
 install(TARGETS sorn-editor RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/ DESTINATION ${sorn_share})
 install(FILES ${sorn_violin} DESTINATION ${sorn_share}/デフォルト)
+install(FILES ${sorn_qm_files} DESTINATION ${sorn_share}/translations)
 
 install(FILES ${sorn_pkg}/sorn-editor.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${sorn_pkg}/sorn-editor-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages

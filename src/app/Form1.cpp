@@ -1,4 +1,5 @@
 #include "app/Form1.h"
+#include "app/Language.h"
 
 #include "app/Audition.h"
 #include "app/AutoSave.h"
@@ -147,9 +148,9 @@ void Form1::BuildControls() {
     });
     connect(Picture2, &ScoreArea::FileDropped, this, &Form1::Picture2_FileDropped);
 
-    cmdMusic = new QPushButton(QStringLiteral("曲の情報"), client);
+    cmdMusic = new QPushButton(tr("曲の情報"), client);
     cmdMusic->setGeometry(16, kButtonTop, 73, 25);
-    cmdPart = new QPushButton(QStringLiteral("パートの情報"), client);
+    cmdPart = new QPushButton(tr("パートの情報"), client);
     cmdPart->setGeometry(104, kButtonTop, 89, 25);
     for (QPushButton* button : {cmdMusic, cmdPart})
         button->setFocusPolicy(Qt::NoFocus);
@@ -174,62 +175,62 @@ void Form1::BuildControls() {
 }
 
 void Form1::BuildMenus() {
-    auto item = [this](QMenu* menu, const char* caption, QKeySequence shortcut = {}) {
-        QAction* action = menu->addAction(QString::fromUtf8(caption));
+    auto item = [this](QMenu* menu, const QString& caption, QKeySequence shortcut = {}) {
+        QAction* action = menu->addAction(caption);
         action->setShortcut(shortcut);
         return action;
     };
     QMenuBar* bar = menuBar();
 
-    mnuFile = bar->addMenu(QStringLiteral("ファイル(&F)"));
-    mnuFileNew = item(mnuFile, "新規作成(&N)", QKeySequence(Qt::CTRL | Qt::Key_N));
-    mnuFileOpen = item(mnuFile, "開く(&O)", QKeySequence(Qt::CTRL | Qt::Key_O));
-    mnuFileSave = item(mnuFile, "保存(&S)", QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuFileGmfsave = item(mnuFile, "WAVで保存(&W)");
-    mnuFileAudiosave = item(mnuFile, "音声で保存(全パート)(&A)...");
-    mnuFileRehearsal = item(mnuFile, "パート練習用の音源(&R)...");
-    mnuFileMidisave = item(mnuFile, "MIDIで保存(&M)");
-    mnuFileMusicXmlsave = item(mnuFile, "MusicXMLで保存(&L)");
-    mnuFileLilyPondsave = item(mnuFile, "LilyPondで保存(&Y)");
+    mnuFile = bar->addMenu(tr("ファイル(&F)"));
+    mnuFileNew = item(mnuFile, tr("新規作成(&N)"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuFileOpen = item(mnuFile, tr("開く(&O)"), QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuFileSave = item(mnuFile, tr("保存(&S)"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuFileGmfsave = item(mnuFile, tr("WAVで保存(&W)"));
+    mnuFileAudiosave = item(mnuFile, tr("音声で保存(全パート)(&A)..."));
+    mnuFileRehearsal = item(mnuFile, tr("パート練習用の音源(&R)..."));
+    mnuFileMidisave = item(mnuFile, tr("MIDIで保存(&M)"));
+    mnuFileMusicXmlsave = item(mnuFile, tr("MusicXMLで保存(&L)"));
+    mnuFileLilyPondsave = item(mnuFile, tr("LilyPondで保存(&Y)"));
     mnuFile->addSeparator();
-    mnuFilePrint = item(mnuFile, "印刷(P)");
+    mnuFilePrint = item(mnuFile, tr("印刷(P)"));
     mnuFile->addSeparator();
-    mnuFileRecent = mnuFile->addMenu(QStringLiteral("最近使ったファイル"));
+    mnuFileRecent = mnuFile->addMenu(tr("最近使ったファイル"));
     recentFiles_ = new RecentFilesMenu(mnuFileRecent, services_.boxes, [this](const QString& path) {
         MdMain::Open(*this, path.toStdString());
     });
     mnuFile->addSeparator();
-    mnuFileExit = item(mnuFile, "終了(&X)");
+    mnuFileExit = item(mnuFile, tr("終了(&X)"));
 
-    mnuEdit = bar->addMenu(QStringLiteral("編集(&E)"));
+    mnuEdit = bar->addMenu(tr("編集(&E)"));
     BuildHistoryAndClipboardItems();
-    mnuEditOnpu = item(mnuEdit, "選択している音符の情報を見る");
-    mnuEditLyrics = item(mnuEdit, "歌詞入力(&L)", QKeySequence(Qt::CTRL | Qt::Key_K));
+    mnuEditOnpu = item(mnuEdit, tr("選択している音符の情報を見る"));
+    mnuEditLyrics = item(mnuEdit, tr("歌詞入力(&L)"), QKeySequence(Qt::CTRL | Qt::Key_K));
     mnuEdit->addSeparator();
-    mnuEditInsertspace = item(mnuEdit, "スペースの挿入", QKeySequence(Qt::CTRL | Qt::Key_I));
-    mnuEditDeletespace = item(mnuEdit, "スペースの削除", QKeySequence(Qt::CTRL | Qt::Key_D));
+    mnuEditInsertspace = item(mnuEdit, tr("スペースの挿入"), QKeySequence(Qt::CTRL | Qt::Key_I));
+    mnuEditDeletespace = item(mnuEdit, tr("スペースの削除"), QKeySequence(Qt::CTRL | Qt::Key_D));
     mnuEdit->addSeparator();
-    mnuEditMusicProp = item(mnuEdit, "曲の情報");
-    mnuEditLong = mnuEdit->addMenu(QStringLiteral("曲の長さ"));
-    mnuEditLonger10 = item(mnuEditLong, "曲を長くする(10)");
-    mnuEditLonger50 = item(mnuEditLong, "曲を長くする(50)");
-    mnuEditLonger100 = item(mnuEditLong, "曲を長くする(100)");
+    mnuEditMusicProp = item(mnuEdit, tr("曲の情報"));
+    mnuEditLong = mnuEdit->addMenu(tr("曲の長さ"));
+    mnuEditLonger10 = item(mnuEditLong, tr("曲を長くする(10)"));
+    mnuEditLonger50 = item(mnuEditLong, tr("曲を長くする(50)"));
+    mnuEditLonger100 = item(mnuEditLong, tr("曲を長くする(100)"));
     mnuEditLong->addSeparator();
-    mnuEditShorter10 = item(mnuEditLong, "曲を短くする(10)");
-    mnuEditShorter20 = item(mnuEditLong, "曲を短くする(20)");
+    mnuEditShorter10 = item(mnuEditLong, tr("曲を短くする(10)"));
+    mnuEditShorter20 = item(mnuEditLong, tr("曲を短くする(20)"));
     mnuEdit->addSeparator();
-    mnuEditStatus = item(mnuEdit, "パートの情報");
-    mnuEditPart = mnuEdit->addMenu(QStringLiteral("パート数"));
-    mnuEditMorePart = item(mnuEditPart, "パート数を増やす");
-    mnuEditLessPart = item(mnuEditPart, "現在のパートを削除");
+    mnuEditStatus = item(mnuEdit, tr("パートの情報"));
+    mnuEditPart = mnuEdit->addMenu(tr("パート数"));
+    mnuEditMorePart = item(mnuEditPart, tr("パート数を増やす"));
+    mnuEditLessPart = item(mnuEditPart, tr("現在のパートを削除"));
     mnuEdit->addSeparator();
-    mnuEditAdvance = item(mnuEdit, "入力後に次の位置へ");
+    mnuEditAdvance = item(mnuEdit, tr("入力後に次の位置へ"));
     mnuEditAdvance->setCheckable(true);
     mnuEditAdvance->setChecked(EditorSettings().value(kAdvanceSetting, false).toBool());
     connect(mnuEditAdvance, &QAction::toggled, this,
             [](bool on) { EditorSettings().setValue(kAdvanceSetting, on); });
     // The key N turns it on and off as well; the item's text says so.
-    mnuEditPitchNames = item(mnuEdit, "音名入力モード\tN");
+    mnuEditPitchNames = item(mnuEdit, tr("音名入力モード\tN"));
     mnuEditPitchNames->setCheckable(true);
     mnuEditPitchNames->setChecked(EditorSettings().value(kPitchNamesSetting, false).toBool());
     connect(mnuEditPitchNames, &QAction::toggled, this, [this](bool on) {
@@ -238,23 +239,24 @@ void Form1::BuildMenus() {
         RedrawScore();
     });
 
-    mnuView = bar->addMenu(QStringLiteral("表示(&V)"));
-    mnuViewZoomIn = item(mnuView, "拡大");
+    mnuView = bar->addMenu(tr("表示(&V)"));
+    mnuViewZoomIn = item(mnuView, tr("拡大"));
     // Ctrl++ needs Shift on most keyboards; Ctrl+= is the same key without it.
     mnuViewZoomIn->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    mnuViewZoomOut = item(mnuView, "縮小", QKeySequence(Qt::CTRL | Qt::Key_Minus));
-    mnuViewZoomNormal = item(mnuView, "等倍", QKeySequence(Qt::CTRL | Qt::Key_0));
+    mnuViewZoomOut = item(mnuView, tr("縮小"), QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    mnuViewZoomNormal = item(mnuView, tr("等倍"), QKeySequence(Qt::CTRL | Qt::Key_0));
     BuildFullScoreItem();
+    mnuViewLanguage = AddLanguageMenu(mnuView, services_.boxes);
 
-    mnuListen = bar->addMenu(QStringLiteral("試聴(&L)"));
-    mnuListenListen = item(mnuListen, "試聴(&L)", QKeySequence(Qt::CTRL | Qt::Key_L));
+    mnuListen = bar->addMenu(tr("試聴(&L)"));
+    mnuListenListen = item(mnuListen, tr("試聴(&L)"), QKeySequence(Qt::CTRL | Qt::Key_L));
     BuildListenItems();
 
-    mnuHelp = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
-    mnuHelpHelp = item(mnuHelp, "ヘルプ(&H)");
+    mnuHelp = bar->addMenu(tr("ヘルプ(&H)"));
+    mnuHelpHelp = item(mnuHelp, tr("ヘルプ(&H)"));
     mnuHelp->addSeparator();
-    mnuHelpAbout = item(mnuHelp, "バージョン情報(&A)");
+    mnuHelpAbout = item(mnuHelp, tr("バージョン情報(&A)"));
 
     connect(mnuFileNew, &QAction::triggered, this, [this] { MdMain::New(*this); });
     connect(mnuFileOpen, &QAction::triggered, this, [this] { MdMain::Open(*this, {}); });
@@ -405,9 +407,9 @@ void Form1::UpdateWindowTitle() {
     QString name = QString::fromStdString(document_.Text(ScoreText::Title)).simplified();
     if (name.isEmpty() && !document_.SornFileName().empty())
         name = QFileInfo(QString::fromStdString(document_.SornFileName())).fileName();
-    if (name.isEmpty()) name = QStringLiteral("無題");
+    if (name.isEmpty()) name = tr("無題");
     setWindowTitle(name + (state_.ScoreModified ? QStringLiteral("*") : QString()) +
-                   QStringLiteral(" — SORN楽譜エディタ"));
+                   tr(" — SORN楽譜エディタ"));
 }
 
 // Fewer columns fit after zooming in or narrowing the window. The cursor
@@ -572,9 +574,9 @@ void Form1::ExportFinished(const std::string& path, const std::string& problem, 
     if (!problem.empty())
         services_.boxes.Show(problem, MsgButtons::Ok, MsgIcon::None);
     else if (cancelled)
-        ShowStatusMessage(QStringLiteral("書き出しを中止しました"));
+        ShowStatusMessage(tr("書き出しを中止しました"));
     else
-        ShowStatusMessage(QStringLiteral("書き出しました: ") +
+        ShowStatusMessage(tr("書き出しました: ") +
                           QFileInfo(QString::fromStdString(path)).fileName());
 }
 

@@ -30,11 +30,11 @@ std::optional<std::int16_t> TempoFromText(const QString& text) {
 
 frmKyokuProp::frmKyokuProp(const SornData& document, MessageBoxes& boxes, QWidget* parent)
     : QDialog(parent), boxes_(boxes), length_(document.Length()), speed_(document.Speed()) {
-    setWindowTitle(QStringLiteral("曲の情報"));
+    setWindowTitle(tr("曲の情報"));
 
-    Label1 = new QLabel(QStringLiteral("速さ(メトロノーム)"));
+    Label1 = new QLabel(tr("速さ(メトロノーム)"));
     Text1 = new QLineEdit(QStringLiteral("60"));
-    Label2 = new QLabel(QStringLiteral("曲の長さ(音符の数)"));
+    Label2 = new QLabel(tr("曲の長さ(音符の数)"));
     Command3 = new QPushButton(QStringLiteral("-10"));
     Command4 = new QPushButton(QStringLiteral("-1"));
     Label3 = new QLabel;
@@ -42,7 +42,7 @@ frmKyokuProp::frmKyokuProp(const SornData& document, MessageBoxes& boxes, QWidge
     Command5 = new QPushButton(QStringLiteral("+1"));
     Command6 = new QPushButton(QStringLiteral("+10"));
     Command1 = new QPushButton(QStringLiteral("OK"));
-    Command2 = new QPushButton(QStringLiteral("キャンセル"));
+    Command2 = new QPushButton(tr("キャンセル"));
     Label1->setBuddy(Text1);
 
     // The length buttons are short; a narrow width keeps the row compact.

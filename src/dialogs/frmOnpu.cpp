@@ -128,15 +128,15 @@ frmOnpu::frmOnpu(const SornData& document, std::uint8_t part, std::int32_t posit
 }
 
 void frmOnpu::BuildControls() {
-    setWindowTitle(QStringLiteral("音符の情報"));
+    setWindowTitle(tr("音符の情報"));
     BuildKindFrames();
     QVBoxLayout* middle = BuildPitchFrame();
     QGridLayout* lists = BuildLists();
     QVBoxLayout* barLines = BuildBarLineFrame();
 
-    Command1 = new QPushButton(QStringLiteral("決定"));
-    Command2 = new QPushButton(QStringLiteral("キャンセル"));
-    Command3 = new QPushButton(QStringLiteral("音符の全削除"));
+    Command1 = new QPushButton(tr("決定"));
+    Command2 = new QPushButton(tr("キャンセル"));
+    Command3 = new QPushButton(tr("音符の全削除"));
     auto* buttons = ButtonColumn(Command1, Command2);
     buttons->addWidget(Command3);
 
@@ -159,15 +159,15 @@ void frmOnpu::BuildControls() {
 }
 
 void frmOnpu::BuildKindFrames() {
-    Frame1 = new QGroupBox(QStringLiteral("音符の種類"));
-    Frame2 = new QGroupBox(QStringLiteral("音符・休符"));
+    Frame1 = new QGroupBox(tr("音符の種類"));
+    Frame2 = new QGroupBox(tr("音符・休符"));
     Option2 = AddOptions(this, new QGridLayout(Frame2), kMainCaptions, 6, 3);
 
-    Frame3 = new QGroupBox(QStringLiteral("長さ"));
+    Frame3 = new QGroupBox(tr("長さ"));
     Option1 = AddOptions(this, new QGridLayout(Frame3), kLengthCaptions, 7, 4);
     SelectButton(Option1, LengthCode::Quarter - 1);
 
-    Frame4 = new QGroupBox(QStringLiteral("記号の種類"));
+    Frame4 = new QGroupBox(tr("記号の種類"));
     auto* clefs = new QGridLayout(Frame4);
     const char* clefCaptions[std::size(kClefs)];
     for (std::size_t i = 0; i < std::size(kClefs); ++i)
@@ -176,7 +176,7 @@ void frmOnpu::BuildKindFrames() {
     clefs->setRowStretch(2, 1);
     SelectButton(Option4, 0);
 
-    cmdEdit = new QPushButton(QStringLiteral("編集button"));
+    cmdEdit = new QPushButton(tr("編集button"));
 
     // Frame3, Frame4 and cmdEdit take turns in one place below Frame2.
     auto* turns = new QWidget;
@@ -196,7 +196,7 @@ void frmOnpu::BuildKindFrames() {
 }
 
 QVBoxLayout* frmOnpu::BuildPitchFrame() {
-    Frame5 = new QGroupBox(QStringLiteral("高さ"));
+    Frame5 = new QGroupBox(tr("高さ"));
     auto* accidentals = new QGridLayout(Frame5);
     const char* accidentalCaptions[std::size(kAccidentals)];
     for (std::size_t i = 0; i < std::size(kAccidentals); ++i)
@@ -204,10 +204,10 @@ QVBoxLayout* frmOnpu::BuildPitchFrame() {
     Option6 = AddOptions(this, accidentals, accidentalCaptions, std::size(kAccidentals), 6);
     SelectButton(Option6, kNoAccidental);
 
-    Check1 = new QCheckBox(QStringLiteral("小節線"));
-    Check2 = new QCheckBox(QStringLiteral("付点"));
-    Check3 = new QCheckBox(QStringLiteral("タイ"));
-    Check4 = new QCheckBox(QStringLiteral("連桁"));
+    Check1 = new QCheckBox(tr("小節線"));
+    Check2 = new QCheckBox(tr("付点"));
+    Check3 = new QCheckBox(tr("タイ"));
+    Check4 = new QCheckBox(tr("連桁"));
     auto* marks = new QGridLayout;
     marks->addWidget(Check1, 0, 0);
     marks->addWidget(Check2, 0, 1);
@@ -222,9 +222,9 @@ QVBoxLayout* frmOnpu::BuildPitchFrame() {
 }
 
 QGridLayout* frmOnpu::BuildLists() {
-    Label1 = new QLabel(QStringLiteral("繰り返しに関する記号"));
+    Label1 = new QLabel(tr("繰り返しに関する記号"));
     cmbKurikaeshi = new QComboBox;
-    Label2 = new QLabel(QStringLiteral("フォルテ・ピアノ"));
+    Label2 = new QLabel(tr("フォルテ・ピアノ"));
     cmbFp = new QComboBox;
     Label1->setBuddy(cmbKurikaeshi);
     Label2->setBuddy(cmbFp);
@@ -238,7 +238,7 @@ QGridLayout* frmOnpu::BuildLists() {
 
 QVBoxLayout* frmOnpu::BuildBarLineFrame() {
     picPreview = new PreviewBox;
-    cmdSyosetsuSen = new QPushButton(QStringLiteral("小節線の設定"));
+    cmdSyosetsuSen = new QPushButton(tr("小節線の設定"));
     auto* barLines = new QVBoxLayout;
     barLines->addWidget(picPreview);
     barLines->addWidget(cmdSyosetsuSen);
@@ -315,8 +315,8 @@ void frmOnpu::UpdateDisplay() {
     Frame5->setEnabled(main == kNote);
     Check2->setEnabled(noteOrRest);
     cmdEdit->setVisible(main == kTimeSignature || main == kKeySignature);
-    if (main == kTimeSignature) cmdEdit->setText(QStringLiteral("拍子の編集"));
-    if (main == kKeySignature) cmdEdit->setText(QStringLiteral("調号の編集"));
+    if (main == kTimeSignature) cmdEdit->setText(tr("拍子の編集"));
+    if (main == kKeySignature) cmdEdit->setText(tr("調号の編集"));
     picPreview->Draw([this](Canvas& canvas) { DrawPreview(canvas); });
 }
 

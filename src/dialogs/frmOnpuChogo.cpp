@@ -28,10 +28,10 @@ static_assert(std::size(kKeyCaptions) == KeyCode::MostFlats + 1);
 
 frmOnpuChogo::frmOnpuChogo(frmOnpu& owner)
     : QDialog(&owner), owner_(owner), selected_(owner.mbytD_Chogo_Atai) {
-    setWindowTitle(QStringLiteral("調号の編集"));
+    setWindowTitle(tr("調号の編集"));
 
-    Label1 = new QLabel(QStringLiteral("シャープ系"));
-    Label2 = new QLabel(QStringLiteral("フラット系"));
+    Label1 = new QLabel(tr("シャープ系"));
+    Label2 = new QLabel(tr("フラット系"));
     Line1 = new QFrame;
     Line1->setFrameShape(QFrame::VLine);
     Line1->setFrameShadow(QFrame::Sunken);
@@ -53,8 +53,8 @@ frmOnpuChogo::frmOnpuChogo(frmOnpu& owner)
             keys->addWidget(button, key - KeyCode::OneFlat + 2, 2);
     }
 
-    Command1 = new QPushButton(QStringLiteral("決定"));
-    Command2 = new QPushButton(QStringLiteral("キャンセル"));
+    Command1 = new QPushButton(tr("決定"));
+    Command2 = new QPushButton(tr("キャンセル"));
     auto* buttons = ButtonColumn(Command1, Command2);
 
     LayOutBesideButtons(this, keys, buttons);

@@ -46,11 +46,11 @@ void AddColumn(QButtonGroup* group, QGridLayout* grid, const Option (&options)[N
 frmOnpuHyousi::frmOnpuHyousi(frmOnpu& owner)
     : QDialog(&owner), owner_(owner), numerator_(owner.mbytD_Hyoushi_Atai / 8),
       denominator_(owner.mbytD_Hyoushi_Atai % 8) {
-    setWindowTitle(QStringLiteral("拍子の編集"));
+    setWindowTitle(tr("拍子の編集"));
 
-    Frame1 = new QGroupBox(QStringLiteral("分子"));
-    Label1 = new QLabel(QStringLiteral("一般的な拍子"));
-    Label2 = new QLabel(QStringLiteral("特殊な拍子"));
+    Frame1 = new QGroupBox(tr("分子"));
+    Label1 = new QLabel(tr("一般的な拍子"));
+    Label2 = new QLabel(tr("特殊な拍子"));
     Line1 = new QFrame;
     Line1->setFrameShape(QFrame::VLine);
     Line1->setFrameShadow(QFrame::Sunken);
@@ -64,7 +64,7 @@ frmOnpuHyousi::frmOnpuHyousi(frmOnpu& owner)
     AddColumn(Option1, numerators, kUnusual, 2);
     AddColumn(Option1, numerators, kLarge, 3);
 
-    Frame2 = new QGroupBox(QStringLiteral("分母"));
+    Frame2 = new QGroupBox(tr("分母"));
     auto* denominators = new QGridLayout(Frame2);
     denominators->setHorizontalSpacing(12);
     Option2 = new QButtonGroup(this);
@@ -74,8 +74,8 @@ frmOnpuHyousi::frmOnpuHyousi(frmOnpu& owner)
         denominators->addWidget(button, option.index % 2, option.index / 2);
     }
 
-    Command2 = new QPushButton(QStringLiteral("決定"));
-    Command1 = new QPushButton(QStringLiteral("キャンセル"));
+    Command2 = new QPushButton(tr("決定"));
+    Command1 = new QPushButton(tr("キャンセル"));
     auto* buttons = ButtonColumn(Command2, Command1);
 
     auto* frames = new QVBoxLayout;

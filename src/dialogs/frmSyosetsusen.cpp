@@ -42,9 +42,9 @@ constexpr float kBarLineColumn = 100;
 frmSyosetsusen::frmSyosetsusen(frmOnpu& owner)
     : QDialog(&owner), owner_(owner),
       selected_(owner.Check1->isChecked() ? owner.mbytD_SyosetsuSen_Atai : BarLineCode::Single) {
-    setWindowTitle(QStringLiteral("小節線の設定"));
+    setWindowTitle(tr("小節線の設定"));
 
-    Frame1 = new QGroupBox(QStringLiteral("小節線の種類"));
+    Frame1 = new QGroupBox(tr("小節線の種類"));
     auto* options = new QGridLayout(Frame1);
     options->setHorizontalSpacing(16);
     Option1 = new QButtonGroup(this);
@@ -56,8 +56,8 @@ frmSyosetsusen::frmSyosetsusen(frmOnpu& owner)
     }
     picPreview = new PreviewBox;
 
-    Command1 = new QPushButton(QStringLiteral("決定"));
-    Command2 = new QPushButton(QStringLiteral("キャンセル"));
+    Command1 = new QPushButton(tr("決定"));
+    Command2 = new QPushButton(tr("キャンセル"));
     auto* buttons = ButtonColumn(Command1, Command2);
 
     auto* left = new QVBoxLayout;
