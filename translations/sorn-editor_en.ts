@@ -2,6 +2,62 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>Texts</name>
+    <message>
+        <source>この小節は %1 拍多すぎます</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>この小節は %1 拍足りません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>このファイルは楽譜ではないため開くことができません。
+%1
+開いている楽譜はそのまま残ります。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>このファイルは楽譜ではないため開くことができません。
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>リンクになっているため開きません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ご自分のファイルではないため開きません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>通常のファイルではないため開きません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>中身が楽譜ではありません。コピーが壊れています。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>コピーを最後まで読めませんでした。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>原因はわかりません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>印刷できませんでした。
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF を書き出せませんでした: %1
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>sorn::AudioSettingsDialog</name>
     <message>
         <source>音源の設定</source>
@@ -41,6 +97,111 @@
     </message>
     <message>
         <source>キャンセル</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SoundFont の選択</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SoundFont のファイルが見つかりません。
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sorn::Audition</name>
+    <message>
+        <source>音を出す装置がないため、試聴の音は鳴りません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>試聴用の一時ファイルを作れませんでした。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sorn::BackgroundWork</name>
+    <message>
+        <source>Esc キーで中止します</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sorn::EditHistory</name>
+    <message>
+        <source>編集</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sorn::EditorSettings</name>
+    <message>
+        <source>設定ファイルが通常のファイルではないため、読み書きしません。
+%1
+この起動中に変えた設定は保存されません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sorn::EntryAids</name>
+    <message>
+        <source>ド</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>レ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ミ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ソ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ラ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>シ</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sorn::Exports</name>
+    <message>
+        <source>MusicXMLファイル|*.musicxml|圧縮MusicXMLファイル|*.mxl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LilyPondファイル|*.ly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MIDIファイル|*.mid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WAVファイル|*.wav|FLACファイル|*.flac|Ogg Vorbisファイル|*.ogg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>音声で保存(全パート)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WAVファイル|*.wav</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>パート %1（%2）をWAVで保存</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -318,6 +479,156 @@
         <source>総譜(&amp;T)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>A 全●</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S 2●</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>D 4●</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F 8●</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>G 16●</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>H 32●</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>J 64●</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shift 休符</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Q ♭♭</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>W ♭</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E 互</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R ♯</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T ♯♯</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Space ｜</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Del 削除</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z 付点</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 タイ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3 音符を繋ぐ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C ド</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>D レ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E ミ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F ファ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>G ソ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A ラ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B シ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1〜7 長さ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>. 付点</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 休符</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>= ♮</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>↑↓ 1段</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+↑↓ 1オクターブ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter 記号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+K 歌詞</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shift+↑↓ パート</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N 終わる</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ヘルプのページを開けませんでした。ブラウザーで次のファイルを開いてください。
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>音声ファイルの名前は .wav、.flac、.ogg のどれかで終えてください。
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>sorn::Form3</name>
@@ -433,6 +744,51 @@
         <source>LilyPond で浄書しています… (Esc で中止)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>プレビューの画像を開けませんでした。画像を表示するプログラムで次のファイルを開いてください。
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDFファイル|*.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>パートごとのPDFを書き出すフォルダ</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sorn::Form4</name>
+    <message>
+        <source>試聴</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>始めから
+再生</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>再生</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>一時停止</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>試聴終了</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>始めから再生</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1（準備中…）</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>sorn::Language</name>
@@ -469,6 +825,22 @@
     </message>
 </context>
 <context>
+    <name>sorn::MdMain</name>
+    <message>
+        <source>楽譜ファイル|*.sorn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>楽譜ファイル|*.sorn|MusicXMLファイル|*.musicxml;*.xml;*.mxl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>データを保存をした後に楽譜が変更されています。
+楽譜を保存をしますか？</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>sorn::PartEdit</name>
     <message>
         <source>パートの情報</source>
@@ -488,6 +860,170 @@
     </message>
     <message>
         <source>キャンセル</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sorn::PitchNameEntry</name>
+    <message>
+        <source>音名入力モードでは使わないキーです (N でモードを終えます)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>強弱記号は音名入力モードでは Enter (記号) で入れます</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>全音符</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2分音符</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4分音符</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>8分音符</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>16分音符</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>32分音符</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>64分音符</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>付点%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>音名入力 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>楽譜の終わりです。曲の長さを延ばしてください</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>五線で書ける高さを超えるため書けません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>音名の入力</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>休符の入力</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>臨時記号を付ける音符がありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>記号の入力</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>動かす音符がありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>五線で書ける高さを超えるため動かせません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>音の高さ</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sorn::QtFileDialogs</name>
+    <message>
+        <source>フォルダの選択</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>名前を付けて保存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>開く</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sorn::QtMessageBoxes</name>
+    <message>
+        <source>SORN楽譜エディタ</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sorn::QtPrinter</name>
+    <message>
+        <source>メモリが足りません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>印刷を始められませんでした。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>次のページを始められませんでした。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>印刷を終えられませんでした。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>プリンタがエラーを返しました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sorn::RecentFiles</name>
+    <message>
+        <source>ファイルが見つかりません。最近使ったファイルの一覧から外します。
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sorn::Recovery</name>
+    <message>
+        <source>(名前のない新しい楽譜)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>復元用フォルダの次のファイルは、リンクや特殊なファイルであるか、ご自分のものでないため、開かずに残しました。
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>削除した復元用コピーの、保存されていない変更は元に戻せません。
+%1個のコピーを削除しますか？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>復元用コピーを開くことができませんでした。
+%1
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>この復元用コピーは書き込みが途中で終わっています。最後に入力した部分が欠けているかもしれません。
+内容を確かめてから保存してください。</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -532,6 +1068,25 @@
     </message>
     <message>
         <source>次回まで残す</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sorn::RecoveryFiles</name>
+    <message>
+        <source>復元用フォルダを作れません。
+%1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>復元用フォルダがご自分のフォルダではないため、使いません。
+%1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>この起動中は自動保存を行いません。</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -590,6 +1145,48 @@
         <source>キャンセル</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>パート練習用の音源を書き出すフォルダ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>書き出すフォルダを指定してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>フォルダではなくファイルの名前です。書き出すフォルダを指定してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sorn::ReplaceFiles</name>
+    <message>
+        <source>
+ほか %1 個</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>次のファイルはもうあります。置き換えますか?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sorn::ScoreAreaRedraw</name>
+    <message>
+        <source>位置 %1/%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>パート %1/%2  %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sorn::WordsText</name>
+    <message>
+        <source>「%1」は%2バイト（全角でおよそ%3文字）までにしてください。</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>sorn::frmAbout</name>
@@ -623,6 +1220,34 @@
     </message>
     <message>
         <source>キャンセル</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>曲名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>副題</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>作曲</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>作詞</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>編曲</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>著作権</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>速さは1から32767までの数で入力してください。</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -704,27 +1329,171 @@
         <source>調号の編集</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>音符</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>休符</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>音部記号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>拍子記号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>調号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>指定なし</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>全音符(休符)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2分音符(休符)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4分音符(休符)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>8分音符(休符)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>16分音符(休符)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>32分音符(休符)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>64分音符(休符)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ト音記号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ヘ音記号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ハ音記号(アルト)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ハ音記号(テノール)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ダブルシャープ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>シャープ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>記号なし</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>フラット</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ダブルフラット</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ナチュラル</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(指定なし)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>p(ピアノ)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>f(フォルテ)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>sorn::frmOnpuChogo</name>
     <message>
-        <source>調号の編集</source>
+        <source>ハ長調</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>シャープ系</source>
+        <source>ト長調(シャープ1つ)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>フラット系</source>
+        <source>ニ長調(2つ)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>決定</source>
+        <source>イ長調(3つ)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>キャンセル</source>
+        <source>ホ長調(4つ)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ロ長調(5つ)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>嬰ヘ長調(6つ)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>嬰ハ長調(7つ)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ヘ長調(フラット1つ)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>変ロ長調(2つ)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>変ホ長調(3つ)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>変イ長調(4つ)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>変ニ長調(5つ)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>変ト長調(6つ)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>変ハ長調(7つ)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -756,6 +1525,110 @@
     </message>
     <message>
         <source>キャンセル</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>２拍子</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>３拍子</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>４拍子</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>６拍子</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>８拍子</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>９拍子</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>12拍子</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>１拍子</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>５拍子</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>７拍子</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>10拍子</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>11拍子</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>13拍子</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>14拍子</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>15拍子</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>16拍子</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>20拍子</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>24拍子</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>27拍子</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>32拍子</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1分(全音符)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2分</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4分</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>8分</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>16分</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>32分</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -790,6 +1663,34 @@
     </message>
     <message>
         <source>キャンセル</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>小節線を引かない</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>縦線</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>複縦線</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>終止線</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>リピート(戻る元)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>リピート(戻る先)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>リピート(両方)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

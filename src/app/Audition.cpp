@@ -5,8 +5,16 @@
 #include "platform/DataFolder.h"
 #include "platform/FluidSequencer.h"
 #include "sound/SornMidi.h"
+#include <QCoreApplication>
 
 namespace sorn {
+
+namespace {
+// The texts of this file, translated under the context "sorn::Audition".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(sorn::Audition)
+};
+} // namespace
 
 AuditionResult Audition(QWidget* parent, const SornData& doc, const std::string& listenFile,
                         std::shared_ptr<Sequencer> device, MessageBoxes& boxes,
@@ -37,7 +45,8 @@ AuditionResult Audition(QWidget* parent, const SornData& doc, const std::string&
             }
             form.Picture1->Scale(0, 0, device->Length(), 1);
             if (device->Silent() && options.statusShown)
-                options.statusShown("音を出す装置がないため、試聴の音は鳴りません。");
+                options.statusShown(
+                    Texts::tr("音を出す装置がないため、試聴の音は鳴りません。").toStdString());
         });
         form.exec();
     }
@@ -57,7 +66,8 @@ AuditionResult RunAudition(QWidget* parent, const SornData& doc, MessageBoxes& b
                            const AuditionOptions& options) {
     const std::string listen = ScratchFile("Listen.mid");
     if (listen.empty()) {
-        boxes.Show("試聴用の一時ファイルを作れませんでした。", MsgButtons::Ok, MsgIcon::Warning);
+        boxes.Show(Texts::tr("試聴用の一時ファイルを作れませんでした。").toStdString(),
+                   MsgButtons::Ok, MsgIcon::Warning);
         return AuditionResult::ExportFailed;
     }
     // Shared with the thread that starts it, which may end after the window.

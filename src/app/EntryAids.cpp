@@ -1,11 +1,19 @@
 #include "app/EntryAids.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
 #include <cstdlib>
 
 namespace sorn {
+
+namespace {
+// The texts of this file, translated under the context "sorn::EntryAids".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(sorn::EntryAids)
+};
+} // namespace
 
 namespace {
 
@@ -47,17 +55,24 @@ std::string Beats(std::int32_t ticks, std::int32_t beat) {
 } // namespace
 
 std::string PitchNameText(const PitchSpelling& pitch) {
-    static const char* const kSolfege[] = {"ド", "レ", "ミ", "ファ", "ソ", "ラ", "シ"};
+    static const char* const kSolfege[] = {
+        QT_TRANSLATE_NOOP("sorn::EntryAids", "ド"), QT_TRANSLATE_NOOP("sorn::EntryAids", "レ"),
+        QT_TRANSLATE_NOOP("sorn::EntryAids", "ミ"), QT_TRANSLATE_NOOP("sorn::EntryAids", "ファ"),
+        QT_TRANSLATE_NOOP("sorn::EntryAids", "ソ"), QT_TRANSLATE_NOOP("sorn::EntryAids", "ラ"),
+        QT_TRANSLATE_NOOP("sorn::EntryAids", "シ")};
     static const char* const kLetters[] = {"C", "D", "E", "F", "G", "A", "B"};
     const std::string sign = Accidental(pitch.accidental);
     const std::string octave = std::to_string(pitch.octave);
-    return kSolfege[pitch.letter] + sign + octave + " (" + kLetters[pitch.letter] + sign + octave +
-           ")";
+    return Texts::tr(kSolfege[pitch.letter]).toStdString() + sign + octave + " (" +
+           kLetters[pitch.letter] + sign + octave + ")";
 }
 
 std::string BarProblemText(const BadBar& bar) {
-    return "この小節は " + Beats(std::abs(bar.excess), bar.beatTicks) +
-           (bar.excess > 0 ? " 拍多すぎます" : " 拍足りません");
+    const QString beats = QString::fromStdString(Beats(std::abs(bar.excess), bar.beatTicks));
+    return (bar.excess > 0 ? Texts::tr("この小節は %1 拍多すぎます")
+                           : Texts::tr("この小節は %1 拍足りません"))
+        .arg(beats)
+        .toStdString();
 }
 
 EntryStatus EntryStatusOf(const SornData& doc, const EditorState& state, std::int32_t first,

@@ -8,10 +8,18 @@
 #include "platform/QtFileDialogs.h"
 #include "sound/InstrumentNames.h"
 #include "sound/SornMidi.h"
+#include <QCoreApplication>
 
 #include <filesystem>
 
 namespace sorn {
+
+namespace {
+// The texts of this file, translated under the context "sorn::Exports".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(sorn::Exports)
+};
+} // namespace
 
 std::string ExportMidi(const SornData& doc, const std::string& path, ProgressSink* progress) {
     SornMidi midi;
@@ -55,30 +63,35 @@ FileDialogRequest ExportDialog(const SornData& doc, std::string filter,
 } // namespace
 
 FileDialogRequest MusicXmlFileDialog(const SornData& doc) {
-    return ExportDialog(doc, "MusicXMLファイル|*.musicxml|圧縮MusicXMLファイル|*.mxl", "musicxml");
+    return ExportDialog(
+        doc, Texts::tr("MusicXMLファイル|*.musicxml|圧縮MusicXMLファイル|*.mxl").toStdString(),
+        "musicxml");
 }
 
 FileDialogRequest LilyPondFileDialog(const SornData& doc) {
-    return ExportDialog(doc, "LilyPondファイル|*.ly", "ly");
+    return ExportDialog(doc, Texts::tr("LilyPondファイル|*.ly").toStdString(), "ly");
 }
 
 FileDialogRequest MidiFileDialog(const SornData& doc) {
-    return ExportDialog(doc, "MIDIファイル|*.mid", "mid");
+    return ExportDialog(doc, Texts::tr("MIDIファイル|*.mid").toStdString(), "mid");
 }
 
 FileDialogRequest AudioFileDialog(const SornData& doc, AudioFormat format) {
-    FileDialogRequest request =
-        ExportDialog(doc, "WAVファイル|*.wav|FLACファイル|*.flac|Ogg Vorbisファイル|*.ogg",
-                     ExtensionOf(format) + 1);
-    request.title = "音声で保存(全パート)";
+    FileDialogRequest request = ExportDialog(
+        doc,
+        Texts::tr("WAVファイル|*.wav|FLACファイル|*.flac|Ogg Vorbisファイル|*.ogg").toStdString(),
+        ExtensionOf(format) + 1);
+    request.title = Texts::tr("音声で保存(全パート)").toStdString();
     return request;
 }
 
 FileDialogRequest WavFileDialog(const SornData& doc, std::uint8_t part) {
-    FileDialogRequest request = ExportDialog(doc, "WAVファイル|*.wav", "wav");
-    request.title = "パート " + std::to_string(part + 1) + "（" +
-                    std::string(InstrumentName(doc.GetInstrumentNumber(part) + 1)) +
-                    "）をWAVで保存";
+    FileDialogRequest request =
+        ExportDialog(doc, Texts::tr("WAVファイル|*.wav").toStdString(), "wav");
+    request.title = Texts::tr("パート %1（%2）をWAVで保存")
+                        .arg(part + 1)
+                        .arg(QString::fromUtf8(InstrumentName(doc.GetInstrumentNumber(part) + 1)))
+                        .toStdString();
     return request;
 }
 

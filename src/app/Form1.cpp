@@ -35,6 +35,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLayout>
@@ -48,6 +49,7 @@
 #include <QTimer>
 #include <QWindowStateChangeEvent>
 #include <cmath>
+#include <filesystem>
 #include <iterator>
 #include <span>
 
@@ -64,22 +66,47 @@ const QString kAdvanceSetting = QStringLiteral("edit/advanceAfterInput");
 const QString kPitchNamesSetting = QStringLiteral("edit/pitchNameEntry");
 
 // The key tables of the one-key entry and of entry by pitch names.
-constexpr const char* kValueKeys[] = {"A 全●", "S 2●",  "D 4●",       "F 8●",     "G 16●",
-                                      "H 32●", "J 64●", "Shift 休符", "Q ♭♭",     "W ♭",
-                                      "E 互",  "R ♯",   "T ♯♯",       "Space ｜", "Del 削除"};
-constexpr const char* kValueMarks[] = {"Z 付点", "1 タイ", "3 音符を繋ぐ", "4 pp", "5 p",
-                                       "6 mp",   "7 mf ",  "8 f ",         "9 ff "};
-constexpr const char* kPitchNameKeys[] = {"C ド", "D レ", "E ミ",      "F ファ", "G ソ",
-                                          "A ラ", "B シ", "1〜7 長さ", ". 付点", "0 休符",
-                                          "Q ♭♭", "W ♭",  "= ♮",       "R ♯",    "T ♯♯"};
-constexpr const char* kPitchNameMarks[] = {
-    "↑↓ 1段",     "Ctrl+↑↓ 1オクターブ", "Space ｜",        "Del 削除", "Z 付点",
-    "Enter 記号", "Ctrl+K 歌詞",         "Shift+↑↓ パート", "N 終わる"};
+constexpr const char* kValueKeys[] = {
+    QT_TRANSLATE_NOOP("sorn::Form1", "A 全●"),   QT_TRANSLATE_NOOP("sorn::Form1", "S 2●"),
+    QT_TRANSLATE_NOOP("sorn::Form1", "D 4●"),    QT_TRANSLATE_NOOP("sorn::Form1", "F 8●"),
+    QT_TRANSLATE_NOOP("sorn::Form1", "G 16●"),   QT_TRANSLATE_NOOP("sorn::Form1", "H 32●"),
+    QT_TRANSLATE_NOOP("sorn::Form1", "J 64●"),   QT_TRANSLATE_NOOP("sorn::Form1", "Shift 休符"),
+    QT_TRANSLATE_NOOP("sorn::Form1", "Q ♭♭"),    QT_TRANSLATE_NOOP("sorn::Form1", "W ♭"),
+    QT_TRANSLATE_NOOP("sorn::Form1", "E 互"),    QT_TRANSLATE_NOOP("sorn::Form1", "R ♯"),
+    QT_TRANSLATE_NOOP("sorn::Form1", "T ♯♯"),    QT_TRANSLATE_NOOP("sorn::Form1", "Space ｜"),
+    QT_TRANSLATE_NOOP("sorn::Form1", "Del 削除")};
+constexpr const char* kValueMarks[] = {QT_TRANSLATE_NOOP("sorn::Form1", "Z 付点"),
+                                       QT_TRANSLATE_NOOP("sorn::Form1", "1 タイ"),
+                                       QT_TRANSLATE_NOOP("sorn::Form1", "3 音符を繋ぐ"),
+                                       "4 pp",
+                                       "5 p",
+                                       "6 mp",
+                                       "7 mf ",
+                                       "8 f ",
+                                       "9 ff "};
+constexpr const char* kPitchNameKeys[] = {
+    QT_TRANSLATE_NOOP("sorn::Form1", "C ド"),   QT_TRANSLATE_NOOP("sorn::Form1", "D レ"),
+    QT_TRANSLATE_NOOP("sorn::Form1", "E ミ"),   QT_TRANSLATE_NOOP("sorn::Form1", "F ファ"),
+    QT_TRANSLATE_NOOP("sorn::Form1", "G ソ"),   QT_TRANSLATE_NOOP("sorn::Form1", "A ラ"),
+    QT_TRANSLATE_NOOP("sorn::Form1", "B シ"),   QT_TRANSLATE_NOOP("sorn::Form1", "1〜7 長さ"),
+    QT_TRANSLATE_NOOP("sorn::Form1", ". 付点"), QT_TRANSLATE_NOOP("sorn::Form1", "0 休符"),
+    QT_TRANSLATE_NOOP("sorn::Form1", "Q ♭♭"),   QT_TRANSLATE_NOOP("sorn::Form1", "W ♭"),
+    QT_TRANSLATE_NOOP("sorn::Form1", "= ♮"),    QT_TRANSLATE_NOOP("sorn::Form1", "R ♯"),
+    QT_TRANSLATE_NOOP("sorn::Form1", "T ♯♯")};
+constexpr const char* kPitchNameMarks[] = {QT_TRANSLATE_NOOP("sorn::Form1", "↑↓ 1段"),
+                                           QT_TRANSLATE_NOOP("sorn::Form1", "Ctrl+↑↓ 1オクターブ"),
+                                           QT_TRANSLATE_NOOP("sorn::Form1", "Space ｜"),
+                                           QT_TRANSLATE_NOOP("sorn::Form1", "Del 削除"),
+                                           QT_TRANSLATE_NOOP("sorn::Form1", "Z 付点"),
+                                           QT_TRANSLATE_NOOP("sorn::Form1", "Enter 記号"),
+                                           QT_TRANSLATE_NOOP("sorn::Form1", "Ctrl+K 歌詞"),
+                                           QT_TRANSLATE_NOOP("sorn::Form1", "Shift+↑↓ パート"),
+                                           QT_TRANSLATE_NOOP("sorn::Form1", "N 終わる")};
 
 std::vector<PanelBar::Panel> Panels(std::span<const char* const> texts) {
     std::vector<PanelBar::Panel> panels;
     for (const char* text : texts)
-        panels.push_back({QString::fromUtf8(text)});
+        panels.push_back({QCoreApplication::translate("sorn::Form1", text)});
     return panels;
 }
 
@@ -589,11 +616,17 @@ void Form1::mnuFilePrint_Click() {
 }
 
 void Form1::mnuHelpHelp_Click() {
-    const std::string path = state_.AppPath + "help/help.htm";
-    services_.shell.Open(path, [&boxes = services_.boxes, path] {
-        boxes.Show(
-            "ヘルプのページを開けませんでした。ブラウザーで次のファイルを開いてください。\n" + path,
-            MsgButtons::Ok, MsgIcon::Warning);
+    // The English page when the interface is English and the page is there.
+    std::string path = state_.AppPath + "help/help_en.htm";
+    std::error_code ec;
+    if (!InterfaceIsEnglish() || !std::filesystem::is_regular_file(path, ec))
+        path = state_.AppPath + "help/help.htm";
+    const std::string text =
+        tr("ヘルプのページを開けませんでした。ブラウザーで次のファイルを開いてください。\n%1")
+            .arg(QString::fromStdString(path))
+            .toStdString();
+    services_.shell.Open(path, [&boxes = services_.boxes, text] {
+        boxes.Show(text, MsgButtons::Ok, MsgIcon::Warning);
     });
 }
 
@@ -613,9 +646,11 @@ void Form1::ShowKeyTables() {
     const std::span<const char* const> keys = names ? std::span(kPitchNameKeys) : kValueKeys;
     const std::span<const char* const> marks = names ? std::span(kPitchNameMarks) : kValueMarks;
     for (std::size_t i = 0; i < keys.size(); ++i)
-        StatusBar2->SetPanelText(static_cast<int>(i) + 1, QString::fromUtf8(keys[i]));
+        StatusBar2->SetPanelText(static_cast<int>(i) + 1,
+                                 QCoreApplication::translate("sorn::Form1", keys[i]));
     for (std::size_t i = 0; i < marks.size(); ++i)
-        StatusBar3->SetPanelText(static_cast<int>(i) + 1, QString::fromUtf8(marks[i]));
+        StatusBar3->SetPanelText(static_cast<int>(i) + 1,
+                                 QCoreApplication::translate("sorn::Form1", marks[i]));
 }
 
 void Form1::UpdateClock() {

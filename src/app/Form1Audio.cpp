@@ -26,9 +26,11 @@ void Form1::mnuFileAudiosave_Click() {
     if (!path) return;
     const std::optional<AudioFormat> format = AudioFormatOf(*path);
     if (!format) {
-        services_.boxes.Show("音声ファイルの名前は .wav、.flac、.ogg のどれかで終えてください。\n" +
-                                 *path,
-                             MsgButtons::Ok, MsgIcon::Warning);
+        services_.boxes.Show(
+            tr("音声ファイルの名前は .wav、.flac、.ogg のどれかで終えてください。\n%1")
+                .arg(QString::fromStdString(*path))
+                .toStdString(),
+            MsgButtons::Ok, MsgIcon::Warning);
         return;
     }
     RememberAudioFormat(kFormatSetting, *format);

@@ -2,6 +2,7 @@
 
 #include "model/MessageBoxes.h"
 #include "platform/EditorSettings.h"
+#include <QCoreApplication>
 
 #include <QAction>
 #include <QDir>
@@ -9,6 +10,13 @@
 #include <QMenu>
 
 namespace sorn {
+
+namespace {
+// The texts of this file, translated under the context "sorn::RecentFiles".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(sorn::RecentFiles)
+};
+} // namespace
 
 namespace {
 
@@ -70,9 +78,11 @@ void RecentFilesMenu::Choose(const QString& path) {
         QStringList files = settings.value(kKey).toStringList();
         files.removeAll(path);
         settings.setValue(kKey, files);
-        boxes_.Show(("ファイルが見つかりません。最近使ったファイルの一覧から外します。\n" + path)
-                        .toStdString(),
-                    MsgButtons::Ok, MsgIcon::Warning);
+        boxes_.Show(
+            Texts::tr("ファイルが見つかりません。最近使ったファイルの一覧から外します。\n%1")
+                .arg(path)
+                .toStdString(),
+            MsgButtons::Ok, MsgIcon::Warning);
         Rebuild();
         return;
     }

@@ -135,8 +135,8 @@ void AudioSettingsDialog::cmdBrowse_Click() {
     std::string folder = std::filesystem::path(Chosen().soundFont).parent_path().string();
     std::error_code ec;
     if (folder.empty() || !std::filesystem::is_directory(folder, ec)) folder = kSoundFontFolder;
-    const std::optional<std::string> path =
-        dialogs_.OpenFile({"SoundFont|*.sf2", "sf2", folder, "", "SoundFont の選択"});
+    const std::optional<std::string> path = dialogs_.OpenFile(
+        {"SoundFont|*.sf2", "sf2", folder, "", tr("SoundFont の選択").toStdString()});
     if (path) txtSoundFont->setText(QString::fromStdString(*path));
 }
 
@@ -146,8 +146,10 @@ void AudioSettingsDialog::Command1_Click() {
     const AudioSettings settings = Chosen();
     std::error_code ec;
     if (!settings.soundFont.empty() && !std::filesystem::is_regular_file(settings.soundFont, ec)) {
-        boxes_.Show("SoundFont のファイルが見つかりません。\n" + settings.soundFont, MsgButtons::Ok,
-                    MsgIcon::Warning);
+        boxes_.Show(tr("SoundFont のファイルが見つかりません。\n%1")
+                        .arg(QString::fromStdString(settings.soundFont))
+                        .toStdString(),
+                    MsgButtons::Ok, MsgIcon::Warning);
         txtSoundFont->setFocus();
         txtSoundFont->selectAll();
         return;

@@ -440,11 +440,13 @@ void Form3::Command3_Click() {
     if (AtomicFile::WriteAll(path, bmp.data().constData(), static_cast<std::size_t>(bmp.size())))
         return;
     // The dialog may have closed by the time the desktop answers.
-    services_.shell.Open(path, [&boxes = services_.boxes, path] {
-        boxes.Show("プレビューの画像を開けませんでした。画像を表示するプログラムで次のファイルを"
-                   "開いてください。\n" +
-                       path,
-                   MsgButtons::Ok, MsgIcon::Warning);
+    const std::string text =
+        tr("プレビューの画像を開けませんでした。画像を表示するプログラムで次のファイルを"
+           "開いてください。\n%1")
+            .arg(QString::fromStdString(path))
+            .toStdString();
+    services_.shell.Open(path, [&boxes = services_.boxes, text] {
+        boxes.Show(text, MsgButtons::Ok, MsgIcon::Warning);
     });
 }
 
@@ -461,7 +463,8 @@ void Form3::Command1_Click() {
     std::string pdfPath;
     if (copies > 0 && !services_.printer.HasPrinter()) {
         // No printer on this machine: the pages go to a PDF file.
-        auto chosen = services_.dialogs.SaveFile({"PDFファイル|*.pdf", "pdf", "", ""});
+        auto chosen =
+            services_.dialogs.SaveFile({tr("PDFファイル|*.pdf").toStdString(), "pdf", "", ""});
         if (!chosen) return;
         pdfPath = *chosen;
     }
@@ -502,7 +505,7 @@ void Form3::cmdPartPdfs_Click() {
         std::filesystem::path(doc_.SornFileName()).parent_path().string();
     const FileDialogRequest request{"", "pdf",
                                     scoreFolder.empty() ? DocumentsFolder() : scoreFolder, "",
-                                    "パートごとのPDFを書き出すフォルダ"};
+                                    tr("パートごとのPDFを書き出すフォルダ").toStdString()};
     const std::optional<std::string> folder = services_.dialogs.ChooseFolder(request);
     if (!folder) return;
     const std::vector<std::string> names = PartFileNames(doc_, parts);
@@ -544,7 +547,7 @@ void Form3::cmdEngrave_Click() {
     const PrintChoice choice = Choice();
     if (choice.parts.empty()) return;
     const std::filesystem::path score(doc_.SornFileName());
-    FileDialogRequest request{"PDFファイル|*.pdf", "pdf",
+    FileDialogRequest request{tr("PDFファイル|*.pdf").toStdString(), "pdf",
                               score.empty() ? DocumentsFolder() : score.parent_path().string(), ""};
     if (!score.empty()) request.presetName = score.parent_path() / (score.stem().string() + ".pdf");
     const std::optional<std::string> path = services_.dialogs.SaveFile(request);

@@ -158,7 +158,7 @@ RehearsalChoice RehearsalDialog::Choice() const {
 
 void RehearsalDialog::cmdBrowse_Click() {
     const FileDialogRequest request{"", ExtensionOf(Choice().format) + 1, Folder(), "",
-                                    "パート練習用の音源を書き出すフォルダ"};
+                                    tr("パート練習用の音源を書き出すフォルダ").toStdString()};
     if (const std::optional<std::string> folder = dialogs_.ChooseFolder(request))
         txtFolder->setText(QString::fromStdString(*folder));
 }
@@ -171,14 +171,14 @@ void RehearsalDialog::cmdSettings_Click() {
 void RehearsalDialog::Command1_Click() {
     const RehearsalChoice choice = Choice();
     std::error_code ec;
-    const char* problem =
-        choice.folder.empty() ? "書き出すフォルダを指定してください。"
+    const QString problem =
+        choice.folder.empty() ? tr("書き出すフォルダを指定してください。")
         : std::filesystem::exists(choice.folder, ec) &&
                 !std::filesystem::is_directory(choice.folder, ec)
-            ? "フォルダではなくファイルの名前です。書き出すフォルダを指定してください。"
-            : nullptr;
-    if (problem) {
-        boxes_.Show(problem, MsgButtons::Ok, MsgIcon::Warning);
+            ? tr("フォルダではなくファイルの名前です。書き出すフォルダを指定してください。")
+            : QString();
+    if (!problem.isEmpty()) {
+        boxes_.Show(problem.toStdString(), MsgButtons::Ok, MsgIcon::Warning);
         txtFolder->setFocus();
         return;
     }

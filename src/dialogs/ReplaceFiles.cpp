@@ -1,10 +1,18 @@
 #include "dialogs/ReplaceFiles.h"
 
 #include "model/MessageBoxes.h"
+#include <QCoreApplication>
 
 #include <filesystem>
 
 namespace sorn {
+
+namespace {
+// The texts of this file, translated under the context "sorn::ReplaceFiles".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(sorn::ReplaceFiles)
+};
+} // namespace
 
 bool MayReplaceFiles(MessageBoxes& boxes, const std::vector<std::string>& paths) {
     std::string existing;
@@ -19,9 +27,10 @@ bool MayReplaceFiles(MessageBoxes& boxes, const std::vector<std::string>& paths)
         existing += std::filesystem::path(path).filename().string();
     }
     if (existingCount > kMostListed)
-        existing += "\nほか " + std::to_string(existingCount - kMostListed) + " 個";
+        existing += Texts::tr("\nほか %1 個").arg(existingCount - kMostListed).toStdString();
     return existingCount == 0 ||
-           boxes.Show("次のファイルはもうあります。置き換えますか?" + existing,
+           boxes.Show(Texts::tr("次のファイルはもうあります。置き換えますか?").toStdString() +
+                          existing,
                       MsgButtons::YesNoCancel, MsgIcon::Question) == MsgResult::Yes;
 }
 

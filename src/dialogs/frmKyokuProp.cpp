@@ -6,6 +6,7 @@
 #include "model/MessageBoxes.h"
 #include "model/SornData.h"
 
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -71,14 +72,20 @@ frmKyokuProp::frmKyokuProp(const SornData& document, MessageBoxes& boxes, QWidge
 
     // The words below the tempo and length, which keep their places: the
     // text boxes take the width those leave.
-    static constexpr const char* kCaptions[ScoreTextCount] = {"曲名", "副題", "作曲",
-                                                              "作詞", "編曲", "著作権"};
+    static constexpr const char* kCaptions[ScoreTextCount] = {
+        QT_TRANSLATE_NOOP("sorn::frmKyokuProp", "曲名"),
+        QT_TRANSLATE_NOOP("sorn::frmKyokuProp", "副題"),
+        QT_TRANSLATE_NOOP("sorn::frmKyokuProp", "作曲"),
+        QT_TRANSLATE_NOOP("sorn::frmKyokuProp", "作詞"),
+        QT_TRANSLATE_NOOP("sorn::frmKyokuProp", "編曲"),
+        QT_TRANSLATE_NOOP("sorn::frmKyokuProp", "著作権")};
     auto* words = new QFormLayout;
     words->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     words->setVerticalSpacing(8);
     for (int i = 0; i < ScoreTextCount; ++i) {
         const auto which = static_cast<ScoreText>(i);
-        WordsLabel[static_cast<std::size_t>(i)] = new QLabel(QString::fromUtf8(kCaptions[i]));
+        WordsLabel[static_cast<std::size_t>(i)] =
+            new QLabel(QCoreApplication::translate("sorn::frmKyokuProp", kCaptions[i]));
         QLineEdit*& text = WordsText[static_cast<std::size_t>(i)];
         text = new QLineEdit(QString::fromStdString(document.Text(which)));
         text->setCursorPosition(0);
@@ -119,7 +126,7 @@ void frmKyokuProp::ChangeLength(std::int32_t delta) {
 void frmKyokuProp::Command1_Click() {
     const std::optional<std::int16_t> tempo = TempoFromText(Text1->text());
     if (!tempo) {
-        boxes_.Show(kTempoOutOfRange, MsgButtons::Ok, MsgIcon::Warning);
+        boxes_.Show(tr(kTempoOutOfRange).toStdString(), MsgButtons::Ok, MsgIcon::Warning);
         Text1->setFocus();
         Text1->selectAll();
         return;

@@ -11,6 +11,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -23,28 +24,36 @@ namespace sorn {
 
 namespace {
 
-constexpr const char* kMainCaptions[] = {"音符",     "休符", "音部記号",
-                                         "拍子記号", "調号", "指定なし"};
-constexpr const char* kLengthCaptions[] = {"全音符(休符)",  "2分音符(休符)",  "4分音符(休符)",
-                                           "8分音符(休符)", "16分音符(休符)", "32分音符(休符)",
-                                           "64分音符(休符)"};
+constexpr const char* kMainCaptions[] = {
+    QT_TRANSLATE_NOOP("sorn::frmOnpu", "音符"),     QT_TRANSLATE_NOOP("sorn::frmOnpu", "休符"),
+    QT_TRANSLATE_NOOP("sorn::frmOnpu", "音部記号"), QT_TRANSLATE_NOOP("sorn::frmOnpu", "拍子記号"),
+    QT_TRANSLATE_NOOP("sorn::frmOnpu", "調号"),     QT_TRANSLATE_NOOP("sorn::frmOnpu", "指定なし")};
+constexpr const char* kLengthCaptions[] = {QT_TRANSLATE_NOOP("sorn::frmOnpu", "全音符(休符)"),
+                                           QT_TRANSLATE_NOOP("sorn::frmOnpu", "2分音符(休符)"),
+                                           QT_TRANSLATE_NOOP("sorn::frmOnpu", "4分音符(休符)"),
+                                           QT_TRANSLATE_NOOP("sorn::frmOnpu", "8分音符(休符)"),
+                                           QT_TRANSLATE_NOOP("sorn::frmOnpu", "16分音符(休符)"),
+                                           QT_TRANSLATE_NOOP("sorn::frmOnpu", "32分音符(休符)"),
+                                           QT_TRANSLATE_NOOP("sorn::frmOnpu", "64分音符(休符)")};
 
 struct Choice {
     const char* caption;
     std::uint8_t code;
 };
-constexpr Choice kClefs[] = {{"ト音記号", ClefCode::G},
-                             {"ヘ音記号", ClefCode::F},
-                             {"ハ音記号(アルト)", ClefCode::CAlto},
-                             {"ハ音記号(テノール)", ClefCode::CTenor}};
+constexpr Choice kClefs[] = {
+    {QT_TRANSLATE_NOOP("sorn::frmOnpu", "ト音記号"), ClefCode::G},
+    {QT_TRANSLATE_NOOP("sorn::frmOnpu", "ヘ音記号"), ClefCode::F},
+    {QT_TRANSLATE_NOOP("sorn::frmOnpu", "ハ音記号(アルト)"), ClefCode::CAlto},
+    {QT_TRANSLATE_NOOP("sorn::frmOnpu", "ハ音記号(テノール)"), ClefCode::CTenor}};
 // Index 2 stands for no accidental; its code is never written.
 constexpr int kNoAccidental = 2;
-constexpr Choice kAccidentals[] = {{"ダブルシャープ", AccidentalCode::DoubleSharp},
-                                   {"シャープ", AccidentalCode::Sharp},
-                                   {"記号なし", 0},
-                                   {"フラット", AccidentalCode::Flat},
-                                   {"ダブルフラット", AccidentalCode::DoubleFlat},
-                                   {"ナチュラル", AccidentalCode::Natural}};
+constexpr Choice kAccidentals[] = {
+    {QT_TRANSLATE_NOOP("sorn::frmOnpu", "ダブルシャープ"), AccidentalCode::DoubleSharp},
+    {QT_TRANSLATE_NOOP("sorn::frmOnpu", "シャープ"), AccidentalCode::Sharp},
+    {QT_TRANSLATE_NOOP("sorn::frmOnpu", "記号なし"), 0},
+    {QT_TRANSLATE_NOOP("sorn::frmOnpu", "フラット"), AccidentalCode::Flat},
+    {QT_TRANSLATE_NOOP("sorn::frmOnpu", "ダブルフラット"), AccidentalCode::DoubleFlat},
+    {QT_TRANSLATE_NOOP("sorn::frmOnpu", "ナチュラル"), AccidentalCode::Natural}};
 
 // The lists carry the value they write; -1 writes nothing.
 constexpr int kNoSymbol = -1;
@@ -52,15 +61,22 @@ struct ListItem {
     const char* text;
     int data;
 };
-constexpr ListItem kRepeatWords[] = {{"(指定なし)", kNoSymbol},
+constexpr ListItem kRepeatWords[] = {{QT_TRANSLATE_NOOP("sorn::frmOnpu", "(指定なし)"), kNoSymbol},
                                      {"D.C.", RepeatWordCode::DC},
                                      {"Da Capo", RepeatWordCode::DaCapo},
                                      {"Fine", RepeatWordCode::Fine}};
 constexpr ListItem kDynamicsMarks[] = {
-    {"(指定なし)", kNoSymbol},  {"pppp", DynamicsCode::pppp},     {"ppp", DynamicsCode::ppp},
-    {"pp", DynamicsCode::pp},   {"p(ピアノ)", DynamicsCode::p},   {"mp", DynamicsCode::mp},
-    {"mf", DynamicsCode::mf},   {"f(フォルテ)", DynamicsCode::f}, {"ff", DynamicsCode::ff},
-    {"fff", DynamicsCode::fff}, {"ffff", DynamicsCode::ffff}};
+    {QT_TRANSLATE_NOOP("sorn::frmOnpu", "(指定なし)"), kNoSymbol},
+    {"pppp", DynamicsCode::pppp},
+    {"ppp", DynamicsCode::ppp},
+    {"pp", DynamicsCode::pp},
+    {QT_TRANSLATE_NOOP("sorn::frmOnpu", "p(ピアノ)"), DynamicsCode::p},
+    {"mp", DynamicsCode::mp},
+    {"mf", DynamicsCode::mf},
+    {QT_TRANSLATE_NOOP("sorn::frmOnpu", "f(フォルテ)"), DynamicsCode::f},
+    {"ff", DynamicsCode::ff},
+    {"fff", DynamicsCode::fff},
+    {"ffff", DynamicsCode::ffff}};
 
 // The staff of the preview and where its signs stand.
 constexpr float kStaffLeft = 20;
@@ -87,7 +103,7 @@ QButtonGroup* AddOptions(QWidget* owner, QGridLayout* grid, const char* const* c
                          int rows) {
     auto* group = new QButtonGroup(owner);
     for (int i = 0; i < count; ++i) {
-        auto* button = new QRadioButton(QString::fromUtf8(captions[i]));
+        auto* button = new QRadioButton(QCoreApplication::translate("sorn::frmOnpu", captions[i]));
         group->addButton(button, i);
         grid->addWidget(button, i % rows, i / rows);
     }
@@ -96,7 +112,7 @@ QButtonGroup* AddOptions(QWidget* owner, QGridLayout* grid, const char* const* c
 
 template <std::size_t N> void FillList(QComboBox* list, const ListItem (&items)[N]) {
     for (const ListItem& item : items)
-        list->addItem(QString::fromUtf8(item.text), item.data);
+        list->addItem(QCoreApplication::translate("sorn::frmOnpu", item.text), item.data);
     list->setCurrentIndex(0);
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/EditorSettings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -9,6 +10,13 @@
 #include <QStandardPaths>
 
 namespace sorn {
+
+namespace {
+// The texts of this file, translated under the context "sorn::QtFileDialogs".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(sorn::QtFileDialogs)
+};
+} // namespace
 
 namespace {
 // "楽譜ファイル|*.sorn" becomes "楽譜ファイル (*.sorn)"; further pairs
@@ -57,7 +65,7 @@ std::optional<std::string> QtFileDialogs::SaveFile(const FileDialogRequest& requ
 // remembered as that place: the files go into the folder chosen.
 std::optional<std::string> QtFileDialogs::ChooseFolder(const FileDialogRequest& request) {
     QFileDialog dialog(parent_, !request.title.empty() ? QString::fromStdString(request.title)
-                                                       : QStringLiteral("フォルダの選択"));
+                                                       : Texts::tr("フォルダの選択"));
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     if (const QString last = EditorSettings().value(LastFolderKey(request)).toString();
@@ -73,8 +81,8 @@ std::optional<std::string> QtFileDialogs::ChooseFolder(const FileDialogRequest& 
 
 std::optional<std::string> QtFileDialogs::Run(const FileDialogRequest& request, bool save) {
     QFileDialog dialog(parent_, !request.title.empty() ? QString::fromStdString(request.title)
-                                : save                 ? QStringLiteral("名前を付けて保存")
-                                                       : QStringLiteral("開く"));
+                                : save                 ? Texts::tr("名前を付けて保存")
+                                                       : Texts::tr("開く"));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilter(QtFilter(request.filter));

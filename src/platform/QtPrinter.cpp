@@ -5,6 +5,7 @@
 #include "platform/GlyphSet.h"
 #include "platform/PainterCanvas.h"
 
+#include <QCoreApplication>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -13,6 +14,13 @@
 #include <cstring>
 
 namespace sorn {
+
+namespace {
+// The texts of this file, translated under the context "sorn::QtPrinter".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(sorn::QtPrinter)
+};
+} // namespace
 
 namespace {
 
@@ -119,7 +127,8 @@ bool QtPrinter::BeginDocument(PaperSize paper, QSize coordinates, int copies,
         device_ = std::move(printer);
     } else {
         pdf_.setData(QByteArray());
-        if (!pdf_.open(QIODevice::WriteOnly)) return Failed("メモリが足りません。");
+        if (!pdf_.open(QIODevice::WriteOnly))
+            return Failed(Texts::tr("メモリが足りません。").toStdString());
         auto writer = std::make_unique<QPdfWriter>(&pdf_);
         writer->setResolution(kPdfResolution);
         writer->setPageSize(pageSize);
@@ -129,7 +138,8 @@ bool QtPrinter::BeginDocument(PaperSize paper, QSize coordinates, int copies,
         writer->setCreator(QString::fromStdString(creator_));
         device_ = std::move(writer);
     }
-    if (!painter_.begin(device_.get())) return Failed("印刷を始められませんでした。");
+    if (!painter_.begin(device_.get()))
+        return Failed(Texts::tr("印刷を始められませんでした。").toStdString());
     coordinates_ = coordinates;
     const int resolution = device_->logicalDpiX();
     painter_.setWindow(QRect(QPoint(0, 0), coordinates));
@@ -162,15 +172,16 @@ bool QtPrinter::PaintPage(const PageDrawing& draw) {
 
 bool QtPrinter::NewPage() {
     if (!painter_.isActive()) return false;
-    return device_->newPage() || Failed("次のページを始められませんでした。");
+    return device_->newPage() ||
+           Failed(Texts::tr("次のページを始められませんでした。").toStdString());
 }
 
 bool QtPrinter::EndDocument() {
     if (!painter_.isActive()) return false;
-    if (!painter_.end()) return Failed("印刷を終えられませんでした。");
+    if (!painter_.end()) return Failed(Texts::tr("印刷を終えられませんでした。").toStdString());
     if (auto* printer = dynamic_cast<QPrinter*>(device_.get());
         printer && printer->printerState() == QPrinter::Error)
-        return Failed("プリンタがエラーを返しました。");
+        return Failed(Texts::tr("プリンタがエラーを返しました。").toStdString());
     device_.reset(); // a PDF writer puts its last bytes into the buffer as it goes
     if (pdfPath_.empty()) return true;
     pdf_.close();
