@@ -9,12 +9,10 @@
 
 namespace sorn {
 
-namespace {
 // The texts of this file, translated under the context "sorn::Audition".
-struct Texts {
+struct AuditionTexts {
     Q_DECLARE_TR_FUNCTIONS(sorn::Audition)
 };
-} // namespace
 
 AuditionResult Audition(QWidget* parent, const SornData& doc, const std::string& listenFile,
                         std::shared_ptr<Sequencer> device, MessageBoxes& boxes,
@@ -46,7 +44,8 @@ AuditionResult Audition(QWidget* parent, const SornData& doc, const std::string&
             form.Picture1->Scale(0, 0, device->Length(), 1);
             if (device->Silent() && options.statusShown)
                 options.statusShown(
-                    Texts::tr("音を出す装置がないため、試聴の音は鳴りません。").toStdString());
+                    AuditionTexts::tr("音を出す装置がないため、試聴の音は鳴りません。")
+                        .toStdString());
         });
         form.exec();
     }
@@ -66,7 +65,7 @@ AuditionResult RunAudition(QWidget* parent, const SornData& doc, MessageBoxes& b
                            const AuditionOptions& options) {
     const std::string listen = ScratchFile("Listen.mid");
     if (listen.empty()) {
-        boxes.Show(Texts::tr("試聴用の一時ファイルを作れませんでした。").toStdString(),
+        boxes.Show(AuditionTexts::tr("試聴用の一時ファイルを作れませんでした。").toStdString(),
                    MsgButtons::Ok, MsgIcon::Warning);
         return AuditionResult::ExportFailed;
     }

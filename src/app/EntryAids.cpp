@@ -8,12 +8,10 @@
 
 namespace sorn {
 
-namespace {
 // The texts of this file, translated under the context "sorn::EntryAids".
-struct Texts {
+struct EntryAidsTexts {
     Q_DECLARE_TR_FUNCTIONS(sorn::EntryAids)
 };
-} // namespace
 
 namespace {
 
@@ -63,14 +61,14 @@ std::string PitchNameText(const PitchSpelling& pitch) {
     static const char* const kLetters[] = {"C", "D", "E", "F", "G", "A", "B"};
     const std::string sign = Accidental(pitch.accidental);
     const std::string octave = std::to_string(pitch.octave);
-    return Texts::tr(kSolfege[pitch.letter]).toStdString() + sign + octave + " (" +
+    return EntryAidsTexts::tr(kSolfege[pitch.letter]).toStdString() + sign + octave + " (" +
            kLetters[pitch.letter] + sign + octave + ")";
 }
 
 std::string BarProblemText(const BadBar& bar) {
     const QString beats = QString::fromStdString(Beats(std::abs(bar.excess), bar.beatTicks));
-    return (bar.excess > 0 ? Texts::tr("この小節は %1 拍多すぎます")
-                           : Texts::tr("この小節は %1 拍足りません"))
+    return (bar.excess > 0 ? EntryAidsTexts::tr("この小節は %1 拍多すぎます")
+                           : EntryAidsTexts::tr("この小節は %1 拍足りません"))
         .arg(beats)
         .toStdString();
 }

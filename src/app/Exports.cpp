@@ -14,12 +14,10 @@
 
 namespace sorn {
 
-namespace {
 // The texts of this file, translated under the context "sorn::Exports".
-struct Texts {
+struct ExportsTexts {
     Q_DECLARE_TR_FUNCTIONS(sorn::Exports)
 };
-} // namespace
 
 std::string ExportMidi(const SornData& doc, const std::string& path, ProgressSink* progress) {
     SornMidi midi;
@@ -64,31 +62,33 @@ FileDialogRequest ExportDialog(const SornData& doc, std::string filter,
 
 FileDialogRequest MusicXmlFileDialog(const SornData& doc) {
     return ExportDialog(
-        doc, Texts::tr("MusicXMLファイル|*.musicxml|圧縮MusicXMLファイル|*.mxl").toStdString(),
+        doc,
+        ExportsTexts::tr("MusicXMLファイル|*.musicxml|圧縮MusicXMLファイル|*.mxl").toStdString(),
         "musicxml");
 }
 
 FileDialogRequest LilyPondFileDialog(const SornData& doc) {
-    return ExportDialog(doc, Texts::tr("LilyPondファイル|*.ly").toStdString(), "ly");
+    return ExportDialog(doc, ExportsTexts::tr("LilyPondファイル|*.ly").toStdString(), "ly");
 }
 
 FileDialogRequest MidiFileDialog(const SornData& doc) {
-    return ExportDialog(doc, Texts::tr("MIDIファイル|*.mid").toStdString(), "mid");
+    return ExportDialog(doc, ExportsTexts::tr("MIDIファイル|*.mid").toStdString(), "mid");
 }
 
 FileDialogRequest AudioFileDialog(const SornData& doc, AudioFormat format) {
     FileDialogRequest request = ExportDialog(
         doc,
-        Texts::tr("WAVファイル|*.wav|FLACファイル|*.flac|Ogg Vorbisファイル|*.ogg").toStdString(),
+        ExportsTexts::tr("WAVファイル|*.wav|FLACファイル|*.flac|Ogg Vorbisファイル|*.ogg")
+            .toStdString(),
         ExtensionOf(format) + 1);
-    request.title = Texts::tr("音声で保存(全パート)").toStdString();
+    request.title = ExportsTexts::tr("音声で保存(全パート)").toStdString();
     return request;
 }
 
 FileDialogRequest WavFileDialog(const SornData& doc, std::uint8_t part) {
     FileDialogRequest request =
-        ExportDialog(doc, Texts::tr("WAVファイル|*.wav").toStdString(), "wav");
-    request.title = Texts::tr("パート %1（%2）をWAVで保存")
+        ExportDialog(doc, ExportsTexts::tr("WAVファイル|*.wav").toStdString(), "wav");
+    request.title = ExportsTexts::tr("パート %1（%2）をWAVで保存")
                         .arg(part + 1)
                         .arg(QString::fromUtf8(InstrumentName(doc.GetInstrumentNumber(part) + 1)))
                         .toStdString();

@@ -13,12 +13,12 @@
 
 namespace sorn::MdMain {
 
-namespace {
-
 // The texts of this file, translated under the context "sorn::MdMain".
-struct Texts {
+struct MdMainTexts {
     Q_DECLARE_TR_FUNCTIONS(sorn::MdMain)
 };
+
+namespace {
 
 void ResetCursor(Form1& form) {
     EditorState& s = form.State();
@@ -31,9 +31,9 @@ void ResetCursor(Form1& form) {
 // At start-up no score is open that could stay.
 std::string NotAScoreText(const std::string& name, bool scoreOpen) {
     const QString text =
-        (scoreOpen ? Texts::tr("このファイルは楽譜ではないため開くことができません。\n%1\n"
-                               "開いている楽譜はそのまま残ります。")
-                   : Texts::tr("このファイルは楽譜ではないため開くことができません。\n%1"))
+        (scoreOpen ? MdMainTexts::tr("このファイルは楽譜ではないため開くことができません。\n%1\n"
+                                     "開いている楽譜はそのまま残ります。")
+                   : MdMainTexts::tr("このファイルは楽譜ではないため開くことができません。\n%1"))
             .arg(QString::fromStdString(name));
     return text.toStdString();
 }
@@ -41,12 +41,14 @@ std::string NotAScoreText(const std::string& name, bool scoreOpen) {
 } // namespace
 
 FileDialogRequest ScoreFileDialog(const std::string& presetName) {
-    return {Texts::tr("楽譜ファイル|*.sorn").toStdString(), "sorn", DocumentsFolder(), presetName};
+    return {MdMainTexts::tr("楽譜ファイル|*.sorn").toStdString(), "sorn", DocumentsFolder(),
+            presetName};
 }
 
 // Open also reads MusicXML from other programs.
 FileDialogRequest OpenFileDialog() {
-    return {Texts::tr("楽譜ファイル|*.sorn|MusicXMLファイル|*.musicxml;*.xml;*.mxl").toStdString(),
+    return {MdMainTexts::tr("楽譜ファイル|*.sorn|MusicXMLファイル|*.musicxml;*.xml;*.mxl")
+                .toStdString(),
             "sorn", DocumentsFolder(), ""};
 }
 
@@ -114,7 +116,7 @@ int Save(Form1& form) {
 
 int AskToSave(Form1& form) {
     if (!form.State().ScoreModified) return 0;
-    switch (form.Outside().boxes.Show(Texts::tr(kUnsavedQuestion).toStdString(),
+    switch (form.Outside().boxes.Show(MdMainTexts::tr(kUnsavedQuestion).toStdString(),
                                       MsgButtons::YesNoCancel, MsgIcon::Question)) {
     case MsgResult::Yes:
         return Save(form);

@@ -11,12 +11,10 @@
 
 namespace sorn {
 
-namespace {
 // The texts of this file, translated under the context "sorn::RecentFiles".
-struct Texts {
+struct RecentFilesTexts {
     Q_DECLARE_TR_FUNCTIONS(sorn::RecentFiles)
 };
-} // namespace
 
 namespace {
 
@@ -78,11 +76,11 @@ void RecentFilesMenu::Choose(const QString& path) {
         QStringList files = settings.value(kKey).toStringList();
         files.removeAll(path);
         settings.setValue(kKey, files);
-        boxes_.Show(
-            Texts::tr("ファイルが見つかりません。最近使ったファイルの一覧から外します。\n%1")
-                .arg(path)
-                .toStdString(),
-            MsgButtons::Ok, MsgIcon::Warning);
+        boxes_.Show(RecentFilesTexts::tr(
+                        "ファイルが見つかりません。最近使ったファイルの一覧から外します。\n%1")
+                        .arg(path)
+                        .toStdString(),
+                    MsgButtons::Ok, MsgIcon::Warning);
         Rebuild();
         return;
     }

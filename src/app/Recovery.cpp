@@ -16,12 +16,10 @@
 
 namespace sorn {
 
-namespace {
 // The texts of this file, translated under the context "sorn::Recovery".
-struct Texts {
+struct RecoveryTexts {
     Q_DECLARE_TR_FUNCTIONS(sorn::Recovery)
 };
-} // namespace
 
 namespace {
 
@@ -31,21 +29,22 @@ void Remove(const LeftCopy& copy) {
 }
 
 QString ShownName(const LeftCopy& copy) {
-    return copy.originalName.isEmpty() ? Texts::tr("(名前のない新しい楽譜)") : copy.originalName;
+    return copy.originalName.isEmpty() ? RecoveryTexts::tr("(名前のない新しい楽譜)")
+                                       : copy.originalName;
 }
 
 // Why a copy could not be restored; never a reason left over from elsewhere.
 std::string WhyNotRestored(std::error_code error, OpenResult result) {
     if (error == std::errc::too_many_symbolic_link_levels)
-        return Texts::tr("リンクになっているため開きません。").toStdString();
+        return RecoveryTexts::tr("リンクになっているため開きません。").toStdString();
     if (error == std::errc::operation_not_permitted)
-        return Texts::tr("ご自分のファイルではないため開きません。").toStdString();
+        return RecoveryTexts::tr("ご自分のファイルではないため開きません。").toStdString();
     if (error == std::errc::invalid_argument)
-        return Texts::tr("通常のファイルではないため開きません。").toStdString();
+        return RecoveryTexts::tr("通常のファイルではないため開きません。").toStdString();
     if (error) return ErrorReason(error, FileAction::Read);
     if (result == OpenResult::NotAScore)
-        return Texts::tr("中身が楽譜ではありません。コピーが壊れています。").toStdString();
-    return Texts::tr("コピーを最後まで読めませんでした。").toStdString();
+        return RecoveryTexts::tr("中身が楽譜ではありません。コピーが壊れています。").toStdString();
+    return RecoveryTexts::tr("コピーを最後まで読めませんでした。").toStdString();
 }
 
 bool Restore(Form1& form, const LeftCopy& copy) {
@@ -62,7 +61,7 @@ bool Restore(Form1& form, const LeftCopy& copy) {
     }
     if (result != OpenResult::Opened) {
         form.Outside().boxes.Show(
-            Texts::tr(kRecoveryOpenFailed)
+            RecoveryTexts::tr(kRecoveryOpenFailed)
                 .arg(path, QString::fromStdString(WhyNotRestored(error, result)))
                 .toStdString(),
             MsgButtons::Ok, MsgIcon::Warning);
@@ -78,14 +77,15 @@ bool Restore(Form1& form, const LeftCopy& copy) {
     Editing::MarkChanged(form.State());
     MdMain::RefreshAfterEdit(form);
     if (copy.incomplete)
-        form.Outside().boxes.Show(Texts::tr(kRecoveryIncomplete).toStdString(), MsgButtons::Ok,
-                                  MsgIcon::Warning);
+        form.Outside().boxes.Show(RecoveryTexts::tr(kRecoveryIncomplete).toStdString(),
+                                  MsgButtons::Ok, MsgIcon::Warning);
     return true;
 }
 
 bool ConfirmDelete(MessageBoxes& boxes, std::size_t count) {
-    return count > 0 && boxes.Show(Texts::tr(kRecoveryDeleteQuestion).arg(count).toStdString(),
-                                   MsgButtons::YesNoCancel, MsgIcon::Warning) == MsgResult::Yes;
+    return count > 0 &&
+           boxes.Show(RecoveryTexts::tr(kRecoveryDeleteQuestion).arg(count).toStdString(),
+                      MsgButtons::YesNoCancel, MsgIcon::Warning) == MsgResult::Yes;
 }
 
 // One message for everything left alone at start-up.
@@ -94,7 +94,7 @@ void TellWhatWasLeftAlone(MessageBoxes& boxes, const LeftCopies& found) {
     if (const QString settings = SettingsFileProblem(); !settings.isEmpty()) parts << settings;
     if (!found.folderProblem.isEmpty()) parts << found.folderProblem;
     if (!found.skipped.isEmpty())
-        parts << Texts::tr(kRecoverySkipped).arg(found.skipped.join(u'\n'));
+        parts << RecoveryTexts::tr(kRecoverySkipped).arg(found.skipped.join(u'\n'));
     if (!parts.isEmpty())
         boxes.Show(parts.join(QStringLiteral("\n\n")).toStdString(), MsgButtons::Ok,
                    MsgIcon::Warning);

@@ -22,12 +22,10 @@
 
 namespace sorn {
 
-namespace {
 // The texts of this file, translated under the context "sorn::RecoveryFiles".
-struct Texts {
+struct RecoveryFilesTexts {
     Q_DECLARE_TR_FUNCTIONS(sorn::RecoveryFiles)
 };
-} // namespace
 
 namespace {
 
@@ -162,12 +160,12 @@ QString RecoveryFolder(QString* problem) {
         return folder;
     }
     if (problem)
-        *problem =
-            (::lstat(native.constData(), &st) != 0
-                 ? Texts::tr("復元用フォルダを作れません。\n%1\n")
-                 : Texts::tr("復元用フォルダがご自分のフォルダではないため、使いません。\n%1\n"))
-                .arg(folder) +
-            Texts::tr("この起動中は自動保存を行いません。");
+        *problem = (::lstat(native.constData(), &st) != 0
+                        ? RecoveryFilesTexts::tr("復元用フォルダを作れません。\n%1\n")
+                        : RecoveryFilesTexts::tr(
+                              "復元用フォルダがご自分のフォルダではないため、使いません。\n%1\n"))
+                       .arg(folder) +
+                   RecoveryFilesTexts::tr("この起動中は自動保存を行いません。");
     return {};
 }
 

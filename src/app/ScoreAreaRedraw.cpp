@@ -9,19 +9,19 @@
 
 namespace sorn {
 
-namespace {
 // The texts of this file, translated under the context "sorn::ScoreAreaRedraw".
-struct Texts {
+struct ScoreAreaRedrawTexts {
     Q_DECLARE_TR_FUNCTIONS(sorn::ScoreAreaRedraw)
 };
-} // namespace
 
 StatusTexts StatusTextsOf(const SornData& doc, const EditorState& state, std::int32_t first) {
     StatusTexts texts;
-    texts.position =
-        Texts::tr("位置 %1/%2").arg(first + state.CursorColumn).arg(doc.Length()).toStdString();
+    texts.position = ScoreAreaRedrawTexts::tr("位置 %1/%2")
+                         .arg(first + state.CursorColumn)
+                         .arg(doc.Length())
+                         .toStdString();
     texts.part =
-        Texts::tr("パート %1/%2  %3")
+        ScoreAreaRedrawTexts::tr("パート %1/%2  %3")
             .arg(state.CurrentPart + 1)
             .arg(doc.PartSuu() + 1)
             .arg(QString::fromUtf8(InstrumentName(doc.GetInstrumentNumber(state.CurrentPart) + 1)))

@@ -7,12 +7,10 @@
 
 namespace sorn {
 
-namespace {
 // The texts of this file, translated under the context "sorn::ReplaceFiles".
-struct Texts {
+struct ReplaceFilesTexts {
     Q_DECLARE_TR_FUNCTIONS(sorn::ReplaceFiles)
 };
-} // namespace
 
 bool MayReplaceFiles(MessageBoxes& boxes, const std::vector<std::string>& paths) {
     std::string existing;
@@ -27,11 +25,13 @@ bool MayReplaceFiles(MessageBoxes& boxes, const std::vector<std::string>& paths)
         existing += std::filesystem::path(path).filename().string();
     }
     if (existingCount > kMostListed)
-        existing += Texts::tr("\nほか %1 個").arg(existingCount - kMostListed).toStdString();
+        existing +=
+            ReplaceFilesTexts::tr("\nほか %1 個").arg(existingCount - kMostListed).toStdString();
     return existingCount == 0 ||
-           boxes.Show(Texts::tr("次のファイルはもうあります。置き換えますか?").toStdString() +
-                          existing,
-                      MsgButtons::YesNoCancel, MsgIcon::Question) == MsgResult::Yes;
+           boxes.Show(
+               ReplaceFilesTexts::tr("次のファイルはもうあります。置き換えますか?").toStdString() +
+                   existing,
+               MsgButtons::YesNoCancel, MsgIcon::Question) == MsgResult::Yes;
 }
 
 } // namespace sorn

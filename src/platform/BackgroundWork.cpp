@@ -11,12 +11,10 @@
 
 namespace sorn {
 
-namespace {
 // The texts of this file, translated under the context "sorn::BackgroundWork".
-struct Texts {
+struct BackgroundWorkTexts {
     Q_DECLARE_TR_FUNCTIONS(sorn::BackgroundWork)
 };
-} // namespace
 
 namespace {
 // Often enough to look smooth, rarely enough to cost the work nothing.
@@ -66,7 +64,7 @@ void BackgroundWork::Run(const std::function<void(ProgressSink&)>& work) {
     connect(&progress, &QTimer::timeout, this, &BackgroundWork::ShowProgress);
     progress.start(kProgressIntervalMs);
     qApp->installEventFilter(this);
-    if (bar_) bar_->setToolTip(Texts::tr("Esc キーで中止します"));
+    if (bar_) bar_->setToolTip(BackgroundWorkTexts::tr("Esc キーで中止します"));
     ++gRunning;
     thread->start();
     loop.exec();

@@ -11,12 +11,10 @@
 
 namespace sorn {
 
-namespace {
 // The texts of this file, translated under the context "sorn::QtFileDialogs".
-struct Texts {
+struct QtFileDialogsTexts {
     Q_DECLARE_TR_FUNCTIONS(sorn::QtFileDialogs)
 };
-} // namespace
 
 namespace {
 // "楽譜ファイル|*.sorn" becomes "楽譜ファイル (*.sorn)"; further pairs
@@ -65,7 +63,7 @@ std::optional<std::string> QtFileDialogs::SaveFile(const FileDialogRequest& requ
 // remembered as that place: the files go into the folder chosen.
 std::optional<std::string> QtFileDialogs::ChooseFolder(const FileDialogRequest& request) {
     QFileDialog dialog(parent_, !request.title.empty() ? QString::fromStdString(request.title)
-                                                       : Texts::tr("フォルダの選択"));
+                                                       : QtFileDialogsTexts::tr("フォルダの選択"));
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     if (const QString last = EditorSettings().value(LastFolderKey(request)).toString();
@@ -81,8 +79,8 @@ std::optional<std::string> QtFileDialogs::ChooseFolder(const FileDialogRequest& 
 
 std::optional<std::string> QtFileDialogs::Run(const FileDialogRequest& request, bool save) {
     QFileDialog dialog(parent_, !request.title.empty() ? QString::fromStdString(request.title)
-                                : save                 ? Texts::tr("名前を付けて保存")
-                                                       : Texts::tr("開く"));
+                                : save ? QtFileDialogsTexts::tr("名前を付けて保存")
+                                       : QtFileDialogsTexts::tr("開く"));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilter(QtFilter(request.filter));

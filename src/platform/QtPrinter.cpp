@@ -15,12 +15,10 @@
 
 namespace sorn {
 
-namespace {
 // The texts of this file, translated under the context "sorn::QtPrinter".
-struct Texts {
+struct QtPrinterTexts {
     Q_DECLARE_TR_FUNCTIONS(sorn::QtPrinter)
 };
-} // namespace
 
 namespace {
 
@@ -128,7 +126,7 @@ bool QtPrinter::BeginDocument(PaperSize paper, QSize coordinates, int copies,
     } else {
         pdf_.setData(QByteArray());
         if (!pdf_.open(QIODevice::WriteOnly))
-            return Failed(Texts::tr("メモリが足りません。").toStdString());
+            return Failed(QtPrinterTexts::tr("メモリが足りません。").toStdString());
         auto writer = std::make_unique<QPdfWriter>(&pdf_);
         writer->setResolution(kPdfResolution);
         writer->setPageSize(pageSize);
@@ -139,7 +137,7 @@ bool QtPrinter::BeginDocument(PaperSize paper, QSize coordinates, int copies,
         device_ = std::move(writer);
     }
     if (!painter_.begin(device_.get()))
-        return Failed(Texts::tr("印刷を始められませんでした。").toStdString());
+        return Failed(QtPrinterTexts::tr("印刷を始められませんでした。").toStdString());
     coordinates_ = coordinates;
     const int resolution = device_->logicalDpiX();
     painter_.setWindow(QRect(QPoint(0, 0), coordinates));
@@ -173,15 +171,16 @@ bool QtPrinter::PaintPage(const PageDrawing& draw) {
 bool QtPrinter::NewPage() {
     if (!painter_.isActive()) return false;
     return device_->newPage() ||
-           Failed(Texts::tr("次のページを始められませんでした。").toStdString());
+           Failed(QtPrinterTexts::tr("次のページを始められませんでした。").toStdString());
 }
 
 bool QtPrinter::EndDocument() {
     if (!painter_.isActive()) return false;
-    if (!painter_.end()) return Failed(Texts::tr("印刷を終えられませんでした。").toStdString());
+    if (!painter_.end())
+        return Failed(QtPrinterTexts::tr("印刷を終えられませんでした。").toStdString());
     if (auto* printer = dynamic_cast<QPrinter*>(device_.get());
         printer && printer->printerState() == QPrinter::Error)
-        return Failed(Texts::tr("プリンタがエラーを返しました。").toStdString());
+        return Failed(QtPrinterTexts::tr("プリンタがエラーを返しました。").toStdString());
     device_.reset(); // a PDF writer puts its last bytes into the buffer as it goes
     if (pdfPath_.empty()) return true;
     pdf_.close();
