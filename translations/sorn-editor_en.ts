@@ -777,6 +777,10 @@ Settings changed in this session will not be saved.</translation>
         <source>パートごとのPDFを書き出すフォルダ</source>
         <translation>Folder for the PDFs of the parts</translation>
     </message>
+    <message>
+        <source>%1ページ</source>
+        <translation>Pages: %1</translation>
+    </message>
 </context>
 <context>
     <name>sorn::Form4</name>

@@ -176,11 +176,16 @@ void Form1::BuildControls() {
     connect(Picture2, &ScoreArea::FileDropped, this, &Form1::Picture2_FileDropped);
 
     cmdMusic = new QPushButton(tr("曲の情報"), client);
-    cmdMusic->setGeometry(16, kButtonTop, 73, 25);
     cmdPart = new QPushButton(tr("パートの情報"), client);
-    cmdPart->setGeometry(104, kButtonTop, 89, 25);
-    for (QPushButton* button : {cmdMusic, cmdPart})
+    // The widths fit the Japanese captions; a longer translation widens its
+    // button and moves the next one along by as much.
+    int left = 16;
+    for (const auto& [button, width] : {std::pair{cmdMusic, 73}, std::pair{cmdPart, 89}}) {
+        const int needed = button->fontMetrics().horizontalAdvance(button->text()) + 16;
+        button->setGeometry(left, kButtonTop, std::max(width, needed), 25);
+        left = button->geometry().right() + 1 + 15;
         button->setFocusPolicy(Qt::NoFocus);
+    }
 
     StatusBar1 = new PanelBar({{QString(), 100},
                                {QString(), 16},

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QTranslator>
 #include <cstdlib>
+#include <memory>
 #include <string_view>
 
 namespace sorn {
@@ -18,6 +19,9 @@ namespace {
 
 const QString kLanguageSetting = QStringLiteral("view/language");
 bool english = false;
+// Installed while they exist: a QTranslator takes itself out when destroyed.
+std::unique_ptr<QTranslator> ours;
+std::unique_ptr<QTranslator> toolkit;
 
 struct ChoiceName {
     LanguageChoice choice;
@@ -66,22 +70,30 @@ bool ChoiceIsEnglish(LanguageChoice choice) {
 }
 
 bool InstallTranslators(const QString& dataFolder) {
-    english = false;
-    const bool wantEnglish = ChoiceIsEnglish(SavedLanguageChoice());
-    // Parented to the application: they live as long as it translates.
-    auto* ours = new QTranslator(QCoreApplication::instance());
+    return InstallLanguage(ChoiceIsEnglish(SavedLanguageChoice()), dataFolder);
+}
+
+bool InstallLanguage(bool wantEnglish, const QString& dataFolder) {
+    RemoveTranslators();
+    ours = std::make_unique<QTranslator>();
     if (wantEnglish &&
         ours->load(QStringLiteral("sorn-editor_en"), dataFolder + QStringLiteral("translations"))) {
-        QCoreApplication::installTranslator(ours);
+        QCoreApplication::installTranslator(ours.get());
         english = true;
     }
     // The toolkit's own buttons and standard dialogs follow the same language.
-    auto* toolkit = new QTranslator(QCoreApplication::instance());
+    toolkit = std::make_unique<QTranslator>();
     if (toolkit->load(QLocale(english ? QLocale::English : QLocale::Japanese),
                       QStringLiteral("qtbase"), QStringLiteral("_"),
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(toolkit);
+        QCoreApplication::installTranslator(toolkit.get());
     return english;
+}
+
+void RemoveTranslators() {
+    ours.reset();
+    toolkit.reset();
+    english = false;
 }
 
 bool InterfaceIsEnglish() {

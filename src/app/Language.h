@@ -25,6 +25,10 @@ bool ChoiceIsEnglish(LanguageChoice choice);
 // program. Japanese needs none of ours (it is the source language). Returns
 // whether the interface is English; a missing translation leaves Japanese.
 bool InstallTranslators(const QString& dataFolder);
+// The same for a given language; what InstallTranslators does after choosing.
+bool InstallLanguage(bool english, const QString& dataFolder);
+// Takes the installed translators out again: Japanese, as without them.
+void RemoveTranslators();
 // The language installed at start: the help page and the like follow it.
 bool InterfaceIsEnglish();
 

@@ -389,7 +389,7 @@ void Form3::UpdatePageCount() {
         lastPage_ = pages_->PageCount() - 1;
         ShowPage(previewPage_);
     }
-    Label5->setText(QString::number(lastPage_ + 1) + tr("ページ"));
+    Label5->setText(tr("%1ページ").arg(lastPage_ + 1));
 }
 
 void Form3::ShowPage(int page) {
