@@ -2,76 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
-    <name>EntryAidsTexts</name>
-    <message>
-        <source>この小節は %1 拍多すぎます</source>
-        <translation>This bar has %1 beats too many</translation>
-    </message>
-    <message>
-        <source>この小節は %1 拍足りません</source>
-        <translation>This bar is %1 beats short</translation>
-    </message>
-</context>
-<context>
-    <name>MdMainTexts</name>
-    <message>
-        <source>このファイルは楽譜ではないため開くことができません。
-%1
-開いている楽譜はそのまま残ります。</source>
-        <translation>This file is not a score and cannot be opened.
-%1
-The open score stays as it is.</translation>
-    </message>
-    <message>
-        <source>このファイルは楽譜ではないため開くことができません。
-%1</source>
-        <translation>This file is not a score and cannot be opened.
-%1</translation>
-    </message>
-</context>
-<context>
-    <name>PrintJobTexts</name>
-    <message>
-        <source>原因はわかりません。</source>
-        <translation>The cause is unknown.</translation>
-    </message>
-    <message>
-        <source>印刷できませんでした。
-%1</source>
-        <translation>Could not print.
-%1</translation>
-    </message>
-    <message>
-        <source>PDF を書き出せませんでした: %1
-%2</source>
-        <translation>Could not write the PDF: %1
-%2</translation>
-    </message>
-</context>
-<context>
-    <name>RecoveryTexts</name>
-    <message>
-        <source>リンクになっているため開きません。</source>
-        <translation>Not opened because it is a link.</translation>
-    </message>
-    <message>
-        <source>ご自分のファイルではないため開きません。</source>
-        <translation>Not opened because it is not your file.</translation>
-    </message>
-    <message>
-        <source>通常のファイルではないため開きません。</source>
-        <translation>Not opened because it is not a regular file.</translation>
-    </message>
-    <message>
-        <source>中身が楽譜ではありません。コピーが壊れています。</source>
-        <translation>The contents are not a score. The copy is damaged.</translation>
-    </message>
-    <message>
-        <source>コピーを最後まで読めませんでした。</source>
-        <translation>The copy could not be read to its end.</translation>
-    </message>
-</context>
-<context>
     <name>sorn::AudioSettingsDialog</name>
     <message>
         <source>音源の設定</source>
@@ -189,6 +119,14 @@ Settings changed in this session will not be saved.</translation>
     <message>
         <source>シ</source>
         <translation>Ti</translation>
+    </message>
+    <message>
+        <source>この小節は %1 拍多すぎます</source>
+        <translation>This bar has %1 beats too many</translation>
+    </message>
+    <message>
+        <source>この小節は %1 拍足りません</source>
+        <translation>This bar is %1 beats short</translation>
     </message>
 </context>
 <context>
@@ -865,6 +803,20 @@ Start</translation>
         <translation>The score has changed since it was last saved.
 Do you want to save it?</translation>
     </message>
+    <message>
+        <source>このファイルは楽譜ではないため開くことができません。
+%1
+開いている楽譜はそのまま残ります。</source>
+        <translation>This file is not a score and cannot be opened.
+%1
+The open score stays as it is.</translation>
+    </message>
+    <message>
+        <source>このファイルは楽譜ではないため開くことができません。
+%1</source>
+        <translation>This file is not a score and cannot be opened.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>sorn::PartEdit</name>
@@ -973,6 +925,25 @@ Do you want to save it?</translation>
     </message>
 </context>
 <context>
+    <name>sorn::PrintJob</name>
+    <message>
+        <source>原因はわかりません。</source>
+        <translation>The cause is unknown.</translation>
+    </message>
+    <message>
+        <source>印刷できませんでした。
+%1</source>
+        <translation>Could not print.
+%1</translation>
+    </message>
+    <message>
+        <source>PDF を書き出せませんでした: %1
+%2</source>
+        <translation>Could not write the PDF: %1
+%2</translation>
+    </message>
+</context>
+<context>
     <name>sorn::QtFileDialogs</name>
     <message>
         <source>フォルダの選択</source>
@@ -1057,6 +1028,26 @@ Delete %1 copies?</translation>
 内容を確かめてから保存してください。</source>
         <translation>Writing this recovery copy was not finished. The last part entered may be missing.
 Please check the score before saving it.</translation>
+    </message>
+    <message>
+        <source>リンクになっているため開きません。</source>
+        <translation>Not opened because it is a link.</translation>
+    </message>
+    <message>
+        <source>ご自分のファイルではないため開きません。</source>
+        <translation>Not opened because it is not your file.</translation>
+    </message>
+    <message>
+        <source>通常のファイルではないため開きません。</source>
+        <translation>Not opened because it is not a regular file.</translation>
+    </message>
+    <message>
+        <source>中身が楽譜ではありません。コピーが壊れています。</source>
+        <translation>The contents are not a score. The copy is damaged.</translation>
+    </message>
+    <message>
+        <source>コピーを最後まで読めませんでした。</source>
+        <translation>The copy could not be read to its end.</translation>
     </message>
 </context>
 <context>

@@ -9,11 +9,6 @@
 
 namespace sorn {
 
-// The texts of this file, translated under the context "sorn::Audition".
-struct AuditionTexts {
-    Q_DECLARE_TR_FUNCTIONS(sorn::Audition)
-};
-
 AuditionResult Audition(QWidget* parent, const SornData& doc, const std::string& listenFile,
                         std::shared_ptr<Sequencer> device, MessageBoxes& boxes,
                         const AuditionOptions& options) {
@@ -44,7 +39,8 @@ AuditionResult Audition(QWidget* parent, const SornData& doc, const std::string&
             form.Picture1->Scale(0, 0, device->Length(), 1);
             if (device->Silent() && options.statusShown)
                 options.statusShown(
-                    AuditionTexts::tr("音を出す装置がないため、試聴の音は鳴りません。")
+                    QCoreApplication::translate("sorn::Audition",
+                                                "音を出す装置がないため、試聴の音は鳴りません。")
                         .toStdString());
         });
         form.exec();
@@ -65,7 +61,9 @@ AuditionResult RunAudition(QWidget* parent, const SornData& doc, MessageBoxes& b
                            const AuditionOptions& options) {
     const std::string listen = ScratchFile("Listen.mid");
     if (listen.empty()) {
-        boxes.Show(AuditionTexts::tr("試聴用の一時ファイルを作れませんでした。").toStdString(),
+        boxes.Show(QCoreApplication::translate("sorn::Audition",
+                                               "試聴用の一時ファイルを作れませんでした。")
+                       .toStdString(),
                    MsgButtons::Ok, MsgIcon::Warning);
         return AuditionResult::ExportFailed;
     }

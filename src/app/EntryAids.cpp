@@ -8,11 +8,6 @@
 
 namespace sorn {
 
-// The texts of this file, translated under the context "sorn::EntryAids".
-struct EntryAidsTexts {
-    Q_DECLARE_TR_FUNCTIONS(sorn::EntryAids)
-};
-
 namespace {
 
 // Under the lowest ledger lines a note usually gets, clear of the staff.
@@ -61,14 +56,15 @@ std::string PitchNameText(const PitchSpelling& pitch) {
     static const char* const kLetters[] = {"C", "D", "E", "F", "G", "A", "B"};
     const std::string sign = Accidental(pitch.accidental);
     const std::string octave = std::to_string(pitch.octave);
-    return EntryAidsTexts::tr(kSolfege[pitch.letter]).toStdString() + sign + octave + " (" +
-           kLetters[pitch.letter] + sign + octave + ")";
+    return QCoreApplication::translate("sorn::EntryAids", kSolfege[pitch.letter]).toStdString() +
+           sign + octave + " (" + kLetters[pitch.letter] + sign + octave + ")";
 }
 
 std::string BarProblemText(const BadBar& bar) {
     const QString beats = QString::fromStdString(Beats(std::abs(bar.excess), bar.beatTicks));
-    return (bar.excess > 0 ? EntryAidsTexts::tr("この小節は %1 拍多すぎます")
-                           : EntryAidsTexts::tr("この小節は %1 拍足りません"))
+    return (bar.excess > 0
+                ? QCoreApplication::translate("sorn::EntryAids", "この小節は %1 拍多すぎます")
+                : QCoreApplication::translate("sorn::EntryAids", "この小節は %1 拍足りません"))
         .arg(beats)
         .toStdString();
 }

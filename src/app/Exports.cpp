@@ -14,11 +14,6 @@
 
 namespace sorn {
 
-// The texts of this file, translated under the context "sorn::Exports".
-struct ExportsTexts {
-    Q_DECLARE_TR_FUNCTIONS(sorn::Exports)
-};
-
 std::string ExportMidi(const SornData& doc, const std::string& path, ProgressSink* progress) {
     SornMidi midi;
     if (midi.SaveToMIDI(doc, path, progress) == 1 || midi.Error().Cancelled()) return {};
@@ -63,32 +58,41 @@ FileDialogRequest ExportDialog(const SornData& doc, std::string filter,
 FileDialogRequest MusicXmlFileDialog(const SornData& doc) {
     return ExportDialog(
         doc,
-        ExportsTexts::tr("MusicXMLファイル|*.musicxml|圧縮MusicXMLファイル|*.mxl").toStdString(),
+        QCoreApplication::translate("sorn::Exports",
+                                    "MusicXMLファイル|*.musicxml|圧縮MusicXMLファイル|*.mxl")
+            .toStdString(),
         "musicxml");
 }
 
 FileDialogRequest LilyPondFileDialog(const SornData& doc) {
-    return ExportDialog(doc, ExportsTexts::tr("LilyPondファイル|*.ly").toStdString(), "ly");
+    return ExportDialog(
+        doc, QCoreApplication::translate("sorn::Exports", "LilyPondファイル|*.ly").toStdString(),
+        "ly");
 }
 
 FileDialogRequest MidiFileDialog(const SornData& doc) {
-    return ExportDialog(doc, ExportsTexts::tr("MIDIファイル|*.mid").toStdString(), "mid");
+    return ExportDialog(
+        doc, QCoreApplication::translate("sorn::Exports", "MIDIファイル|*.mid").toStdString(),
+        "mid");
 }
 
 FileDialogRequest AudioFileDialog(const SornData& doc, AudioFormat format) {
     FileDialogRequest request = ExportDialog(
         doc,
-        ExportsTexts::tr("WAVファイル|*.wav|FLACファイル|*.flac|Ogg Vorbisファイル|*.ogg")
+        QCoreApplication::translate(
+            "sorn::Exports", "WAVファイル|*.wav|FLACファイル|*.flac|Ogg Vorbisファイル|*.ogg")
             .toStdString(),
         ExtensionOf(format) + 1);
-    request.title = ExportsTexts::tr("音声で保存(全パート)").toStdString();
+    request.title =
+        QCoreApplication::translate("sorn::Exports", "音声で保存(全パート)").toStdString();
     return request;
 }
 
 FileDialogRequest WavFileDialog(const SornData& doc, std::uint8_t part) {
-    FileDialogRequest request =
-        ExportDialog(doc, ExportsTexts::tr("WAVファイル|*.wav").toStdString(), "wav");
-    request.title = ExportsTexts::tr("パート %1（%2）をWAVで保存")
+    FileDialogRequest request = ExportDialog(
+        doc, QCoreApplication::translate("sorn::Exports", "WAVファイル|*.wav").toStdString(),
+        "wav");
+    request.title = QCoreApplication::translate("sorn::Exports", "パート %1（%2）をWAVで保存")
                         .arg(part + 1)
                         .arg(QString::fromUtf8(InstrumentName(doc.GetInstrumentNumber(part) + 1)))
                         .toStdString();

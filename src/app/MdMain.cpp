@@ -13,11 +13,6 @@
 
 namespace sorn::MdMain {
 
-// The texts of this file, translated under the context "sorn::MdMain".
-struct MdMainTexts {
-    Q_DECLARE_TR_FUNCTIONS(sorn::MdMain)
-};
-
 namespace {
 
 void ResetCursor(Form1& form) {
@@ -31,9 +26,12 @@ void ResetCursor(Form1& form) {
 // At start-up no score is open that could stay.
 std::string NotAScoreText(const std::string& name, bool scoreOpen) {
     const QString text =
-        (scoreOpen ? MdMainTexts::tr("このファイルは楽譜ではないため開くことができません。\n%1\n"
-                                     "開いている楽譜はそのまま残ります。")
-                   : MdMainTexts::tr("このファイルは楽譜ではないため開くことができません。\n%1"))
+        (scoreOpen
+             ? QCoreApplication::translate(
+                   "sorn::MdMain", "このファイルは楽譜ではないため開くことができません。\n%1\n"
+                                   "開いている楽譜はそのまま残ります。")
+             : QCoreApplication::translate(
+                   "sorn::MdMain", "このファイルは楽譜ではないため開くことができません。\n%1"))
             .arg(QString::fromStdString(name));
     return text.toStdString();
 }
@@ -41,13 +39,14 @@ std::string NotAScoreText(const std::string& name, bool scoreOpen) {
 } // namespace
 
 FileDialogRequest ScoreFileDialog(const std::string& presetName) {
-    return {MdMainTexts::tr("楽譜ファイル|*.sorn").toStdString(), "sorn", DocumentsFolder(),
-            presetName};
+    return {QCoreApplication::translate("sorn::MdMain", "楽譜ファイル|*.sorn").toStdString(),
+            "sorn", DocumentsFolder(), presetName};
 }
 
 // Open also reads MusicXML from other programs.
 FileDialogRequest OpenFileDialog() {
-    return {MdMainTexts::tr("楽譜ファイル|*.sorn|MusicXMLファイル|*.musicxml;*.xml;*.mxl")
+    return {QCoreApplication::translate(
+                "sorn::MdMain", "楽譜ファイル|*.sorn|MusicXMLファイル|*.musicxml;*.xml;*.mxl")
                 .toStdString(),
             "sorn", DocumentsFolder(), ""};
 }
@@ -116,8 +115,9 @@ int Save(Form1& form) {
 
 int AskToSave(Form1& form) {
     if (!form.State().ScoreModified) return 0;
-    switch (form.Outside().boxes.Show(MdMainTexts::tr(kUnsavedQuestion).toStdString(),
-                                      MsgButtons::YesNoCancel, MsgIcon::Question)) {
+    switch (form.Outside().boxes.Show(
+        QCoreApplication::translate("sorn::MdMain", kUnsavedQuestion).toStdString(),
+        MsgButtons::YesNoCancel, MsgIcon::Question)) {
     case MsgResult::Yes:
         return Save(form);
     case MsgResult::No:

@@ -11,11 +11,6 @@
 
 namespace sorn {
 
-// The texts of this file, translated under the context "sorn::PitchNameEntry".
-struct PitchNameEntryTexts {
-    Q_DECLARE_TR_FUNCTIONS(sorn::PitchNameEntry)
-};
-
 namespace {
 
 constexpr std::array<int, 7> kLetterKeys = {Qt::Key_C, Qt::Key_D, Qt::Key_E, Qt::Key_F,
@@ -86,12 +81,13 @@ QString ValueName(std::uint8_t length, bool dotted) {
                                         QT_TRANSLATE_NOOP("sorn::PitchNameEntry", "32分音符"),
                                         QT_TRANSLATE_NOOP("sorn::PitchNameEntry", "64分音符")};
     const int i = std::clamp<int>(length, LengthCode::Whole, LengthCode::SixtyFourth) - 1;
-    const QString name = PitchNameEntryTexts::tr(names[i]);
-    return dotted ? PitchNameEntryTexts::tr("付点%1").arg(name) : name;
+    const QString name = QCoreApplication::translate("sorn::PitchNameEntry", names[i]);
+    return dotted ? QCoreApplication::translate("sorn::PitchNameEntry", "付点%1").arg(name) : name;
 }
 
 QString PitchNameEntry::StatusText() const {
-    return PitchNameEntryTexts::tr("音名入力 %1").arg(ValueName(length_, dotted_));
+    return QCoreApplication::translate("sorn::PitchNameEntry", "音名入力 %1")
+        .arg(ValueName(length_, dotted_));
 }
 
 bool PitchNameEntry::Key(int key, Qt::KeyboardModifiers mods) {
@@ -100,7 +96,7 @@ bool PitchNameEntry::Key(int key, Qt::KeyboardModifiers mods) {
     case PitchNameAction::Usual:
         return false;
     case PitchNameAction::Refused:
-        form_.ShowStatusMessage(PitchNameEntryTexts::tr(action.why));
+        form_.ShowStatusMessage(QCoreApplication::translate("sorn::PitchNameEntry", action.why));
         return true;
     case PitchNameAction::Value:
         length_ = static_cast<std::uint8_t>(action.value);
@@ -144,8 +140,8 @@ void PitchNameEntry::WriteAtNext(bool rest, int letter) {
     while (at <= doc.Length() && HoldsSign(doc.Record(part, at)))
         ++at;
     if (at > doc.Length()) {
-        form_.ShowStatusMessage(
-            PitchNameEntryTexts::tr("楽譜の終わりです。曲の長さを延ばしてください"));
+        form_.ShowStatusMessage(QCoreApplication::translate(
+            "sorn::PitchNameEntry", "楽譜の終わりです。曲の長さを延ばしてください"));
         return;
     }
     if (!rest) {
@@ -154,12 +150,13 @@ void PitchNameEntry::WriteAtNext(bool rest, int letter) {
                 .value_or(WrittenPitch{state.CursorPitch, ClefAt(doc, part, at)});
         const auto pitch = NearestStaffPosition(letter, from, ClefAt(doc, part, at));
         if (!pitch) {
-            form_.ShowStatusMessage(
-                PitchNameEntryTexts::tr("五線で書ける高さを超えるため書けません"));
+            form_.ShowStatusMessage(QCoreApplication::translate(
+                "sorn::PitchNameEntry", "五線で書ける高さを超えるため書けません"));
             return;
         }
         {
-            const auto step = form_.Step(PitchNameEntryTexts::tr("音名の入力"));
+            const auto step =
+                form_.Step(QCoreApplication::translate("sorn::PitchNameEntry", "音名の入力"));
             state.CursorPitch = *pitch;
             Editing::PutNote(form_.document_, state, at, length_);
             Editing::SetDot(form_.document_, state, at, dotted_);
@@ -168,7 +165,8 @@ void PitchNameEntry::WriteAtNext(bool rest, int letter) {
         writtenPart_ = part;
         form_.SoundEnteredNote(at);
     } else {
-        const auto step = form_.Step(PitchNameEntryTexts::tr("休符の入力"));
+        const auto step =
+            form_.Step(QCoreApplication::translate("sorn::PitchNameEntry", "休符の入力"));
         Editing::PutRest(form_.document_, state, at, length_);
         Editing::SetDot(form_.document_, state, at, dotted_);
         written_ = -1;
@@ -183,10 +181,11 @@ void PitchNameEntry::PutAccidental(std::uint8_t code) {
     // the cursor already stands on the next position, which may hold one.
     const std::int32_t target = JustWritten().value_or(form_.CursorPosition());
     if (!IsNote(doc.GetGSyurui(state.CurrentPart, target, 0))) {
-        form_.ShowStatusMessage(PitchNameEntryTexts::tr("臨時記号を付ける音符がありません"));
+        form_.ShowStatusMessage(QCoreApplication::translate("sorn::PitchNameEntry",
+                                                            "臨時記号を付ける音符がありません"));
         return;
     }
-    const auto step = form_.Step(PitchNameEntryTexts::tr("記号の入力"));
+    const auto step = form_.Step(QCoreApplication::translate("sorn::PitchNameEntry", "記号の入力"));
     Editing::ToggleSymbol(form_.document_, state, target, Kind::Accidental, code);
 }
 
@@ -194,19 +193,21 @@ bool PitchNameEntry::MoveWritten(int steps) {
     const auto written = JustWritten();
     if (!written) {
         if (steps == 7 || steps == -7)
-            form_.ShowStatusMessage(PitchNameEntryTexts::tr("動かす音符がありません"));
+            form_.ShowStatusMessage(
+                QCoreApplication::translate("sorn::PitchNameEntry", "動かす音符がありません"));
         return false;
     }
     const SornData& doc = form_.document_;
     EditorState& state = form_.state_;
     const int pitch = doc.GetGAtai(state.CurrentPart, *written, 0) + steps;
     if (pitch < StaffPosition::Lowest || pitch > StaffPosition::Highest) {
-        form_.ShowStatusMessage(
-            PitchNameEntryTexts::tr("五線で書ける高さを超えるため動かせません"));
+        form_.ShowStatusMessage(QCoreApplication::translate(
+            "sorn::PitchNameEntry", "五線で書ける高さを超えるため動かせません"));
         return true;
     }
     {
-        const auto step = form_.Step(PitchNameEntryTexts::tr("音の高さ"));
+        const auto step =
+            form_.Step(QCoreApplication::translate("sorn::PitchNameEntry", "音の高さ"));
         state.CursorPitch = static_cast<std::uint8_t>(pitch);
         Editing::SetNotePitch(form_.document_, state, *written, state.CursorPitch);
     }

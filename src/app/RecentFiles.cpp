@@ -11,11 +11,6 @@
 
 namespace sorn {
 
-// The texts of this file, translated under the context "sorn::RecentFiles".
-struct RecentFilesTexts {
-    Q_DECLARE_TR_FUNCTIONS(sorn::RecentFiles)
-};
-
 namespace {
 
 const QString kKey = QStringLiteral("recentFiles");
@@ -76,7 +71,8 @@ void RecentFilesMenu::Choose(const QString& path) {
         QStringList files = settings.value(kKey).toStringList();
         files.removeAll(path);
         settings.setValue(kKey, files);
-        boxes_.Show(RecentFilesTexts::tr(
+        boxes_.Show(QCoreApplication::translate(
+                        "sorn::RecentFiles",
                         "ファイルが見つかりません。最近使ったファイルの一覧から外します。\n%1")
                         .arg(path)
                         .toStdString(),

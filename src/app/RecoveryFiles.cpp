@@ -22,11 +22,6 @@
 
 namespace sorn {
 
-// The texts of this file, translated under the context "sorn::RecoveryFiles".
-struct RecoveryFilesTexts {
-    Q_DECLARE_TR_FUNCTIONS(sorn::RecoveryFiles)
-};
-
 namespace {
 
 constexpr qint64 kLargestNote = 64 * 1024;
@@ -161,11 +156,14 @@ QString RecoveryFolder(QString* problem) {
     }
     if (problem)
         *problem = (::lstat(native.constData(), &st) != 0
-                        ? RecoveryFilesTexts::tr("復元用フォルダを作れません。\n%1\n")
-                        : RecoveryFilesTexts::tr(
+                        ? QCoreApplication::translate("sorn::RecoveryFiles",
+                                                      "復元用フォルダを作れません。\n%1\n")
+                        : QCoreApplication::translate(
+                              "sorn::RecoveryFiles",
                               "復元用フォルダがご自分のフォルダではないため、使いません。\n%1\n"))
                        .arg(folder) +
-                   RecoveryFilesTexts::tr("この起動中は自動保存を行いません。");
+                   QCoreApplication::translate("sorn::RecoveryFiles",
+                                               "この起動中は自動保存を行いません。");
     return {};
 }
 

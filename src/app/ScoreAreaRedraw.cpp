@@ -9,19 +9,14 @@
 
 namespace sorn {
 
-// The texts of this file, translated under the context "sorn::ScoreAreaRedraw".
-struct ScoreAreaRedrawTexts {
-    Q_DECLARE_TR_FUNCTIONS(sorn::ScoreAreaRedraw)
-};
-
 StatusTexts StatusTextsOf(const SornData& doc, const EditorState& state, std::int32_t first) {
     StatusTexts texts;
-    texts.position = ScoreAreaRedrawTexts::tr("位置 %1/%2")
+    texts.position = QCoreApplication::translate("sorn::ScoreAreaRedraw", "位置 %1/%2")
                          .arg(first + state.CursorColumn)
                          .arg(doc.Length())
                          .toStdString();
     texts.part =
-        ScoreAreaRedrawTexts::tr("パート %1/%2  %3")
+        QCoreApplication::translate("sorn::ScoreAreaRedraw", "パート %1/%2  %3")
             .arg(state.CurrentPart + 1)
             .arg(doc.PartSuu() + 1)
             .arg(QString::fromUtf8(InstrumentName(doc.GetInstrumentNumber(state.CurrentPart) + 1)))

@@ -14,11 +14,6 @@
 
 namespace sorn {
 
-// The texts of this file, translated under the context "sorn::Form4".
-struct Form4Texts {
-    Q_DECLARE_TR_FUNCTIONS(sorn::Form4)
-};
-
 namespace {
 
 // Layouts are given in twips.
@@ -37,7 +32,7 @@ QPushButton* Button(QWidget* parent, const QString& caption, int left, int top, 
 QPointer<Form4> current;
 
 QString Caption() {
-    return Form4Texts::tr("試聴");
+    return QCoreApplication::translate("sorn::Form4", "試聴");
 }
 
 } // namespace
@@ -117,13 +112,17 @@ Form4::Form4(std::shared_ptr<Sequencer> device, QWidget* parent)
     setWindowTitle(Caption());
     setFixedSize(Px(3375), Px(1935));
     // The caption wraps onto two lines, which is why this button is taller.
-    Command4 = Button(this, Form4Texts::tr("始めから\n再生"), 120, 120, 975, 495);
-    Command2 = Button(this, Form4Texts::tr("再生"), 1200, 240, 975, 375);
-    Command3 = Button(this, Form4Texts::tr("一時停止"), 2280, 240, 975, 375);
+    Command4 = Button(this, QCoreApplication::translate("sorn::Form4", "始めから\n再生"), 120, 120,
+                      975, 495);
+    Command2 =
+        Button(this, QCoreApplication::translate("sorn::Form4", "再生"), 1200, 240, 975, 375);
+    Command3 =
+        Button(this, QCoreApplication::translate("sorn::Form4", "一時停止"), 2280, 240, 975, 375);
     Picture1 = new ProgressStrip(this);
     Picture1->setGeometry(Px(120), Px(840), Px(3135), Px(255));
-    Command1 = Button(this, Form4Texts::tr("試聴終了"), 960, 1440, 1455, 375);
-    Command4->setAccessibleName(Form4Texts::tr("始めから再生"));
+    Command1 =
+        Button(this, QCoreApplication::translate("sorn::Form4", "試聴終了"), 960, 1440, 1455, 375);
+    Command4->setAccessibleName(QCoreApplication::translate("sorn::Form4", "始めから再生"));
 
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
@@ -151,7 +150,7 @@ Form4* Form4::Current() {
 
 void Form4::OpenDevice(std::function<void()> opened) {
     statusTimer_->stop();
-    setWindowTitle(Form4Texts::tr("%1（準備中…）").arg(Caption()));
+    setWindowTitle(QCoreApplication::translate("sorn::Form4", "%1（準備中…）").arg(Caption()));
     opening_ = std::make_shared<Opening>();
     StartOffThread(
         this,

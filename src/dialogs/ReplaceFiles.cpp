@@ -7,11 +7,6 @@
 
 namespace sorn {
 
-// The texts of this file, translated under the context "sorn::ReplaceFiles".
-struct ReplaceFilesTexts {
-    Q_DECLARE_TR_FUNCTIONS(sorn::ReplaceFiles)
-};
-
 bool MayReplaceFiles(MessageBoxes& boxes, const std::vector<std::string>& paths) {
     std::string existing;
     int existingCount = 0;
@@ -25,13 +20,15 @@ bool MayReplaceFiles(MessageBoxes& boxes, const std::vector<std::string>& paths)
         existing += std::filesystem::path(path).filename().string();
     }
     if (existingCount > kMostListed)
-        existing +=
-            ReplaceFilesTexts::tr("\nほか %1 個").arg(existingCount - kMostListed).toStdString();
+        existing += QCoreApplication::translate("sorn::ReplaceFiles", "\nほか %1 個")
+                        .arg(existingCount - kMostListed)
+                        .toStdString();
     return existingCount == 0 ||
-           boxes.Show(
-               ReplaceFilesTexts::tr("次のファイルはもうあります。置き換えますか?").toStdString() +
-                   existing,
-               MsgButtons::YesNoCancel, MsgIcon::Question) == MsgResult::Yes;
+           boxes.Show(QCoreApplication::translate("sorn::ReplaceFiles",
+                                                  "次のファイルはもうあります。置き換えますか?")
+                              .toStdString() +
+                          existing,
+                      MsgButtons::YesNoCancel, MsgIcon::Question) == MsgResult::Yes;
 }
 
 } // namespace sorn

@@ -11,11 +11,6 @@
 
 namespace sorn {
 
-// The texts of this file, translated under the context "sorn::BackgroundWork".
-struct BackgroundWorkTexts {
-    Q_DECLARE_TR_FUNCTIONS(sorn::BackgroundWork)
-};
-
 namespace {
 // Often enough to look smooth, rarely enough to cost the work nothing.
 constexpr int kProgressIntervalMs = 40;
@@ -64,7 +59,9 @@ void BackgroundWork::Run(const std::function<void(ProgressSink&)>& work) {
     connect(&progress, &QTimer::timeout, this, &BackgroundWork::ShowProgress);
     progress.start(kProgressIntervalMs);
     qApp->installEventFilter(this);
-    if (bar_) bar_->setToolTip(BackgroundWorkTexts::tr("Esc キーで中止します"));
+    if (bar_)
+        bar_->setToolTip(
+            QCoreApplication::translate("sorn::BackgroundWork", "Esc キーで中止します"));
     ++gRunning;
     thread->start();
     loop.exec();

@@ -17,11 +17,6 @@
 
 namespace sorn {
 
-// The texts of this file, translated under the context "sorn::PrintJob".
-struct PrintJobTexts {
-    Q_DECLARE_TR_FUNCTIONS(sorn::PrintJob)
-};
-
 QImage NewPageImage() {
     QImage image(kPageWidth, kPageHeight, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -159,11 +154,15 @@ PrintResult PrintPart(const SornData& doc, std::uint8_t part, bool compact, Pape
 
 std::string PrintFailureMessage(const Printer& printer, const std::string& pdfPath) {
     std::string reason = printer.ErrorText();
-    if (reason.empty()) reason = PrintJobTexts::tr("原因はわかりません。").toStdString();
+    if (reason.empty())
+        reason =
+            QCoreApplication::translate("sorn::PrintJob", "原因はわかりません。").toStdString();
     const QString why = QString::fromStdString(reason);
     if (pdfPath.empty())
-        return PrintJobTexts::tr("印刷できませんでした。\n%1").arg(why).toStdString();
-    return PrintJobTexts::tr("PDF を書き出せませんでした: %1\n%2")
+        return QCoreApplication::translate("sorn::PrintJob", "印刷できませんでした。\n%1")
+            .arg(why)
+            .toStdString();
+    return QCoreApplication::translate("sorn::PrintJob", "PDF を書き出せませんでした: %1\n%2")
         .arg(QString::fromStdString(pdfPath), why)
         .toStdString();
 }

@@ -15,11 +15,6 @@
 
 namespace sorn {
 
-// The texts of this file, translated under the context "sorn::QtPrinter".
-struct QtPrinterTexts {
-    Q_DECLARE_TR_FUNCTIONS(sorn::QtPrinter)
-};
-
 namespace {
 
 // A PDF text string: UTF-16 with its byte order mark, in hexadecimal.
@@ -126,7 +121,8 @@ bool QtPrinter::BeginDocument(PaperSize paper, QSize coordinates, int copies,
     } else {
         pdf_.setData(QByteArray());
         if (!pdf_.open(QIODevice::WriteOnly))
-            return Failed(QtPrinterTexts::tr("メモリが足りません。").toStdString());
+            return Failed(QCoreApplication::translate("sorn::QtPrinter", "メモリが足りません。")
+                              .toStdString());
         auto writer = std::make_unique<QPdfWriter>(&pdf_);
         writer->setResolution(kPdfResolution);
         writer->setPageSize(pageSize);
@@ -137,7 +133,8 @@ bool QtPrinter::BeginDocument(PaperSize paper, QSize coordinates, int copies,
         device_ = std::move(writer);
     }
     if (!painter_.begin(device_.get()))
-        return Failed(QtPrinterTexts::tr("印刷を始められませんでした。").toStdString());
+        return Failed(QCoreApplication::translate("sorn::QtPrinter", "印刷を始められませんでした。")
+                          .toStdString());
     coordinates_ = coordinates;
     const int resolution = device_->logicalDpiX();
     painter_.setWindow(QRect(QPoint(0, 0), coordinates));
@@ -170,17 +167,21 @@ bool QtPrinter::PaintPage(const PageDrawing& draw) {
 
 bool QtPrinter::NewPage() {
     if (!painter_.isActive()) return false;
-    return device_->newPage() ||
-           Failed(QtPrinterTexts::tr("次のページを始められませんでした。").toStdString());
+    return device_->newPage() || Failed(QCoreApplication::translate(
+                                            "sorn::QtPrinter", "次のページを始められませんでした。")
+                                            .toStdString());
 }
 
 bool QtPrinter::EndDocument() {
     if (!painter_.isActive()) return false;
     if (!painter_.end())
-        return Failed(QtPrinterTexts::tr("印刷を終えられませんでした。").toStdString());
+        return Failed(QCoreApplication::translate("sorn::QtPrinter", "印刷を終えられませんでした。")
+                          .toStdString());
     if (auto* printer = dynamic_cast<QPrinter*>(device_.get());
         printer && printer->printerState() == QPrinter::Error)
-        return Failed(QtPrinterTexts::tr("プリンタがエラーを返しました。").toStdString());
+        return Failed(
+            QCoreApplication::translate("sorn::QtPrinter", "プリンタがエラーを返しました。")
+                .toStdString());
     device_.reset(); // a PDF writer puts its last bytes into the buffer as it goes
     if (pdfPath_.empty()) return true;
     pdf_.close();
