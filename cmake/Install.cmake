@@ -39,8 +39,8 @@ set(CPACK_PACKAGE_VENDOR "SORN score editor developers")
 set(CPACK_PACKAGE_CONTACT "SORN score editor developers <sorn-editor@users.noreply.github.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "score editor for music in staff notation")
 set(CPACK_PACKAGE_DESCRIPTION
-    "A score editor with a Japanese interface: notes, rests and signs are entered\n\
-from the keyboard, scores are heard through a General MIDI synthesizer,\n\
+    "A score editor with a Japanese and an English interface: notes, rests and\n\
+signs are entered from the keyboard, scores are heard through a General MIDI synthesizer,\n\
 printed part by part and exported as Standard MIDI Files and WAV.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
