@@ -97,6 +97,9 @@ TEST(Form1, EnglishInterface) {
         EXPECT_EQ(e.boxes.shown.back().text, choice.told);
     }
     EXPECT_EQ(SavedLanguageChoice(), LanguageChoice::English);
+    f.mnuHelpHelp->trigger();
+    ASSERT_FALSE(e.shell.opened.empty());
+    EXPECT_EQ(e.shell.opened.back(), e.state().AppPath + "help/help_en.htm");
 
     std::ofstream(dir.File("readme.txt")) << "hi";
     EXPECT_EQ(MdMain::Open(f, dir.File("readme.txt")), MdMain::kFailed);
