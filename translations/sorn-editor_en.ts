@@ -432,7 +432,7 @@ Settings changed in this session will not be saved.</translation>
     </message>
     <message>
         <source>総譜(&amp;T)</source>
-        <translation>Full Score(&amp;T)</translation>
+        <translation>Full Score (&amp;T)</translation>
     </message>
     <message>
         <source>A 全●</source>
