@@ -6,7 +6,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")" && pwd)
 "$root/scripts/ensure-packages.sh"
 
-# Formatting first: it takes a second and names the file to fix.
+# Formatting first: it takes a second and names the file to fix. The
+# translation check runs in ctest, as "translations", beside "layers".
 if git -C "$root" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
     mapfile -t sources < <(git -C "$root" ls-files '*.cpp' '*.h')
 else

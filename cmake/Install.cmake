@@ -11,6 +11,7 @@ install(TARGETS sorn-editor RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS sorn-editor-qt RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/sorn-editor)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/ DESTINATION ${sorn_share})
 install(FILES ${sorn_violin} DESTINATION ${sorn_share}/デフォルト)
+install(FILES ${sorn_qm_files} DESTINATION ${sorn_share}/translations)
 
 install(FILES ${sorn_pkg}/sorn-editor.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${sorn_pkg}/sorn-editor-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
@@ -40,8 +41,8 @@ set(CPACK_PACKAGE_VENDOR "SORN score editor developers")
 set(CPACK_PACKAGE_CONTACT "SORN score editor developers <sorn-editor@users.noreply.github.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "score editor for music in staff notation")
 set(CPACK_PACKAGE_DESCRIPTION
-    "A score editor with a Japanese interface: notes, rests and signs are entered\n\
-from the keyboard, scores are heard through a General MIDI synthesizer,\n\
+    "A score editor with a Japanese and an English interface: notes, rests and\n\
+signs are entered from the keyboard, scores are heard through a General MIDI synthesizer,\n\
 printed part by part and exported as Standard MIDI Files and WAV.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

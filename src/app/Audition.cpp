@@ -5,6 +5,7 @@
 #include "platform/DataFolder.h"
 #include "platform/FluidSequencer.h"
 #include "sound/SornMidi.h"
+#include <QCoreApplication>
 
 namespace sorn {
 
@@ -37,7 +38,10 @@ AuditionResult Audition(QWidget* parent, const SornData& doc, const std::string&
             }
             form.Picture1->Scale(0, 0, device->Length(), 1);
             if (device->Silent() && options.statusShown)
-                options.statusShown("音を出す装置がないため、試聴の音は鳴りません。");
+                options.statusShown(
+                    QCoreApplication::translate("sorn::Audition",
+                                                "音を出す装置がないため、試聴の音は鳴りません。")
+                        .toStdString());
         });
         form.exec();
     }
@@ -57,7 +61,10 @@ AuditionResult RunAudition(QWidget* parent, const SornData& doc, MessageBoxes& b
                            const AuditionOptions& options) {
     const std::string listen = ScratchFile("Listen.mid");
     if (listen.empty()) {
-        boxes.Show("試聴用の一時ファイルを作れませんでした。", MsgButtons::Ok, MsgIcon::Warning);
+        boxes.Show(QCoreApplication::translate("sorn::Audition",
+                                               "試聴用の一時ファイルを作れませんでした。")
+                       .toStdString(),
+                   MsgButtons::Ok, MsgIcon::Warning);
         return AuditionResult::ExportFailed;
     }
     // Shared with the thread that starts it, which may end after the window.

@@ -1,5 +1,6 @@
 #include "app/EditHistory.h"
 
+#include <QCoreApplication>
 #include <QUndoCommand>
 #include <utility>
 
@@ -75,7 +76,7 @@ void EditHistory::Record(DocumentChange&& change) {
     ++stray_;
     ChangeSet single;
     single.Add(std::move(change));
-    Push(QStringLiteral("編集"), std::move(single), {});
+    Push(QCoreApplication::translate("sorn::EditHistory", "編集"), std::move(single), {});
 }
 
 void EditHistory::Push(const QString& label, ChangeSet&& changes, EditPlace place) {

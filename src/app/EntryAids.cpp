@@ -1,5 +1,6 @@
 #include "app/EntryAids.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
@@ -47,17 +48,25 @@ std::string Beats(std::int32_t ticks, std::int32_t beat) {
 } // namespace
 
 std::string PitchNameText(const PitchSpelling& pitch) {
-    static const char* const kSolfege[] = {"ド", "レ", "ミ", "ファ", "ソ", "ラ", "シ"};
+    static const char* const kSolfege[] = {
+        QT_TRANSLATE_NOOP("sorn::EntryAids", "ド"), QT_TRANSLATE_NOOP("sorn::EntryAids", "レ"),
+        QT_TRANSLATE_NOOP("sorn::EntryAids", "ミ"), QT_TRANSLATE_NOOP("sorn::EntryAids", "ファ"),
+        QT_TRANSLATE_NOOP("sorn::EntryAids", "ソ"), QT_TRANSLATE_NOOP("sorn::EntryAids", "ラ"),
+        QT_TRANSLATE_NOOP("sorn::EntryAids", "シ")};
     static const char* const kLetters[] = {"C", "D", "E", "F", "G", "A", "B"};
     const std::string sign = Accidental(pitch.accidental);
     const std::string octave = std::to_string(pitch.octave);
-    return kSolfege[pitch.letter] + sign + octave + " (" + kLetters[pitch.letter] + sign + octave +
-           ")";
+    return QCoreApplication::translate("sorn::EntryAids", kSolfege[pitch.letter]).toStdString() +
+           sign + octave + " (" + kLetters[pitch.letter] + sign + octave + ")";
 }
 
 std::string BarProblemText(const BadBar& bar) {
-    return "この小節は " + Beats(std::abs(bar.excess), bar.beatTicks) +
-           (bar.excess > 0 ? " 拍多すぎます" : " 拍足りません");
+    const QString beats = QString::fromStdString(Beats(std::abs(bar.excess), bar.beatTicks));
+    return (bar.excess > 0
+                ? QCoreApplication::translate("sorn::EntryAids", "この小節は %1 拍多すぎます")
+                : QCoreApplication::translate("sorn::EntryAids", "この小節は %1 拍足りません"))
+        .arg(beats)
+        .toStdString();
 }
 
 EntryStatus EntryStatusOf(const SornData& doc, const EditorState& state, std::int32_t first,

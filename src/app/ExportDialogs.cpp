@@ -5,6 +5,8 @@
 #include "platform/QtFileDialogs.h"
 #include "sound/InstrumentNames.h"
 
+#include <QCoreApplication>
+
 #include <filesystem>
 
 namespace sorn {
@@ -27,30 +29,46 @@ FileDialogRequest ExportDialog(const SornData& doc, std::string filter,
 } // namespace
 
 FileDialogRequest MusicXmlFileDialog(const SornData& doc) {
-    return ExportDialog(doc, "MusicXMLファイル|*.musicxml|圧縮MusicXMLファイル|*.mxl", "musicxml");
+    return ExportDialog(
+        doc,
+        QCoreApplication::translate("sorn::Exports",
+                                    "MusicXMLファイル|*.musicxml|圧縮MusicXMLファイル|*.mxl")
+            .toStdString(),
+        "musicxml");
 }
 
 FileDialogRequest LilyPondFileDialog(const SornData& doc) {
-    return ExportDialog(doc, "LilyPondファイル|*.ly", "ly");
+    return ExportDialog(
+        doc, QCoreApplication::translate("sorn::Exports", "LilyPondファイル|*.ly").toStdString(),
+        "ly");
 }
 
 FileDialogRequest MidiFileDialog(const SornData& doc) {
-    return ExportDialog(doc, "MIDIファイル|*.mid", "mid");
+    return ExportDialog(
+        doc, QCoreApplication::translate("sorn::Exports", "MIDIファイル|*.mid").toStdString(),
+        "mid");
 }
 
 FileDialogRequest AudioFileDialog(const SornData& doc, AudioFormat format) {
-    FileDialogRequest request =
-        ExportDialog(doc, "WAVファイル|*.wav|FLACファイル|*.flac|Ogg Vorbisファイル|*.ogg",
-                     ExtensionOf(format) + 1);
-    request.title = "音声で保存(全パート)";
+    FileDialogRequest request = ExportDialog(
+        doc,
+        QCoreApplication::translate(
+            "sorn::Exports", "WAVファイル|*.wav|FLACファイル|*.flac|Ogg Vorbisファイル|*.ogg")
+            .toStdString(),
+        ExtensionOf(format) + 1);
+    request.title =
+        QCoreApplication::translate("sorn::Exports", "音声で保存(全パート)").toStdString();
     return request;
 }
 
 FileDialogRequest WavFileDialog(const SornData& doc, std::uint8_t part) {
-    FileDialogRequest request = ExportDialog(doc, "WAVファイル|*.wav", "wav");
-    request.title = "パート " + std::to_string(part + 1) + "（" +
-                    std::string(InstrumentName(doc.GetInstrumentNumber(part) + 1)) +
-                    "）をWAVで保存";
+    FileDialogRequest request = ExportDialog(
+        doc, QCoreApplication::translate("sorn::Exports", "WAVファイル|*.wav").toStdString(),
+        "wav");
+    request.title = QCoreApplication::translate("sorn::Exports", "パート %1（%2）をWAVで保存")
+                        .arg(part + 1)
+                        .arg(QString::fromUtf8(InstrumentName(doc.GetInstrumentNumber(part) + 1)))
+                        .toStdString();
     return request;
 }
 

@@ -1,4 +1,5 @@
 #include "app/Form1.h"
+#include "app/Language.h"
 
 #include "app/Audition.h"
 #include "app/AutoSave.h"
@@ -35,6 +36,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLayout>
@@ -48,6 +50,7 @@
 #include <QTimer>
 #include <QWindowStateChangeEvent>
 #include <cmath>
+#include <filesystem>
 #include <iterator>
 #include <span>
 
@@ -64,22 +67,47 @@ const QString kAdvanceSetting = QStringLiteral("edit/advanceAfterInput");
 const QString kPitchNamesSetting = QStringLiteral("edit/pitchNameEntry");
 
 // The key tables of the one-key entry and of entry by pitch names.
-constexpr const char* kValueKeys[] = {"A 全●", "S 2●",  "D 4●",       "F 8●",     "G 16●",
-                                      "H 32●", "J 64●", "Shift 休符", "Q ♭♭",     "W ♭",
-                                      "E 互",  "R ♯",   "T ♯♯",       "Space ｜", "Del 削除"};
-constexpr const char* kValueMarks[] = {"Z 付点", "1 タイ", "3 音符を繋ぐ", "4 pp", "5 p",
-                                       "6 mp",   "7 mf ",  "8 f ",         "9 ff "};
-constexpr const char* kPitchNameKeys[] = {"C ド", "D レ", "E ミ",      "F ファ", "G ソ",
-                                          "A ラ", "B シ", "1〜7 長さ", ". 付点", "0 休符",
-                                          "Q ♭♭", "W ♭",  "= ♮",       "R ♯",    "T ♯♯"};
-constexpr const char* kPitchNameMarks[] = {
-    "↑↓ 1段",     "Ctrl+↑↓ 1オクターブ", "Space ｜",        "Del 削除", "Z 付点",
-    "Enter 記号", "Ctrl+K 歌詞",         "Shift+↑↓ パート", "N 終わる"};
+constexpr const char* kValueKeys[] = {
+    QT_TRANSLATE_NOOP("sorn::Form1", "A 全●"),   QT_TRANSLATE_NOOP("sorn::Form1", "S 2●"),
+    QT_TRANSLATE_NOOP("sorn::Form1", "D 4●"),    QT_TRANSLATE_NOOP("sorn::Form1", "F 8●"),
+    QT_TRANSLATE_NOOP("sorn::Form1", "G 16●"),   QT_TRANSLATE_NOOP("sorn::Form1", "H 32●"),
+    QT_TRANSLATE_NOOP("sorn::Form1", "J 64●"),   QT_TRANSLATE_NOOP("sorn::Form1", "Shift 休符"),
+    QT_TRANSLATE_NOOP("sorn::Form1", "Q ♭♭"),    QT_TRANSLATE_NOOP("sorn::Form1", "W ♭"),
+    QT_TRANSLATE_NOOP("sorn::Form1", "E 互"),    QT_TRANSLATE_NOOP("sorn::Form1", "R ♯"),
+    QT_TRANSLATE_NOOP("sorn::Form1", "T ♯♯"),    QT_TRANSLATE_NOOP("sorn::Form1", "Space ｜"),
+    QT_TRANSLATE_NOOP("sorn::Form1", "Del 削除")};
+constexpr const char* kValueMarks[] = {QT_TRANSLATE_NOOP("sorn::Form1", "Z 付点"),
+                                       QT_TRANSLATE_NOOP("sorn::Form1", "1 タイ"),
+                                       QT_TRANSLATE_NOOP("sorn::Form1", "3 音符を繋ぐ"),
+                                       "4 pp",
+                                       "5 p",
+                                       "6 mp",
+                                       "7 mf ",
+                                       "8 f ",
+                                       "9 ff "};
+constexpr const char* kPitchNameKeys[] = {
+    QT_TRANSLATE_NOOP("sorn::Form1", "C ド"),   QT_TRANSLATE_NOOP("sorn::Form1", "D レ"),
+    QT_TRANSLATE_NOOP("sorn::Form1", "E ミ"),   QT_TRANSLATE_NOOP("sorn::Form1", "F ファ"),
+    QT_TRANSLATE_NOOP("sorn::Form1", "G ソ"),   QT_TRANSLATE_NOOP("sorn::Form1", "A ラ"),
+    QT_TRANSLATE_NOOP("sorn::Form1", "B シ"),   QT_TRANSLATE_NOOP("sorn::Form1", "1〜7 長さ"),
+    QT_TRANSLATE_NOOP("sorn::Form1", ". 付点"), QT_TRANSLATE_NOOP("sorn::Form1", "0 休符"),
+    QT_TRANSLATE_NOOP("sorn::Form1", "Q ♭♭"),   QT_TRANSLATE_NOOP("sorn::Form1", "W ♭"),
+    QT_TRANSLATE_NOOP("sorn::Form1", "= ♮"),    QT_TRANSLATE_NOOP("sorn::Form1", "R ♯"),
+    QT_TRANSLATE_NOOP("sorn::Form1", "T ♯♯")};
+constexpr const char* kPitchNameMarks[] = {QT_TRANSLATE_NOOP("sorn::Form1", "↑↓ 1段"),
+                                           QT_TRANSLATE_NOOP("sorn::Form1", "Ctrl+↑↓ 1オクターブ"),
+                                           QT_TRANSLATE_NOOP("sorn::Form1", "Space ｜"),
+                                           QT_TRANSLATE_NOOP("sorn::Form1", "Del 削除"),
+                                           QT_TRANSLATE_NOOP("sorn::Form1", "Z 付点"),
+                                           QT_TRANSLATE_NOOP("sorn::Form1", "Enter 記号"),
+                                           QT_TRANSLATE_NOOP("sorn::Form1", "Ctrl+K 歌詞"),
+                                           QT_TRANSLATE_NOOP("sorn::Form1", "Shift+↑↓ パート"),
+                                           QT_TRANSLATE_NOOP("sorn::Form1", "N 終わる")};
 
 std::vector<PanelBar::Panel> Panels(std::span<const char* const> texts) {
     std::vector<PanelBar::Panel> panels;
     for (const char* text : texts)
-        panels.push_back({QString::fromUtf8(text)});
+        panels.push_back({QCoreApplication::translate("sorn::Form1", text)});
     return panels;
 }
 
@@ -148,12 +176,17 @@ void Form1::BuildControls() {
     });
     connect(Picture2, &ScoreArea::FileDropped, this, &Form1::Picture2_FileDropped);
 
-    cmdMusic = new QPushButton(QStringLiteral("曲の情報"), client);
-    cmdMusic->setGeometry(16, kButtonTop, 73, 25);
-    cmdPart = new QPushButton(QStringLiteral("パートの情報"), client);
-    cmdPart->setGeometry(104, kButtonTop, 89, 25);
-    for (QPushButton* button : {cmdMusic, cmdPart})
+    cmdMusic = new QPushButton(tr("曲の情報"), client);
+    cmdPart = new QPushButton(tr("パートの情報"), client);
+    // The widths fit the Japanese captions; a longer translation widens its
+    // button and moves the next one along by as much.
+    int left = 16;
+    for (const auto& [button, width] : {std::pair{cmdMusic, 73}, std::pair{cmdPart, 89}}) {
+        const int needed = button->fontMetrics().horizontalAdvance(button->text()) + 16;
+        button->setGeometry(left, kButtonTop, std::max(width, needed), 25);
+        left = button->geometry().right() + 1 + 15;
         button->setFocusPolicy(Qt::NoFocus);
+    }
 
     StatusBar1 = new PanelBar({{QString(), 100},
                                {QString(), 16},
@@ -175,63 +208,63 @@ void Form1::BuildControls() {
 }
 
 void Form1::BuildMenus() {
-    auto item = [this](QMenu* menu, const char* caption, QKeySequence shortcut = {}) {
-        QAction* action = menu->addAction(QString::fromUtf8(caption));
+    auto item = [this](QMenu* menu, const QString& caption, QKeySequence shortcut = {}) {
+        QAction* action = menu->addAction(caption);
         action->setShortcut(shortcut);
         return action;
     };
     QMenuBar* bar = menuBar();
 
-    mnuFile = bar->addMenu(QStringLiteral("ファイル(&F)"));
-    mnuFileNew = item(mnuFile, "新規作成(&N)", QKeySequence(Qt::CTRL | Qt::Key_N));
-    mnuFileOpen = item(mnuFile, "開く(&O)", QKeySequence(Qt::CTRL | Qt::Key_O));
-    mnuFileSave = item(mnuFile, "保存(&S)", QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuFileGmfsave = item(mnuFile, "WAVで保存(&W)");
-    mnuFileAudiosave = item(mnuFile, "音声で保存(全パート)(&A)...");
-    mnuFileRehearsal = item(mnuFile, "パート練習用の音源(&R)...");
-    mnuFileMidisave = item(mnuFile, "MIDIで保存(&M)");
-    mnuFileMusicXmlsave = item(mnuFile, "MusicXMLで保存(&L)");
-    mnuFileLilyPondsave = item(mnuFile, "LilyPondで保存(&Y)");
+    mnuFile = bar->addMenu(tr("ファイル(&F)"));
+    mnuFileNew = item(mnuFile, tr("新規作成(&N)"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuFileOpen = item(mnuFile, tr("開く(&O)"), QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuFileSave = item(mnuFile, tr("保存(&S)"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuFileGmfsave = item(mnuFile, tr("WAVで保存(&W)"));
+    mnuFileAudiosave = item(mnuFile, tr("音声で保存(全パート)(&A)..."));
+    mnuFileRehearsal = item(mnuFile, tr("パート練習用の音源(&R)..."));
+    mnuFileMidisave = item(mnuFile, tr("MIDIで保存(&M)"));
+    mnuFileMusicXmlsave = item(mnuFile, tr("MusicXMLで保存(&L)"));
+    mnuFileLilyPondsave = item(mnuFile, tr("LilyPondで保存(&Y)"));
     BuildUnfoldItems();
     mnuFile->addSeparator();
-    mnuFilePrint = item(mnuFile, "印刷(P)");
+    mnuFilePrint = item(mnuFile, tr("印刷(P)"));
     mnuFile->addSeparator();
-    mnuFileRecent = mnuFile->addMenu(QStringLiteral("最近使ったファイル"));
+    mnuFileRecent = mnuFile->addMenu(tr("最近使ったファイル"));
     recentFiles_ = new RecentFilesMenu(mnuFileRecent, services_.boxes, [this](const QString& path) {
         MdMain::Open(*this, path.toStdString());
     });
     mnuFile->addSeparator();
-    mnuFileExit = item(mnuFile, "終了(&X)");
+    mnuFileExit = item(mnuFile, tr("終了(&X)"));
 
-    mnuEdit = bar->addMenu(QStringLiteral("編集(&E)"));
+    mnuEdit = bar->addMenu(tr("編集(&E)"));
     BuildHistoryAndClipboardItems();
-    mnuEditOnpu = item(mnuEdit, "選択している音符の情報を見る");
-    mnuEditLyrics = item(mnuEdit, "歌詞入力(&L)", QKeySequence(Qt::CTRL | Qt::Key_K));
+    mnuEditOnpu = item(mnuEdit, tr("選択している音符の情報を見る"));
+    mnuEditLyrics = item(mnuEdit, tr("歌詞入力(&L)"), QKeySequence(Qt::CTRL | Qt::Key_K));
     mnuEdit->addSeparator();
-    mnuEditInsertspace = item(mnuEdit, "スペースの挿入", QKeySequence(Qt::CTRL | Qt::Key_I));
-    mnuEditDeletespace = item(mnuEdit, "スペースの削除", QKeySequence(Qt::CTRL | Qt::Key_D));
+    mnuEditInsertspace = item(mnuEdit, tr("スペースの挿入"), QKeySequence(Qt::CTRL | Qt::Key_I));
+    mnuEditDeletespace = item(mnuEdit, tr("スペースの削除"), QKeySequence(Qt::CTRL | Qt::Key_D));
     mnuEdit->addSeparator();
-    mnuEditMusicProp = item(mnuEdit, "曲の情報");
-    mnuEditLong = mnuEdit->addMenu(QStringLiteral("曲の長さ"));
-    mnuEditLonger10 = item(mnuEditLong, "曲を長くする(10)");
-    mnuEditLonger50 = item(mnuEditLong, "曲を長くする(50)");
-    mnuEditLonger100 = item(mnuEditLong, "曲を長くする(100)");
+    mnuEditMusicProp = item(mnuEdit, tr("曲の情報"));
+    mnuEditLong = mnuEdit->addMenu(tr("曲の長さ"));
+    mnuEditLonger10 = item(mnuEditLong, tr("曲を長くする(10)"));
+    mnuEditLonger50 = item(mnuEditLong, tr("曲を長くする(50)"));
+    mnuEditLonger100 = item(mnuEditLong, tr("曲を長くする(100)"));
     mnuEditLong->addSeparator();
-    mnuEditShorter10 = item(mnuEditLong, "曲を短くする(10)");
-    mnuEditShorter20 = item(mnuEditLong, "曲を短くする(20)");
+    mnuEditShorter10 = item(mnuEditLong, tr("曲を短くする(10)"));
+    mnuEditShorter20 = item(mnuEditLong, tr("曲を短くする(20)"));
     mnuEdit->addSeparator();
-    mnuEditStatus = item(mnuEdit, "パートの情報");
-    mnuEditPart = mnuEdit->addMenu(QStringLiteral("パート数"));
-    mnuEditMorePart = item(mnuEditPart, "パート数を増やす");
-    mnuEditLessPart = item(mnuEditPart, "現在のパートを削除");
+    mnuEditStatus = item(mnuEdit, tr("パートの情報"));
+    mnuEditPart = mnuEdit->addMenu(tr("パート数"));
+    mnuEditMorePart = item(mnuEditPart, tr("パート数を増やす"));
+    mnuEditLessPart = item(mnuEditPart, tr("現在のパートを削除"));
     mnuEdit->addSeparator();
-    mnuEditAdvance = item(mnuEdit, "入力後に次の位置へ");
+    mnuEditAdvance = item(mnuEdit, tr("入力後に次の位置へ"));
     mnuEditAdvance->setCheckable(true);
     mnuEditAdvance->setChecked(EditorSettings().value(kAdvanceSetting, false).toBool());
     connect(mnuEditAdvance, &QAction::toggled, this,
             [](bool on) { EditorSettings().setValue(kAdvanceSetting, on); });
     // The key N turns it on and off as well; the item's text says so.
-    mnuEditPitchNames = item(mnuEdit, "音名入力モード\tN");
+    mnuEditPitchNames = item(mnuEdit, tr("音名入力モード\tN"));
     mnuEditPitchNames->setCheckable(true);
     mnuEditPitchNames->setChecked(EditorSettings().value(kPitchNamesSetting, false).toBool());
     connect(mnuEditPitchNames, &QAction::toggled, this, [this](bool on) {
@@ -240,23 +273,24 @@ void Form1::BuildMenus() {
         RedrawScore();
     });
 
-    mnuView = bar->addMenu(QStringLiteral("表示(&V)"));
-    mnuViewZoomIn = item(mnuView, "拡大");
+    mnuView = bar->addMenu(tr("表示(&V)"));
+    mnuViewZoomIn = item(mnuView, tr("拡大"));
     // Ctrl++ needs Shift on most keyboards; Ctrl+= is the same key without it.
     mnuViewZoomIn->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    mnuViewZoomOut = item(mnuView, "縮小", QKeySequence(Qt::CTRL | Qt::Key_Minus));
-    mnuViewZoomNormal = item(mnuView, "等倍", QKeySequence(Qt::CTRL | Qt::Key_0));
+    mnuViewZoomOut = item(mnuView, tr("縮小"), QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    mnuViewZoomNormal = item(mnuView, tr("等倍"), QKeySequence(Qt::CTRL | Qt::Key_0));
     BuildFullScoreItem();
+    mnuViewLanguage = AddLanguageMenu(mnuView, services_.boxes);
 
-    mnuListen = bar->addMenu(QStringLiteral("試聴(&L)"));
-    mnuListenListen = item(mnuListen, "試聴(&L)", QKeySequence(Qt::CTRL | Qt::Key_L));
+    mnuListen = bar->addMenu(tr("試聴(&L)"));
+    mnuListenListen = item(mnuListen, tr("試聴(&L)"), QKeySequence(Qt::CTRL | Qt::Key_L));
     BuildListenItems();
 
-    mnuHelp = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
-    mnuHelpHelp = item(mnuHelp, "ヘルプ(&H)");
+    mnuHelp = bar->addMenu(tr("ヘルプ(&H)"));
+    mnuHelpHelp = item(mnuHelp, tr("ヘルプ(&H)"));
     mnuHelp->addSeparator();
-    mnuHelpAbout = item(mnuHelp, "バージョン情報(&A)");
+    mnuHelpAbout = item(mnuHelp, tr("バージョン情報(&A)"));
 
     connect(mnuFileNew, &QAction::triggered, this, [this] { MdMain::New(*this); });
     connect(mnuFileOpen, &QAction::triggered, this, [this] { MdMain::Open(*this, {}); });
@@ -407,9 +441,9 @@ void Form1::UpdateWindowTitle() {
     QString name = QString::fromStdString(document_.Text(ScoreText::Title)).simplified();
     if (name.isEmpty() && !document_.SornFileName().empty())
         name = QFileInfo(QString::fromStdString(document_.SornFileName())).fileName();
-    if (name.isEmpty()) name = QStringLiteral("無題");
+    if (name.isEmpty()) name = tr("無題");
     setWindowTitle(name + (state_.ScoreModified ? QStringLiteral("*") : QString()) +
-                   QStringLiteral(" — SORN楽譜エディタ"));
+                   tr(" — SORN楽譜エディタ"));
 }
 
 // Fewer columns fit after zooming in or narrowing the window. The cursor
@@ -577,11 +611,10 @@ void Form1::ExportFinished(const std::string& path, const std::string& problem, 
     if (!problem.empty())
         services_.boxes.Show(problem, MsgButtons::Ok, MsgIcon::None);
     else if (cancelled)
-        ShowStatusMessage(QStringLiteral("書き出しを中止しました"));
+        ShowStatusMessage(tr("書き出しを中止しました"));
     else
         ShowStatusMessage(
-            QStringLiteral("書き出しました: ") +
-            QFileInfo(QString::fromStdString(path)).fileName() +
+            tr("書き出しました: ") + QFileInfo(QString::fromStdString(path)).fileName() +
             (notice.empty() ? QString() : QStringLiteral("  ") + QString::fromStdString(notice)));
 }
 
@@ -594,11 +627,17 @@ void Form1::mnuFilePrint_Click() {
 }
 
 void Form1::mnuHelpHelp_Click() {
-    const std::string path = state_.AppPath + "help/help.htm";
-    services_.shell.Open(path, [&boxes = services_.boxes, path] {
-        boxes.Show(
-            "ヘルプのページを開けませんでした。ブラウザーで次のファイルを開いてください。\n" + path,
-            MsgButtons::Ok, MsgIcon::Warning);
+    // The English page when the interface is English and the page is there.
+    std::string path = state_.AppPath + "help/help_en.htm";
+    std::error_code ec;
+    if (!InterfaceIsEnglish() || !std::filesystem::is_regular_file(path, ec))
+        path = state_.AppPath + "help/help.htm";
+    const std::string text =
+        tr("ヘルプのページを開けませんでした。ブラウザーで次のファイルを開いてください。\n%1")
+            .arg(QString::fromStdString(path))
+            .toStdString();
+    services_.shell.Open(path, [&boxes = services_.boxes, text] {
+        boxes.Show(text, MsgButtons::Ok, MsgIcon::Warning);
     });
 }
 
@@ -618,9 +657,11 @@ void Form1::ShowKeyTables() {
     const std::span<const char* const> keys = names ? std::span(kPitchNameKeys) : kValueKeys;
     const std::span<const char* const> marks = names ? std::span(kPitchNameMarks) : kValueMarks;
     for (std::size_t i = 0; i < keys.size(); ++i)
-        StatusBar2->SetPanelText(static_cast<int>(i) + 1, QString::fromUtf8(keys[i]));
+        StatusBar2->SetPanelText(static_cast<int>(i) + 1,
+                                 QCoreApplication::translate("sorn::Form1", keys[i]));
     for (std::size_t i = 0; i < marks.size(); ++i)
-        StatusBar3->SetPanelText(static_cast<int>(i) + 1, QString::fromUtf8(marks[i]));
+        StatusBar3->SetPanelText(static_cast<int>(i) + 1,
+                                 QCoreApplication::translate("sorn::Form1", marks[i]));
 }
 
 void Form1::UpdateClock() {

@@ -185,6 +185,7 @@ public:
     QAction* mnuViewZoomOut;
     QAction* mnuViewZoomNormal;
     QAction* mnuViewFullScore = nullptr;
+    QMenu* mnuViewLanguage = nullptr;
     QAction* mnuEditAdvance;    // 入力後に次の位置へ
     QAction* mnuEditPitchNames; // 音名入力モード
     QMenu* mnuListen;

@@ -27,15 +27,17 @@ void Form1::mnuFileAudiosave_Click() {
     if (!path) return;
     const std::optional<AudioFormat> format = AudioFormatOf(*path);
     if (!format) {
-        services_.boxes.Show("音声ファイルの名前は .wav、.flac、.ogg のどれかで終えてください。\n" +
-                                 *path,
-                             MsgButtons::Ok, MsgIcon::Warning);
+        services_.boxes.Show(
+            tr("音声ファイルの名前は .wav、.flac、.ogg のどれかで終えてください。\n%1")
+                .arg(QString::fromStdString(*path))
+                .toStdString(),
+            MsgButtons::Ok, MsgIcon::Warning);
         return;
     }
     RememberAudioFormat(kFormatSetting, *format);
     // The sound is chosen once the format is known: Ogg Vorbis takes no bits.
     AudioSettingsDialog options(services_.dialogs, services_.boxes, format, *path, this);
-    options.Command1->setText(QStringLiteral("書き出す"));
+    options.Command1->setText(tr("書き出す"));
     if (options.exec() != QDialog::Accepted) return;
     const AudioSettings settings = options.Chosen();
     std::string problem;
@@ -61,13 +63,12 @@ void Form1::mnuFileRehearsal_Click() {
     if (!problem.empty()) services_.boxes.Show(problem, MsgButtons::Ok, MsgIcon::None);
     const QString count = QString::number(written.size());
     if (work_->Cancelled())
-        ShowStatusMessage(
-            written.empty()
-                ? QStringLiteral("書き出しを中止しました")
-                : QStringLiteral("書き出しを中止しました（%1 個は書き出し済み）").arg(count));
+        ShowStatusMessage(written.empty()
+                              ? tr("書き出しを中止しました")
+                              : tr("書き出しを中止しました（%1 個は書き出し済み）").arg(count));
     else if (problem.empty() || !written.empty())
         ShowStatusMessage(
-            QStringLiteral("%1 個のファイルを書き出しました: %2")
+            tr("%1 個のファイルを書き出しました: %2")
                 .arg(count, QString::fromStdString(
                                 std::filesystem::path(choice.folder).filename().string())));
 }

@@ -29,20 +29,21 @@ const QColor kSelectionTint(204, 224, 255);
 } // namespace
 
 void Form1::BuildHistoryAndClipboardItems() {
-    auto item = [this](const char* caption, QList<QKeySequence> shortcuts) {
-        QAction* action = mnuEdit->addAction(QString::fromUtf8(caption));
+    auto item = [this](const QString& caption, QList<QKeySequence> shortcuts) {
+        QAction* action = mnuEdit->addAction(caption);
         action->setShortcuts(shortcuts);
         return action;
     };
-    mnuEditUndo = item("元に戻す(&U)", {QKeySequence(Qt::CTRL | Qt::Key_Z)});
-    mnuEditRedo = item("やり直し(&R)", {QKeySequence(Qt::CTRL | Qt::Key_Y),
-                                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    mnuEditUndo = item(tr("元に戻す(&U)"), {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    mnuEditRedo = item(tr("やり直し(&R)"), {QKeySequence(Qt::CTRL | Qt::Key_Y),
+                                            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     mnuEdit->addSeparator();
-    mnuEditCut = item("切り取り(&T)", {QKeySequence(Qt::CTRL | Qt::Key_X)});
-    mnuEditCopy = item("コピー(&C)", {QKeySequence(Qt::CTRL | Qt::Key_C)});
-    mnuEditPaste = item("貼り付け(&P)", {QKeySequence(Qt::CTRL | Qt::Key_V)});
-    mnuEditPasteInsert = item("挿入して貼り付け", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)});
-    mnuEditSelectAll = item("すべて選択(&A)", {QKeySequence(Qt::CTRL | Qt::Key_A)});
+    mnuEditCut = item(tr("切り取り(&T)"), {QKeySequence(Qt::CTRL | Qt::Key_X)});
+    mnuEditCopy = item(tr("コピー(&C)"), {QKeySequence(Qt::CTRL | Qt::Key_C)});
+    mnuEditPaste = item(tr("貼り付け(&P)"), {QKeySequence(Qt::CTRL | Qt::Key_V)});
+    mnuEditPasteInsert =
+        item(tr("挿入して貼り付け"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)});
+    mnuEditSelectAll = item(tr("すべて選択(&A)"), {QKeySequence(Qt::CTRL | Qt::Key_A)});
     mnuEdit->addSeparator();
 
     connect(mnuEditUndo, &QAction::triggered, this, &Form1::mnuEditUndo_Click);
@@ -93,11 +94,11 @@ void Form1::ForgetHistory() {
 void Form1::UpdateHistoryItems() {
     const QUndoStack& stack = history_->Stack();
     mnuEditUndo->setEnabled(stack.canUndo());
-    mnuEditUndo->setText(stack.canUndo() ? QStringLiteral("元に戻す(&U): ") + stack.undoText()
-                                         : QStringLiteral("元に戻す(&U)"));
+    mnuEditUndo->setText(stack.canUndo() ? tr("元に戻す(&U): ") + stack.undoText()
+                                         : tr("元に戻す(&U)"));
     mnuEditRedo->setEnabled(stack.canRedo());
-    mnuEditRedo->setText(stack.canRedo() ? QStringLiteral("やり直し(&R): ") + stack.redoText()
-                                         : QStringLiteral("やり直し(&R)"));
+    mnuEditRedo->setText(stack.canRedo() ? tr("やり直し(&R): ") + stack.redoText()
+                                         : tr("やり直し(&R)"));
 }
 
 void Form1::mnuEditUndo_Click() {
@@ -135,7 +136,7 @@ void Form1::mnuEditCopy_Click() {
     const auto positions = Clipboard::Copy(document_, state_.CurrentPart, first, last);
     if (positions.empty()) return;
     Clipboard::Put(positions, Clipboard::CopyWords(document_, state_.CurrentPart, first, last));
-    ShowStatusMessage(QStringLiteral("%1 個の位置をコピーしました").arg(positions.size()));
+    ShowStatusMessage(tr("%1 個の位置をコピーしました").arg(positions.size()));
 }
 
 void Form1::mnuEditCut_Click() {
@@ -144,7 +145,7 @@ void Form1::mnuEditCut_Click() {
     const QString copied =
         statusMessageTimer_->isActive() ? StatusBar1->PanelText(kMessagePanel) : QString();
     {
-        const auto step = Step(QStringLiteral("切り取り"));
+        const auto step = Step(tr("切り取り"));
         const std::int32_t P = CursorPosition();
         const std::int32_t first = selection_.Active() ? selection_.First() : P;
         const std::int32_t last = selection_.Active() ? selection_.Last(document_.Length()) : P;
@@ -163,13 +164,12 @@ void Form1::mnuEditPaste_Click(bool insert) {
     if (!document_.HasParts()) return;
     const auto positions = Clipboard::Take();
     if (!positions) {
-        ShowStatusMessage(QStringLiteral("クリップボードに貼り付けられる楽譜がありません"));
+        ShowStatusMessage(tr("クリップボードに貼り付けられる楽譜がありません"));
         return;
     }
     std::int32_t dropped = 0;
     {
-        const auto step =
-            Step(insert ? QStringLiteral("挿入して貼り付け") : QStringLiteral("貼り付け"));
+        const auto step = Step(insert ? tr("挿入して貼り付け") : tr("貼り付け"));
         const std::int32_t P = CursorPosition();
         const auto words = Clipboard::TakeWords(positions->size());
         const auto* syllables = words ? &*words : nullptr;
@@ -178,11 +178,11 @@ void Form1::mnuEditPaste_Click(bool insert) {
     }
     MdMain::RefreshAfterEdit(*this);
     if (dropped > 0)
-        ShowStatusMessage(insert ? QStringLiteral("曲の長さの上限のため %1 個の位置を貼り付けません"
-                                                  "でした")
+        ShowStatusMessage(insert ? tr("曲の長さの上限のため %1 個の位置を貼り付けません"
+                                      "でした")
                                        .arg(dropped)
-                                 : QStringLiteral("曲の終わりを越える %1 個の位置を貼り付けません"
-                                                  "でした")
+                                 : tr("曲の終わりを越える %1 個の位置を貼り付けません"
+                                      "でした")
                                        .arg(dropped));
 }
 
@@ -193,7 +193,7 @@ void Form1::mnuEditSelectAll_Click() {
 }
 
 void Form1::ClearSelectedPositions() {
-    const auto step = Step(QStringLiteral("削除"));
+    const auto step = Step(tr("削除"));
     for (std::int32_t i = selection_.First(); i <= selection_.Last(document_.Length()); ++i)
         Editing::ClearPosition(document_, state_, i);
 }

@@ -153,8 +153,7 @@ bool Form1::Form_KeyDown(const QKeyEvent& event) {
     if (!keypad) {
         for (const NoteKey& k : kNoteKeys) {
             if (k.key != key) continue;
-            const auto step =
-                Step(shift ? QStringLiteral("休符の入力") : QStringLiteral("音符の入力"));
+            const auto step = Step(shift ? tr("休符の入力") : tr("音符の入力"));
             if (shift)
                 Editing::PutRest(document_, state_, P, k.length);
             else
@@ -166,7 +165,7 @@ bool Form1::Form_KeyDown(const QKeyEvent& event) {
         }
         for (const SymbolKey& k : kSymbolKeys) {
             if (k.key != key || done) continue;
-            const auto step = Step(QStringLiteral("記号の入力"));
+            const auto step = Step(tr("記号の入力"));
             Editing::ToggleSymbol(document_, state_, P, k.kind, k.value);
             done = true;
         }
@@ -177,7 +176,7 @@ bool Form1::Form_KeyDown(const QKeyEvent& event) {
             if (selection_.Active()) {
                 ClearSelectedPositions();
             } else {
-                const auto step = Step(QStringLiteral("削除"));
+                const auto step = Step(tr("削除"));
                 Editing::ClearPosition(document_, state_, P);
             }
             break;
@@ -304,7 +303,7 @@ void Form1::ShowSymbolDialog() {
     const std::int32_t position = CursorPosition();
     frmOnpu dialog(document_, state_.CurrentPart, position, state_.CursorPitch, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    const auto step = Step(QStringLiteral("音符の情報"));
+    const auto step = Step(tr("音符の情報"));
     Editing::RewritePosition(document_, state_, position, dialog.Chosen());
     RedrawScore();
 }
@@ -313,7 +312,7 @@ void Form1::ShowSongDialog() {
     if (!document_.HasParts()) return;
     {
         // A tempo repaired as the dialog opens is part of the step, so it can be taken back.
-        const auto step = Step(QStringLiteral("曲の情報"));
+        const auto step = Step(tr("曲の情報"));
         Editing::RepairTempo(document_);
         frmKyokuProp dialog(document_, services_.boxes, this);
         if (dialog.exec() != QDialog::Accepted) return;
@@ -326,7 +325,7 @@ void Form1::ShowSongDialog() {
 
 void Form1::ShowPartDialog() {
     if (!document_.HasParts()) return;
-    const auto step = Step(QStringLiteral("パートの情報"));
+    const auto step = Step(tr("パートの情報"));
     PartEdit dialog(document_, state_.CurrentPart, services_.boxes, this);
     if (dialog.exec() != QDialog::Accepted) return;
     Editing::SetInstrument(document_, state_, state_.CurrentPart, dialog.ChosenProgram());

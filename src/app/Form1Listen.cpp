@@ -24,10 +24,10 @@ const QColor kFollowTint(255, 214, 150);
 } // namespace
 
 void Form1::BuildListenItems() {
-    mnuListenFromCursor = mnuListen->addAction(QStringLiteral("カーソルから試聴"));
+    mnuListenFromCursor = mnuListen->addAction(tr("カーソルから試聴"));
     mnuListenFromCursor->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L));
     mnuListen->addSeparator();
-    mnuListenEcho = mnuListen->addAction(QStringLiteral("入力した音を鳴らす"));
+    mnuListenEcho = mnuListen->addAction(tr("入力した音を鳴らす"));
     mnuListenEcho->setCheckable(true);
 
     echo_ = new NoteEcho([] { return std::make_unique<FluidNoteSynth>(); }, this);

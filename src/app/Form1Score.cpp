@@ -27,7 +27,7 @@ const QString kFullScoreSetting = QStringLiteral("view/fullScore");
 
 void Form1::BuildFullScoreItem() {
     mnuView->addSeparator();
-    mnuViewFullScore = mnuView->addAction(QStringLiteral("総譜(&T)"));
+    mnuViewFullScore = mnuView->addAction(tr("総譜(&T)"));
     mnuViewFullScore->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     mnuViewFullScore->setCheckable(true);
     mnuViewFullScore->setChecked(EditorSettings().value(kFullScoreSetting, false).toBool());

@@ -207,7 +207,7 @@ void LyricEntry::Begin() {
     if (!IsNote(doc.GetGSyurui(part, start, 0)) && !HasSyllable(doc, part, start))
         start = NextNote(doc, part, start);
     if (start < 0) {
-        form_.ShowStatusMessage(QStringLiteral("歌詞を付ける音符がありません"));
+        form_.ShowStatusMessage(tr("歌詞を付ける音符がありません"));
         return;
     }
     focusBefore_ = QApplication::focusWidget();
@@ -269,7 +269,7 @@ bool LyricEntry::Key(int key, Qt::KeyboardModifiers mods, const QString& text) {
     Commit(end);
     const std::int32_t next = NextNote(form_.Document(), part_, position_);
     if (next < 0) {
-        problem_ = QStringLiteral("この後に音符はありません");
+        problem_ = tr("この後に音符はありません");
         Load();
         ShowStatus();
         return true;
@@ -279,7 +279,7 @@ bool LyricEntry::Key(int key, Qt::KeyboardModifiers mods, const QString& text) {
 }
 
 void LyricEntry::Refused() {
-    problem_ = QStringLiteral("1つの音節は%1バイトまでです").arg(MaxSyllableBytes);
+    problem_ = tr("1つの音節は%1バイトまでです").arg(MaxSyllableBytes);
     ShowStatus();
 }
 
@@ -287,8 +287,8 @@ void LyricEntry::Commit(SyllableEnd end) {
     const Syllable s = EndedSyllable(form_.Document(), part_, position_, verse_,
                                      box_->text().trimmed().toStdString(), end);
     {
-        const EditHistory::Step step(form_.History(), QStringLiteral("歌詞の入力"),
-                                     form_.State().ScoreModified, place_);
+        const EditHistory::Step step(form_.History(), tr("歌詞の入力"), form_.State().ScoreModified,
+                                     place_);
         Editing::SetSyllable(form_.Document(), form_.State(), part_, position_, verse_, s);
     }
     box_->setModified(false);
@@ -366,7 +366,7 @@ void LyricEntry::Place() {
 
 void LyricEntry::ShowStatus() {
     if (!active_) return;
-    QString text = QStringLiteral("歌詞入力 %1番").arg(verse_ + 1);
+    QString text = tr("歌詞入力 %1番").arg(verse_ + 1);
     if (!problem_.isEmpty()) text += QStringLiteral("  ") + problem_;
     form_.ShowModeStatus(text);
 }

@@ -8,6 +8,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/QtFileDialogs.h"
 
+#include <QCoreApplication>
 #include <QScrollBar>
 
 namespace sorn::MdMain {
@@ -24,20 +25,30 @@ void ResetCursor(Form1& form) {
 
 // At start-up no score is open that could stay.
 std::string NotAScoreText(const std::string& name, bool scoreOpen) {
-    return "このファイルは楽譜ではないため開くことができません。\n" + name +
-           (scoreOpen ? "\n開いている楽譜はそのまま残ります。" : "");
+    const QString text =
+        (scoreOpen
+             ? QCoreApplication::translate(
+                   "sorn::MdMain", "このファイルは楽譜ではないため開くことができません。\n%1\n"
+                                   "開いている楽譜はそのまま残ります。")
+             : QCoreApplication::translate(
+                   "sorn::MdMain", "このファイルは楽譜ではないため開くことができません。\n%1"))
+            .arg(QString::fromStdString(name));
+    return text.toStdString();
 }
 
 } // namespace
 
 FileDialogRequest ScoreFileDialog(const std::string& presetName) {
-    return {"楽譜ファイル|*.sorn", "sorn", DocumentsFolder(), presetName};
+    return {QCoreApplication::translate("sorn::MdMain", "楽譜ファイル|*.sorn").toStdString(),
+            "sorn", DocumentsFolder(), presetName};
 }
 
 // Open also reads MusicXML from other programs.
 FileDialogRequest OpenFileDialog() {
-    return {"楽譜ファイル|*.sorn|MusicXMLファイル|*.musicxml;*.xml;*.mxl", "sorn",
-            DocumentsFolder(), ""};
+    return {QCoreApplication::translate(
+                "sorn::MdMain", "楽譜ファイル|*.sorn|MusicXMLファイル|*.musicxml;*.xml;*.mxl")
+                .toStdString(),
+            "sorn", DocumentsFolder(), ""};
 }
 
 void New(Form1& form) {
@@ -104,8 +115,9 @@ int Save(Form1& form) {
 
 int AskToSave(Form1& form) {
     if (!form.State().ScoreModified) return 0;
-    switch (
-        form.Outside().boxes.Show(kUnsavedQuestion, MsgButtons::YesNoCancel, MsgIcon::Question)) {
+    switch (form.Outside().boxes.Show(
+        QCoreApplication::translate("sorn::MdMain", kUnsavedQuestion).toStdString(),
+        MsgButtons::YesNoCancel, MsgIcon::Question)) {
     case MsgResult::Yes:
         return Save(form);
     case MsgResult::No:

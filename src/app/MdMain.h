@@ -2,6 +2,7 @@
 // The document commands of the main window: new, open, save, the question
 // about unsaved changes, and the refresh after an edit.
 
+#include <QtGlobal>
 #include <string>
 
 namespace sorn {
@@ -27,8 +28,8 @@ void RefreshAfterEdit(Form1& form);
 FileDialogRequest ScoreFileDialog(const std::string& presetName);
 FileDialogRequest OpenFileDialog();
 
-inline constexpr const char* kUnsavedQuestion =
-    "データを保存をした後に楽譜が変更されています。\n楽譜を保存をしますか？";
+inline constexpr const char* kUnsavedQuestion = QT_TRANSLATE_NOOP(
+    "sorn::MdMain", "データを保存をした後に楽譜が変更されています。\n楽譜を保存をしますか？");
 
 } // namespace MdMain
 } // namespace sorn

@@ -4,6 +4,7 @@
 #include "app/Form1.h"
 #include "model/SymbolCodes.h"
 #include "sound/EnteredNote.h"
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <array>
@@ -27,7 +28,8 @@ constexpr AccidentalKey kAccidentalKeys[] = {
     {Qt::Key_Equal, AccidentalCode::Natural},
 };
 
-constexpr const char* kNotHere = "音名入力モードでは使わないキーです (N でモードを終えます)";
+constexpr const char* kNotHere = QT_TRANSLATE_NOOP(
+    "sorn::PitchNameEntry", "音名入力モードでは使わないキーです (N でモードを終えます)");
 
 bool HoldsSign(const PositionRecord* r) {
     if (!r) return false;
@@ -63,20 +65,29 @@ PitchNameAction PitchNameActionOf(int key, Qt::KeyboardModifiers mods) {
     if (key == Qt::Key_Period && !shift) return {A::Dot};
     if (key == Qt::Key_0 && !shift) return {A::Rest};
     if ((key == Qt::Key_8 || key == Qt::Key_9) && !shift)
-        return {A::Refused, 0, "強弱記号は音名入力モードでは Enter (記号) で入れます"};
+        return {A::Refused, 0,
+                QT_TRANSLATE_NOOP("sorn::PitchNameEntry",
+                                  "強弱記号は音名入力モードでは Enter (記号) で入れます")};
     if (key >= Qt::Key_0 && key <= Qt::Key_9) return {A::Refused, 0, kNotHere};
     return {};
 }
 
 QString ValueName(std::uint8_t length, bool dotted) {
-    static const char* const names[] = {"全音符",   "2分音符",  "4分音符", "8分音符",
-                                        "16分音符", "32分音符", "64分音符"};
+    static const char* const names[] = {QT_TRANSLATE_NOOP("sorn::PitchNameEntry", "全音符"),
+                                        QT_TRANSLATE_NOOP("sorn::PitchNameEntry", "2分音符"),
+                                        QT_TRANSLATE_NOOP("sorn::PitchNameEntry", "4分音符"),
+                                        QT_TRANSLATE_NOOP("sorn::PitchNameEntry", "8分音符"),
+                                        QT_TRANSLATE_NOOP("sorn::PitchNameEntry", "16分音符"),
+                                        QT_TRANSLATE_NOOP("sorn::PitchNameEntry", "32分音符"),
+                                        QT_TRANSLATE_NOOP("sorn::PitchNameEntry", "64分音符")};
     const int i = std::clamp<int>(length, LengthCode::Whole, LengthCode::SixtyFourth) - 1;
-    return (dotted ? QStringLiteral("付点") : QString()) + QString::fromUtf8(names[i]);
+    const QString name = QCoreApplication::translate("sorn::PitchNameEntry", names[i]);
+    return dotted ? QCoreApplication::translate("sorn::PitchNameEntry", "付点%1").arg(name) : name;
 }
 
 QString PitchNameEntry::StatusText() const {
-    return QStringLiteral("音名入力 ") + ValueName(length_, dotted_);
+    return QCoreApplication::translate("sorn::PitchNameEntry", "音名入力 %1")
+        .arg(ValueName(length_, dotted_));
 }
 
 bool PitchNameEntry::Key(int key, Qt::KeyboardModifiers mods) {
@@ -85,7 +96,7 @@ bool PitchNameEntry::Key(int key, Qt::KeyboardModifiers mods) {
     case PitchNameAction::Usual:
         return false;
     case PitchNameAction::Refused:
-        form_.ShowStatusMessage(QString::fromUtf8(action.why));
+        form_.ShowStatusMessage(QCoreApplication::translate("sorn::PitchNameEntry", action.why));
         return true;
     case PitchNameAction::Value:
         length_ = static_cast<std::uint8_t>(action.value);
@@ -129,7 +140,8 @@ void PitchNameEntry::WriteAtNext(bool rest, int letter) {
     while (at <= doc.Length() && HoldsSign(doc.Record(part, at)))
         ++at;
     if (at > doc.Length()) {
-        form_.ShowStatusMessage(QStringLiteral("楽譜の終わりです。曲の長さを延ばしてください"));
+        form_.ShowStatusMessage(QCoreApplication::translate(
+            "sorn::PitchNameEntry", "楽譜の終わりです。曲の長さを延ばしてください"));
         return;
     }
     if (!rest) {
@@ -138,11 +150,13 @@ void PitchNameEntry::WriteAtNext(bool rest, int letter) {
                 .value_or(WrittenPitch{state.CursorPitch, ClefAt(doc, part, at)});
         const auto pitch = NearestStaffPosition(letter, from, ClefAt(doc, part, at));
         if (!pitch) {
-            form_.ShowStatusMessage(QStringLiteral("五線で書ける高さを超えるため書けません"));
+            form_.ShowStatusMessage(QCoreApplication::translate(
+                "sorn::PitchNameEntry", "五線で書ける高さを超えるため書けません"));
             return;
         }
         {
-            const auto step = form_.Step(QStringLiteral("音名の入力"));
+            const auto step =
+                form_.Step(QCoreApplication::translate("sorn::PitchNameEntry", "音名の入力"));
             state.CursorPitch = *pitch;
             Editing::PutNote(form_.document_, state, at, length_);
             Editing::SetDot(form_.document_, state, at, dotted_);
@@ -151,7 +165,8 @@ void PitchNameEntry::WriteAtNext(bool rest, int letter) {
         writtenPart_ = part;
         form_.SoundEnteredNote(at);
     } else {
-        const auto step = form_.Step(QStringLiteral("休符の入力"));
+        const auto step =
+            form_.Step(QCoreApplication::translate("sorn::PitchNameEntry", "休符の入力"));
         Editing::PutRest(form_.document_, state, at, length_);
         Editing::SetDot(form_.document_, state, at, dotted_);
         written_ = -1;
@@ -166,10 +181,11 @@ void PitchNameEntry::PutAccidental(std::uint8_t code) {
     // the cursor already stands on the next position, which may hold one.
     const std::int32_t target = JustWritten().value_or(form_.CursorPosition());
     if (!IsNote(doc.GetGSyurui(state.CurrentPart, target, 0))) {
-        form_.ShowStatusMessage(QStringLiteral("臨時記号を付ける音符がありません"));
+        form_.ShowStatusMessage(QCoreApplication::translate("sorn::PitchNameEntry",
+                                                            "臨時記号を付ける音符がありません"));
         return;
     }
-    const auto step = form_.Step(QStringLiteral("記号の入力"));
+    const auto step = form_.Step(QCoreApplication::translate("sorn::PitchNameEntry", "記号の入力"));
     Editing::ToggleSymbol(form_.document_, state, target, Kind::Accidental, code);
 }
 
@@ -177,18 +193,21 @@ bool PitchNameEntry::MoveWritten(int steps) {
     const auto written = JustWritten();
     if (!written) {
         if (steps == 7 || steps == -7)
-            form_.ShowStatusMessage(QStringLiteral("動かす音符がありません"));
+            form_.ShowStatusMessage(
+                QCoreApplication::translate("sorn::PitchNameEntry", "動かす音符がありません"));
         return false;
     }
     const SornData& doc = form_.document_;
     EditorState& state = form_.state_;
     const int pitch = doc.GetGAtai(state.CurrentPart, *written, 0) + steps;
     if (pitch < StaffPosition::Lowest || pitch > StaffPosition::Highest) {
-        form_.ShowStatusMessage(QStringLiteral("五線で書ける高さを超えるため動かせません"));
+        form_.ShowStatusMessage(QCoreApplication::translate(
+            "sorn::PitchNameEntry", "五線で書ける高さを超えるため動かせません"));
         return true;
     }
     {
-        const auto step = form_.Step(QStringLiteral("音の高さ"));
+        const auto step =
+            form_.Step(QCoreApplication::translate("sorn::PitchNameEntry", "音の高さ"));
         state.CursorPitch = static_cast<std::uint8_t>(pitch);
         Editing::SetNotePitch(form_.document_, state, *written, state.CursorPitch);
     }

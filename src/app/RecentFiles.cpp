@@ -2,6 +2,7 @@
 
 #include "model/MessageBoxes.h"
 #include "platform/EditorSettings.h"
+#include <QCoreApplication>
 
 #include <QAction>
 #include <QDir>
@@ -70,7 +71,10 @@ void RecentFilesMenu::Choose(const QString& path) {
         QStringList files = settings.value(kKey).toStringList();
         files.removeAll(path);
         settings.setValue(kKey, files);
-        boxes_.Show(("ファイルが見つかりません。最近使ったファイルの一覧から外します。\n" + path)
+        boxes_.Show(QCoreApplication::translate(
+                        "sorn::RecentFiles",
+                        "ファイルが見つかりません。最近使ったファイルの一覧から外します。\n%1")
+                        .arg(path)
                         .toStdString(),
                     MsgButtons::Ok, MsgIcon::Warning);
         Rebuild();

@@ -7,6 +7,7 @@
 #include "app/RecoveryDialog.h"
 #include "model/ErrorReason.h"
 #include "platform/EditorSettings.h"
+#include <QCoreApplication>
 
 #include <QDir>
 #include <QFile>
@@ -23,20 +24,31 @@ void Remove(const LeftCopy& copy) {
 }
 
 QString ShownName(const LeftCopy& copy) {
-    return copy.originalName.isEmpty() ? QStringLiteral("(名前のない新しい楽譜)")
-                                       : copy.originalName;
+    return copy.originalName.isEmpty()
+               ? QCoreApplication::translate("sorn::Recovery", "(名前のない新しい楽譜)")
+               : copy.originalName;
 }
 
 // Why a copy could not be restored; never a reason left over from elsewhere.
 std::string WhyNotRestored(std::error_code error, OpenResult result) {
     if (error == std::errc::too_many_symbolic_link_levels)
-        return "リンクになっているため開きません。";
+        return QCoreApplication::translate("sorn::Recovery", "リンクになっているため開きません。")
+            .toStdString();
     if (error == std::errc::operation_not_permitted)
-        return "ご自分のファイルではないため開きません。";
-    if (error == std::errc::invalid_argument) return "通常のファイルではないため開きません。";
+        return QCoreApplication::translate("sorn::Recovery",
+                                           "ご自分のファイルではないため開きません。")
+            .toStdString();
+    if (error == std::errc::invalid_argument)
+        return QCoreApplication::translate("sorn::Recovery",
+                                           "通常のファイルではないため開きません。")
+            .toStdString();
     if (error) return ErrorReason(error, FileAction::Read);
-    if (result == OpenResult::NotAScore) return "中身が楽譜ではありません。コピーが壊れています。";
-    return "コピーを最後まで読めませんでした。";
+    if (result == OpenResult::NotAScore)
+        return QCoreApplication::translate("sorn::Recovery",
+                                           "中身が楽譜ではありません。コピーが壊れています。")
+            .toStdString();
+    return QCoreApplication::translate("sorn::Recovery", "コピーを最後まで読めませんでした。")
+        .toStdString();
 }
 
 bool Restore(Form1& form, const LeftCopy& copy) {
@@ -53,7 +65,7 @@ bool Restore(Form1& form, const LeftCopy& copy) {
     }
     if (result != OpenResult::Opened) {
         form.Outside().boxes.Show(
-            QString::fromUtf8(kRecoveryOpenFailed)
+            QCoreApplication::translate("sorn::Recovery", kRecoveryOpenFailed)
                 .arg(path, QString::fromStdString(WhyNotRestored(error, result)))
                 .toStdString(),
             MsgButtons::Ok, MsgIcon::Warning);
@@ -69,13 +81,17 @@ bool Restore(Form1& form, const LeftCopy& copy) {
     Editing::MarkChanged(form.State());
     MdMain::RefreshAfterEdit(form);
     if (copy.incomplete)
-        form.Outside().boxes.Show(kRecoveryIncomplete, MsgButtons::Ok, MsgIcon::Warning);
+        form.Outside().boxes.Show(
+            QCoreApplication::translate("sorn::Recovery", kRecoveryIncomplete).toStdString(),
+            MsgButtons::Ok, MsgIcon::Warning);
     return true;
 }
 
 bool ConfirmDelete(MessageBoxes& boxes, std::size_t count) {
     return count > 0 &&
-           boxes.Show(QString::fromUtf8(kRecoveryDeleteQuestion).arg(count).toStdString(),
+           boxes.Show(QCoreApplication::translate("sorn::Recovery", kRecoveryDeleteQuestion)
+                          .arg(count)
+                          .toStdString(),
                       MsgButtons::YesNoCancel, MsgIcon::Warning) == MsgResult::Yes;
 }
 
@@ -85,7 +101,8 @@ void TellWhatWasLeftAlone(MessageBoxes& boxes, const LeftCopies& found) {
     if (const QString settings = SettingsFileProblem(); !settings.isEmpty()) parts << settings;
     if (!found.folderProblem.isEmpty()) parts << found.folderProblem;
     if (!found.skipped.isEmpty())
-        parts << QString::fromUtf8(kRecoverySkipped).arg(found.skipped.join(u'\n'));
+        parts << QCoreApplication::translate("sorn::Recovery", kRecoverySkipped)
+                     .arg(found.skipped.join(u'\n'));
     if (!parts.isEmpty())
         boxes.Show(parts.join(QStringLiteral("\n\n")).toStdString(), MsgButtons::Ok,
                    MsgIcon::Warning);

@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 #include <memory>
 #include <vector>
 
@@ -39,16 +40,19 @@ LeftCopies FindLeftCopies();
 // own name, so 保存 writes it back), the others are kept or deleted.
 void OfferRecovery(Form1& form);
 
-inline constexpr const char* kRecoverySkipped =
+inline constexpr const char* kRecoverySkipped = QT_TRANSLATE_NOOP(
+    "sorn::Recovery",
     "復元用フォルダの次のファイルは、リンクや特殊なファイルであるか、ご自分のものでないため、"
-    "開かずに残しました。\n%1";
-inline constexpr const char* kRecoveryDeleteQuestion =
-    "削除した復元用コピーの、保存されていない変更は元に戻せません。\n%1個のコピーを削除しますか？";
+    "開かずに残しました。\n%1");
+inline constexpr const char* kRecoveryDeleteQuestion = QT_TRANSLATE_NOOP(
+    "sorn::Recovery",
+    "削除した復元用コピーの、保存されていない変更は元に戻せません。\n%1個のコピーを削除しますか？");
 inline constexpr const char* kRecoveryOpenFailed =
-    "復元用コピーを開くことができませんでした。\n%1\n%2";
-inline constexpr const char* kRecoveryIncomplete =
+    QT_TRANSLATE_NOOP("sorn::Recovery", "復元用コピーを開くことができませんでした。\n%1\n%2");
+inline constexpr const char* kRecoveryIncomplete = QT_TRANSLATE_NOOP(
+    "sorn::Recovery",
     "この復元用コピーは書き込みが途中で終わっています。最後に入力した部分が欠けているかもしれません"
     "。\n"
-    "内容を確かめてから保存してください。";
+    "内容を確かめてから保存してください。");
 
 } // namespace sorn

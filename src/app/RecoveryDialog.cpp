@@ -10,30 +10,28 @@
 namespace sorn {
 
 RecoveryDialog::RecoveryDialog(QWidget* parent, const std::vector<Row>& rows) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("復元用コピー"));
+    setWindowTitle(tr("復元用コピー"));
     auto* content = new QVBoxLayout;
-    content->addWidget(
-        new QLabel(QStringLiteral("保存されていない楽譜の復元用コピーが見つかりました。\n"
-                                  "復元する楽譜を選んでください。"),
-                   this));
+    content->addWidget(new QLabel(tr("保存されていない楽譜の復元用コピーが見つかりました。\n"
+                                     "復元する楽譜を選んでください。"),
+                                  this));
     List = new QTreeWidget(this);
-    List->setHeaderLabels(
-        {QStringLiteral("ファイル"), QStringLiteral("書き込んだ時刻"), QStringLiteral("状態")});
+    List->setHeaderLabels({tr("ファイル"), tr("書き込んだ時刻"), tr("状態")});
     List->setRootIsDecorated(false);
     List->setSelectionMode(QAbstractItemView::SingleSelection);
     for (const Row& row : rows)
-        new QTreeWidgetItem(
-            List, {row.file, row.written, row.incomplete ? QStringLiteral("不完全") : QString()});
+        new QTreeWidgetItem(List,
+                            {row.file, row.written, row.incomplete ? tr("不完全") : QString()});
     List->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     List->setCurrentItem(List->topLevelItem(0));
     List->setMinimumWidth(560);
     content->addWidget(List);
-    DeleteOthersBox = new QCheckBox(QStringLiteral("選ばなかったコピーは削除する"), this);
+    DeleteOthersBox = new QCheckBox(tr("選ばなかったコピーは削除する"), this);
     content->addWidget(DeleteOthersBox);
 
-    RestoreButton = new QPushButton(QStringLiteral("復元"), this);
-    DeleteAllButton = new QPushButton(QStringLiteral("すべて削除"), this);
-    KeepButton = new QPushButton(QStringLiteral("次回まで残す"), this);
+    RestoreButton = new QPushButton(tr("復元"), this);
+    DeleteAllButton = new QPushButton(tr("すべて削除"), this);
+    KeepButton = new QPushButton(tr("次回まで残す"), this);
     QVBoxLayout* buttons = ButtonColumn(RestoreButton, KeepButton);
     buttons->insertWidget(1, DeleteAllButton);
     LayOutBesideButtons(this, content, buttons);

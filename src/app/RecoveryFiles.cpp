@@ -156,11 +156,14 @@ QString RecoveryFolder(QString* problem) {
     }
     if (problem)
         *problem = (::lstat(native.constData(), &st) != 0
-                        ? QStringLiteral("復元用フォルダを作れません。\n%1\n")
-                        : QStringLiteral(
+                        ? QCoreApplication::translate("sorn::RecoveryFiles",
+                                                      "復元用フォルダを作れません。\n%1\n")
+                        : QCoreApplication::translate(
+                              "sorn::RecoveryFiles",
                               "復元用フォルダがご自分のフォルダではないため、使いません。\n%1\n"))
                        .arg(folder) +
-                   QStringLiteral("この起動中は自動保存を行いません。");
+                   QCoreApplication::translate("sorn::RecoveryFiles",
+                                               "この起動中は自動保存を行いません。");
     return {};
 }
 

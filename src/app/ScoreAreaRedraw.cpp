@@ -3,6 +3,7 @@
 #include "model/SornData.h"
 #include "render/FullScore.h"
 #include "sound/InstrumentNames.h"
+#include <QCoreApplication>
 
 #include <algorithm>
 
@@ -10,11 +11,16 @@ namespace sorn {
 
 StatusTexts StatusTextsOf(const SornData& doc, const EditorState& state, std::int32_t first) {
     StatusTexts texts;
-    texts.position =
-        "位置 " + std::to_string(first + state.CursorColumn) + "/" + std::to_string(doc.Length());
-    texts.part = "パート " + std::to_string(state.CurrentPart + 1) + "/" +
-                 std::to_string(doc.PartSuu() + 1) + "  " +
-                 std::string(InstrumentName(doc.GetInstrumentNumber(state.CurrentPart) + 1));
+    texts.position = QCoreApplication::translate("sorn::ScoreAreaRedraw", "位置 %1/%2")
+                         .arg(first + state.CursorColumn)
+                         .arg(doc.Length())
+                         .toStdString();
+    texts.part =
+        QCoreApplication::translate("sorn::ScoreAreaRedraw", "パート %1/%2  %3")
+            .arg(state.CurrentPart + 1)
+            .arg(doc.PartSuu() + 1)
+            .arg(QString::fromUtf8(InstrumentName(doc.GetInstrumentNumber(state.CurrentPart) + 1)))
+            .toStdString();
     return texts;
 }
 

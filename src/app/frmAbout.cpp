@@ -9,13 +9,13 @@
 namespace sorn {
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("バージョン情報"));
-    Label1 = new QLabel(
-        QStringLiteral(" SORN楽譜エディタ\n　　　Ver. ") + QString::fromUtf8(kVersionText), this);
+    setWindowTitle(tr("バージョン情報"));
+    Label1 =
+        new QLabel(tr(" SORN楽譜エディタ\n　　　Ver. ") + QString::fromUtf8(kVersionText), this);
     QFont big = Label1->font();
     big.setPointSizeF(big.pointSizeF() * 1.3);
     Label1->setFont(big);
-    Command1 = new QPushButton(QStringLiteral("閉じる"), this);
+    Command1 = new QPushButton(tr("閉じる"), this);
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -3,6 +3,7 @@
 #include "app/Batch.h"
 #include "app/CommandLine.h"
 #include "app/Form1.h"
+#include "app/Language.h"
 #include "app/PanelBar.h"
 #include "platform/ProgramData.h"
 #include "platform/QtFileDialogs.h"
@@ -13,10 +14,7 @@
 #include <QDirIterator>
 #include <QFont>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QTimer>
-#include <QTranslator>
 #include <iostream>
 
 namespace {
@@ -34,11 +32,8 @@ int main(int argc, char* argv[]) {
     if (sorn::IsBatchCommandLine(args)) return sorn::RunBatch(args, std::cout, std::cerr);
 
     QApplication app(argc, argv);
-    // The whole interface is Japanese, the toolkit's own buttons too.
-    QTranslator qtTranslator;
-    if (qtTranslator.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslator);
+    sorn::InstallTranslators(QString::fromStdString(
+        sorn::ProgramDataFolder(QCoreApplication::applicationDirPath().toStdString())));
     QApplication::setFont(QFont(QStringLiteral("Noto Sans CJK JP"), 9));
     // The installed theme icon when there is one, else the copy built in.
     QIcon ownIcon;

@@ -58,42 +58,42 @@ AudioSettingsDialog::AudioSettingsDialog(FileDialogs& dialogs, MessageBoxes& box
                                          std::optional<AudioFormat> format,
                                          const std::string& target, QWidget* parent)
     : QDialog(parent), dialogs_(dialogs), boxes_(boxes) {
-    setWindowTitle(QStringLiteral("音源の設定"));
+    setWindowTitle(tr("音源の設定"));
     const AudioSettings settings = RememberedAudioSettings();
 
-    lblTarget = new QLabel(QStringLiteral("書き出すファイル: ") +
+    lblTarget = new QLabel(tr("書き出すファイル: ") +
                            QString::fromStdString(std::filesystem::path(target).filename()));
     lblTarget->setVisible(!target.empty());
     lblSoundFont = new QLabel(QStringLiteral("SoundFont"));
     txtSoundFont = new QLineEdit(QString::fromStdString(settings.soundFont));
-    txtSoundFont->setPlaceholderText(QStringLiteral("自動（試聴と同じ音源）"));
+    txtSoundFont->setPlaceholderText(tr("自動（試聴と同じ音源）"));
     txtSoundFont->setClearButtonEnabled(true);
     // Wide enough for a SoundFont's path in the system's folder.
     txtSoundFont->setMinimumWidth(txtSoundFont->fontMetrics().averageCharWidth() * 40);
     lblSoundFont->setBuddy(txtSoundFont);
-    cmdBrowse = new QPushButton(QStringLiteral("参照..."));
+    cmdBrowse = new QPushButton(tr("参照..."));
     cmdBrowse->setAutoDefault(false);
 
-    lblSampleRate = new QLabel(QStringLiteral("サンプリング周波数"));
+    lblSampleRate = new QLabel(tr("サンプリング周波数"));
     cmbSampleRate = new QComboBox;
     cmbSampleRate->addItem(QStringLiteral("44.1 kHz"), 44100);
     cmbSampleRate->addItem(QStringLiteral("48 kHz"), 48000);
     Choose(cmbSampleRate, settings.sampleRate);
     lblSampleRate->setBuddy(cmbSampleRate);
 
-    lblBits = new QLabel(QStringLiteral("量子化ビット数"));
+    lblBits = new QLabel(tr("量子化ビット数"));
     cmbBits = new QComboBox;
-    cmbBits->addItem(QStringLiteral("16 ビット"), 16);
-    cmbBits->addItem(QStringLiteral("24 ビット"), 24);
+    cmbBits->addItem(tr("16 ビット"), 16);
+    cmbBits->addItem(tr("24 ビット"), 24);
     Choose(cmbBits, settings.bits);
     lblBits->setBuddy(cmbBits);
     // Ogg Vorbis is compressed without a sample size; the choice stays for WAV and FLAC.
     const bool ogg = format == AudioFormat::Ogg;
     cmbBits->setEnabled(!ogg);
-    if (ogg) cmbBits->setToolTip(QStringLiteral("Ogg Vorbis ではビット数を選びません"));
+    if (ogg) cmbBits->setToolTip(tr("Ogg Vorbis ではビット数を選びません"));
 
     Command1 = new QPushButton(QStringLiteral("OK"));
-    Command2 = new QPushButton(QStringLiteral("キャンセル"));
+    Command2 = new QPushButton(tr("キャンセル"));
     Command1->setDefault(true);
 
     auto* soundFontRow = new QHBoxLayout;
@@ -135,8 +135,8 @@ void AudioSettingsDialog::cmdBrowse_Click() {
     std::string folder = std::filesystem::path(Chosen().soundFont).parent_path().string();
     std::error_code ec;
     if (folder.empty() || !std::filesystem::is_directory(folder, ec)) folder = kSoundFontFolder;
-    const std::optional<std::string> path =
-        dialogs_.OpenFile({"SoundFont|*.sf2", "sf2", folder, "", "SoundFont の選択"});
+    const std::optional<std::string> path = dialogs_.OpenFile(
+        {"SoundFont|*.sf2", "sf2", folder, "", tr("SoundFont の選択").toStdString()});
     if (path) txtSoundFont->setText(QString::fromStdString(*path));
 }
 
@@ -146,8 +146,10 @@ void AudioSettingsDialog::Command1_Click() {
     const AudioSettings settings = Chosen();
     std::error_code ec;
     if (!settings.soundFont.empty() && !std::filesystem::is_regular_file(settings.soundFont, ec)) {
-        boxes_.Show("SoundFont のファイルが見つかりません。\n" + settings.soundFont, MsgButtons::Ok,
-                    MsgIcon::Warning);
+        boxes_.Show(tr("SoundFont のファイルが見つかりません。\n%1")
+                        .arg(QString::fromStdString(settings.soundFont))
+                        .toStdString(),
+                    MsgButtons::Ok, MsgIcon::Warning);
         txtSoundFont->setFocus();
         txtSoundFont->selectAll();
         return;

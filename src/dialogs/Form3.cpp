@@ -103,32 +103,32 @@ QHBoxLayout* Indented(QWidget* widget) {
 Form3::Form3(const SornData& doc, std::uint8_t part, PrintServices services, QWidget* parent)
     : QDialog(parent), doc_(doc), part_(part), services_(std::move(services)),
       page_(NewPageImage()) {
-    setWindowTitle(QStringLiteral("印刷プレビュー"));
+    setWindowTitle(tr("印刷プレビュー"));
     Picture2 = new QLabel(this);
     Picture2->setFixedSize(kPreviewSize);
     Picture2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Picture2->setAlignment(Qt::AlignCenter);
-    Label1 = new QLabel(QStringLiteral("12段"), this);
-    Label4 = new QLabel(QStringLiteral("1段の音符の数"), this);
+    Label1 = new QLabel(tr("12段"), this);
+    Label4 = new QLabel(tr("1段の音符の数"), this);
     Label2 = new QLabel(QStringLiteral("30"), this);
-    Label5 = new QLabel(QStringLiteral("ページ"), this);
-    Command3 = new QPushButton(QStringLiteral("プレビューの表示"), this);
-    Label3 = new QLabel(QStringLiteral("部数"), this);
+    Label5 = new QLabel(tr("ページ"), this);
+    Command3 = new QPushButton(tr("プレビューの表示"), this);
+    Label3 = new QLabel(tr("部数"), this);
     Text1 = new QLineEdit(QStringLiteral("1"), this);
     Text1->setMaximumWidth(70);
-    Label6 = new QLabel(QStringLiteral("全てのページを印刷"), this);
+    Label6 = new QLabel(tr("全てのページを印刷"), this);
     Combo1 = new QComboBox(this); // a list to choose from, not to type into
-    chkKuhaku = new QCheckBox(QStringLiteral("空白を詰める"), this);
-    Command1 = new QPushButton(QStringLiteral("印刷開始"), this);
-    Command4 = new QPushButton(QStringLiteral("キャンセル"), this);
+    chkKuhaku = new QCheckBox(tr("空白を詰める"), this);
+    Command1 = new QPushButton(tr("印刷開始"), this);
+    Command4 = new QPushButton(tr("キャンセル"), this);
     Command1->setDefault(true);
-    cmdPartPdfs = new QPushButton(QStringLiteral("パートごとにPDF..."), this);
-    cmdEngrave = new QPushButton(QStringLiteral("LilyPondで浄書..."), this);
+    cmdPartPdfs = new QPushButton(tr("パートごとにPDF..."), this);
+    cmdEngrave = new QPushButton(tr("LilyPondで浄書..."), this);
     lblEngraving = new QLabel(this);
 
-    optThisPart = new QRadioButton(QStringLiteral("このパート"), this);
-    optFullScore = new QRadioButton(QStringLiteral("総譜"), this);
-    optChosenParts = new QRadioButton(QStringLiteral("選んだパート"), this);
+    optThisPart = new QRadioButton(tr("このパート"), this);
+    optFullScore = new QRadioButton(tr("総譜"), this);
+    optChosenParts = new QRadioButton(tr("選んだパート"), this);
     content_ = new QButtonGroup(this);
     content_->addButton(optThisPart, kThisPart);
     content_->addButton(optFullScore, kFullScore);
@@ -149,24 +149,24 @@ Form3::Form3(const SornData& doc, std::uint8_t part, PrintServices services, QWi
     if (lstParts->count() > kMostListedParts)
         lstParts->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn); // counted in its width
 
-    optOriginalLayout = new QRadioButton(QStringLiteral("元の体裁"), this);
-    optReadingLayout = new QRadioButton(QStringLiteral("読みやすい体裁"), this);
+    optOriginalLayout = new QRadioButton(tr("元の体裁"), this);
+    optReadingLayout = new QRadioButton(tr("読みやすい体裁"), this);
     layout_ = new QButtonGroup(this);
     layout_->addButton(optOriginalLayout);
     layout_->addButton(optReadingLayout);
-    lblMargin_ = new QLabel(QStringLiteral("余白"), this);
+    lblMargin_ = new QLabel(tr("余白"), this);
     spnMargin = new QSpinBox(this);
     spnMargin->setRange(0, kMostMarginMm);
     spnMargin->setSuffix(QStringLiteral(" mm"));
-    lblOrientation_ = new QLabel(QStringLiteral("向き"), this);
-    optPortrait = new QRadioButton(QStringLiteral("縦"), this);
-    optLandscape = new QRadioButton(QStringLiteral("横"), this);
+    lblOrientation_ = new QLabel(tr("向き"), this);
+    optPortrait = new QRadioButton(tr("縦"), this);
+    optLandscape = new QRadioButton(tr("横"), this);
     orientation_ = new QButtonGroup(this);
     orientation_->addButton(optPortrait);
     orientation_->addButton(optLandscape);
 
-    cmdPreviousPage = new QPushButton(QStringLiteral("前へ"), this);
-    cmdNextPage = new QPushButton(QStringLiteral("次へ"), this);
+    cmdPreviousPage = new QPushButton(tr("前へ"), this);
+    cmdNextPage = new QPushButton(tr("次へ"), this);
     lblPageOf = new QLabel(this);
     lblPageOf->setAlignment(Qt::AlignCenter);
 
@@ -201,14 +201,14 @@ Form3::Form3(const SornData& doc, std::uint8_t part, PrintServices services, QWi
     if (!anyChosen)
         if (QListWidgetItem* item = lstParts->item(part_)) item->setCheckState(Qt::Checked);
 
-    auto* contentBox = new QGroupBox(QStringLiteral("内容"), this);
+    auto* contentBox = new QGroupBox(tr("内容"), this);
     auto* contentColumn = new QVBoxLayout(contentBox);
     contentColumn->addWidget(optThisPart);
     contentColumn->addWidget(optFullScore);
     contentColumn->addWidget(optChosenParts);
     contentColumn->addWidget(lstParts, 1);
 
-    auto* layoutBox = new QGroupBox(QStringLiteral("体裁"), this);
+    auto* layoutBox = new QGroupBox(tr("体裁"), this);
     auto* layoutColumn = new QVBoxLayout(layoutBox);
     layoutColumn->addWidget(optOriginalLayout);
     layoutColumn->addLayout(Indented(chkKuhaku));
@@ -380,7 +380,7 @@ void Form3::UpdatePageCount() {
         lastPage_ = RenderPrintPage(0);
     } else if (!anything) {
         lastPage_ = -1;
-        Picture2->setText(QStringLiteral("パートを選んでください"));
+        Picture2->setText(tr("パートを選んでください"));
         lblPageOf->clear();
         cmdPreviousPage->setEnabled(false);
         cmdNextPage->setEnabled(false);
@@ -389,7 +389,7 @@ void Form3::UpdatePageCount() {
         lastPage_ = pages_->PageCount() - 1;
         ShowPage(previewPage_);
     }
-    Label5->setText(QString::number(lastPage_ + 1) + QStringLiteral("ページ"));
+    Label5->setText(tr("%1ページ").arg(lastPage_ + 1));
 }
 
 void Form3::ShowPage(int page) {
@@ -403,7 +403,7 @@ void Form3::ShowPage(int page) {
         pages_->Picture(previewPage_, std::max(1, static_cast<int>(fitted.width() * ratio)));
     picture.setDevicePixelRatio(ratio);
     Picture2->setPixmap(QPixmap::fromImage(picture));
-    lblPageOf->setText(QStringLiteral("%1 / %2 ページ").arg(previewPage_ + 1).arg(lastPage_ + 1));
+    lblPageOf->setText(tr("%1 / %2 ページ").arg(previewPage_ + 1).arg(lastPage_ + 1));
     cmdPreviousPage->setEnabled(previewPage_ > 0);
     cmdNextPage->setEnabled(previewPage_ < lastPage_);
 }
@@ -440,11 +440,13 @@ void Form3::Command3_Click() {
     if (AtomicFile::WriteAll(path, bmp.data().constData(), static_cast<std::size_t>(bmp.size())))
         return;
     // The dialog may have closed by the time the desktop answers.
-    services_.shell.Open(path, [&boxes = services_.boxes, path] {
-        boxes.Show("プレビューの画像を開けませんでした。画像を表示するプログラムで次のファイルを"
-                   "開いてください。\n" +
-                       path,
-                   MsgButtons::Ok, MsgIcon::Warning);
+    const std::string text =
+        tr("プレビューの画像を開けませんでした。画像を表示するプログラムで次のファイルを"
+           "開いてください。\n%1")
+            .arg(QString::fromStdString(path))
+            .toStdString();
+    services_.shell.Open(path, [&boxes = services_.boxes, text] {
+        boxes.Show(text, MsgButtons::Ok, MsgIcon::Warning);
     });
 }
 
@@ -461,7 +463,8 @@ void Form3::Command1_Click() {
     std::string pdfPath;
     if (copies > 0 && !services_.printer.HasPrinter()) {
         // No printer on this machine: the pages go to a PDF file.
-        auto chosen = services_.dialogs.SaveFile({"PDFファイル|*.pdf", "pdf", "", ""});
+        auto chosen =
+            services_.dialogs.SaveFile({tr("PDFファイル|*.pdf").toStdString(), "pdf", "", ""});
         if (!chosen) return;
         pdfPath = *chosen;
     }
@@ -502,7 +505,7 @@ void Form3::cmdPartPdfs_Click() {
         std::filesystem::path(doc_.SornFileName()).parent_path().string();
     const FileDialogRequest request{"", "pdf",
                                     scoreFolder.empty() ? DocumentsFolder() : scoreFolder, "",
-                                    "パートごとのPDFを書き出すフォルダ"};
+                                    tr("パートごとのPDFを書き出すフォルダ").toStdString()};
     const std::optional<std::string> folder = services_.dialogs.ChooseFolder(request);
     if (!folder) return;
     const std::vector<std::string> names = PartFileNames(doc_, parts);
@@ -544,7 +547,7 @@ void Form3::cmdEngrave_Click() {
     const PrintChoice choice = Choice();
     if (choice.parts.empty()) return;
     const std::filesystem::path score(doc_.SornFileName());
-    FileDialogRequest request{"PDFファイル|*.pdf", "pdf",
+    FileDialogRequest request{tr("PDFファイル|*.pdf").toStdString(), "pdf",
                               score.empty() ? DocumentsFolder() : score.parent_path().string(), ""};
     if (!score.empty()) request.presetName = score.parent_path() / (score.stem().string() + ".pdf");
     const std::optional<std::string> path = services_.dialogs.SaveFile(request);
@@ -556,7 +559,7 @@ void Form3::cmdEngrave_Click() {
     engraved.paperWidthMm = static_cast<int>(std::lround(width));
     engraved.paperHeightMm = static_cast<int>(std::lround(height));
     ExportError error;
-    lblEngraving->setText(QStringLiteral("LilyPond で浄書しています… (Esc で中止)"));
+    lblEngraving->setText(tr("LilyPond で浄書しています… (Esc で中止)"));
     BackgroundWork work(services_.progressBar);
     work.Run(
         [&](ProgressSink& progress) { error = EngraveScore(doc_, engraved, *path, &progress); });

@@ -31,7 +31,9 @@ QPushButton* Button(QWidget* parent, const QString& caption, int left, int top, 
 
 QPointer<Form4> current;
 
-const QString kCaption = QStringLiteral("試聴");
+QString Caption() {
+    return QCoreApplication::translate("sorn::Form4", "試聴");
+}
 
 } // namespace
 
@@ -107,16 +109,20 @@ Form4::Form4(Sequencer& device, QWidget* parent)
 
 Form4::Form4(std::shared_ptr<Sequencer> device, QWidget* parent)
     : QDialog(parent), device_(std::move(device)), MMControl1(*device_) {
-    setWindowTitle(kCaption);
+    setWindowTitle(Caption());
     setFixedSize(Px(3375), Px(1935));
     // The caption wraps onto two lines, which is why this button is taller.
-    Command4 = Button(this, QStringLiteral("始めから\n再生"), 120, 120, 975, 495);
-    Command2 = Button(this, QStringLiteral("再生"), 1200, 240, 975, 375);
-    Command3 = Button(this, QStringLiteral("一時停止"), 2280, 240, 975, 375);
+    Command4 = Button(this, QCoreApplication::translate("sorn::Form4", "始めから\n再生"), 120, 120,
+                      975, 495);
+    Command2 =
+        Button(this, QCoreApplication::translate("sorn::Form4", "再生"), 1200, 240, 975, 375);
+    Command3 =
+        Button(this, QCoreApplication::translate("sorn::Form4", "一時停止"), 2280, 240, 975, 375);
     Picture1 = new ProgressStrip(this);
     Picture1->setGeometry(Px(120), Px(840), Px(3135), Px(255));
-    Command1 = Button(this, QStringLiteral("試聴終了"), 960, 1440, 1455, 375);
-    Command4->setAccessibleName(QStringLiteral("始めから再生"));
+    Command1 =
+        Button(this, QCoreApplication::translate("sorn::Form4", "試聴終了"), 960, 1440, 1455, 375);
+    Command4->setAccessibleName(QCoreApplication::translate("sorn::Form4", "始めから再生"));
 
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
@@ -144,7 +150,7 @@ Form4* Form4::Current() {
 
 void Form4::OpenDevice(std::function<void()> opened) {
     statusTimer_->stop();
-    setWindowTitle(kCaption + QStringLiteral("（準備中…）"));
+    setWindowTitle(QCoreApplication::translate("sorn::Form4", "%1（準備中…）").arg(Caption()));
     opening_ = std::make_shared<Opening>();
     StartOffThread(
         this,
@@ -157,7 +163,7 @@ void Form4::OpenDevice(std::function<void()> opened) {
         [this, opened = std::move(opened)] {
             opening_.reset();
             if (unloaded_) return;
-            setWindowTitle(kCaption);
+            setWindowTitle(Caption());
             statusTimer_->start();
             if (opened) opened();
             if (playWhenReady_ && !unloaded_) MMControl1.Play();

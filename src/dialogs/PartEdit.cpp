@@ -22,9 +22,9 @@ constexpr int kPrograms = 128;
 PartEdit::PartEdit(const SornData& document, std::uint8_t part, MessageBoxes& boxes,
                    QWidget* parent)
     : QDialog(parent), boxes_(boxes) {
-    setWindowTitle(QStringLiteral("パートの情報"));
+    setWindowTitle(tr("パートの情報"));
 
-    Label1 = new QLabel(QStringLiteral("楽器(MIDI)"));
+    Label1 = new QLabel(tr("楽器(MIDI)"));
     Combo1 = new QComboBox;
     Combo1->setMaxVisibleItems(16);
     Combo1->setMinimumWidth(257);
@@ -40,9 +40,9 @@ PartEdit::PartEdit(const SornData& document, std::uint8_t part, MessageBoxes& bo
     Combo1->setCurrentIndex(current < kPrograms ? current : -1);
 
     // An empty name shows the instrument's, as a part without one always has.
-    Label2 = new QLabel(QStringLiteral("パート名"));
+    Label2 = new QLabel(tr("パート名"));
     Text1 = new QLineEdit(QString::fromStdString(document.GetPartText(part, PartText::Name)));
-    Label3 = new QLabel(QStringLiteral("略称"));
+    Label3 = new QLabel(tr("略称"));
     Text2 = new QLineEdit(QString::fromStdString(document.GetPartText(part, PartText::ShortName)));
     Label2->setBuddy(Text1);
     Label3->setBuddy(Text2);
@@ -54,7 +54,7 @@ PartEdit::PartEdit(const SornData& document, std::uint8_t part, MessageBoxes& bo
     connect(Combo1, &QComboBox::currentIndexChanged, this, showInstrument);
 
     Command1 = new QPushButton(QStringLiteral("OK"));
-    Command2 = new QPushButton(QStringLiteral("キャンセル"));
+    Command2 = new QPushButton(tr("キャンセル"));
     Command1->setDefault(true);
 
     auto* buttons = new QHBoxLayout;

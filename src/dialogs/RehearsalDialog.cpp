@@ -51,7 +51,7 @@ std::filesystem::path ScoreFolder(const SornData& doc) {
 RehearsalDialog::RehearsalDialog(const SornData& doc, FileDialogs& dialogs, MessageBoxes& boxes,
                                  QWidget* parent)
     : QDialog(parent), doc_(doc), dialogs_(dialogs), boxes_(boxes) {
-    setWindowTitle(QStringLiteral("パート練習用の音源"));
+    setWindowTitle(tr("パート練習用の音源"));
     const EditorSettings remembered;
 
     // The folder used last while it is there, else beside the score.
@@ -59,13 +59,13 @@ RehearsalDialog::RehearsalDialog(const SornData& doc, FileDialogs& dialogs, Mess
     std::error_code ec;
     if (folder.isEmpty() || !std::filesystem::is_directory(folder.toStdString(), ec))
         folder = QString::fromStdString(ScoreFolder(doc).string());
-    lblFolder = new QLabel(QStringLiteral("書き出すフォルダ"));
+    lblFolder = new QLabel(tr("書き出すフォルダ"));
     txtFolder = new QLineEdit(folder);
     txtFolder->setMinimumWidth(txtFolder->fontMetrics().averageCharWidth() * 40);
     lblFolder->setBuddy(txtFolder);
-    cmdBrowse = new QPushButton(QStringLiteral("参照..."));
+    cmdBrowse = new QPushButton(tr("参照..."));
 
-    lblFormat = new QLabel(QStringLiteral("形式"));
+    lblFormat = new QLabel(tr("形式"));
     cmbFormat = new QComboBox;
     cmbFormat->addItem(QStringLiteral("WAV"), static_cast<int>(AudioFormat::Wav));
     cmbFormat->addItem(QStringLiteral("FLAC"), static_cast<int>(AudioFormat::Flac));
@@ -74,15 +74,15 @@ RehearsalDialog::RehearsalDialog(const SornData& doc, FileDialogs& dialogs, Mess
         std::max(cmbFormat->findData(static_cast<int>(RememberedAudioFormat(kFormatSetting))), 0));
     lblFormat->setBuddy(cmbFormat);
 
-    lblBalance = new QLabel(QStringLiteral("練習するパートを目立たせる量"));
+    lblBalance = new QLabel(tr("練習するパートを目立たせる量"));
     spnBalance = new QSpinBox;
     spnBalance->setRange(0, 24);
     spnBalance->setSuffix(QStringLiteral(" dB"));
     spnBalance->setValue(remembered.value(kBalanceSetting, 6).toInt());
     spnBalance->setToolTip(
-        QStringLiteral("練習するパートをこれだけ大きく、ほかのパートを同じだけ小さくします"));
+        tr("練習するパートをこれだけ大きく、ほかのパートを同じだけ小さくします"));
     lblBalance->setBuddy(spnBalance);
-    chkClick = new QCheckBox(QStringLiteral("拍ごとにクリックを入れる"));
+    chkClick = new QCheckBox(tr("拍ごとにクリックを入れる"));
     chkClick->setChecked(remembered.value(kClickSetting, false).toBool());
 
     lblFiles = new QLabel;
@@ -93,20 +93,19 @@ RehearsalDialog::RehearsalDialog(const SornData& doc, FileDialogs& dialogs, Mess
         QStringList shown;
         for (std::size_t i = 0; i < names.size() && i < kMostNamed; ++i)
             shown << QString::fromStdString(names[i]);
-        QString list = shown.join(QStringLiteral("、"));
-        if (names.size() > kMostNamed)
-            list += QStringLiteral(" ほか %1 個").arg(names.size() - kMostNamed);
+        QString list = shown.join(tr("、"));
+        if (names.size() > kMostNamed) list += tr(" ほか %1 個").arg(names.size() - kMostNamed);
         const QFontMetrics metrics = lblFiles->fontMetrics();
         lblFiles->setText(
-            QStringLiteral("パートごとに 1 個、パート名で書き出します:\n") +
+            tr("パートごとに 1 個、パート名で書き出します:\n") +
             metrics.elidedText(list, Qt::ElideMiddle, metrics.averageCharWidth() * 60));
     };
     showFiles();
     connect(cmbFormat, &QComboBox::currentIndexChanged, this, showFiles);
 
-    cmdSettings = new QPushButton(QStringLiteral("音源の設定..."));
-    Command1 = new QPushButton(QStringLiteral("書き出す"));
-    Command2 = new QPushButton(QStringLiteral("キャンセル"));
+    cmdSettings = new QPushButton(tr("音源の設定..."));
+    Command1 = new QPushButton(tr("書き出す"));
+    Command2 = new QPushButton(tr("キャンセル"));
     Command1->setDefault(true);
     for (QPushButton* button : {cmdBrowse, cmdSettings})
         button->setAutoDefault(false);
@@ -159,7 +158,7 @@ RehearsalChoice RehearsalDialog::Choice() const {
 
 void RehearsalDialog::cmdBrowse_Click() {
     const FileDialogRequest request{"", ExtensionOf(Choice().format) + 1, Folder(), "",
-                                    "パート練習用の音源を書き出すフォルダ"};
+                                    tr("パート練習用の音源を書き出すフォルダ").toStdString()};
     if (const std::optional<std::string> folder = dialogs_.ChooseFolder(request))
         txtFolder->setText(QString::fromStdString(*folder));
 }
@@ -172,14 +171,14 @@ void RehearsalDialog::cmdSettings_Click() {
 void RehearsalDialog::Command1_Click() {
     const RehearsalChoice choice = Choice();
     std::error_code ec;
-    const char* problem =
-        choice.folder.empty() ? "書き出すフォルダを指定してください。"
+    const QString problem =
+        choice.folder.empty() ? tr("書き出すフォルダを指定してください。")
         : std::filesystem::exists(choice.folder, ec) &&
                 !std::filesystem::is_directory(choice.folder, ec)
-            ? "フォルダではなくファイルの名前です。書き出すフォルダを指定してください。"
-            : nullptr;
-    if (problem) {
-        boxes_.Show(problem, MsgButtons::Ok, MsgIcon::Warning);
+            ? tr("フォルダではなくファイルの名前です。書き出すフォルダを指定してください。")
+            : QString();
+    if (!problem.isEmpty()) {
+        boxes_.Show(problem.toStdString(), MsgButtons::Ok, MsgIcon::Warning);
         txtFolder->setFocus();
         return;
     }

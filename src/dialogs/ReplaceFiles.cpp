@@ -1,6 +1,7 @@
 #include "dialogs/ReplaceFiles.h"
 
 #include "model/MessageBoxes.h"
+#include <QCoreApplication>
 
 #include <filesystem>
 
@@ -19,9 +20,14 @@ bool MayReplaceFiles(MessageBoxes& boxes, const std::vector<std::string>& paths)
         existing += std::filesystem::path(path).filename().string();
     }
     if (existingCount > kMostListed)
-        existing += "\nほか " + std::to_string(existingCount - kMostListed) + " 個";
+        existing += QCoreApplication::translate("sorn::ReplaceFiles", "\nほか %1 個")
+                        .arg(existingCount - kMostListed)
+                        .toStdString();
     return existingCount == 0 ||
-           boxes.Show("次のファイルはもうあります。置き換えますか?" + existing,
+           boxes.Show(QCoreApplication::translate("sorn::ReplaceFiles",
+                                                  "次のファイルはもうあります。置き換えますか?")
+                              .toStdString() +
+                          existing,
                       MsgButtons::YesNoCancel, MsgIcon::Question) == MsgResult::Yes;
 }
 

@@ -6,6 +6,7 @@
 #include "model/MessageBoxes.h"
 #include "model/SornData.h"
 
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -30,11 +31,11 @@ std::optional<std::int16_t> TempoFromText(const QString& text) {
 
 frmKyokuProp::frmKyokuProp(const SornData& document, MessageBoxes& boxes, QWidget* parent)
     : QDialog(parent), boxes_(boxes), length_(document.Length()), speed_(document.Speed()) {
-    setWindowTitle(QStringLiteral("曲の情報"));
+    setWindowTitle(tr("曲の情報"));
 
-    Label1 = new QLabel(QStringLiteral("速さ(メトロノーム)"));
+    Label1 = new QLabel(tr("速さ(メトロノーム)"));
     Text1 = new QLineEdit(QStringLiteral("60"));
-    Label2 = new QLabel(QStringLiteral("曲の長さ(音符の数)"));
+    Label2 = new QLabel(tr("曲の長さ(音符の数)"));
     Command3 = new QPushButton(QStringLiteral("-10"));
     Command4 = new QPushButton(QStringLiteral("-1"));
     Label3 = new QLabel;
@@ -42,7 +43,7 @@ frmKyokuProp::frmKyokuProp(const SornData& document, MessageBoxes& boxes, QWidge
     Command5 = new QPushButton(QStringLiteral("+1"));
     Command6 = new QPushButton(QStringLiteral("+10"));
     Command1 = new QPushButton(QStringLiteral("OK"));
-    Command2 = new QPushButton(QStringLiteral("キャンセル"));
+    Command2 = new QPushButton(tr("キャンセル"));
     Label1->setBuddy(Text1);
 
     // The length buttons are short; a narrow width keeps the row compact.
@@ -71,14 +72,20 @@ frmKyokuProp::frmKyokuProp(const SornData& document, MessageBoxes& boxes, QWidge
 
     // The words below the tempo and length, which keep their places: the
     // text boxes take the width those leave.
-    static constexpr const char* kCaptions[ScoreTextCount] = {"曲名", "副題", "作曲",
-                                                              "作詞", "編曲", "著作権"};
+    static constexpr const char* kCaptions[ScoreTextCount] = {
+        QT_TRANSLATE_NOOP("sorn::frmKyokuProp", "曲名"),
+        QT_TRANSLATE_NOOP("sorn::frmKyokuProp", "副題"),
+        QT_TRANSLATE_NOOP("sorn::frmKyokuProp", "作曲"),
+        QT_TRANSLATE_NOOP("sorn::frmKyokuProp", "作詞"),
+        QT_TRANSLATE_NOOP("sorn::frmKyokuProp", "編曲"),
+        QT_TRANSLATE_NOOP("sorn::frmKyokuProp", "著作権")};
     auto* words = new QFormLayout;
     words->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     words->setVerticalSpacing(8);
     for (int i = 0; i < ScoreTextCount; ++i) {
         const auto which = static_cast<ScoreText>(i);
-        WordsLabel[static_cast<std::size_t>(i)] = new QLabel(QString::fromUtf8(kCaptions[i]));
+        WordsLabel[static_cast<std::size_t>(i)] =
+            new QLabel(QCoreApplication::translate("sorn::frmKyokuProp", kCaptions[i]));
         QLineEdit*& text = WordsText[static_cast<std::size_t>(i)];
         text = new QLineEdit(QString::fromStdString(document.Text(which)));
         text->setCursorPosition(0);
@@ -119,7 +126,7 @@ void frmKyokuProp::ChangeLength(std::int32_t delta) {
 void frmKyokuProp::Command1_Click() {
     const std::optional<std::int16_t> tempo = TempoFromText(Text1->text());
     if (!tempo) {
-        boxes_.Show(kTempoOutOfRange, MsgButtons::Ok, MsgIcon::Warning);
+        boxes_.Show(tr(kTempoOutOfRange).toStdString(), MsgButtons::Ok, MsgIcon::Warning);
         Text1->setFocus();
         Text1->selectAll();
         return;

@@ -19,7 +19,8 @@ namespace sorn {
 class MessageBoxes;
 class SornData;
 
-inline constexpr const char* kTempoOutOfRange = "速さは1から32767までの数で入力してください。";
+inline constexpr const char* kTempoOutOfRange =
+    QT_TRANSLATE_NOOP("sorn::frmKyokuProp", "速さは1から32767までの数で入力してください。");
 
 // The tempo a text gives: its leading decimal number (with an optional
 // fraction; no number counts as 0) rounded to the nearest integer, halves to

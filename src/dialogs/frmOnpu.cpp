@@ -11,6 +11,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -23,28 +24,36 @@ namespace sorn {
 
 namespace {
 
-constexpr const char* kMainCaptions[] = {"音符",     "休符", "音部記号",
-                                         "拍子記号", "調号", "指定なし"};
-constexpr const char* kLengthCaptions[] = {"全音符(休符)",  "2分音符(休符)",  "4分音符(休符)",
-                                           "8分音符(休符)", "16分音符(休符)", "32分音符(休符)",
-                                           "64分音符(休符)"};
+constexpr const char* kMainCaptions[] = {
+    QT_TRANSLATE_NOOP("sorn::frmOnpu", "音符"),     QT_TRANSLATE_NOOP("sorn::frmOnpu", "休符"),
+    QT_TRANSLATE_NOOP("sorn::frmOnpu", "音部記号"), QT_TRANSLATE_NOOP("sorn::frmOnpu", "拍子記号"),
+    QT_TRANSLATE_NOOP("sorn::frmOnpu", "調号"),     QT_TRANSLATE_NOOP("sorn::frmOnpu", "指定なし")};
+constexpr const char* kLengthCaptions[] = {QT_TRANSLATE_NOOP("sorn::frmOnpu", "全音符(休符)"),
+                                           QT_TRANSLATE_NOOP("sorn::frmOnpu", "2分音符(休符)"),
+                                           QT_TRANSLATE_NOOP("sorn::frmOnpu", "4分音符(休符)"),
+                                           QT_TRANSLATE_NOOP("sorn::frmOnpu", "8分音符(休符)"),
+                                           QT_TRANSLATE_NOOP("sorn::frmOnpu", "16分音符(休符)"),
+                                           QT_TRANSLATE_NOOP("sorn::frmOnpu", "32分音符(休符)"),
+                                           QT_TRANSLATE_NOOP("sorn::frmOnpu", "64分音符(休符)")};
 
 struct Choice {
     const char* caption;
     std::uint8_t code;
 };
-constexpr Choice kClefs[] = {{"ト音記号", ClefCode::G},
-                             {"ヘ音記号", ClefCode::F},
-                             {"ハ音記号(アルト)", ClefCode::CAlto},
-                             {"ハ音記号(テノール)", ClefCode::CTenor}};
+constexpr Choice kClefs[] = {
+    {QT_TRANSLATE_NOOP("sorn::frmOnpu", "ト音記号"), ClefCode::G},
+    {QT_TRANSLATE_NOOP("sorn::frmOnpu", "ヘ音記号"), ClefCode::F},
+    {QT_TRANSLATE_NOOP("sorn::frmOnpu", "ハ音記号(アルト)"), ClefCode::CAlto},
+    {QT_TRANSLATE_NOOP("sorn::frmOnpu", "ハ音記号(テノール)"), ClefCode::CTenor}};
 // Index 2 stands for no accidental; its code is never written.
 constexpr int kNoAccidental = 2;
-constexpr Choice kAccidentals[] = {{"ダブルシャープ", AccidentalCode::DoubleSharp},
-                                   {"シャープ", AccidentalCode::Sharp},
-                                   {"記号なし", 0},
-                                   {"フラット", AccidentalCode::Flat},
-                                   {"ダブルフラット", AccidentalCode::DoubleFlat},
-                                   {"ナチュラル", AccidentalCode::Natural}};
+constexpr Choice kAccidentals[] = {
+    {QT_TRANSLATE_NOOP("sorn::frmOnpu", "ダブルシャープ"), AccidentalCode::DoubleSharp},
+    {QT_TRANSLATE_NOOP("sorn::frmOnpu", "シャープ"), AccidentalCode::Sharp},
+    {QT_TRANSLATE_NOOP("sorn::frmOnpu", "記号なし"), 0},
+    {QT_TRANSLATE_NOOP("sorn::frmOnpu", "フラット"), AccidentalCode::Flat},
+    {QT_TRANSLATE_NOOP("sorn::frmOnpu", "ダブルフラット"), AccidentalCode::DoubleFlat},
+    {QT_TRANSLATE_NOOP("sorn::frmOnpu", "ナチュラル"), AccidentalCode::Natural}};
 
 // The lists carry the value they write; -1 writes nothing.
 constexpr int kNoSymbol = -1;
@@ -52,15 +61,22 @@ struct ListItem {
     const char* text;
     int data;
 };
-constexpr ListItem kRepeatWords[] = {{"(指定なし)", kNoSymbol},
+constexpr ListItem kRepeatWords[] = {{QT_TRANSLATE_NOOP("sorn::frmOnpu", "(指定なし)"), kNoSymbol},
                                      {"D.C.", RepeatWordCode::DC},
                                      {"Da Capo", RepeatWordCode::DaCapo},
                                      {"Fine", RepeatWordCode::Fine}};
 constexpr ListItem kDynamicsMarks[] = {
-    {"(指定なし)", kNoSymbol},  {"pppp", DynamicsCode::pppp},     {"ppp", DynamicsCode::ppp},
-    {"pp", DynamicsCode::pp},   {"p(ピアノ)", DynamicsCode::p},   {"mp", DynamicsCode::mp},
-    {"mf", DynamicsCode::mf},   {"f(フォルテ)", DynamicsCode::f}, {"ff", DynamicsCode::ff},
-    {"fff", DynamicsCode::fff}, {"ffff", DynamicsCode::ffff}};
+    {QT_TRANSLATE_NOOP("sorn::frmOnpu", "(指定なし)"), kNoSymbol},
+    {"pppp", DynamicsCode::pppp},
+    {"ppp", DynamicsCode::ppp},
+    {"pp", DynamicsCode::pp},
+    {QT_TRANSLATE_NOOP("sorn::frmOnpu", "p(ピアノ)"), DynamicsCode::p},
+    {"mp", DynamicsCode::mp},
+    {"mf", DynamicsCode::mf},
+    {QT_TRANSLATE_NOOP("sorn::frmOnpu", "f(フォルテ)"), DynamicsCode::f},
+    {"ff", DynamicsCode::ff},
+    {"fff", DynamicsCode::fff},
+    {"ffff", DynamicsCode::ffff}};
 
 // The staff of the preview and where its signs stand.
 constexpr float kStaffLeft = 20;
@@ -87,7 +103,7 @@ QButtonGroup* AddOptions(QWidget* owner, QGridLayout* grid, const char* const* c
                          int rows) {
     auto* group = new QButtonGroup(owner);
     for (int i = 0; i < count; ++i) {
-        auto* button = new QRadioButton(QString::fromUtf8(captions[i]));
+        auto* button = new QRadioButton(QCoreApplication::translate("sorn::frmOnpu", captions[i]));
         group->addButton(button, i);
         grid->addWidget(button, i % rows, i / rows);
     }
@@ -96,7 +112,7 @@ QButtonGroup* AddOptions(QWidget* owner, QGridLayout* grid, const char* const* c
 
 template <std::size_t N> void FillList(QComboBox* list, const ListItem (&items)[N]) {
     for (const ListItem& item : items)
-        list->addItem(QString::fromUtf8(item.text), item.data);
+        list->addItem(QCoreApplication::translate("sorn::frmOnpu", item.text), item.data);
     list->setCurrentIndex(0);
 }
 
@@ -128,15 +144,15 @@ frmOnpu::frmOnpu(const SornData& document, std::uint8_t part, std::int32_t posit
 }
 
 void frmOnpu::BuildControls() {
-    setWindowTitle(QStringLiteral("音符の情報"));
+    setWindowTitle(tr("音符の情報"));
     BuildKindFrames();
     QVBoxLayout* middle = BuildPitchFrame();
     QGridLayout* lists = BuildLists();
     QVBoxLayout* barLines = BuildBarLineFrame();
 
-    Command1 = new QPushButton(QStringLiteral("決定"));
-    Command2 = new QPushButton(QStringLiteral("キャンセル"));
-    Command3 = new QPushButton(QStringLiteral("音符の全削除"));
+    Command1 = new QPushButton(tr("決定"));
+    Command2 = new QPushButton(tr("キャンセル"));
+    Command3 = new QPushButton(tr("音符の全削除"));
     auto* buttons = ButtonColumn(Command1, Command2);
     buttons->addWidget(Command3);
 
@@ -159,15 +175,15 @@ void frmOnpu::BuildControls() {
 }
 
 void frmOnpu::BuildKindFrames() {
-    Frame1 = new QGroupBox(QStringLiteral("音符の種類"));
-    Frame2 = new QGroupBox(QStringLiteral("音符・休符"));
+    Frame1 = new QGroupBox(tr("音符の種類"));
+    Frame2 = new QGroupBox(tr("音符・休符"));
     Option2 = AddOptions(this, new QGridLayout(Frame2), kMainCaptions, 6, 3);
 
-    Frame3 = new QGroupBox(QStringLiteral("長さ"));
+    Frame3 = new QGroupBox(tr("長さ"));
     Option1 = AddOptions(this, new QGridLayout(Frame3), kLengthCaptions, 7, 4);
     SelectButton(Option1, LengthCode::Quarter - 1);
 
-    Frame4 = new QGroupBox(QStringLiteral("記号の種類"));
+    Frame4 = new QGroupBox(tr("記号の種類"));
     auto* clefs = new QGridLayout(Frame4);
     const char* clefCaptions[std::size(kClefs)];
     for (std::size_t i = 0; i < std::size(kClefs); ++i)
@@ -176,7 +192,7 @@ void frmOnpu::BuildKindFrames() {
     clefs->setRowStretch(2, 1);
     SelectButton(Option4, 0);
 
-    cmdEdit = new QPushButton(QStringLiteral("編集button"));
+    cmdEdit = new QPushButton(tr("編集button"));
 
     // Frame3, Frame4 and cmdEdit take turns in one place below Frame2.
     auto* turns = new QWidget;
@@ -196,7 +212,7 @@ void frmOnpu::BuildKindFrames() {
 }
 
 QVBoxLayout* frmOnpu::BuildPitchFrame() {
-    Frame5 = new QGroupBox(QStringLiteral("高さ"));
+    Frame5 = new QGroupBox(tr("高さ"));
     auto* accidentals = new QGridLayout(Frame5);
     const char* accidentalCaptions[std::size(kAccidentals)];
     for (std::size_t i = 0; i < std::size(kAccidentals); ++i)
@@ -204,10 +220,10 @@ QVBoxLayout* frmOnpu::BuildPitchFrame() {
     Option6 = AddOptions(this, accidentals, accidentalCaptions, std::size(kAccidentals), 6);
     SelectButton(Option6, kNoAccidental);
 
-    Check1 = new QCheckBox(QStringLiteral("小節線"));
-    Check2 = new QCheckBox(QStringLiteral("付点"));
-    Check3 = new QCheckBox(QStringLiteral("タイ"));
-    Check4 = new QCheckBox(QStringLiteral("連桁"));
+    Check1 = new QCheckBox(tr("小節線"));
+    Check2 = new QCheckBox(tr("付点"));
+    Check3 = new QCheckBox(tr("タイ"));
+    Check4 = new QCheckBox(tr("連桁"));
     auto* marks = new QGridLayout;
     marks->addWidget(Check1, 0, 0);
     marks->addWidget(Check2, 0, 1);
@@ -222,9 +238,9 @@ QVBoxLayout* frmOnpu::BuildPitchFrame() {
 }
 
 QGridLayout* frmOnpu::BuildLists() {
-    Label1 = new QLabel(QStringLiteral("繰り返しに関する記号"));
+    Label1 = new QLabel(tr("繰り返しに関する記号"));
     cmbKurikaeshi = new QComboBox;
-    Label2 = new QLabel(QStringLiteral("フォルテ・ピアノ"));
+    Label2 = new QLabel(tr("フォルテ・ピアノ"));
     cmbFp = new QComboBox;
     Label1->setBuddy(cmbKurikaeshi);
     Label2->setBuddy(cmbFp);
@@ -238,7 +254,7 @@ QGridLayout* frmOnpu::BuildLists() {
 
 QVBoxLayout* frmOnpu::BuildBarLineFrame() {
     picPreview = new PreviewBox;
-    cmdSyosetsuSen = new QPushButton(QStringLiteral("小節線の設定"));
+    cmdSyosetsuSen = new QPushButton(tr("小節線の設定"));
     auto* barLines = new QVBoxLayout;
     barLines->addWidget(picPreview);
     barLines->addWidget(cmdSyosetsuSen);
@@ -315,8 +331,8 @@ void frmOnpu::UpdateDisplay() {
     Frame5->setEnabled(main == kNote);
     Check2->setEnabled(noteOrRest);
     cmdEdit->setVisible(main == kTimeSignature || main == kKeySignature);
-    if (main == kTimeSignature) cmdEdit->setText(QStringLiteral("拍子の編集"));
-    if (main == kKeySignature) cmdEdit->setText(QStringLiteral("調号の編集"));
+    if (main == kTimeSignature) cmdEdit->setText(tr("拍子の編集"));
+    if (main == kKeySignature) cmdEdit->setText(tr("調号の編集"));
     picPreview->Draw([this](Canvas& canvas) { DrawPreview(canvas); });
 }
 

@@ -4,6 +4,7 @@
 #include "dialogs/frmOnpu.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -17,21 +18,31 @@ namespace sorn {
 namespace {
 
 constexpr const char* kKeyCaptions[] = {
-    "ハ長調",        "ト長調(シャープ1つ)", "ニ長調(2つ)",
-    "イ長調(3つ)",   "ホ長調(4つ)",         "ロ長調(5つ)",
-    "嬰ヘ長調(6つ)", "嬰ハ長調(7つ)",       "ヘ長調(フラット1つ)",
-    "変ロ長調(2つ)", "変ホ長調(3つ)",       "変イ長調(4つ)",
-    "変ニ長調(5つ)", "変ト長調(6つ)",       "変ハ長調(7つ)"};
+    QT_TRANSLATE_NOOP("sorn::frmOnpuChogo", "ハ長調"),
+    QT_TRANSLATE_NOOP("sorn::frmOnpuChogo", "ト長調(シャープ1つ)"),
+    QT_TRANSLATE_NOOP("sorn::frmOnpuChogo", "ニ長調(2つ)"),
+    QT_TRANSLATE_NOOP("sorn::frmOnpuChogo", "イ長調(3つ)"),
+    QT_TRANSLATE_NOOP("sorn::frmOnpuChogo", "ホ長調(4つ)"),
+    QT_TRANSLATE_NOOP("sorn::frmOnpuChogo", "ロ長調(5つ)"),
+    QT_TRANSLATE_NOOP("sorn::frmOnpuChogo", "嬰ヘ長調(6つ)"),
+    QT_TRANSLATE_NOOP("sorn::frmOnpuChogo", "嬰ハ長調(7つ)"),
+    QT_TRANSLATE_NOOP("sorn::frmOnpuChogo", "ヘ長調(フラット1つ)"),
+    QT_TRANSLATE_NOOP("sorn::frmOnpuChogo", "変ロ長調(2つ)"),
+    QT_TRANSLATE_NOOP("sorn::frmOnpuChogo", "変ホ長調(3つ)"),
+    QT_TRANSLATE_NOOP("sorn::frmOnpuChogo", "変イ長調(4つ)"),
+    QT_TRANSLATE_NOOP("sorn::frmOnpuChogo", "変ニ長調(5つ)"),
+    QT_TRANSLATE_NOOP("sorn::frmOnpuChogo", "変ト長調(6つ)"),
+    QT_TRANSLATE_NOOP("sorn::frmOnpuChogo", "変ハ長調(7つ)")};
 static_assert(std::size(kKeyCaptions) == KeyCode::MostFlats + 1);
 
 } // namespace
 
 frmOnpuChogo::frmOnpuChogo(frmOnpu& owner)
     : QDialog(&owner), owner_(owner), selected_(owner.mbytD_Chogo_Atai) {
-    setWindowTitle(QStringLiteral("調号の編集"));
+    setWindowTitle(tr(QT_TRANSLATE_NOOP("sorn::frmOnpuChogo", "調号の編集")));
 
-    Label1 = new QLabel(QStringLiteral("シャープ系"));
-    Label2 = new QLabel(QStringLiteral("フラット系"));
+    Label1 = new QLabel(tr(QT_TRANSLATE_NOOP("sorn::frmOnpuChogo", "シャープ系")));
+    Label2 = new QLabel(tr(QT_TRANSLATE_NOOP("sorn::frmOnpuChogo", "フラット系")));
     Line1 = new QFrame;
     Line1->setFrameShape(QFrame::VLine);
     Line1->setFrameShadow(QFrame::Sunken);
@@ -44,7 +55,8 @@ frmOnpuChogo::frmOnpuChogo(frmOnpu& owner)
     keys->addWidget(Line1, 0, 1, KeyCode::MostSharps + 2, 1);
     Option1 = new QButtonGroup(this);
     for (int key = 0; key <= KeyCode::MostFlats; ++key) {
-        auto* button = new QRadioButton(QString::fromUtf8(kKeyCaptions[key]));
+        auto* button =
+            new QRadioButton(QCoreApplication::translate("sorn::frmOnpuChogo", kKeyCaptions[key]));
         Option1->addButton(button, key);
         // Keys with as many flats as the left one has sharps stand beside it.
         if (key <= KeyCode::MostSharps)
@@ -53,8 +65,8 @@ frmOnpuChogo::frmOnpuChogo(frmOnpu& owner)
             keys->addWidget(button, key - KeyCode::OneFlat + 2, 2);
     }
 
-    Command1 = new QPushButton(QStringLiteral("決定"));
-    Command2 = new QPushButton(QStringLiteral("キャンセル"));
+    Command1 = new QPushButton(tr(QT_TRANSLATE_NOOP("sorn::frmOnpuChogo", "決定")));
+    Command2 = new QPushButton(tr(QT_TRANSLATE_NOOP("sorn::frmOnpuChogo", "キャンセル")));
     auto* buttons = ButtonColumn(Command1, Command2);
 
     LayOutBesideButtons(this, keys, buttons);

@@ -4,6 +4,7 @@
 #include "dialogs/frmOnpu.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -22,20 +23,39 @@ struct Option {
     const char* caption;
 };
 // Numerators by column: the common ones, the unusual ones, the large ones.
-constexpr Option kCommon[] = {{1, "２拍子"}, {2, "３拍子"}, {3, "４拍子"}, {5, "６拍子"},
-                              {7, "８拍子"}, {8, "９拍子"}, {11, "12拍子"}};
-constexpr Option kUnusual[] = {{0, "１拍子"},  {4, "５拍子"},  {6, "７拍子"}, {9, "10拍子"},
-                               {10, "11拍子"}, {12, "13拍子"}, {13, "14拍子"}};
-constexpr Option kLarge[] = {{14, "15拍子"}, {15, "16拍子"}, {19, "20拍子"},
-                             {23, "24拍子"}, {26, "27拍子"}, {31, "32拍子"}};
+constexpr Option kCommon[] = {{1, QT_TRANSLATE_NOOP("sorn::frmOnpuHyousi", "２拍子")},
+                              {2, QT_TRANSLATE_NOOP("sorn::frmOnpuHyousi", "３拍子")},
+                              {3, QT_TRANSLATE_NOOP("sorn::frmOnpuHyousi", "４拍子")},
+                              {5, QT_TRANSLATE_NOOP("sorn::frmOnpuHyousi", "６拍子")},
+                              {7, QT_TRANSLATE_NOOP("sorn::frmOnpuHyousi", "８拍子")},
+                              {8, QT_TRANSLATE_NOOP("sorn::frmOnpuHyousi", "９拍子")},
+                              {11, QT_TRANSLATE_NOOP("sorn::frmOnpuHyousi", "12拍子")}};
+constexpr Option kUnusual[] = {{0, QT_TRANSLATE_NOOP("sorn::frmOnpuHyousi", "１拍子")},
+                               {4, QT_TRANSLATE_NOOP("sorn::frmOnpuHyousi", "５拍子")},
+                               {6, QT_TRANSLATE_NOOP("sorn::frmOnpuHyousi", "７拍子")},
+                               {9, QT_TRANSLATE_NOOP("sorn::frmOnpuHyousi", "10拍子")},
+                               {10, QT_TRANSLATE_NOOP("sorn::frmOnpuHyousi", "11拍子")},
+                               {12, QT_TRANSLATE_NOOP("sorn::frmOnpuHyousi", "13拍子")},
+                               {13, QT_TRANSLATE_NOOP("sorn::frmOnpuHyousi", "14拍子")}};
+constexpr Option kLarge[] = {{14, QT_TRANSLATE_NOOP("sorn::frmOnpuHyousi", "15拍子")},
+                             {15, QT_TRANSLATE_NOOP("sorn::frmOnpuHyousi", "16拍子")},
+                             {19, QT_TRANSLATE_NOOP("sorn::frmOnpuHyousi", "20拍子")},
+                             {23, QT_TRANSLATE_NOOP("sorn::frmOnpuHyousi", "24拍子")},
+                             {26, QT_TRANSLATE_NOOP("sorn::frmOnpuHyousi", "27拍子")},
+                             {31, QT_TRANSLATE_NOOP("sorn::frmOnpuHyousi", "32拍子")}};
 // Denominators in two rows of three.
-constexpr Option kDenominators[] = {{0, "1分(全音符)"}, {1, "2分"},  {2, "4分"},
-                                    {3, "8分"},         {4, "16分"}, {5, "32分"}};
+constexpr Option kDenominators[] = {{0, QT_TRANSLATE_NOOP("sorn::frmOnpuHyousi", "1分(全音符)")},
+                                    {1, QT_TRANSLATE_NOOP("sorn::frmOnpuHyousi", "2分")},
+                                    {2, QT_TRANSLATE_NOOP("sorn::frmOnpuHyousi", "4分")},
+                                    {3, QT_TRANSLATE_NOOP("sorn::frmOnpuHyousi", "8分")},
+                                    {4, QT_TRANSLATE_NOOP("sorn::frmOnpuHyousi", "16分")},
+                                    {5, QT_TRANSLATE_NOOP("sorn::frmOnpuHyousi", "32分")}};
 
 template <std::size_t N>
 void AddColumn(QButtonGroup* group, QGridLayout* grid, const Option (&options)[N], int column) {
     for (std::size_t row = 0; row < N; ++row) {
-        auto* button = new QRadioButton(QString::fromUtf8(options[row].caption));
+        auto* button = new QRadioButton(
+            QCoreApplication::translate("sorn::frmOnpuHyousi", options[row].caption));
         group->addButton(button, options[row].index);
         grid->addWidget(button, static_cast<int>(row) + 1, column);
     }
@@ -46,11 +66,11 @@ void AddColumn(QButtonGroup* group, QGridLayout* grid, const Option (&options)[N
 frmOnpuHyousi::frmOnpuHyousi(frmOnpu& owner)
     : QDialog(&owner), owner_(owner), numerator_(owner.mbytD_Hyoushi_Atai / 8),
       denominator_(owner.mbytD_Hyoushi_Atai % 8) {
-    setWindowTitle(QStringLiteral("拍子の編集"));
+    setWindowTitle(tr("拍子の編集"));
 
-    Frame1 = new QGroupBox(QStringLiteral("分子"));
-    Label1 = new QLabel(QStringLiteral("一般的な拍子"));
-    Label2 = new QLabel(QStringLiteral("特殊な拍子"));
+    Frame1 = new QGroupBox(tr("分子"));
+    Label1 = new QLabel(tr("一般的な拍子"));
+    Label2 = new QLabel(tr("特殊な拍子"));
     Line1 = new QFrame;
     Line1->setFrameShape(QFrame::VLine);
     Line1->setFrameShadow(QFrame::Sunken);
@@ -64,18 +84,19 @@ frmOnpuHyousi::frmOnpuHyousi(frmOnpu& owner)
     AddColumn(Option1, numerators, kUnusual, 2);
     AddColumn(Option1, numerators, kLarge, 3);
 
-    Frame2 = new QGroupBox(QStringLiteral("分母"));
+    Frame2 = new QGroupBox(tr("分母"));
     auto* denominators = new QGridLayout(Frame2);
     denominators->setHorizontalSpacing(12);
     Option2 = new QButtonGroup(this);
     for (const Option& option : kDenominators) {
-        auto* button = new QRadioButton(QString::fromUtf8(option.caption));
+        auto* button =
+            new QRadioButton(QCoreApplication::translate("sorn::frmOnpuHyousi", option.caption));
         Option2->addButton(button, option.index);
         denominators->addWidget(button, option.index % 2, option.index / 2);
     }
 
-    Command2 = new QPushButton(QStringLiteral("決定"));
-    Command1 = new QPushButton(QStringLiteral("キャンセル"));
+    Command2 = new QPushButton(tr("決定"));
+    Command1 = new QPushButton(tr("キャンセル"));
     auto* buttons = ButtonColumn(Command2, Command1);
 
     auto* frames = new QVBoxLayout;

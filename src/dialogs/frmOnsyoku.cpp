@@ -23,12 +23,12 @@ constexpr int kButtonWidth = 89;
 
 frmOnsyoku::frmOnsyoku(const std::string& AppPath, const std::string& current, QWidget* parent)
     : QDialog(parent), name_(current) {
-    setWindowTitle(QStringLiteral("音色"));
-    Label1 = new QLabel(QStringLiteral("音色を選んでください"));
+    setWindowTitle(tr("音色"));
+    Label1 = new QLabel(tr("音色を選んでください"));
     List1 = new QListWidget;
     List1->setMinimumSize(kListWidth, kListHeight);
     Command1 = new QPushButton(QStringLiteral("OK"));
-    Command2 = new QPushButton(QStringLiteral("キャンセル"));
+    Command2 = new QPushButton(tr("キャンセル"));
     Command1->setDefault(true);
     for (QPushButton* button : {Command1, Command2})
         button->setMinimumWidth(kButtonWidth);

@@ -7,6 +7,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -25,13 +26,14 @@ struct Option {
     int column;
 };
 constexpr Option kOptions[] = {
-    {frmSyosetsusen::kNoBarLine, "小節線を引かない", 0, 0},
-    {BarLineCode::Single, "縦線", 1, 0},
-    {BarLineCode::Double, "複縦線", 2, 0},
-    {BarLineCode::Final, "終止線", 3, 0},
-    {BarLineCode::RepeatEnd, "リピート(戻る元)", 1, 1},
-    {BarLineCode::RepeatStart, "リピート(戻る先)", 2, 1},
-    {BarLineCode::RepeatBoth, "リピート(両方)", 3, 1},
+    {frmSyosetsusen::kNoBarLine, QT_TRANSLATE_NOOP("sorn::frmSyosetsusen", "小節線を引かない"), 0,
+     0},
+    {BarLineCode::Single, QT_TRANSLATE_NOOP("sorn::frmSyosetsusen", "縦線"), 1, 0},
+    {BarLineCode::Double, QT_TRANSLATE_NOOP("sorn::frmSyosetsusen", "複縦線"), 2, 0},
+    {BarLineCode::Final, QT_TRANSLATE_NOOP("sorn::frmSyosetsusen", "終止線"), 3, 0},
+    {BarLineCode::RepeatEnd, QT_TRANSLATE_NOOP("sorn::frmSyosetsusen", "リピート(戻る元)"), 1, 1},
+    {BarLineCode::RepeatStart, QT_TRANSLATE_NOOP("sorn::frmSyosetsusen", "リピート(戻る先)"), 2, 1},
+    {BarLineCode::RepeatBoth, QT_TRANSLATE_NOOP("sorn::frmSyosetsusen", "リピート(両方)"), 3, 1},
 };
 
 // The column whose bar line stands at x = 120, the right end of the box.
@@ -42,22 +44,23 @@ constexpr float kBarLineColumn = 100;
 frmSyosetsusen::frmSyosetsusen(frmOnpu& owner)
     : QDialog(&owner), owner_(owner),
       selected_(owner.Check1->isChecked() ? owner.mbytD_SyosetsuSen_Atai : BarLineCode::Single) {
-    setWindowTitle(QStringLiteral("小節線の設定"));
+    setWindowTitle(tr("小節線の設定"));
 
-    Frame1 = new QGroupBox(QStringLiteral("小節線の種類"));
+    Frame1 = new QGroupBox(tr("小節線の種類"));
     auto* options = new QGridLayout(Frame1);
     options->setHorizontalSpacing(16);
     Option1 = new QButtonGroup(this);
     for (const Option& option : kOptions) {
-        auto* button = new QRadioButton(QString::fromUtf8(option.caption));
+        auto* button =
+            new QRadioButton(QCoreApplication::translate("sorn::frmSyosetsusen", option.caption));
         Option1->addButton(button, option.code);
         // "No bar line" runs across the frame above the two columns.
         options->addWidget(button, option.row, option.column, 1, option.row == 0 ? 2 : 1);
     }
     picPreview = new PreviewBox;
 
-    Command1 = new QPushButton(QStringLiteral("決定"));
-    Command2 = new QPushButton(QStringLiteral("キャンセル"));
+    Command1 = new QPushButton(tr("決定"));
+    Command2 = new QPushButton(tr("キャンセル"));
     auto* buttons = ButtonColumn(Command1, Command2);
 
     auto* left = new QVBoxLayout;

@@ -59,7 +59,9 @@ void BackgroundWork::Run(const std::function<void(ProgressSink&)>& work) {
     connect(&progress, &QTimer::timeout, this, &BackgroundWork::ShowProgress);
     progress.start(kProgressIntervalMs);
     qApp->installEventFilter(this);
-    if (bar_) bar_->setToolTip(QStringLiteral("Esc キーで中止します"));
+    if (bar_)
+        bar_->setToolTip(
+            QCoreApplication::translate("sorn::BackgroundWork", "Esc キーで中止します"));
     ++gRunning;
     thread->start();
     loop.exec();

@@ -1,5 +1,6 @@
 #include "platform/EditorSettings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -34,7 +35,8 @@ QString SettingsFileProblem() {
         // points to, and a dangling one would be written through.
         struct stat target {};
         if (::stat(native.constData(), &target) != 0 || !S_ISREG(target.st_mode))
-            return QString::fromUtf8(kSettingsFileRefused).arg(name);
+            return QCoreApplication::translate("sorn::EditorSettings", kSettingsFileRefused)
+                .arg(name);
     }
     return {};
 }

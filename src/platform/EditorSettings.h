@@ -21,8 +21,8 @@ public:
     EditorSettings();
 };
 
-inline constexpr const char* kSettingsFileRefused =
-    "設定ファイルが通常のファイルではないため、読み書きしません。\n%1\n"
-    "この起動中に変えた設定は保存されません。";
+inline constexpr const char* kSettingsFileRefused = QT_TRANSLATE_NOOP(
+    "sorn::EditorSettings", "設定ファイルが通常のファイルではないため、読み書きしません。\n%1\n"
+                            "この起動中に変えた設定は保存されません。");
 
 } // namespace sorn

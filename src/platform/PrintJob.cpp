@@ -9,6 +9,7 @@
 #include "print/ReadingLayout.h"
 #include "sound/InstrumentNames.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <algorithm>
 #include <filesystem>
@@ -158,9 +159,17 @@ PrintResult PrintPart(const SornData& doc, std::uint8_t part, bool compact, Pape
 
 std::string PrintFailureMessage(const Printer& printer, const std::string& pdfPath) {
     std::string reason = printer.ErrorText();
-    if (reason.empty()) reason = "原因はわかりません。";
-    if (pdfPath.empty()) return "印刷できませんでした。\n" + reason;
-    return "PDF を書き出せませんでした: " + pdfPath + "\n" + reason;
+    if (reason.empty())
+        reason =
+            QCoreApplication::translate("sorn::PrintJob", "原因はわかりません。").toStdString();
+    const QString why = QString::fromStdString(reason);
+    if (pdfPath.empty())
+        return QCoreApplication::translate("sorn::PrintJob", "印刷できませんでした。\n%1")
+            .arg(why)
+            .toStdString();
+    return QCoreApplication::translate("sorn::PrintJob", "PDF を書き出せませんでした: %1\n%2")
+        .arg(QString::fromStdString(pdfPath), why)
+        .toStdString();
 }
 
 std::vector<std::string> PartFileNames(const SornData& doc, const std::vector<std::uint8_t>& parts,

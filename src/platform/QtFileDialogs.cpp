@@ -2,6 +2,7 @@
 
 #include "platform/EditorSettings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -56,8 +57,10 @@ std::optional<std::string> QtFileDialogs::SaveFile(const FileDialogRequest& requ
 // Starts where files of the request's kind were last saved, and is
 // remembered as that place: the files go into the folder chosen.
 std::optional<std::string> QtFileDialogs::ChooseFolder(const FileDialogRequest& request) {
-    QFileDialog dialog(parent_, !request.title.empty() ? QString::fromStdString(request.title)
-                                                       : QStringLiteral("フォルダの選択"));
+    QFileDialog dialog(parent_,
+                       !request.title.empty()
+                           ? QString::fromStdString(request.title)
+                           : QCoreApplication::translate("sorn::QtFileDialogs", "フォルダの選択"));
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     if (const QString last = EditorSettings().value(LastFolderKey(request)).toString();
@@ -72,9 +75,10 @@ std::optional<std::string> QtFileDialogs::ChooseFolder(const FileDialogRequest& 
 }
 
 std::optional<std::string> QtFileDialogs::Run(const FileDialogRequest& request, bool save) {
-    QFileDialog dialog(parent_, !request.title.empty() ? QString::fromStdString(request.title)
-                                : save                 ? QStringLiteral("名前を付けて保存")
-                                                       : QStringLiteral("開く"));
+    QFileDialog dialog(
+        parent_, !request.title.empty() ? QString::fromStdString(request.title)
+                 : save ? QCoreApplication::translate("sorn::QtFileDialogs", "名前を付けて保存")
+                        : QCoreApplication::translate("sorn::QtFileDialogs", "開く"));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilter(QtFilter(request.filter));

@@ -1,12 +1,13 @@
 #include "platform/QtMessageBoxes.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace sorn {
 
 MsgResult QtMessageBoxes::Show(std::string_view text, MsgButtons buttons, MsgIcon icon) {
     QMessageBox box(parent_);
-    box.setWindowTitle(QString::fromUtf8(kAppTitle));
+    box.setWindowTitle(QCoreApplication::translate("sorn::QtMessageBoxes", kAppTitle));
     box.setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     switch (icon) {
     case MsgIcon::None:

@@ -2,11 +2,14 @@
 
 #include "model/MessageBoxes.h"
 
+#include <QtGlobal>
+
 class QWidget;
 
 namespace sorn {
 
-inline constexpr const char* kAppTitle = "SORN楽譜エディタ";
+inline constexpr const char* kAppTitle =
+    QT_TRANSLATE_NOOP("sorn::QtMessageBoxes", "SORN楽譜エディタ");
 
 // Real message boxes, modal over the main window.
 class QtMessageBoxes : public MessageBoxes {

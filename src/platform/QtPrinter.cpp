@@ -5,6 +5,7 @@
 #include "platform/GlyphSet.h"
 #include "platform/PainterCanvas.h"
 
+#include <QCoreApplication>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -119,7 +120,9 @@ bool QtPrinter::BeginDocument(PaperSize paper, QSize coordinates, int copies,
         device_ = std::move(printer);
     } else {
         pdf_.setData(QByteArray());
-        if (!pdf_.open(QIODevice::WriteOnly)) return Failed("メモリが足りません。");
+        if (!pdf_.open(QIODevice::WriteOnly))
+            return Failed(QCoreApplication::translate("sorn::QtPrinter", "メモリが足りません。")
+                              .toStdString());
         auto writer = std::make_unique<QPdfWriter>(&pdf_);
         writer->setResolution(kPdfResolution);
         writer->setPageSize(pageSize);
@@ -129,7 +132,9 @@ bool QtPrinter::BeginDocument(PaperSize paper, QSize coordinates, int copies,
         writer->setCreator(QString::fromStdString(creator_));
         device_ = std::move(writer);
     }
-    if (!painter_.begin(device_.get())) return Failed("印刷を始められませんでした。");
+    if (!painter_.begin(device_.get()))
+        return Failed(QCoreApplication::translate("sorn::QtPrinter", "印刷を始められませんでした。")
+                          .toStdString());
     coordinates_ = coordinates;
     glyphElements_ = 0;
     const int resolution = device_->logicalDpiX();
@@ -171,15 +176,21 @@ bool QtPrinter::PaintPage(const PageDrawing& draw) {
 
 bool QtPrinter::NewPage() {
     if (!painter_.isActive()) return false;
-    return device_->newPage() || Failed("次のページを始められませんでした。");
+    return device_->newPage() || Failed(QCoreApplication::translate(
+                                            "sorn::QtPrinter", "次のページを始められませんでした。")
+                                            .toStdString());
 }
 
 bool QtPrinter::EndDocument() {
     if (!painter_.isActive()) return false;
-    if (!painter_.end()) return Failed("印刷を終えられませんでした。");
+    if (!painter_.end())
+        return Failed(QCoreApplication::translate("sorn::QtPrinter", "印刷を終えられませんでした。")
+                          .toStdString());
     if (auto* printer = dynamic_cast<QPrinter*>(device_.get());
         printer && printer->printerState() == QPrinter::Error)
-        return Failed("プリンタがエラーを返しました。");
+        return Failed(
+            QCoreApplication::translate("sorn::QtPrinter", "プリンタがエラーを返しました。")
+                .toStdString());
     device_.reset(); // a PDF writer puts its last bytes into the buffer as it goes
     if (pdfPath_.empty()) return true;
     pdf_.close();

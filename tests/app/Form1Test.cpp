@@ -1,12 +1,16 @@
 // The main window as it opens: layout, menus, key hints and status texts.
 
 #include "EditorFixture.h"
+#include "app/Language.h"
+#include "app/MdMain.h"
 #include "app/PanelBar.h"
 #include "app/ScoreArea.h"
 #include "app/frmAbout.h"
+#include "dialogs/frmKyokuProp.h"
 #include "platform/EditorSettings.h"
 #include "platform/QtShell.h"
 #include "support/BatchCommand.h"
+#include "support/ScopedLanguage.h"
 #include "support/TempDir.h"
 
 #include <QAction>
@@ -39,6 +43,78 @@ QStringList Captions(const QMenu* menu) {
     for (const QAction* action : menu->actions())
         captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
     return captions;
+}
+
+bool HasJapanese(const QString& text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) {
+        return (c.unicode() >= 0x3000 && c.unicode() <= 0x9fff) || c.unicode() >= 0xff00;
+    });
+}
+
+// Every caption of a menu and its submenus, as "menu/item".
+void CollectCaptions(const QMenu* menu, QStringList& out) {
+    for (const QAction* action : menu->actions()) {
+        out << menu->title() + u'/' + action->text();
+        if (action->menu()) CollectCaptions(action->menu(), out);
+    }
+}
+
+// English throughout the window's menus, its title, a message box and a
+// dialog; the language items remember the choice and say so in the language
+// chosen, each language naming itself.
+TEST(Form1, EnglishInterface) {
+    ScopedLanguage english(true);
+    TempDir dir;
+    Editor e;
+    Form1& f = *e.form;
+    QStringList top;
+    for (QAction* a : f.menuBar()->actions())
+        top << a->text();
+    EXPECT_EQ(top, QStringList({"&File", "&Edit", "&View", "&Listen", "&Help"}));
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("Untitled — SORN Score Editor"));
+    QStringList captions;
+    for (const QMenu* menu : {f.mnuFile, f.mnuEdit, f.mnuView, f.mnuListen, f.mnuHelp})
+        CollectCaptions(menu, captions);
+    for (const QString& caption : captions)
+        EXPECT_FALSE(HasJapanese(caption) && !caption.endsWith(QStringLiteral("日本語")))
+            << caption.toStdString();
+    for (QPushButton* button : {f.cmdMusic, f.cmdPart})
+        EXPECT_GE(button->width(), button->fontMetrics().horizontalAdvance(button->text()) + 12)
+            << button->text().toStdString();
+
+    ASSERT_EQ(Captions(f.mnuViewLanguage), QStringList({"日本語", "English", "System Language"}));
+    const struct {
+        int item;
+        const char* saved;
+        const char* told;
+    } choices[] = {{0, "ja", "次回の起動から表示が日本語になります。"},
+                   {1, "en", "The interface will be in English from the next start."}};
+    for (const auto& choice : choices) {
+        f.mnuViewLanguage->actions()[choice.item]->trigger();
+        EXPECT_EQ(EditorSettings().value(QStringLiteral("view/language")).toString(),
+                  QString::fromUtf8(choice.saved));
+        ASSERT_FALSE(e.boxes.shown.empty());
+        EXPECT_EQ(e.boxes.shown.back().text, choice.told);
+    }
+    EXPECT_EQ(SavedLanguageChoice(), LanguageChoice::English);
+    f.mnuHelpHelp->trigger();
+    ASSERT_FALSE(e.shell.opened.empty());
+    EXPECT_EQ(e.shell.opened.back(), e.state().AppPath + "help/help_en.htm");
+
+    std::ofstream(dir.File("readme.txt")) << "hi";
+    EXPECT_EQ(MdMain::Open(f, dir.File("readme.txt")), MdMain::kFailed);
+    EXPECT_EQ(e.boxes.shown.back().text, "This file is not a score and cannot be opened.\n" +
+                                             dir.File("readme.txt") +
+                                             "\nThe open score stays as it is.");
+
+    frmKyokuProp song(e.doc(), e.boxes);
+    EXPECT_EQ(song.WordsLabel[0]->text(), QStringLiteral("Title"));
+    for (const QWidget* w : song.findChildren<QWidget*>()) {
+        const auto* label = qobject_cast<const QLabel*>(w);
+        const auto* button = qobject_cast<const QAbstractButton*>(w);
+        const QString text = label ? label->text() : button ? button->text() : QString();
+        EXPECT_FALSE(HasJapanese(text)) << text.toStdString();
+    }
 }
 
 TEST(Form1, CaptionAndClientLayout) {
@@ -207,7 +283,8 @@ TEST(Form1, MenusCaptionsAndShortcuts) {
                 letters << letter;
             }
     }
-    EXPECT_EQ(Captions(f.mnuView), QStringList({"拡大", "縮小", "等倍", "-", "総譜(&T)"}));
+    EXPECT_EQ(Captions(f.mnuView),
+              QStringList({"拡大", "縮小", "等倍", "-", "総譜(&T)", "-", "言語"}));
     EXPECT_EQ(f.mnuViewFullScore->shortcut(), QKeySequence(QStringLiteral("Ctrl+T")));
     EXPECT_EQ(f.mnuViewZoomIn->shortcuts(),
               QList<QKeySequence>({QKeySequence(QStringLiteral("Ctrl++")),

@@ -46,6 +46,8 @@ TEST(Install, APrefixHoldsEveryFileAndTheDesktopKnowsTheScoreType) {
     std::vector<std::string> files = {
         "bin/sorn-editor",
         "share/sorn-editor/help/help.htm",
+        "share/sorn-editor/help/help_en.htm",
+        "share/sorn-editor/translations/sorn-editor_en.qm",
         "share/sorn-editor/デフォルト/Violin.hki",
         "share/sorn-editor/Clarinet.hki2",
         "share/sorn-editor/examples/kirakira.sorn",

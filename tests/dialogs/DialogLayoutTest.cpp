@@ -1,6 +1,6 @@
-// Every dialog gives its Japanese captions the room they ask for, keeps its
-// controls inside itself, and answers Enter and Escape. With
-// SORN_DIALOG_SHOTS set to a folder, each is also saved there as a PNG.
+// Every dialog gives its captions the room they ask for, in Japanese and in
+// English, keeps its controls inside itself, and answers Enter and Escape.
+// With SORN_DIALOG_SHOTS set to a folder, each is also saved there as a PNG.
 
 #include "DialogTest.h"
 #include "dialogs/AudioSettingsDialog.h"
@@ -15,6 +15,7 @@
 #include "support/Examples.h"
 #include "support/FreshSettings.h"
 #include "support/RecordingPrinter.h"
+#include "support/ScopedLanguage.h"
 #include "support/Scripted.h"
 
 #include <QAbstractButton>
@@ -49,11 +50,18 @@ void ExpectLaidOut(QDialog& dialog, const char* name) {
         EXPECT_TRUE(dialog.rect().contains(QRect(w->mapTo(&dialog, QPoint()), w->size()))) << what;
     }
     const QString folder = qEnvironmentVariable("SORN_DIALOG_SHOTS");
+    const QString suffix =
+        InterfaceIsEnglish() ? QStringLiteral("-en.png") : QStringLiteral(".png");
     if (!folder.isEmpty())
-        dialog.grab().save(QDir(folder).filePath(QString::fromUtf8(name) + ".png"));
+        dialog.grab().save(QDir(folder).filePath(QString::fromUtf8(name) + suffix));
 }
 
-TEST(DialogLayout, SymbolDialogInEachShapeAndItsSubDialogs) {
+class DialogLayout : public ::testing::TestWithParam<bool> {
+protected:
+    ScopedLanguage language_{GetParam()};
+};
+
+TEST_P(DialogLayout, SymbolDialogInEachShapeAndItsSubDialogs) {
     Score s;
     s.Put(0, "3,128 11,1 12,1 10,16 13,11");
     s.Put(1, "30,18 10,17 64,1");
@@ -85,7 +93,7 @@ TEST(DialogLayout, SymbolDialogInEachShapeAndItsSubDialogs) {
               (std::vector<Symbol>{{}, {Kind::BarLine, 17}, {Kind::RepeatWord, 1}}));
 }
 
-TEST(DialogLayout, SongAndPartDialogs) {
+TEST_P(DialogLayout, SongAndPartDialogs) {
     Score s;
     ScriptedMessageBoxes boxes;
     frmKyokuProp song(s.doc, boxes);
@@ -99,7 +107,7 @@ TEST(DialogLayout, SongAndPartDialogs) {
 
 // The print dialog in the original pages, then in the reading layout of a
 // score, upright and sideways.
-TEST(DialogLayout, PrintDialogInEachLayout) {
+TEST_P(DialogLayout, PrintDialogInEachLayout) {
     FreshSettings fresh;
     SornData doc;
     ScriptedMessageBoxes boxes;
@@ -116,7 +124,7 @@ TEST(DialogLayout, PrintDialogInEachLayout) {
 }
 
 // The audio dialogs with a score's part names and a file to be written.
-TEST(DialogLayout, AudioDialogs) {
+TEST_P(DialogLayout, AudioDialogs) {
     FreshSettings fresh;
     SornData doc;
     ScriptedMessageBoxes boxes;
@@ -126,9 +134,11 @@ TEST(DialogLayout, AudioDialogs) {
     ExpectLaidOut(rehearsal, "RehearsalDialog");
     AudioSettingsDialog settings(dialogs, boxes, AudioFormat::Ogg,
                                  "/tmp/アメイジング・グレイス.ogg");
-    settings.Command1->setText(QStringLiteral("書き出す"));
+    settings.Command1->setText(QCoreApplication::translate("sorn::RehearsalDialog", "書き出す"));
     ExpectLaidOut(settings, "AudioSettingsDialog");
 }
+
+INSTANTIATE_TEST_SUITE_P(JapaneseAndEnglish, DialogLayout, ::testing::Bool());
 
 } // namespace
 } // namespace sorn::test
