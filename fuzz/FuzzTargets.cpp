@@ -253,7 +253,9 @@ int MusicXml(Bytes data) {
     Require(doc.Length() >= MinLength && doc.Length() <= MaxLength,
             "an imported length out of range");
     std::string text;
-    if (MusicXmlText(doc, text)) return 0; // a note MusicXML cannot name stops the export
+    // As written: parts that repeat differently would be written played through.
+    if (MusicXmlText(doc, text, UnfoldRepeats::Never))
+        return 0; // a note MusicXML cannot name stops the export
     SornData again;
     Require(ImportMusicXml(text, again).status == ImportStatus::Imported,
             "our own MusicXML did not read back");

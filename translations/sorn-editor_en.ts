@@ -586,6 +586,22 @@ Settings changed in this session will not be saved.</translation>
         <translation>Please end the name of the audio file with .wav, .flac or .ogg.
 %1</translation>
     </message>
+    <message>
+        <source>MusicXMLの繰り返し(&amp;K)</source>
+        <translation>MusicXML Rep&amp;eats</translation>
+    </message>
+    <message>
+        <source>パートごとに違うときだけ演奏順に書き出す(&amp;A)</source>
+        <translation>Write Out in Playing Order Only When Parts &amp;Differ</translation>
+    </message>
+    <message>
+        <source>いつも演奏順に書き出す(&amp;U)</source>
+        <translation>&amp;Always Write Out in Playing Order</translation>
+    </message>
+    <message>
+        <source>繰り返し記号のまま書き出す(&amp;N)</source>
+        <translation>&amp;Keep Repeat Signs</translation>
+    </message>
 </context>
 <context>
     <name>sorn::Form3</name>

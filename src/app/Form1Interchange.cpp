@@ -15,10 +15,10 @@ const QString kUnfoldSetting = QStringLiteral("musicxml/unfoldRepeats");
 } // namespace
 
 void Form1::BuildUnfoldItems() {
-    mnuFileUnfold = mnuFile->addMenu(QStringLiteral("MusicXMLの繰り返し(&K)"));
+    mnuFileUnfold = mnuFile->addMenu(tr("MusicXMLの繰り返し(&K)"));
     auto* group = new QActionGroup(mnuFileUnfold);
-    auto choice = [&](const char* caption, UnfoldRepeats unfold) {
-        QAction* action = mnuFileUnfold->addAction(QString::fromUtf8(caption));
+    auto choice = [&](const QString& caption, UnfoldRepeats unfold) {
+        QAction* action = mnuFileUnfold->addAction(caption);
         action->setCheckable(true);
         action->setActionGroup(group);
         action->setData(QString::fromUtf8(NameOf(unfold).data(),
@@ -27,9 +27,10 @@ void Form1::BuildUnfoldItems() {
                 [action] { EditorSettings().setValue(kUnfoldSetting, action->data()); });
         return action;
     };
-    mnuFileUnfoldAuto = choice("パートごとに違うときだけ演奏順に書き出す(&A)", UnfoldRepeats::Auto);
-    mnuFileUnfoldAlways = choice("いつも演奏順に書き出す(&U)", UnfoldRepeats::Always);
-    mnuFileUnfoldNever = choice("繰り返し記号のまま書き出す(&N)", UnfoldRepeats::Never);
+    mnuFileUnfoldAuto =
+        choice(tr("パートごとに違うときだけ演奏順に書き出す(&A)"), UnfoldRepeats::Auto);
+    mnuFileUnfoldAlways = choice(tr("いつも演奏順に書き出す(&U)"), UnfoldRepeats::Always);
+    mnuFileUnfoldNever = choice(tr("繰り返し記号のまま書き出す(&N)"), UnfoldRepeats::Never);
     const std::string remembered = EditorSettings().value(kUnfoldSetting).toString().toStdString();
     switch (UnfoldRepeatsNamed(remembered).value_or(UnfoldRepeats::Auto)) {
     case UnfoldRepeats::Always:
