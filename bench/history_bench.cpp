@@ -140,6 +140,23 @@ void BM_InsertSpaceToPaint(benchmark::State& state) {
 }
 BENCHMARK(BM_InsertSpaceToPaint)->UseManualTime()->Unit(benchmark::kMicrosecond)->Repetitions(3);
 
+// Ctrl+Shift+V of 16 copied positions timed, its undo untimed.
+void BM_InsertPasteToPaint(benchmark::State& state) {
+    LargestScore& s = Shared();
+    s.form->ForgetHistory();
+    for (int i = 0; i < 16; ++i)
+        s.Key(Qt::Key_Right, Qt::ShiftModifier);
+    s.Key(Qt::Key_C, Qt::ControlModifier);
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        s.Key(Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+        state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
+        s.Key(Qt::Key_Z, Qt::ControlModifier);
+    }
+    s.form->ForgetHistory();
+}
+BENCHMARK(BM_InsertPasteToPaint)->UseManualTime()->Unit(benchmark::kMicrosecond)->Repetitions(3);
+
 std::size_t HeapInUse() {
     return mallinfo2().uordblks;
 }
@@ -196,6 +213,7 @@ int main(int argc, char** argv) {
             figures.push_back({which + std::to_string(k), "", 2.0});
     figures.push_back({"BM_KeyToPaintLargest", "", 2.0});
     figures.push_back({"BM_InsertSpaceToPaint", "", 2.0});
+    figures.push_back({"BM_InsertPasteToPaint", "", 2.0});
     largest = std::make_unique<LargestScore>(sorn::MaxParts, sorn::MaxLength - 1000);
     sorn::bench::RatioReporter reporter(figures);
     benchmark::RunSpecifiedBenchmarks(&reporter);

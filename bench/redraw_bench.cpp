@@ -61,6 +61,19 @@ void BM_RedrawScoreLyrics(benchmark::State& state) {
 }
 BENCHMARK(BM_RedrawScoreLyrics)->Arg(1920)->Unit(benchmark::kMicrosecond)->Repetitions(5);
 
+// The tint of a selection over the whole width, as select-all leaves it at
+// every key.
+void BM_SelectionTint(benchmark::State& state) {
+    const int width = static_cast<int>(state.range(0));
+    QImage image(width - 21, 155, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    for (auto _ : state) {
+        sorn::TintPixels(image, image.rect(), qRgb(204, 224, 255));
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_SelectionTint)->Arg(1920)->Arg(3840)->Unit(benchmark::kMicrosecond)->Repetitions(5);
+
 // The same redraw at 200 %: twice the pixels each way, drawn as vectors.
 void BM_RedrawScoreZoomed(benchmark::State& state) {
     const int width = static_cast<int>(state.range(0));
@@ -210,6 +223,7 @@ int main(int argc, char** argv) {
                                          {"BM_RedrawScore/3840", "", 1.0},
                                          {"BM_RedrawScoreLyrics/1920", "", 1.0},
                                          {"BM_RedrawScoreZoomed/1920", "", 2.0},
+                                         {"BM_SelectionTint/3840", "", 0.2},
                                          {"BM_KeyToPaint", "", 2.0},
                                          {"BM_KeyToPaintFullScore", "", 2.0},
                                          {"BM_RedrawFullScore", "", 2.0},

@@ -463,10 +463,7 @@ void Form1::KeepCursorPosition() {
 }
 
 // Marks drawn over the score area after the redraw, in the score's own
-// pixels whatever the zoom. By hand: the toolkit blends a multiplied fill
-// one pixel at a time, half a millisecond for a wide selection at every key.
-// The edges round as a filled rectangle's do, and each channel is
-// multiplied as the toolkit multiplies it.
+// pixels whatever the zoom. The edges round as a filled rectangle's do.
 void Form1::TintScoreColumns(int left, int right, const QColor& tint, int top, int bottom) {
     QImage& image = Picture2->Image();
     const double scale = zoom_ / 100.0 * image.devicePixelRatio();
@@ -474,17 +471,8 @@ void Form1::TintScoreColumns(int left, int right, const QColor& tint, int top, i
     const int to = std::min(image.width(), qRound(right * scale));
     const int firstRow = std::max(0, qRound(top * scale));
     const int endRow = static_cast<int>(std::min<double>(image.height(), bottom * scale));
-    const auto times = [](int channel, int by) {
-        const int x = channel * by;
-        return (x + (x >> 8) + 0x80) >> 8;
-    };
-    const int r = tint.red(), g = tint.green(), b = tint.blue();
-    for (int y = firstRow; y < endRow; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = from; x < to; ++x)
-            row[x] =
-                qRgb(times(qRed(row[x]), r), times(qGreen(row[x]), g), times(qBlue(row[x]), b));
-    }
+    if (from >= to || firstRow >= endRow) return;
+    TintPixels(image, QRect(from, firstRow, to - from, endRow - firstRow), tint.rgb());
 }
 
 void Form1::RedrawScore() {

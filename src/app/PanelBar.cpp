@@ -1,5 +1,6 @@
 #include "app/PanelBar.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
 
@@ -27,6 +28,7 @@ void PanelBar::SetPanelText(int index, const QString& text) {
     // first panel along.
     const auto before = Layout();
     panel.text = text;
+    textWidths_[static_cast<std::size_t>(index - 1)] = -1;
     const auto after = Layout();
     QRegion changed;
     for (std::size_t i = 0; i < after.size(); ++i)
@@ -41,13 +43,23 @@ QRect PanelBar::PanelRect(int index) const {
     return rects[static_cast<std::size_t>(index - 1)];
 }
 
+int PanelBar::TextWidth(std::size_t i) const {
+    if (textWidths_.size() != panels_.size() || measuredFont_ != font()) {
+        textWidths_.assign(panels_.size(), -1);
+        measuredFont_ = font();
+    }
+    if (textWidths_[i] < 0)
+        textWidths_[i] = QFontMetrics(font()).horizontalAdvance(panels_[i].text);
+    return textWidths_[i];
+}
+
 std::vector<QRect> PanelBar::Layout() const {
-    const QFontMetrics metrics(font());
     std::vector<int> widths;
     int used = 0;
     int springs = 0;
-    for (const auto& panel : panels_) {
-        int w = std::max(panel.minimumWidth, metrics.horizontalAdvance(panel.text) + 2 * kPadding);
+    for (std::size_t i = 0; i < panels_.size(); ++i) {
+        const Panel& panel = panels_[i];
+        int w = std::max(panel.minimumWidth, TextWidth(i) + 2 * kPadding);
         widths.push_back(w);
         used += w + kGap;
         if (panel.spring) ++springs;
@@ -63,11 +75,13 @@ std::vector<QRect> PanelBar::Layout() const {
     return rects;
 }
 
-void PanelBar::paintEvent(QPaintEvent*) {
+void PanelBar::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.fillRect(rect(), palette().window());
+    painter.fillRect(event->rect(), palette().window());
     const auto rects = Layout();
     for (std::size_t i = 0; i < panels_.size(); ++i) {
+        // The panels a changed text left alone are already on the screen.
+        if (!event->region().intersects(rects[i])) continue;
         const QRect r = rects[i].adjusted(0, 1, 0, -1);
         // A thin sunken bevel, the classic status-panel look.
         painter.setPen(palette().color(QPalette::Dark));

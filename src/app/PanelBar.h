@@ -1,6 +1,7 @@
 #pragma once
 // A status bar of sunken text panels addressed by number, counted from 1.
 
+#include <QFont>
 #include <QString>
 #include <QWidget>
 #include <vector>
@@ -29,7 +30,12 @@ protected:
 
 private:
     std::vector<QRect> Layout() const;
+    int TextWidth(std::size_t i) const;
     std::vector<Panel> panels_;
+    // Measuring a text shapes it, the most of a panel's cost at every key:
+    // each text is measured once, and again when the font changes.
+    mutable std::vector<int> textWidths_;
+    mutable QFont measuredFont_;
 };
 
 } // namespace sorn

@@ -6,6 +6,12 @@
 
 namespace sorn {
 
+// Multiplies each channel of the pixels in area (clipped to the image, which
+// is RGB32) by the tint's, rounding as the toolkit's multiplied fill does:
+// white takes the tint, black stays. Whole rows at a time, as this runs at
+// every key while a selection is shown.
+void TintPixels(QImage& image, const QRect& area, QRgb tint);
+
 class ScoreArea : public QWidget {
     Q_OBJECT
 public:

@@ -139,6 +139,7 @@ void SornData::RedoChange(DocumentChange& c) {
         break;
     case Type::AddPart: {
         PartRecord part;
+        ReserveLongest(part.GData1);
         part.GData1.resize(static_cast<std::size_t>(length_) + 1);
         parts_.push_back(std::move(part));
         partSuu_ = static_cast<std::uint8_t>(parts_.size() - 1);

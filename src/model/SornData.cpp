@@ -284,6 +284,7 @@ void SornData::AddPart() {
     if (parts_.empty() || parts_.size() >= MaxParts) return;
     Report({.type = DocumentChange::Type::AddPart});
     PartRecord part;
+    ReserveLongest(part.GData1);
     part.GData1.resize(static_cast<std::size_t>(length_) + 1);
     parts_.push_back(std::move(part));
     partSuu_ = static_cast<std::uint8_t>(parts_.size() - 1);
@@ -354,6 +355,7 @@ void SornData::SetLength(std::int32_t value) {
 void SornData::ResizeParts() {
     const auto size = static_cast<std::size_t>(length_) + 1;
     for (auto& part : parts_) {
+        ReserveLongest(part.GData1);
         part.GData1.resize(size);
         for (auto& line : part.words.verses)
             line.Resize(size);

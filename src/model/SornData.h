@@ -40,6 +40,13 @@ struct PartRecord {
     PartWords words;
 };
 
+// Room for the longest score in a part's positions, so that lengthening
+// never moves them: otherwise the first space inserted copies every part of
+// a large score. Untouched room is only address space.
+inline void ReserveLongest(std::vector<PositionRecord>& positions) {
+    positions.reserve(static_cast<std::size_t>(MaxLength) + 1);
+}
+
 enum class OpenResult {
     Opened,    // the document now holds the file's score
     NotAScore, // no "sORN" at the start: nothing changed, nothing shown

@@ -23,6 +23,7 @@
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -576,6 +577,25 @@ TEST(Selection, BandCoversExactlyTheSelectedColumnsAndNothingElseChanges) {
             }
         }
     }
+}
+
+// The tint by whole rows against the toolkit's multiplied fill, over every
+// channel value and a width that leaves pixels after the last full group.
+TEST(Selection, TintIsTheMultipliedFillToThePixel) {
+    QImage image(67, 4, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb((x * 4 + y) & 255, (x * 7 + y * 64) & 255, 255 - x * 3));
+    QImage expected = image.copy();
+    const QRect area(2, 1, 63, 2);
+    const QColor tint(204, 224, 255);
+    {
+        QPainter painter(&expected);
+        painter.setCompositionMode(QPainter::CompositionMode_Multiply);
+        painter.fillRect(area, tint);
+    }
+    TintPixels(image, area, tint.rgb());
+    EXPECT_EQ(image, expected);
 }
 
 } // namespace

@@ -8,7 +8,9 @@
 #include "support/Scripted.h"
 #include "support/TempDir.h"
 
+#include <array>
 #include <csignal>
+#include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
 #include <sys/mount.h>
@@ -294,6 +296,21 @@ TEST(ScoreFileRead, RefusedFilesKeepTheOpenScore) {
     EXPECT_EQ(error, std::errc::no_such_file_or_directory);
 }
 
+// Each position of the last part holds the bytes the cut file still has
+// for it, and nothing after the cut.
+void ExpectCutLastPart(const SornData& doc, const Bytes& cut, std::size_t recordsAt) {
+    for (std::int32_t i = 0; i <= doc.Length(); ++i) {
+        std::array<std::uint8_t, sizeof(PositionRecord)> want{};
+        for (std::size_t b = 0; b < want.size(); ++b) {
+            const std::size_t at = recordsAt + want.size() * static_cast<std::size_t>(i) + b;
+            if (at < cut.size()) want[b] = cut[at];
+        }
+        const PositionRecord* record = doc.Record(doc.PartSuu(), i);
+        ASSERT_NE(record, nullptr);
+        ASSERT_EQ(std::memcmp(record, want.data(), want.size()), 0) << "position " << i;
+    }
+}
+
 // A file cut anywhere either opens with what it holds or is refused; the
 // document always stays whole.
 TEST(ScoreFileRead, EveryTruncationIsSafe) {
@@ -307,8 +324,8 @@ TEST(ScoreFileRead, EveryTruncationIsSafe) {
         SornData doc;
         doc.FileNew();
         ScriptedMessageBoxes boxes;
-        WriteBytes(dir.File("cut.sorn"),
-                   Bytes(full.begin(), full.begin() + static_cast<long>(size)));
+        const Bytes cut(full.begin(), full.begin() + static_cast<long>(size));
+        WriteBytes(dir.File("cut.sorn"), cut);
         const OpenResult result = doc.FileOpen(dir.File("cut.sorn"), boxes);
         ASSERT_EQ(doc.PartCount(), doc.PartSuu() + 1);
         if (size >= secondBlock) {
@@ -316,12 +333,29 @@ TEST(ScoreFileRead, EveryTruncationIsSafe) {
             ASSERT_EQ(result, OpenResult::Opened);
             EXPECT_EQ(doc.GetGAtai(0, 1, 0), 130);
             EXPECT_EQ(doc.GetInstrumentNumber(0), 40);
+            ExpectCutLastPart(doc, cut, secondBlock + 5);
         } else if (result != OpenResult::Opened) {
             EXPECT_EQ(doc.Length(), 30); // the score before stays
         }
         for (int p = 0; p <= doc.PartSuu(); ++p)
             EXPECT_EQ(doc.Record(static_cast<std::uint8_t>(p), doc.Length() + 1), nullptr);
     }
+
+    // A long part, read a piece at a time, cut inside a record far into it.
+    writer.SetLength(5000);
+    for (std::int32_t i = 0; i <= 5000; i += 7)
+        writer.SetGData1(1, i, 0, Kind::EighthNote, static_cast<std::uint8_t>(120 + i % 20));
+    ASSERT_FALSE(writer.FileSave(dir.File("long.sorn")));
+    const Bytes longFull = ReadBytes(dir.File("long.sorn"));
+    const std::size_t lastRecords = longFull.size() - 5001 * sizeof(PositionRecord);
+    const Bytes cut(longFull.begin(),
+                    longFull.begin() + static_cast<long>(lastRecords + 4099 * 30 + 17));
+    WriteBytes(dir.File("cut.sorn"), cut);
+    SornData doc;
+    ScriptedMessageBoxes boxes;
+    ASSERT_EQ(doc.FileOpen(dir.File("cut.sorn"), boxes), OpenResult::Opened);
+    ASSERT_EQ(doc.Length(), 5000);
+    ExpectCutLastPart(doc, cut, lastRecords);
 }
 
 // Runs fn in a child process; returns its exit status.
