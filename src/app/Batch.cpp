@@ -300,7 +300,7 @@ bool ReadScore(SornData& doc, const std::string& path, std::ostream& err) {
     case OpenResult::Refused:
         return false;
     case OpenResult::Failed:
-        return Fail(err, texts::OpenFailed(path, error));
+        return Fail(err, Text(texts::OpenFailed(path, error), Language::Japanese));
     }
     return false;
 }
@@ -513,7 +513,7 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         if (const std::error_code ec =
                 AtomicFile::WriteAll(request.output, json.data(), json.size()))
             return Fail(err, "位置の一覧を書き出せませんでした: " + request.output + "\n" +
-                                 ErrorReason(ec, FileAction::Write)),
+                                 Text(ErrorReason(ec, FileAction::Write), Language::Japanese)),
                    kFailed;
         return kOk;
     }
@@ -569,7 +569,7 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         return problem.empty() ? kOk : (Fail(err, problem), kFailed);
     }
     if (std::error_code error = doc.FileSave(request.output)) {
-        err << texts::SaveFailed(request.output, error) << '\n';
+        err << Text(texts::SaveFailed(request.output, error), Language::Japanese) << '\n';
         return kFailed;
     }
     return kOk;

@@ -43,7 +43,8 @@ std::string SaveBytes(const QByteArray& bytes, const std::string& path) {
     const std::error_code ec =
         AtomicFile::WriteAll(path, bytes.constData(), static_cast<std::size_t>(bytes.size()));
     if (ec)
-        return "画像を保存できませんでした: " + path + "\n" + ErrorReason(ec, FileAction::Write);
+        return "画像を保存できませんでした: " + path + "\n" +
+               Text(ErrorReason(ec, FileAction::Write), Language::Japanese);
     return {};
 }
 
@@ -163,7 +164,8 @@ std::string PrintPartsPdf(const SornData& doc, const PageRequest& request,
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     if (ec)
-        return "フォルダを作れませんでした: " + folder + "\n" + ErrorReason(ec, FileAction::Write);
+        return "フォルダを作れませんでした: " + folder + "\n" +
+               Text(ErrorReason(ec, FileAction::Write), Language::Japanese);
     const std::vector<std::string> names = PartFileNames(doc, parts);
     for (std::size_t k = 0; k < parts.size(); ++k) {
         PageRequest one = request;

@@ -5,6 +5,7 @@
 #include "interchange/MusicXmlExport.h"
 #include "model/SornData.h"
 #include "platform/FileDialogs.h"
+#include "platform/MessageText.h"
 #include "platform/QtFileDialogs.h"
 #include "sound/InstrumentNames.h"
 #include "sound/SornMidi.h"
@@ -16,25 +17,25 @@ namespace sorn {
 std::string ExportMidi(const SornData& doc, const std::string& path, ProgressSink* progress) {
     SornMidi midi;
     if (midi.SaveToMIDI(doc, path, progress) == 1 || midi.Error().Cancelled()) return {};
-    return midi.Error().Message();
+    return Text(midi.Error().What()).toStdString();
 }
 
 std::string ExportMusicXmlFile(const SornData& doc, const std::string& path,
                                ProgressSink* progress) {
     const ExportError error = ExportMusicXml(doc, path, progress);
-    return error && !error.Cancelled() ? error.Message() : std::string();
+    return error && !error.Cancelled() ? Text(error.What()).toStdString() : std::string();
 }
 
 std::string ExportLilyPondFile(const SornData& doc, const std::string& path,
                                ProgressSink* progress) {
     const ExportError error = ExportLilyPond(doc, path, progress);
-    return error && !error.Cancelled() ? error.Message() : std::string();
+    return error && !error.Cancelled() ? Text(error.What()).toStdString() : std::string();
 }
 
 std::string EngravePdfFile(const SornData& doc, const LilyPondChoice& choice,
                            const std::string& path, ProgressSink* progress) {
     const ExportError error = EngraveScore(doc, choice, path, progress);
-    return error && !error.Cancelled() ? error.Message() : std::string();
+    return error && !error.Cancelled() ? Text(error.What()).toStdString() : std::string();
 }
 
 namespace {

@@ -7,6 +7,7 @@
 #include "app/RecoveryDialog.h"
 #include "model/ErrorReason.h"
 #include "platform/EditorSettings.h"
+#include "platform/MessageText.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,7 +35,7 @@ std::string WhyNotRestored(std::error_code error, OpenResult result) {
     if (error == std::errc::operation_not_permitted)
         return "ご自分のファイルではないため開きません。";
     if (error == std::errc::invalid_argument) return "通常のファイルではないため開きません。";
-    if (error) return ErrorReason(error, FileAction::Read);
+    if (error) return Text(ErrorReason(error, FileAction::Read)).toStdString();
     if (result == OpenResult::NotAScore) return "中身が楽譜ではありません。コピーが壊れています。";
     return "コピーを最後まで読めませんでした。";
 }

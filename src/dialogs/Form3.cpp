@@ -564,7 +564,7 @@ void Form3::cmdEngrave_Click() {
     if (services_.progressBar) services_.progressBar->setValue(services_.progressBar->minimum());
     if (error.Cancelled()) return;
     if (error) {
-        services_.boxes.Show(error.Message(), MsgButtons::Ok, MsgIcon::Warning);
+        services_.boxes.ShowMessage(error.What(), MsgButtons::Ok, MsgIcon::Warning);
         return;
     }
     accept();

@@ -280,7 +280,7 @@ std::optional<RenderedAudio> RenderScoreAudio(const SornData& doc, const AudioSe
     SornMidi midi;
     midi.SetMix(RehearsalMix(doc.PartCount(), mix, gain), mix.click);
     if (!midi.SaveToMIDI(doc, midiPath)) {
-        error = midi.Error().Description;
+        error = Text(midi.Error().Description, Language::Japanese);
         return std::nullopt;
     }
     const auto ticks = FluidSequencer::SongTicks(midiPath);
@@ -360,7 +360,7 @@ std::string ExportAudio(const SornData& doc, const std::string& path, const Audi
     if (!error.empty()) return error;
     if (const std::error_code ec = AtomicFile::WriteAll(path, bytes.data(), bytes.size()))
         return "音声ファイルを書き出せませんでした。\n" + path + "\n" +
-               ErrorReason(ec, FileAction::Write);
+               Text(ErrorReason(ec, FileAction::Write), Language::Japanese);
     return {};
 }
 
@@ -393,7 +393,8 @@ std::string ExportRehearsalTracks(const SornData& doc, const std::string& folder
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     if (ec)
-        return "フォルダを作れませんでした: " + folder + "\n" + ErrorReason(ec, FileAction::Write);
+        return "フォルダを作れませんでした: " + folder + "\n" +
+               Text(ErrorReason(ec, FileAction::Write), Language::Japanese);
     std::vector<std::uint8_t> parts;
     for (int p = 0; p < doc.PartCount(); ++p)
         parts.push_back(static_cast<std::uint8_t>(p));

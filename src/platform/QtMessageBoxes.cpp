@@ -1,5 +1,7 @@
 #include "platform/QtMessageBoxes.h"
 
+#include "platform/MessageText.h"
+
 #include <QMessageBox>
 
 namespace sorn {
@@ -36,6 +38,10 @@ MsgResult QtMessageBoxes::Show(std::string_view text, MsgButtons buttons, MsgIco
     default:
         return buttons == MsgButtons::YesNoCancel ? MsgResult::Cancel : MsgResult::Ok;
     }
+}
+
+MsgResult QtMessageBoxes::ShowMessage(const Message& message, MsgButtons buttons, MsgIcon icon) {
+    return Show(Text(message).toStdString(), buttons, icon);
 }
 
 } // namespace sorn

@@ -9,4 +9,7 @@ namespace sorn {
 // string for any other number. Parts store programs from 0, so add 1.
 std::string_view InstrumentName(std::int16_t number);
 
+// The translation context of the names.
+inline constexpr char kInstrumentsContext[] = "Instruments";
+
 } // namespace sorn
