@@ -71,7 +71,7 @@ sudo apt install %1</translation>
     </message>
     <message>
         <source>連符の音符・休符 %1 個は、連符全体の長さが合うように連符でない音価で読み込みました。</source>
-        <translation>Notes and rests in tuplets read as plain note values that keep the whole tuplet's length: %1.</translation>
+        <translation>Notes and rests in tuplets read as plain note values that keep the whole tuplet&apos;s length: %1.</translation>
     </message>
     <message>
         <source>音価と長さが食い違う音符・休符 %1 個は長さに合わせた音価で読み込みました。</source>
