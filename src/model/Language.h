@@ -15,6 +15,11 @@ Language LanguageFromLocale(std::string_view locale);
 // first one set and not empty.
 Language LanguageFromEnvironment();
 
+// The language of the words the core draws itself (an unnamed part's
+// instrument): set once at start by the window or the batch, Japanese until then.
+void SetDrawnLanguage(Language language);
+Language DrawnLanguage();
+
 // "en" or "ja", as --lang takes them; nothing else.
 bool ParseLanguage(std::string_view name, Language& language);
 

@@ -1,5 +1,6 @@
 #include "model/Message.h"
 
+#include <atomic>
 #include <cstdlib>
 
 namespace sorn {
@@ -48,6 +49,18 @@ Language LanguageFromEnvironment() {
         if (value && *value) return LanguageFromLocale(value);
     }
     return Language::Japanese;
+}
+
+namespace {
+std::atomic<Language> drawnLanguage{Language::Japanese};
+} // namespace
+
+void SetDrawnLanguage(Language language) {
+    drawnLanguage = language;
+}
+
+Language DrawnLanguage() {
+    return drawnLanguage;
 }
 
 bool ParseLanguage(std::string_view name, Language& language) {

@@ -147,4 +147,11 @@ std::string_view InstrumentName(std::int16_t number) {
     return kNames[static_cast<std::size_t>(number - 1)];
 }
 
+std::string DrawnInstrumentName(std::int16_t number) {
+    const std::string_view name = InstrumentName(number);
+    if (name.empty() || DrawnLanguage() == Language::Japanese) return std::string(name);
+    // The table's entries are literals, so data() ends the text.
+    return Text(Message(kInstrumentsContext, name.data()), Language::English);
+}
+
 } // namespace sorn
