@@ -2,6 +2,285 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>Batch</name>
+    <message>
+        <source>使い方:
+  sorn-editor [FILE.sorn]                  エディタを開く
+  sorn-editor --export-midi OUT.mid IN.sorn
+                                           楽譜全体を MIDI ファイルに書き出す
+  sorn-editor --export-musicxml OUT.musicxml|OUT.mxl IN.sorn
+                                           楽譜全体を MusicXML に書き出す (.mxl は圧縮形式)
+  sorn-editor --export-lilypond OUT.ly IN.sorn
+                                           楽譜全体を LilyPond のファイルに書き出す
+  sorn-editor --engrave-pdf OUT.pdf [--score | --part N] IN.sorn
+                                           LilyPond で浄書して PDF にする (既定は総譜。
+                                           lilypond と fonts-noto-cjk のパッケージが要る)
+  sorn-editor --export-wav OUT.wav [--part N] [--timbre NAME|PATH] IN.sorn
+                                           1 パートを WAV ファイルに書き出す (既定の音色はヴァイオリン)
+  sorn-editor --export-audio OUT.wav|OUT.flac|OUT.ogg [音源の指定] IN.sorn
+                                           全パートの演奏を音声ファイルに書き出す (形式は拡張子で)
+  sorn-editor --export-rehearsal DIR [--format wav|flac|ogg] [--balance DB] [--click]
+              [音源の指定] IN.sorn       パート練習用の音源をフォルダ DIR に書き出す
+                                           (1 パート 1 ファイル、ファイル名はパート名。
+                                           そのパートを DB デシベル大きく、ほかを小さく
+                                           (0〜24, 既定 6)。--click は拍ごとのクリック)
+    音源の指定: [--soundfont PATH] [--sample-rate 44100|48000] [--bits 16|24]
+                                           既定は試聴と同じ SoundFont, 44100 Hz, 16 ビット
+                                           (--bits は WAV と FLAC だけ)
+  sorn-editor --render-view OUT.png|OUT.svg [--part N] [--scroll P] [--width W]
+              [--scale S] [--no-cursor] [--score] IN.sorn
+                                           楽譜表示部分を画像に書き出す (S 倍, カーソルなし,
+                                           --score は全パートをそろえた総譜)
+  sorn-editor --render-page OUT.png|OUT.svg [ページの指定] [--page K] [--scale S] IN.sorn
+                                           印刷するページを画像に書き出す
+  sorn-editor --print-pdf OUT.pdf [ページの指定] IN.sorn
+                                           全ページを PDF に印刷する
+  sorn-editor --print-parts DIR [ページの指定] IN.sorn
+                                           パートごとの PDF をフォルダ DIR に書き出す
+                                           (ファイル名はパート名)
+    ページの指定: [--part N | --score | --parts 1,3] [--layout original|reading]
+                  [--paper A4|A5|B4|B5] [--margin MM] [--landscape] [--compact]
+                                           既定は 1 パートを元の体裁で。--score は全パート、
+                                           --parts は選んだパートを、読みやすい体裁の総譜に
+  sorn-editor --export-positions OUT.json [--score] IN.sorn
+                                           すべての位置の時刻 (ティック, ミリ秒) と表示上の
+                                           x, 譜表の y を JSON で書き出す (--score は総譜で)
+  sorn-editor --save-as OUT.sorn IN.sorn   楽譜を読み込み、現在の形式で保存する
+                                           (IN は .musicxml, .xml, .mxl の MusicXML でもよい)
+  sorn-editor --info IN.sorn               パート数・長さ・テンポ・音色番号を JSON 1 行で出力する
+                                           (題名・作曲者・パート名は、あるときだけ加える)
+  sorn-editor -o OUT IN.sorn               OUT の拡張子で処理を選ぶ (.sorn, .mid, .musicxml, .mxl,
+                                           .ly, .wav=1 パート, .flac/.ogg=全パートの音声, .pdf,
+                                           .png/.svg=ページ)
+                                           (長い形 --export-to)
+  sorn-editor -h | --help | --version
+  --lang en|ja                             メッセージの言語 (既定はロケールで決まる。
+                                           どのコマンドにも付けられる)
+パート番号は 1 から数えます。-- より後ろの引数はすべてファイル名です。
+ファイル名 - は、入力なら標準入力、出力なら標準出力です。出力を - にするときは、
+形式を名前に持つオプション (--export-midi など) で指定してください。
+パイプ (FIFO) や端末への出力は置き換えずにそのまま書き込みます。
+終了コード: 0 成功, 1 失敗, 2 使い方の誤り。
+</source>
+        <translation>Usage:
+  sorn-editor [FILE.sorn]                  open the editor
+  sorn-editor --export-midi OUT.mid IN.sorn
+                                           write the whole score as a MIDI file
+  sorn-editor --export-musicxml OUT.musicxml|OUT.mxl IN.sorn
+                                           write the whole score as MusicXML (.mxl: compressed)
+  sorn-editor --export-lilypond OUT.ly IN.sorn
+                                           write the whole score as a LilyPond file
+  sorn-editor --engrave-pdf OUT.pdf [--score | --part N] IN.sorn
+                                           engrave with LilyPond into a PDF (the full score
+                                           unless told; needs the packages lilypond and
+                                           fonts-noto-cjk)
+  sorn-editor --export-wav OUT.wav [--part N] [--timbre NAME|PATH] IN.sorn
+                                           write one part as a WAV file (the default timbre
+                                           is the violin)
+  sorn-editor --export-audio OUT.wav|OUT.flac|OUT.ogg [SOUND] IN.sorn
+                                           write every part as heard to an audio file (the
+                                           format by the extension)
+  sorn-editor --export-rehearsal DIR [--format wav|flac|ogg] [--balance DB] [--click]
+              [SOUND] IN.sorn              write rehearsal tracks into the folder DIR
+                                           (a file per part, named after the part; that
+                                           part DB decibels louder, the others softer
+                                           (0 to 24, default 6); --click: a click each beat)
+    SOUND: [--soundfont PATH] [--sample-rate 44100|48000] [--bits 16|24]
+                                           by default the audition's SoundFont, 44100 Hz,
+                                           16 bits (--bits for WAV and FLAC only)
+  sorn-editor --render-view OUT.png|OUT.svg [--part N] [--scroll P] [--width W]
+              [--scale S] [--no-cursor] [--score] IN.sorn
+                                           write the score area as a picture (S times as
+                                           large, no cursor; --score: the full score with
+                                           every part aligned)
+  sorn-editor --render-page OUT.png|OUT.svg [PAGES] [--page K] [--scale S] IN.sorn
+                                           write a printed page as a picture
+  sorn-editor --print-pdf OUT.pdf [PAGES] IN.sorn
+                                           print every page into a PDF
+  sorn-editor --print-parts DIR [PAGES] IN.sorn
+                                           write a PDF per part into the folder DIR
+                                           (named after the part)
+    PAGES: [--part N | --score | --parts 1,3] [--layout original|reading]
+           [--paper A4|A5|B4|B5] [--margin MM] [--landscape] [--compact]
+                                           by default one part in its original layout;
+                                           --score: every part, --parts: the parts chosen,
+                                           as a full score in the reading layout
+  sorn-editor --export-positions OUT.json [--score] IN.sorn
+                                           write the time (ticks, milliseconds), the x on
+                                           screen and the staff's y of every position as
+                                           JSON (--score: in the full score)
+  sorn-editor --save-as OUT.sorn IN.sorn   read a score and save it in the current format
+                                           (IN may also be MusicXML: .musicxml, .xml, .mxl)
+  sorn-editor --info IN.sorn               print parts, length, tempo and programs as one
+                                           JSON line (title, composer and part names only
+                                           when the score has them)
+  sorn-editor -o OUT IN.sorn               choose the command by OUT's extension (.sorn,
+                                           .mid, .musicxml, .mxl, .ly, .wav=one part,
+                                           .flac/.ogg=every part as heard, .pdf,
+                                           .png/.svg=a page)
+                                           (long form --export-to)
+  sorn-editor -h | --help | --version
+  --lang en|ja                             the language of the messages (default: by the
+                                           locale); with any command
+Parts are counted from 1. Every argument after -- is a file name.
+A file name - is standard input as the input, standard output as the output. To write
+to standard output, give the format with the option that names it (--export-midi etc.).
+Output to a pipe (FIFO) or a terminal is written as it is, never replaced.
+Exit status: 0 success, 1 failure, 2 wrong usage.
+</translation>
+    </message>
+    <message>
+        <source>値を指定してください: %1</source>
+        <translation>Give a value: %1</translation>
+    </message>
+    <message>
+        <source>--lang は en か ja で指定してください: %1</source>
+        <translation>--lang takes en or ja: %1</translation>
+    </message>
+    <message>
+        <source>入力ファイルは一つだけ指定してください: %1</source>
+        <translation>Give only one input file: %1</translation>
+    </message>
+    <message>
+        <source>コマンドは一度に一つだけ指定してください: %1</source>
+        <translation>Give only one command at a time: %1</translation>
+    </message>
+    <message>
+        <source>出力ファイルを指定してください: %1</source>
+        <translation>Give the output file: %1</translation>
+    </message>
+    <message>
+        <source>%1 は %2〜%3 の整数で指定してください: %4</source>
+        <translation>%1 takes a whole number from %2 to %3: %4</translation>
+    </message>
+    <message>
+        <source>%1 か %2</source>
+        <translation>%1 or %2</translation>
+    </message>
+    <message>
+        <source>%1 は %2 で指定してください: %3</source>
+        <translation>%1 takes %2: %3</translation>
+    </message>
+    <message>
+        <source>不明なオプションです: %1</source>
+        <translation>Unknown option: %1</translation>
+    </message>
+    <message>
+        <source>使い方が正しくありません。sorn-editor --help をご覧ください。</source>
+        <translation>Wrong usage. See sorn-editor --help.</translation>
+    </message>
+    <message>
+        <source>この拡張子の出力には対応していません: %1</source>
+        <translation>Output with this extension is not supported: %1</translation>
+    </message>
+    <message>
+        <source>--export-audio の出力ファイルの名前は .wav, .flac, .ogg のどれかで終えてください: %1</source>
+        <translation>The output file name of --export-audio must end in .wav, .flac or .ogg: %1</translation>
+    </message>
+    <message>
+        <source>--export-rehearsal の出力はフォルダです。標準出力には書き出せません。</source>
+        <translation>The output of --export-rehearsal is a folder; it cannot be written to standard output.</translation>
+    </message>
+    <message>
+        <source>--format は wav, flac, ogg のどれかで指定してください: %1</source>
+        <translation>--format takes wav, flac or ogg: %1</translation>
+    </message>
+    <message>
+        <source>このコマンドでは使えないオプションです: %1</source>
+        <translation>This option cannot be used with this command: %1</translation>
+    </message>
+    <message>
+        <source>楽譜ファイルではありません: %1</source>
+        <translation>Not a score file: %1</translation>
+    </message>
+    <message>
+        <source>パート %1 はありません (1〜%2)</source>
+        <translation>There is no part %1 (1 to %2)</translation>
+    </message>
+    <message>
+        <source>%1ファイルを書き出せませんでした。
+%2
+%3</source>
+        <translation>The %1 file could not be written.
+%2
+%3</translation>
+    </message>
+    <message>
+        <source>--part と --score, --parts は一緒に指定できません。</source>
+        <translation>--part cannot be given with --score or --parts.</translation>
+    </message>
+    <message>
+        <source>--parts はパート番号 (1〜%1) をコンマで区切って指定してください: %2</source>
+        <translation>--parts takes part numbers (1 to %1) separated by commas: %2</translation>
+    </message>
+    <message>
+        <source>--layout は original か reading で指定してください: %1</source>
+        <translation>--layout takes original or reading: %1</translation>
+    </message>
+    <message>
+        <source>元の体裁で印刷できるのは 1 パートだけです。--layout reading を指定してください。</source>
+        <translation>Only one part can be printed in the original layout. Give --layout reading.</translation>
+    </message>
+    <message>
+        <source>用紙は A4, A5, B4, B5 のどれかを指定してください: %1</source>
+        <translation>The paper is one of A4, A5, B4, B5: %1</translation>
+    </message>
+    <message>
+        <source>--scale は 1〜8 の数で指定してください: %1</source>
+        <translation>--scale takes a number from 1 to 8: %1</translation>
+    </message>
+    <message>
+        <source>SORN楽譜エディタ %1</source>
+        <translation>SORN Score Editor %1</translation>
+    </message>
+    <message>
+        <source>--part と --score は一緒に指定できません。</source>
+        <translation>--part cannot be given with --score.</translation>
+    </message>
+    <message>
+        <source>位置の一覧を書き出せませんでした: %1
+%2</source>
+        <translation>The list of positions could not be written: %1
+%2</translation>
+    </message>
+    <message>
+        <source>音声</source>
+        <translation>audio</translation>
+    </message>
+    <message>
+        <source>パート練習用の音源を書き出せませんでした。
+%1
+%2</source>
+        <translation>The rehearsal tracks could not be written.
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>画像を保存できませんでした: %1
+%2</source>
+        <translation>The picture could not be saved: %1
+%2</translation>
+    </message>
+    <message>
+        <source>画像が大きすぎます (幅・高さは 32767 ピクセルまで): %1</source>
+        <translation>The picture is too large (width and height at most 32767 pixels): %1</translation>
+    </message>
+    <message>
+        <source>画像を保存できませんでした: %1</source>
+        <translation>The picture could not be saved: %1</translation>
+    </message>
+    <message>
+        <source>ページ %1 はありません (1〜%2)</source>
+        <translation>There is no page %1 (1 to %2)</translation>
+    </message>
+    <message>
+        <source>フォルダを作れませんでした: %1
+%2</source>
+        <translation>The folder could not be made: %1
+%2</translation>
+    </message>
+</context>
+<context>
     <name>Core</name>
     <message>
         <source>LilyPond が見つかりません。LilyPond で浄書するには、Debian のパッケージ %1 を入れてください。
@@ -71,7 +350,7 @@ sudo apt install %1</translation>
     </message>
     <message>
         <source>連符の音符・休符 %1 個は、連符全体の長さが合うように連符でない音価で読み込みました。</source>
-        <translation>Notes and rests in tuplets read as plain note values that keep the whole tuplet&apos;s length: %1.</translation>
+        <translation>Notes and rests in tuplets read as plain note values that keep the whole tuplet's length: %1.</translation>
     </message>
     <message>
         <source>音価と長さが食い違う音符・休符 %1 個は長さに合わせた音価で読み込みました。</source>

@@ -5,7 +5,6 @@
 #include "interchange/MusicXmlExport.h"
 #include "model/SornData.h"
 #include "platform/FileDialogs.h"
-#include "platform/MessageText.h"
 #include "platform/QtFileDialogs.h"
 #include "sound/InstrumentNames.h"
 #include "sound/SornMidi.h"
@@ -14,28 +13,26 @@
 
 namespace sorn {
 
-std::string ExportMidi(const SornData& doc, const std::string& path, ProgressSink* progress) {
+Message ExportMidi(const SornData& doc, const std::string& path, ProgressSink* progress) {
     SornMidi midi;
     if (midi.SaveToMIDI(doc, path, progress) == 1 || midi.Error().Cancelled()) return {};
-    return Text(midi.Error().What()).toStdString();
+    return midi.Error().What();
 }
 
-std::string ExportMusicXmlFile(const SornData& doc, const std::string& path,
-                               ProgressSink* progress) {
+Message ExportMusicXmlFile(const SornData& doc, const std::string& path, ProgressSink* progress) {
     const ExportError error = ExportMusicXml(doc, path, progress);
-    return error && !error.Cancelled() ? Text(error.What()).toStdString() : std::string();
+    return error && !error.Cancelled() ? error.What() : Message();
 }
 
-std::string ExportLilyPondFile(const SornData& doc, const std::string& path,
-                               ProgressSink* progress) {
+Message ExportLilyPondFile(const SornData& doc, const std::string& path, ProgressSink* progress) {
     const ExportError error = ExportLilyPond(doc, path, progress);
-    return error && !error.Cancelled() ? Text(error.What()).toStdString() : std::string();
+    return error && !error.Cancelled() ? error.What() : Message();
 }
 
-std::string EngravePdfFile(const SornData& doc, const LilyPondChoice& choice,
-                           const std::string& path, ProgressSink* progress) {
+Message EngravePdfFile(const SornData& doc, const LilyPondChoice& choice, const std::string& path,
+                       ProgressSink* progress) {
     const ExportError error = EngraveScore(doc, choice, path, progress);
-    return error && !error.Cancelled() ? Text(error.What()).toStdString() : std::string();
+    return error && !error.Cancelled() ? error.What() : Message();
 }
 
 namespace {

@@ -2,6 +2,7 @@
 // The exports shared by the menu commands and the batch command line, so
 // both write the same bytes and give the same messages.
 
+#include "model/Message.h"
 #include "platform/AudioExport.h"
 
 #include <cstdint>
@@ -15,24 +16,23 @@ struct FileDialogRequest;
 struct LilyPondChoice;
 
 // Writes the whole score as a MIDI file. Returns the message to show when
-// the export stopped, or an empty string (also when progress cancelled it).
-std::string ExportMidi(const SornData& doc, const std::string& path,
-                       ProgressSink* progress = nullptr);
+// the export stopped, or no message (also when progress cancelled it).
+Message ExportMidi(const SornData& doc, const std::string& path, ProgressSink* progress = nullptr);
 
 // Writes the whole score as MusicXML, compressed when the name ends in ".mxl".
-// Empty also when progress cancelled it.
-std::string ExportMusicXmlFile(const SornData& doc, const std::string& path,
-                               ProgressSink* progress = nullptr);
+// No message also when progress cancelled it.
+Message ExportMusicXmlFile(const SornData& doc, const std::string& path,
+                           ProgressSink* progress = nullptr);
 
-// Writes the whole score as a LilyPond file. Empty also when progress
+// Writes the whole score as a LilyPond file. No message also when progress
 // cancelled it.
-std::string ExportLilyPondFile(const SornData& doc, const std::string& path,
-                               ProgressSink* progress = nullptr);
+Message ExportLilyPondFile(const SornData& doc, const std::string& path,
+                           ProgressSink* progress = nullptr);
 
-// The chosen parts engraved by LilyPond into a PDF. Empty also when progress
-// cancelled it.
-std::string EngravePdfFile(const SornData& doc, const LilyPondChoice& choice,
-                           const std::string& path, ProgressSink* progress = nullptr);
+// The chosen parts engraved by LilyPond into a PDF. No message also when
+// progress cancelled it.
+Message EngravePdfFile(const SornData& doc, const LilyPondChoice& choice, const std::string& path,
+                       ProgressSink* progress = nullptr);
 
 // The save dialogs propose the score's folder and name with the export's
 // extension; a score not yet saved starts in the documents folder.

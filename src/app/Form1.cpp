@@ -24,6 +24,7 @@
 #include "platform/EditorSettings.h"
 #include "platform/FileDialogs.h"
 #include "platform/GlyphSet.h"
+#include "platform/MessageText.h"
 #include "platform/PainterCanvas.h"
 #include "platform/QtCanvas.h"
 #include "platform/QtPrinter.h"
@@ -531,7 +532,9 @@ void Form1::mnuFileMidisave_Click() {
     auto path = services_.dialogs.SaveFile(MidiFileDialog(document_));
     if (!path) return;
     std::string problem;
-    work_->Run([&](ProgressSink& progress) { problem = ExportMidi(document_, *path, &progress); });
+    work_->Run([&](ProgressSink& progress) {
+        problem = Text(ExportMidi(document_, *path, &progress)).toStdString();
+    });
     ExportFinished(*path, problem, work_->Cancelled());
 }
 
@@ -539,8 +542,9 @@ void Form1::mnuFileMusicXmlsave_Click() {
     auto path = services_.dialogs.SaveFile(MusicXmlFileDialog(document_));
     if (!path) return;
     std::string problem;
-    work_->Run(
-        [&](ProgressSink& progress) { problem = ExportMusicXmlFile(document_, *path, &progress); });
+    work_->Run([&](ProgressSink& progress) {
+        problem = Text(ExportMusicXmlFile(document_, *path, &progress)).toStdString();
+    });
     ExportFinished(*path, problem, work_->Cancelled());
 }
 
@@ -548,8 +552,9 @@ void Form1::mnuFileLilyPondsave_Click() {
     auto path = services_.dialogs.SaveFile(LilyPondFileDialog(document_));
     if (!path) return;
     std::string problem;
-    work_->Run(
-        [&](ProgressSink& progress) { problem = ExportLilyPondFile(document_, *path, &progress); });
+    work_->Run([&](ProgressSink& progress) {
+        problem = Text(ExportLilyPondFile(document_, *path, &progress)).toStdString();
+    });
     ExportFinished(*path, problem, work_->Cancelled());
 }
 

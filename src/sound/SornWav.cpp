@@ -289,11 +289,11 @@ bool SornWav::Save(const SornData& document, const std::string& SaveFileName, st
 
 std::string ExportWav(const SornData& doc, std::uint8_t Part, const std::string& AppPath,
                       const std::string& OnsyokuFileName, const std::string& path,
-                      ProgressSink* progress) {
+                      ProgressSink* progress, Language language) {
     SornWav wav(AppPath);
     if (wav.SaveToWav(doc, path, Part, OnsyokuFileName, progress) == 1 || wav.Error().Cancelled())
         return {};
-    return wav.Error().Message();
+    return Text(wav.Error().What(), language);
 }
 
 std::string ExportWav(const SornData& doc, std::uint8_t Part, const Timbre& timbre,
