@@ -706,6 +706,68 @@ All notes were opened. The text that was read is kept when you save.</translatio
         <source>%1%2</source>
         <translation>Error %1: %2</translation>
     </message>
+    <message>
+        <source>SoundFont が見つかりません: %1</source>
+        <translation>The SoundFont was not found: %1</translation>
+    </message>
+    <message>
+        <source>音声を作る音源 (General MIDI の SoundFont) が見つかりません。Debian のパッケージ fluid-soundfont-gm か timgm6mb-soundfont を入れるか、SoundFont (.sf2) を指定してください。</source>
+        <translation>No sound source (a General MIDI SoundFont) was found to make the audio. Install the Debian package fluid-soundfont-gm or timgm6mb-soundfont, or give a SoundFont (.sf2).</translation>
+    </message>
+    <message>
+        <source>FLAC と Ogg Vorbis を書くライブラリ libsndfile を読み込めませんでした (Debian のパッケージ libsndfile1)。</source>
+        <translation>The library libsndfile that writes FLAC and Ogg Vorbis could not be loaded (Debian package libsndfile1).</translation>
+    </message>
+    <message>
+        <source>音声ファイルを作れませんでした。%1</source>
+        <translation>The audio file could not be made. %1</translation>
+    </message>
+    <message>
+        <source>音声を書き込めませんでした。%1</source>
+        <translation>The audio could not be written. %1</translation>
+    </message>
+    <message>
+        <source>音声を作る FluidSynth を読み込めませんでした (Debian のパッケージ libfluidsynth3)。
+%1</source>
+        <translation>FluidSynth, which makes the audio, could not be loaded (Debian package libfluidsynth3).
+%1</translation>
+    </message>
+    <message>
+        <source>作業用のフォルダを作れませんでした。</source>
+        <translation>The working folder could not be made.</translation>
+    </message>
+    <message>
+        <source>FluidSynth を始められませんでした。</source>
+        <translation>FluidSynth could not be started.</translation>
+    </message>
+    <message>
+        <source>SoundFont を読み込めませんでした。
+%1</source>
+        <translation>The SoundFont could not be loaded.
+%1</translation>
+    </message>
+    <message>
+        <source>MIDI の演奏を始められませんでした。</source>
+        <translation>The MIDI playback could not be started.</translation>
+    </message>
+    <message>
+        <source>音声は .wav, .flac, .ogg のどれかで保存してください: %1</source>
+        <translation>Save audio as .wav, .flac or .ogg: %1</translation>
+    </message>
+    <message>
+        <source>音声ファイルを書き出せませんでした。
+%1
+%2</source>
+        <translation>The audio file could not be written.
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>フォルダを作れませんでした: %1
+%2</source>
+        <translation>The folder could not be made: %1
+%2</translation>
+    </message>
 </context>
 <context>
     <name>Instruments</name>

@@ -634,6 +634,7 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     }
     if (request.command == "--export-audio" || request.command == "--export-rehearsal") {
         AudioSettings settings;
+        settings.language = language;
         if (auto soundFont = request.texts.find("--soundfont"); soundFont != request.texts.end())
             settings.soundFont = soundFont->second;
         settings.sampleRate = Number(request, "--sample-rate", settings.sampleRate);
