@@ -28,7 +28,7 @@ void ExportMidi(SornData& doc) {
     const std::string path = ScratchFile("score.mid");
     SornMidi midi;
     if (midi.SaveToMIDI(doc, path) != 1) {
-        Require(static_cast<bool>(midi.Error()) && !midi.Error().Description.empty(),
+        Require(static_cast<bool>(midi.Error()) && !midi.Error().Description.Empty(),
                 "a MIDI export failed without a reason");
         CheckLeftBehind({}, "a failed MIDI export left a file");
         return;
@@ -89,7 +89,7 @@ void ExportWav(SornData& doc, std::uint8_t part) {
     const std::string path = ScratchFile("score.wav");
     SornWav wav;
     if (wav.SaveToWav(doc, path, part, ShortTimbre()) != 1) {
-        Require(static_cast<bool>(wav.Error()) && !wav.Error().Description.empty(),
+        Require(static_cast<bool>(wav.Error()) && !wav.Error().Description.Empty(),
                 "a WAV export failed without a reason");
         CheckLeftBehind({}, "a failed WAV export left a file");
         return;
@@ -213,7 +213,7 @@ int Hki2(Bytes data) {
     const ExportError error = LoadTimbre("", path, timbre);
     std::filesystem::remove(path);
     if (!error) return 0;
-    Require(!error.Description.empty(), "a timbre error without a reason");
+    Require(!error.Description.Empty(), "a timbre error without a reason");
     const auto table = timbre.Table();
     Require(std::all_of(table.begin(), table.end(), [](std::int16_t v) { return v == 0; }),
             "a timbre that did not load is not silent");
@@ -245,7 +245,7 @@ int MusicXml(Bytes data) {
     const std::string_view bytes(reinterpret_cast<const char*>(data.data()), data.size());
     const ImportOutcome outcome = ImportMusicXml(bytes, doc);
     if (outcome.status != ImportStatus::Imported) {
-        Require(!outcome.message.empty(), "a MusicXML file refused without a reason");
+        Require(!outcome.message.Empty(), "a MusicXML file refused without a reason");
         Require(Fingerprint(doc) == before, "a refused MusicXML file changed the score");
         return 0;
     }

@@ -15,7 +15,7 @@ AuditionResult Audition(QWidget* parent, const SornData& doc, const std::string&
     SornMidi midi;
     midi.PlayPartsFrom(options.partRanges);
     if (midi.SaveToMIDI(doc, listenFile, nullptr, options.range) == 0) {
-        boxes.Show(midi.Error().Message(), MsgButtons::Ok, MsgIcon::None);
+        boxes.ShowMessage(midi.Error().What(), MsgButtons::Ok, MsgIcon::None);
         return AuditionResult::ExportFailed;
     }
     // Nothing to play is known from the file alone: no window, and no sound

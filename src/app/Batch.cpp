@@ -30,7 +30,7 @@ constexpr int kOk = 0;
 constexpr int kFailed = 1;
 constexpr int kUsage = 2;
 
-const char* const kHelp = R"(使い方:
+const char* const kHelp = SORN_TRANSLATE_NOOP("Batch", R"(使い方:
   sorn-editor [FILE.sorn]                  エディタを開く
   sorn-editor --export-midi OUT.mid IN.sorn
                                            楽譜全体を MIDI ファイルに書き出す
@@ -83,12 +83,21 @@ const char* const kHelp = R"(使い方:
                                            .png/.svg=ページ)
                                            (長い形 --export-to)
   sorn-editor -h | --help | --version
+  --lang en|ja                             メッセージの言語 (既定はロケールで決まる。
+                                           どのコマンドにも付けられる)
 パート番号は 1 から数えます。-- より後ろの引数はすべてファイル名です。
 ファイル名 - は、入力なら標準入力、出力なら標準出力です。出力を - にするときは、
 形式を名前に持つオプション (--export-midi など) で指定してください。
 パイプ (FIFO) や端末への出力は置き換えずにそのまま書き込みます。
 終了コード: 0 成功, 1 失敗, 2 使い方の誤り。
-)";
+)");
+
+// The language of the messages: the locale's unless --lang chose.
+Language language = Language::Japanese;
+
+template <typename... Args> Message BatchMessage(const char* source, Args&&... args) {
+    return Message("Batch", source, std::forward<Args>(args)...);
+}
 
 // Message boxes of batch mode: the text goes to stderr, nobody answers.
 class StderrMessageBoxes : public MessageBoxes {
@@ -97,6 +106,9 @@ public:
     MsgResult Show(std::string_view text, MsgButtons buttons, MsgIcon) override {
         err_ << text << '\n';
         return buttons == MsgButtons::YesNoCancel ? MsgResult::Cancel : MsgResult::Ok;
+    }
+    MsgResult ShowMessage(const Message& message, MsgButtons buttons, MsgIcon icon) override {
+        return Show(Text(message, language), buttons, icon);
     }
 
 private:
@@ -179,6 +191,27 @@ bool Fail(std::ostream& err, const std::string& text) {
     return false;
 }
 
+bool Fail(std::ostream& err, const Message& message) {
+    return Fail(err, Text(message, language));
+}
+
+// --lang, wherever it stands before "--": the first bad value is bad usage,
+// told in the language chosen so far.
+bool ChooseLanguage(const std::vector<std::string>& args, std::ostream& err) {
+    language = LanguageFromEnvironment();
+    for (std::size_t i = 0; i < args.size() && args[i] != "--"; ++i) {
+        if (args[i] != "--lang") continue;
+        if (i + 1 == args.size())
+            return Fail(err, BatchMessage(SORN_TRANSLATE_NOOP("Batch", "値を指定してください: %1"),
+                                          args[i]));
+        if (!ParseLanguage(args[++i], language))
+            return Fail(err, BatchMessage(SORN_TRANSLATE_NOOP(
+                                              "Batch", "--lang は en か ja で指定してください: %1"),
+                                          args[i]));
+    }
+    return true;
+}
+
 bool Parse(const std::vector<std::string>& args, Request& request, std::ostream& err) {
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -186,22 +219,39 @@ bool Parse(const std::vector<std::string>& args, Request& request, std::ostream&
         const bool hasValue = i + 1 < args.size();
         if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-') {
             if (!request.input.empty())
-                return Fail(err, "入力ファイルは一つだけ指定してください: " + arg);
+                return Fail(err,
+                            BatchMessage(SORN_TRANSLATE_NOOP(
+                                             "Batch", "入力ファイルは一つだけ指定してください: %1"),
+                                         arg));
             request.input = arg;
         } else if (arg == "--") {
             optionsEnded = true;
+        } else if (arg == "--lang" && hasValue) {
+            ++i; // chosen before the rest was read
         } else if (auto found = kOutputCommands.find(arg); found != kOutputCommands.end()) {
             if (!request.command.empty())
-                return Fail(err, "コマンドは一度に一つだけ指定してください: " + arg);
-            if (!hasValue) return Fail(err, "出力ファイルを指定してください: " + arg);
+                return Fail(
+                    err, BatchMessage(SORN_TRANSLATE_NOOP(
+                                          "Batch", "コマンドは一度に一つだけ指定してください: %1"),
+                                      arg));
+            if (!hasValue)
+                return Fail(err, BatchMessage(SORN_TRANSLATE_NOOP(
+                                                  "Batch", "出力ファイルを指定してください: %1"),
+                                              arg));
             request.command = found->second;
             request.output = args[++i];
         } else if (kPlainCommands.count(arg)) {
             if (!request.command.empty())
-                return Fail(err, "コマンドは一度に一つだけ指定してください: " + arg);
+                return Fail(
+                    err, BatchMessage(SORN_TRANSLATE_NOOP(
+                                          "Batch", "コマンドは一度に一つだけ指定してください: %1"),
+                                      arg));
             request.command = arg;
         } else if (auto number = kNumberOptions.find(arg); number != kNumberOptions.end()) {
-            if (!hasValue) return Fail(err, "値を指定してください: " + arg);
+            if (!hasValue)
+                return Fail(
+                    err,
+                    BatchMessage(SORN_TRANSLATE_NOOP("Batch", "値を指定してください: %1"), arg));
             const std::string& text = args[++i];
             const int min = number->second.min;
             const int max = number->second.max;
@@ -211,28 +261,38 @@ bool Parse(const std::vector<std::string>& args, Request& request, std::ostream&
             const bool listed = only.empty() || std::count(only.begin(), only.end(), value);
             if (ec != std::errc{} || end != text.data() + text.size() || value < min ||
                 value > max || !listed) {
-                std::string values = std::to_string(min) + "〜" + std::to_string(max) + " の整数";
-                if (!only.empty()) {
-                    values.clear();
-                    for (int allowed : only)
-                        values += (values.empty() ? "" : " か ") + std::to_string(allowed);
-                    values += " ";
-                }
-                return Fail(err, arg + " は " + values + "で指定してください: " + text);
+                if (only.empty())
+                    return Fail(
+                        err, BatchMessage(SORN_TRANSLATE_NOOP(
+                                              "Batch", "%1 は %2〜%3 の整数で指定してください: %4"),
+                                          arg, min, max, text));
+                Message values = Message::Verbatim(std::to_string(only.front()));
+                for (std::size_t k = 1; k < only.size(); ++k)
+                    values = BatchMessage(SORN_TRANSLATE_NOOP("Batch", "%1 か %2"),
+                                          std::move(values), only[k]);
+                return Fail(err, BatchMessage(SORN_TRANSLATE_NOOP(
+                                                  "Batch", "%1 は %2 で指定してください: %3"),
+                                              arg, std::move(values), text));
             }
             request.numbers[arg] = value;
         } else if (kTextOptions.count(arg)) {
-            if (!hasValue) return Fail(err, "値を指定してください: " + arg);
+            if (!hasValue)
+                return Fail(
+                    err,
+                    BatchMessage(SORN_TRANSLATE_NOOP("Batch", "値を指定してください: %1"), arg));
             request.texts[arg] = args[++i];
         } else if (kFlagOptions.count(arg)) {
             request.flags.insert(arg);
         } else {
-            return Fail(err, "不明なオプションです: " + arg);
+            return Fail(
+                err, BatchMessage(SORN_TRANSLATE_NOOP("Batch", "不明なオプションです: %1"), arg));
         }
     }
     const bool needsInput = request.command != "--help" && request.command != "--version";
     if (request.command.empty() || (needsInput && request.input.empty()))
-        return Fail(err, "使い方が正しくありません。sorn-editor --help をご覧ください。");
+        return Fail(err,
+                    BatchMessage(SORN_TRANSLATE_NOOP(
+                        "Batch", "使い方が正しくありません。sorn-editor --help をご覧ください。")));
     return true;
 }
 
@@ -266,36 +326,56 @@ bool ResolveOutputCommand(Request& request, std::ostream& err) {
             {".ogg", "--export-audio"}};
         auto found = byExtension.find(Extension(request.output));
         if (found == byExtension.end())
-            return Fail(err, "この拡張子の出力には対応していません: " + request.output);
+            return Fail(err, BatchMessage(SORN_TRANSLATE_NOOP(
+                                              "Batch", "この拡張子の出力には対応していません: %1"),
+                                          request.output));
         request.command = found->second;
     }
     // The format is the name's; standard output has none to tell it.
     if (request.command == "--export-audio" && !AudioFormatOf(request.output))
-        return Fail(err, "--export-audio の出力ファイルの名前は .wav, .flac, .ogg のどれかで"
-                         "終えてください: " +
-                             request.output);
+        return Fail(err,
+                    BatchMessage(SORN_TRANSLATE_NOOP(
+                                     "Batch", "--export-audio の出力ファイルの名前は .wav, .flac, "
+                                              ".ogg のどれかで終えてください: %1"),
+                                 request.output));
     if (auto unfold = request.texts.find("--unfold-repeats");
         unfold != request.texts.end() && !UnfoldRepeatsNamed(unfold->second))
-        return Fail(err, "--unfold-repeats は auto, always, never のどれかで指定してください: " +
-                             unfold->second);
+        return Fail(err, BatchMessage(SORN_TRANSLATE_NOOP(
+                                          "Batch", "--unfold-repeats は auto, always, never の"
+                                                   "どれかで指定してください: %1"),
+                                      unfold->second));
     if (request.command == "--export-rehearsal" && request.output == "-")
-        return Fail(err, "--export-rehearsal の出力はフォルダです。標準出力には書き出せません。");
+        return Fail(err, BatchMessage(SORN_TRANSLATE_NOOP(
+                             "Batch", "--export-rehearsal の出力はフォルダです。"
+                                      "標準出力には書き出せません。")));
     if (auto format = request.texts.find("--format");
         format != request.texts.end() && !FormatNamed(format->second))
-        return Fail(err,
-                    "--format は wav, flac, ogg のどれかで指定してください: " + format->second);
+        return Fail(
+            err,
+            BatchMessage(SORN_TRANSLATE_NOOP(
+                             "Batch", "--format は wav, flac, ogg のどれかで指定してください: %1"),
+                         format->second));
     auto allowed = [&](const auto& table, const std::string& option) {
         return table.at(option).count(request.command) != 0;
     };
     for (const auto& [option, value] : request.numbers)
         if (!kNumberOptions.at(option).commands.count(request.command))
-            return Fail(err, "このコマンドでは使えないオプションです: " + option);
+            return Fail(
+                err, BatchMessage(
+                         SORN_TRANSLATE_NOOP("Batch", "このコマンドでは使えないオプションです: %1"),
+                         option));
     for (const auto& [option, value] : request.texts)
         if (!allowed(kTextOptions, option))
-            return Fail(err, "このコマンドでは使えないオプションです: " + option);
+            return Fail(
+                err, BatchMessage(
+                         SORN_TRANSLATE_NOOP("Batch", "このコマンドでは使えないオプションです: %1"),
+                         option));
     for (const auto& option : request.flags)
         if (!allowed(kFlagOptions, option))
-            return Fail(err, "このコマンドでは使えないオプションです: " + option);
+            return Fail(
+                err, BatchMessage(
+                         SORN_TRANSLATE_NOOP("Batch", "このコマンドでは使えないオプションです: %1"),
+                         option));
     return true;
 }
 
@@ -308,7 +388,8 @@ bool ReadScore(SornData& doc, const std::string& path, std::ostream& err) {
     case OpenResult::Opened:
         return true;
     case OpenResult::NotAScore:
-        return Fail(err, "楽譜ファイルではありません: " + path);
+        return Fail(err, BatchMessage(
+                             SORN_TRANSLATE_NOOP("Batch", "楽譜ファイルではありません: %1"), path));
     case OpenResult::Refused:
         return false;
     case OpenResult::Failed:
@@ -368,8 +449,9 @@ bool PartOption(const Request& request, const SornData& doc, std::uint8_t& part,
     auto found = request.numbers.find("--part");
     const int n = found == request.numbers.end() ? 1 : found->second;
     if (n < 1 || n > doc.PartSuu() + 1)
-        return Fail(err, "パート " + std::to_string(n) + " はありません (1〜" +
-                             std::to_string(doc.PartSuu() + 1) + ")");
+        return Fail(err,
+                    BatchMessage(SORN_TRANSLATE_NOOP("Batch", "パート %1 はありません (1〜%2)"), n,
+                                 doc.PartSuu() + 1));
     part = static_cast<std::uint8_t>(n - 1);
     return true;
 }
@@ -381,9 +463,9 @@ std::string ProgramFolder() {
 
 // The window shows an export's own message after the user chose the file;
 // on the command line it also says which file it was.
-std::string ExportFailed(const char* format, const Request& request, const std::string& problem) {
-    return std::string(format) + "ファイルを書き出せませんでした。\n" + request.output + "\n" +
-           problem;
+Message ExportFailed(Message format, const Request& request, Message problem) {
+    return BatchMessage(SORN_TRANSLATE_NOOP("Batch", "%1ファイルを書き出せませんでした。\n%2\n%3"),
+                        std::move(format), request.output, std::move(problem));
 }
 
 int Number(const Request& request, const std::string& option, int fallback) {
@@ -405,7 +487,8 @@ bool PageOptions(const Request& request, const SornData& doc, PageRequest& page,
     const bool score = request.flags.count("--score") != 0;
     auto parts = request.texts.find("--parts");
     if ((score || parts != request.texts.end()) && request.numbers.count("--part"))
-        return Fail(err, "--part と --score, --parts は一緒に指定できません。");
+        return Fail(err, BatchMessage(SORN_TRANSLATE_NOOP(
+                             "Batch", "--part と --score, --parts は一緒に指定できません。")));
     if (!PartOption(request, doc, page.part, err)) return false;
     page.parts = {page.part};
     if (score) {
@@ -422,8 +505,10 @@ bool PageOptions(const Request& request, const SornData& doc, PageRequest& page,
             auto [end, ec] = std::from_chars(item.data(), item.data() + item.size(), n);
             if (ec != std::errc{} || end != item.data() + item.size() || n < 1 ||
                 n > doc.PartCount())
-                return Fail(err, "--parts はパート番号 (1〜" + std::to_string(doc.PartCount()) +
-                                     ") をコンマで区切って指定してください: " + parts->second);
+                return Fail(err, BatchMessage(SORN_TRANSLATE_NOOP(
+                                                  "Batch", "--parts はパート番号 (1〜%1) をコンマで"
+                                                           "区切って指定してください: %2"),
+                                              doc.PartCount(), parts->second));
             chosen.insert(static_cast<std::uint8_t>(n - 1));
             if (comma == std::string_view::npos) break;
             text.remove_prefix(comma + 1);
@@ -440,20 +525,28 @@ bool PageOptions(const Request& request, const SornData& doc, PageRequest& page,
     page.reading = sheets || score || parts != request.texts.end();
     if (auto layout = request.texts.find("--layout"); layout != request.texts.end()) {
         if (layout->second != "original" && layout->second != "reading")
-            return Fail(err,
-                        "--layout は original か reading で指定してください: " + layout->second);
+            return Fail(
+                err,
+                BatchMessage(SORN_TRANSLATE_NOOP(
+                                 "Batch", "--layout は original か reading で指定してください: %1"),
+                             layout->second));
         page.reading = layout->second == "reading";
     }
     if (!page.reading && page.parts.size() > 1 && !sheets)
-        return Fail(err, "元の体裁で印刷できるのは 1 パートだけです。--layout reading を"
-                         "指定してください。");
+        return Fail(err, BatchMessage(SORN_TRANSLATE_NOOP(
+                             "Batch", "元の体裁で印刷できるのは 1 パートだけです。"
+                                      "--layout reading を指定してください。")));
     page.part = page.parts.front();
     page.compact = request.flags.count("--compact") != 0;
     page.landscape = request.flags.count("--landscape") != 0;
     page.marginMm = Number(request, "--margin", 15);
     if (auto paper = request.texts.find("--paper"); paper != request.texts.end())
         if (!PaperByName(paper->second, page.paper))
-            return Fail(err, "用紙は A4, A5, B4, B5 のどれかを指定してください: " + paper->second);
+            return Fail(
+                err,
+                BatchMessage(SORN_TRANSLATE_NOOP(
+                                 "Batch", "用紙は A4, A5, B4, B5 のどれかを指定してください: %1"),
+                             paper->second));
     return true;
 }
 
@@ -465,7 +558,9 @@ bool ScaleOption(const Request& request, double& scale, std::ostream& err) {
     double value = 0;
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (ec != std::errc{} || end != text.data() + text.size() || !(value >= 1 && value <= 8))
-        return Fail(err, "--scale は 1〜8 の数で指定してください: " + text);
+        return Fail(err, BatchMessage(SORN_TRANSLATE_NOOP(
+                                          "Batch", "--scale は 1〜8 の数で指定してください: %1"),
+                                      text));
     scale = value;
     return true;
 }
@@ -485,14 +580,18 @@ bool IsBatchCommandLine(const std::vector<std::string>& args) {
 int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                     const BatchDrawing* drawing) {
     Request request;
+    if (!ChooseLanguage(args, err)) return kUsage;
+    SetDrawnLanguage(language);
     if (!Parse(args, request, err) || !ResolveOutputCommand(request, err)) return kUsage;
     if (!drawing && kDrawingCommands.count(request.command)) return kBatchNeedsDrawing;
     if (request.command == "--help") {
-        out << kHelp;
+        out << Text(BatchMessage(kHelp), language);
         return kOk;
     }
     if (request.command == "--version") {
-        out << "SORN楽譜エディタ " << kVersionText << '\n';
+        out << Text(BatchMessage(SORN_TRANSLATE_NOOP("Batch", "SORN楽譜エディタ %1"), kVersionText),
+                    language)
+            << '\n';
         return kOk;
     }
     SornData doc;
@@ -502,8 +601,10 @@ int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
         return kOk;
     }
     if (request.command == "--export-midi") {
-        const std::string problem = ExportMidi(doc, request.output);
-        return problem.empty() ? kOk : (Fail(err, ExportFailed("MIDI", request, problem)), kFailed);
+        const Message problem = ExportMidi(doc, request.output);
+        return !problem ? kOk
+                        : (Fail(err, ExportFailed(Message::Verbatim("MIDI"), request, problem)),
+                           kFailed);
     }
     if (request.command == "--export-musicxml") {
         auto named = request.texts.find("--unfold-repeats");
@@ -511,31 +612,34 @@ int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
             named == request.texts.end()
                 ? UnfoldRepeats::Auto
                 : UnfoldRepeatsNamed(named->second).value_or(UnfoldRepeats::Auto);
-        const std::string problem = ExportMusicXmlFile(doc, request.output, nullptr, unfold);
-        if (!problem.empty()) return Fail(err, problem), kFailed;
-        if (const std::string notice = UnfoldedNotice(doc, unfold); !notice.empty())
-            err << notice << '\n';
+        const Message problem = ExportMusicXmlFile(doc, request.output, nullptr, unfold);
+        if (problem) return Fail(err, problem), kFailed;
+        if (const Message notice = UnfoldedNotice(doc, unfold))
+            err << Text(notice, language) << '\n';
         return kOk;
     }
     if (request.command == "--export-lilypond" || request.command == "--engrave-pdf") {
         LilyPondChoice choice; // the full score unless one part is asked for
         if (request.numbers.count("--part") && request.flags.count("--score"))
-            return Fail(err, "--part と --score は一緒に指定できません。"), kUsage;
+            return Fail(err, BatchMessage(SORN_TRANSLATE_NOOP(
+                                 "Batch", "--part と --score は一緒に指定できません。"))),
+                   kUsage;
         if (request.numbers.count("--part")) {
             choice.parts.emplace_back();
             if (!PartOption(request, doc, choice.parts.back(), err)) return kFailed;
         }
-        const std::string problem = request.command == "--engrave-pdf"
-                                        ? EngravePdfFile(doc, choice, request.output)
-                                        : ExportLilyPondFile(doc, request.output);
-        return problem.empty() ? kOk : (Fail(err, problem), kFailed);
+        const Message problem = request.command == "--engrave-pdf"
+                                    ? EngravePdfFile(doc, choice, request.output)
+                                    : ExportLilyPondFile(doc, request.output);
+        return !problem ? kOk : (Fail(err, problem), kFailed);
     }
     if (request.command == "--export-positions") {
         const std::string json = PositionsJson(doc, request.flags.count("--score") != 0);
         if (const std::error_code ec =
                 AtomicFile::WriteAll(request.output, json.data(), json.size()))
-            return Fail(err, "位置の一覧を書き出せませんでした: " + request.output + "\n" +
-                                 ErrorReason(ec, FileAction::Write)),
+            return Fail(err, BatchMessage(SORN_TRANSLATE_NOOP(
+                                              "Batch", "位置の一覧を書き出せませんでした: %1\n%2"),
+                                          request.output, ErrorReason(ec, FileAction::Write))),
                    kFailed;
         return kOk;
     }
@@ -545,27 +649,39 @@ int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
         auto timbre = request.texts.find("--timbre");
         const std::string name =
             timbre == request.texts.end() ? std::string(DefaultTimbreName) : timbre->second;
-        const std::string problem = ExportWav(doc, part, ProgramFolder(), name, request.output);
-        return problem.empty() ? kOk : (Fail(err, ExportFailed("WAV", request, problem)), kFailed);
+        const std::string problem =
+            ExportWav(doc, part, ProgramFolder(), name, request.output, nullptr, language);
+        return problem.empty() ? kOk
+                               : (Fail(err, ExportFailed(Message::Verbatim("WAV"), request,
+                                                         Message::Verbatim(problem))),
+                                  kFailed);
     }
     if (request.command == "--export-audio" || request.command == "--export-rehearsal") {
         AudioSettings settings;
+        settings.language = language;
         if (auto soundFont = request.texts.find("--soundfont"); soundFont != request.texts.end())
             settings.soundFont = soundFont->second;
         settings.sampleRate = Number(request, "--sample-rate", settings.sampleRate);
         settings.bits = Number(request, "--bits", settings.bits);
         if (request.command == "--export-audio") {
             const std::string problem = drawing->exportAudio(doc, request.output, settings);
-            return problem.empty() ? kOk
-                                   : (Fail(err, ExportFailed("音声", request, problem)), kFailed);
+            return problem.empty()
+                       ? kOk
+                       : (Fail(err, ExportFailed(BatchMessage(SORN_TRANSLATE_NOOP("Batch", "音声")),
+                                                 request, Message::Verbatim(problem))),
+                          kFailed);
         }
         const std::string problem = drawing->exportRehearsal(
             doc, request.output, RehearsalFormat(request), settings,
             Number(request, "--balance", 6), request.flags.count("--click") != 0);
-        return problem.empty() ? kOk
-                               : (Fail(err, "パート練習用の音源を書き出せませんでした。\n" +
-                                                request.output + "\n" + problem),
-                                  kFailed);
+        return problem.empty()
+                   ? kOk
+                   : (Fail(err,
+                           BatchMessage(
+                               SORN_TRANSLATE_NOOP(
+                                   "Batch", "パート練習用の音源を書き出せませんでした。\n%1\n%2"),
+                               request.output, problem)),
+                      kFailed);
     }
     if (request.command == "--render-view") {
         ViewRequest view;
@@ -591,7 +707,7 @@ int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
         return problem.empty() ? kOk : (Fail(err, problem), kFailed);
     }
     if (std::error_code error = doc.FileSave(request.output)) {
-        err << texts::SaveFailed(request.output, error) << '\n';
+        err << Text(texts::SaveFailed(request.output, error), language) << '\n';
         return kFailed;
     }
     return kOk;

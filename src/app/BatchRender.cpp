@@ -39,11 +39,17 @@ void EnsureGuiApplication() {
     (void)app;
 }
 
+// A message in the language the batch chose at its start.
+template <typename... Args> std::string Said(const char* source, Args&&... args) {
+    return Text(Message("Batch", source, std::forward<Args>(args)...), DrawnLanguage());
+}
+
 std::string SaveBytes(const QByteArray& bytes, const std::string& path) {
     const std::error_code ec =
         AtomicFile::WriteAll(path, bytes.constData(), static_cast<std::size_t>(bytes.size()));
     if (ec)
-        return "画像を保存できませんでした: " + path + "\n" + ErrorReason(ec, FileAction::Write);
+        return Said(SORN_TRANSLATE_NOOP("Batch", "画像を保存できませんでした: %1\n%2"), path,
+                    ErrorReason(ec, FileAction::Write));
     return {};
 }
 
@@ -86,7 +92,9 @@ std::string SavePicture(const SornData& doc, QSize size, double scale, const std
     // The painter's limit, and far more than any screen or printer needs.
     constexpr double kMostPixels = 32767;
     if (size.width() * scale > kMostPixels || size.height() * scale > kMostPixels)
-        return "画像が大きすぎます (幅・高さは 32767 ピクセルまで): " + path;
+        return Said(
+            SORN_TRANSLATE_NOOP("Batch", "画像が大きすぎます (幅・高さは 32767 ピクセルまで): %1"),
+            path);
     QImage image;
     if (scale == 1) {
         image = QImage(size, QImage::Format_RGB32);
@@ -98,7 +106,8 @@ std::string SavePicture(const SornData& doc, QSize size, double scale, const std
     }
     QBuffer png;
     png.open(QIODevice::WriteOnly);
-    if (!GreyIfAllGrey(image).save(&png, "PNG")) return "画像を保存できませんでした: " + path;
+    if (!GreyIfAllGrey(image).save(&png, "PNG"))
+        return Said(SORN_TRANSLATE_NOOP("Batch", "画像を保存できませんでした: %1"), path);
     return SaveBytes(png.data(), path);
 }
 
@@ -151,8 +160,8 @@ std::string RenderPageImage(const SornData& doc, const PageRequest& request,
     EnsureGuiApplication();
     const PrintPages pages(doc, ChoiceOf(request));
     if (request.page < 0 || request.page >= pages.PageCount())
-        return "ページ " + std::to_string(request.page + 1) + " はありません (1〜" +
-               std::to_string(pages.PageCount()) + ")";
+        return Said(SORN_TRANSLATE_NOOP("Batch", "ページ %1 はありません (1〜%2)"),
+                    request.page + 1, pages.PageCount());
     return SavePicture(doc, pages.Coordinates(), request.scale, path,
                        [&](Canvas& canvas) { pages.Draw(request.page, canvas); });
 }
@@ -173,7 +182,8 @@ std::string PrintPartsPdf(const SornData& doc, const PageRequest& request,
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     if (ec)
-        return "フォルダを作れませんでした: " + folder + "\n" + ErrorReason(ec, FileAction::Write);
+        return Said(SORN_TRANSLATE_NOOP("Batch", "フォルダを作れませんでした: %1\n%2"), folder,
+                    ErrorReason(ec, FileAction::Write));
     const std::vector<std::string> names = PartFileNames(doc, parts);
     for (std::size_t k = 0; k < parts.size(); ++k) {
         PageRequest one = request;

@@ -2,8 +2,8 @@
 
 #include "model/SornData.h"
 #include "platform/FileDialogs.h"
+#include "platform/MessageText.h"
 #include "platform/QtFileDialogs.h"
-#include "sound/InstrumentNames.h"
 
 #include <QCoreApplication>
 
@@ -67,7 +67,7 @@ FileDialogRequest WavFileDialog(const SornData& doc, std::uint8_t part) {
         "wav");
     request.title = QCoreApplication::translate("sorn::Exports", "パート %1（%2）をWAVで保存")
                         .arg(part + 1)
-                        .arg(QString::fromUtf8(InstrumentName(doc.GetInstrumentNumber(part) + 1)))
+                        .arg(InstrumentText(doc.GetInstrumentNumber(part)))
                         .toStdString();
     return request;
 }

@@ -8,35 +8,35 @@
 
 namespace sorn {
 
-std::string ExportMidi(const SornData& doc, const std::string& path, ProgressSink* progress) {
+Message ExportMidi(const SornData& doc, const std::string& path, ProgressSink* progress) {
     SornMidi midi;
     if (midi.SaveToMIDI(doc, path, progress) == 1 || midi.Error().Cancelled()) return {};
-    return midi.Error().Message();
+    return midi.Error().What();
 }
 
-std::string ExportMusicXmlFile(const SornData& doc, const std::string& path, ProgressSink* progress,
-                               UnfoldRepeats unfold) {
+Message ExportMusicXmlFile(const SornData& doc, const std::string& path, ProgressSink* progress,
+                           UnfoldRepeats unfold) {
     const ExportError error = ExportMusicXml(doc, path, progress, unfold);
-    return error && !error.Cancelled() ? error.Message() : std::string();
+    return error && !error.Cancelled() ? error.What() : Message();
 }
 
-std::string UnfoldedNotice(const SornData& doc, UnfoldRepeats unfold) {
+Message UnfoldedNotice(const SornData& doc, UnfoldRepeats unfold) {
     if (!WritesRepeatsOut(doc, unfold)) return {};
     return unfold == UnfoldRepeats::Always
-               ? "繰り返しを演奏順に書き出しました。"
-               : "パートごとに繰り返しが違うため、繰り返しを演奏順に書き出しました。";
+               ? CoreMessage(SORN_TRANSLATE_NOOP("Core", "繰り返しを演奏順に書き出しました。"))
+               : CoreMessage(SORN_TRANSLATE_NOOP(
+                     "Core", "パートごとに繰り返しが違うため、繰り返しを演奏順に書き出しました。"));
 }
 
-std::string ExportLilyPondFile(const SornData& doc, const std::string& path,
-                               ProgressSink* progress) {
+Message ExportLilyPondFile(const SornData& doc, const std::string& path, ProgressSink* progress) {
     const ExportError error = ExportLilyPond(doc, path, progress);
-    return error && !error.Cancelled() ? error.Message() : std::string();
+    return error && !error.Cancelled() ? error.What() : Message();
 }
 
-std::string EngravePdfFile(const SornData& doc, const LilyPondChoice& choice,
-                           const std::string& path, ProgressSink* progress) {
+Message EngravePdfFile(const SornData& doc, const LilyPondChoice& choice, const std::string& path,
+                       ProgressSink* progress) {
     const ExportError error = EngraveScore(doc, choice, path, progress);
-    return error && !error.Cancelled() ? error.Message() : std::string();
+    return error && !error.Cancelled() ? error.What() : Message();
 }
 
 } // namespace sorn

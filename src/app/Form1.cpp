@@ -26,6 +26,7 @@
 #include "platform/EditorSettings.h"
 #include "platform/FileDialogs.h"
 #include "platform/GlyphSet.h"
+#include "platform/MessageText.h"
 #include "platform/PainterCanvas.h"
 #include "platform/QtCanvas.h"
 #include "platform/QtPrinter.h"
@@ -555,7 +556,9 @@ void Form1::mnuFileMidisave_Click() {
     auto path = services_.dialogs.SaveFile(MidiFileDialog(document_));
     if (!path) return;
     std::string problem;
-    work_->Run([&](ProgressSink& progress) { problem = ExportMidi(document_, *path, &progress); });
+    work_->Run([&](ProgressSink& progress) {
+        problem = Text(ExportMidi(document_, *path, &progress)).toStdString();
+    });
     ExportFinished(*path, problem, work_->Cancelled());
 }
 
@@ -565,17 +568,19 @@ void Form1::mnuFileMusicXmlsave_Click() {
     const UnfoldRepeats unfold = ChosenUnfold();
     std::string problem;
     work_->Run([&](ProgressSink& progress) {
-        problem = ExportMusicXmlFile(document_, *path, &progress, unfold);
+        problem = Text(ExportMusicXmlFile(document_, *path, &progress, unfold)).toStdString();
     });
-    ExportFinished(*path, problem, work_->Cancelled(), UnfoldedNotice(document_, unfold));
+    ExportFinished(*path, problem, work_->Cancelled(),
+                   Text(UnfoldedNotice(document_, unfold)).toStdString());
 }
 
 void Form1::mnuFileLilyPondsave_Click() {
     auto path = services_.dialogs.SaveFile(LilyPondFileDialog(document_));
     if (!path) return;
     std::string problem;
-    work_->Run(
-        [&](ProgressSink& progress) { problem = ExportLilyPondFile(document_, *path, &progress); });
+    work_->Run([&](ProgressSink& progress) {
+        problem = Text(ExportLilyPondFile(document_, *path, &progress)).toStdString();
+    });
     ExportFinished(*path, problem, work_->Cancelled());
 }
 

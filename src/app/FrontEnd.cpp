@@ -5,6 +5,7 @@
 
 #include "app/Batch.h"
 #include "model/ErrorReason.h"
+#include "model/Message.h"
 
 #include <unistd.h>
 
@@ -40,8 +41,12 @@ int main(int argc, char* argv[]) {
     const fs::path program = DrawingProgram();
     ::execv(program.c_str(), argv);
     const std::error_code error(errno, std::generic_category());
-    std::cerr << "画面と印刷を受け持つプログラムを起動できませんでした。\n"
-              << program.string() << "\n"
-              << sorn::ErrorReason(error, sorn::FileAction::Read) << '\n';
+    std::cerr << sorn::Text(sorn::Message(
+                                "Batch",
+                                SORN_TRANSLATE_NOOP("Batch", "画面と印刷を受け持つプログラムを"
+                                                             "起動できませんでした。\n%1\n%2"),
+                                program.string(), sorn::ErrorReason(error, sorn::FileAction::Read)),
+                            sorn::LanguageFromEnvironment())
+              << '\n';
     return 1;
 }

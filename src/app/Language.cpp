@@ -1,5 +1,6 @@
 #include "app/Language.h"
 
+#include "model/Language.h"
 #include "model/MessageBoxes.h"
 #include "platform/EditorSettings.h"
 
@@ -9,7 +10,6 @@
 #include <QLocale>
 #include <QMenu>
 #include <QTranslator>
-#include <cstdlib>
 #include <memory>
 #include <string_view>
 
@@ -53,20 +53,9 @@ LanguageChoice SavedLanguageChoice() {
     return LanguageChoice::System;
 }
 
-bool LocaleWantsEnglish() {
-    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        const char* value = std::getenv(variable);
-        if (value == nullptr || *value == '\0') continue;
-        const std::string_view locale(value);
-        return locale != "C" && !locale.starts_with("C.") && locale != "POSIX" &&
-               !locale.starts_with("ja");
-    }
-    return false;
-}
-
 bool ChoiceIsEnglish(LanguageChoice choice) {
     return choice == LanguageChoice::English ||
-           (choice == LanguageChoice::System && LocaleWantsEnglish());
+           (choice == LanguageChoice::System && LanguageFromEnvironment() == Language::English);
 }
 
 bool InstallTranslators(const QString& dataFolder) {
@@ -81,6 +70,8 @@ bool InstallLanguage(bool wantEnglish, const QString& dataFolder) {
         QCoreApplication::installTranslator(ours.get());
         english = true;
     }
+    // Words the core draws itself (an unnamed part's instrument) follow too.
+    SetDrawnLanguage(english ? Language::English : Language::Japanese);
     // The toolkit's own buttons and standard dialogs follow the same language.
     toolkit = std::make_unique<QTranslator>();
     if (toolkit->load(QLocale(english ? QLocale::English : QLocale::Japanese),
@@ -94,6 +85,7 @@ void RemoveTranslators() {
     ours.reset();
     toolkit.reset();
     english = false;
+    SetDrawnLanguage(Language::Japanese);
 }
 
 bool InterfaceIsEnglish() {

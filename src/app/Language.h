@@ -14,9 +14,6 @@ enum class LanguageChoice { System, Japanese, English };
 
 // The setting as remembered; System when there is none or it is unknown.
 LanguageChoice SavedLanguageChoice();
-// Whether the locale's variables (LC_ALL, LC_MESSAGES, LANG, the first that
-// is set) ask for English: anything but unset, C, POSIX or Japanese.
-bool LocaleWantsEnglish();
 // English when chosen, or when the choice is the system's and the locale asks for it.
 bool ChoiceIsEnglish(LanguageChoice choice);
 

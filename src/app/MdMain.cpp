@@ -87,7 +87,8 @@ int Open(Form1& form, const std::string& fileName) {
     case OpenResult::Refused:
         return kFailed;
     case OpenResult::Failed:
-        form.Outside().boxes.Show(texts::OpenFailed(name, error), MsgButtons::Ok, MsgIcon::Warning);
+        form.Outside().boxes.ShowMessage(texts::OpenFailed(name, error), MsgButtons::Ok,
+                                         MsgIcon::Warning);
         return kFailed;
     }
     ResetCursor(form);
@@ -103,8 +104,8 @@ int Save(Form1& form) {
     auto chosen = form.Outside().dialogs.SaveFile(ScoreFileDialog(doc.SornFileName()));
     if (!chosen) return kFailed;
     if (std::error_code error = doc.FileSave(*chosen)) {
-        form.Outside().boxes.Show(texts::SaveFailed(*chosen, error), MsgButtons::Ok,
-                                  MsgIcon::Warning);
+        form.Outside().boxes.ShowMessage(texts::SaveFailed(*chosen, error), MsgButtons::Ok,
+                                         MsgIcon::Warning);
         return kFailed;
     }
     form.History().SetClean();

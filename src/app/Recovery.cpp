@@ -7,6 +7,7 @@
 #include "app/RecoveryDialog.h"
 #include "model/ErrorReason.h"
 #include "platform/EditorSettings.h"
+#include "platform/MessageText.h"
 #include <QCoreApplication>
 
 #include <QDir>
@@ -42,7 +43,7 @@ std::string WhyNotRestored(std::error_code error, OpenResult result) {
         return QCoreApplication::translate("sorn::Recovery",
                                            "通常のファイルではないため開きません。")
             .toStdString();
-    if (error) return ErrorReason(error, FileAction::Read);
+    if (error) return Text(ErrorReason(error, FileAction::Read)).toStdString();
     if (result == OpenResult::NotAScore)
         return QCoreApplication::translate("sorn::Recovery",
                                            "中身が楽譜ではありません。コピーが壊れています。")

@@ -1,8 +1,8 @@
 #include "app/ScoreAreaRedraw.h"
 
 #include "model/SornData.h"
+#include "platform/MessageText.h"
 #include "render/FullScore.h"
-#include "sound/InstrumentNames.h"
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -15,12 +15,11 @@ StatusTexts StatusTextsOf(const SornData& doc, const EditorState& state, std::in
                          .arg(first + state.CursorColumn)
                          .arg(doc.Length())
                          .toStdString();
-    texts.part =
-        QCoreApplication::translate("sorn::ScoreAreaRedraw", "パート %1/%2  %3")
-            .arg(state.CurrentPart + 1)
-            .arg(doc.PartSuu() + 1)
-            .arg(QString::fromUtf8(InstrumentName(doc.GetInstrumentNumber(state.CurrentPart) + 1)))
-            .toStdString();
+    texts.part = QCoreApplication::translate("sorn::ScoreAreaRedraw", "パート %1/%2  %3")
+                     .arg(state.CurrentPart + 1)
+                     .arg(doc.PartSuu() + 1)
+                     .arg(InstrumentText(doc.GetInstrumentNumber(state.CurrentPart)))
+                     .toStdString();
     return texts;
 }
 

@@ -12,9 +12,9 @@
 #include "platform/DataFolder.h"
 #include "platform/EditorSettings.h"
 #include "platform/FileDialogs.h"
+#include "platform/MessageText.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/Shell.h"
-#include "sound/InstrumentNames.h"
 
 #include <QBuffer>
 #include <QButtonGroup>
@@ -85,9 +85,10 @@ private:
 };
 
 QString PartCaption(const SornData& doc, std::uint8_t part) {
-    std::string name = doc.GetPartText(part, PartText::Name);
-    if (name.empty()) name = std::string(InstrumentName(doc.GetInstrumentNumber(part) + 1));
-    return QString::number(part + 1) + u' ' + QString::fromStdString(name);
+    const std::string& name = doc.GetPartText(part, PartText::Name);
+    return QString::number(part + 1) + u' ' +
+           (name.empty() ? InstrumentText(doc.GetInstrumentNumber(part))
+                         : QString::fromStdString(name));
 }
 
 // A control that belongs to the choice above it, set in under it.
@@ -567,7 +568,7 @@ void Form3::cmdEngrave_Click() {
     if (services_.progressBar) services_.progressBar->setValue(services_.progressBar->minimum());
     if (error.Cancelled()) return;
     if (error) {
-        services_.boxes.Show(error.Message(), MsgButtons::Ok, MsgIcon::Warning);
+        services_.boxes.ShowMessage(error.What(), MsgButtons::Ok, MsgIcon::Warning);
         return;
     }
     accept();

@@ -3,6 +3,7 @@
 #include "dialogs/WordsText.h"
 #include "model/MessageBoxes.h"
 #include "model/SornData.h"
+#include "platform/MessageText.h"
 #include "sound/InstrumentNames.h"
 
 #include <QComboBox>
@@ -31,9 +32,7 @@ PartEdit::PartEdit(const SornData& document, std::uint8_t part, MessageBoxes& bo
     Label1->setBuddy(Combo1);
     // The list shows programs from 1, as musicians count them.
     for (int n = 1; n <= kPrograms; ++n) {
-        const std::string_view name = InstrumentName(static_cast<std::int16_t>(n));
-        Combo1->addItem(QString::number(n) + QStringLiteral("  ") +
-                        QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        Combo1->addItem(QString::number(n) + QStringLiteral("  ") + InstrumentText(n - 1));
     }
     // A program above 127, read from a file, has no item: nothing is selected.
     const int current = document.GetInstrumentNumber(part);

@@ -83,9 +83,11 @@ ExportError EngraveWithLilyPond(std::string_view text, const std::string& pdfPat
     const std::string program = FindOnPath("lilypond");
     if (program.empty())
         return {ExportErrorNumber::EngraverMissing,
-                "LilyPond が見つかりません。LilyPond で浄書するには、Debian のパッケージ " +
-                    std::string(kLilyPondPackages) + " を入れてください。\nsudo apt install " +
-                    std::string(kLilyPondPackages)};
+                CoreMessage(SORN_TRANSLATE_NOOP(
+                                "Core", "LilyPond が見つかりません。LilyPond で浄書するには、"
+                                        "Debian のパッケージ %1 を入れてください。\n"
+                                        "sudo apt install %1"),
+                            kLilyPondPackages)};
     // LilyPond's stages are not counted: the bar shows that it works.
     if (progress) {
         progress->SetMaximum(0);
@@ -162,8 +164,10 @@ ExportError EngraveWithLilyPond(std::string_view text, const std::string& pdfPat
     }
     // The text stays where LilyPond read it, for the user to look into.
     return {ExportErrorNumber::EngraverFailed,
-            "LilyPond で浄書できませんでした。LilyPond のメッセージ:\n" + FirstLines(ReadAll(log)) +
-                "LilyPond に渡したファイルは次の場所に残してあります。\n" + source};
+            CoreMessage(SORN_TRANSLATE_NOOP(
+                            "Core", "LilyPond で浄書できませんでした。LilyPond のメッセージ:\n"
+                                    "%1LilyPond に渡したファイルは次の場所に残してあります。\n%2"),
+                        FirstLines(ReadAll(log)), source)};
 }
 
 ExportError EngraveScore(const SornData& doc, const LilyPondChoice& choice,

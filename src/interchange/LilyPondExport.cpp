@@ -525,21 +525,27 @@ ExportError LilyPondText(const SornData& doc, std::string& text, const LilyPondC
     text.clear();
     if (doc.Speed() <= 0)
         return {ExportErrorNumber::TempoNotPositive,
-                "テンポが0以下のためLilyPondファイルを作れません。曲の情報でテンポを1以上にして"
-                "ください。"};
+                CoreMessage(SORN_TRANSLATE_NOOP("Core",
+                                                "テンポが0以下のためLilyPondファイルを作れません。"
+                                                "曲の情報でテンポを1以上にしてください。"))};
     std::vector<std::uint8_t> chosen = choice.parts;
     if (chosen.empty())
         for (int p = 0; p < doc.PartCount(); ++p)
             chosen.push_back(static_cast<std::uint8_t>(p));
     for (std::uint8_t p : chosen)
         if (p >= doc.PartCount())
-            return {ExportErrorNumber::NoSuchPart, PartLabel(p) + " はありません。"};
-    if (chosen.empty()) return {ExportErrorNumber::NoSuchPart, "書き出すパートがありません。"};
+            return {ExportErrorNumber::NoSuchPart,
+                    CoreMessage(SORN_TRANSLATE_NOOP("Core", "%1 はありません。"), PartLabel(p))};
+    if (chosen.empty())
+        return {ExportErrorNumber::NoSuchPart,
+                CoreMessage(SORN_TRANSLATE_NOOP("Core", "書き出すパートがありません。"))};
     for (std::uint8_t p : chosen)
         if (doc.GetInstrumentNumber(p) > 127)
-            return {ExportErrorNumber::InstrumentOutOfRange,
-                    PartLabel(p) + " の楽器番号 " + std::to_string(doc.GetInstrumentNumber(p)) +
-                        " はMIDIの音色番号(0～127)ではありません。"};
+            return {
+                ExportErrorNumber::InstrumentOutOfRange,
+                CoreMessage(SORN_TRANSLATE_NOOP("Core", "%1 の楽器番号 %2 はMIDIの音色番号(0～127)"
+                                                        "ではありません。"),
+                            PartLabel(p), doc.GetInstrumentNumber(p))};
     if (progress) {
         progress->SetMaximum(2 * static_cast<int>(chosen.size()));
         progress->SetValue(0);

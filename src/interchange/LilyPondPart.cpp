@@ -453,8 +453,9 @@ ExportError PlanPart(const SornData& doc, std::uint8_t part, PartPlan& plan) {
     for (const auto& [column, midi] : outOfRange)
         if (!plan.repeatsPlayed || std::find(heard.begin(), heard.end(), column) != heard.end())
             return {ExportErrorNumber::NoteOutOfRange,
-                    PartLabel(part) + " の位置 " + std::to_string(column) + " の音符の高さ(" +
-                        std::to_string(midi) + ")がMIDIで表せる範囲(0～127)を外れています。"};
+                    CoreMessage(SORN_TRANSLATE_NOOP("Core", "%1 の位置 %2 の音符の高さ(%3)がMIDIで"
+                                                            "表せる範囲(0～127)を外れています。"),
+                                PartLabel(part), column, midi)};
     auto soundsAfter = [&](std::int32_t column) {
         for (std::size_t i = static_cast<std::size_t>(column) + 1; i < n; ++i)
             if (plan.length[i] > 0) return true;

@@ -368,8 +368,10 @@ private:
             written = PitchOfStep(step);
             if (written.octave < 0 || written.octave > 9)
                 return {ExportErrorNumber::NoteOutOfRange,
-                        PartLabel(part_) + " の位置 " + std::to_string(i) +
-                            " の音符の高さはMusicXMLで表せる範囲(オクターブ0～9)を外れています。"};
+                        CoreMessage(SORN_TRANSLATE_NOOP(
+                                        "Core", "%1 の位置 %2 の音符の高さはMusicXMLで表せる"
+                                                "範囲(オクターブ0～9)を外れています。"),
+                                    PartLabel(part_), i)};
             // A note held over from a tie keeps the pitch it continues, and
             // is not heard anew, so its own accidental does not count.
             if (!held) lastAlter_ = calc_.GetMidiHeight(r) - NaturalMidi(step);
@@ -539,14 +541,16 @@ ExportError WriteText(const SornData& doc, ProgressSink* progress, UnfoldRepeats
                       const Write& write) {
     if (doc.Speed() <= 0)
         return {ExportErrorNumber::TempoNotPositive,
-                "テンポが0以下のためMusicXMLファイルを作れません。曲の情報でテンポを1以上にして"
-                "ください。"};
+                CoreMessage(SORN_TRANSLATE_NOOP("Core",
+                                                "テンポが0以下のためMusicXMLファイルを作れません。"
+                                                "曲の情報でテンポを1以上にしてください。"))};
     for (int p = 0; p <= doc.PartSuu(); ++p)
         if (doc.GetInstrumentNumber(static_cast<std::uint8_t>(p)) > 127)
-            return {ExportErrorNumber::InstrumentOutOfRange,
-                    PartLabel(p) + " の楽器番号 " +
-                        std::to_string(doc.GetInstrumentNumber(static_cast<std::uint8_t>(p))) +
-                        " はMIDIの音色番号(0～127)ではありません。"};
+            return {
+                ExportErrorNumber::InstrumentOutOfRange,
+                CoreMessage(SORN_TRANSLATE_NOOP("Core", "%1 の楽器番号 %2 はMIDIの音色番号(0～127)"
+                                                        "ではありません。"),
+                            PartLabel(p), doc.GetInstrumentNumber(static_cast<std::uint8_t>(p)))};
     if (progress) {
         progress->SetMaximum((doc.PartSuu() + 1) * (doc.Length() + 1));
         progress->SetValue(0);
@@ -591,7 +595,9 @@ ExportError WriteText(const SornData& doc, ProgressSink* progress, UnfoldRepeats
         // What our own import would refuse is not written.
         if (total > kMaxMusicXmlBytes)
             return {ExportErrorNumber::MusicXmlTooLarge,
-                    "MusicXMLファイルが、読み込める大きさの上限の 2 GB を超えるため作れません。"};
+                    CoreMessage(SORN_TRANSLATE_NOOP(
+                        "Core", "MusicXMLファイルが、読み込める大きさの上限の 2 GB "
+                                "を超えるため作れません。"))};
         if (std::error_code ec = write(std::string_view(text))) return ExportError::FromFile(ec);
         text.clear();
         return {};

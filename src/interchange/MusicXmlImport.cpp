@@ -320,11 +320,12 @@ OpenResult OpenMusicXml(SornData& doc, const std::string& path, MessageBoxes& bo
         return OpenResult::Failed;
     }
     if (outcome.status != ImportStatus::Imported) {
-        boxes.Show(outcome.message + "\n" + path, MsgButtons::Ok, MsgIcon::Warning);
+        boxes.ShowMessage(Message::Untranslated("%1\n%2", outcome.message, path), MsgButtons::Ok,
+                          MsgIcon::Warning);
         return OpenResult::Refused;
     }
     doc.TakeScore(std::move(imported));
-    if (!outcome.message.empty()) boxes.Show(outcome.message, MsgButtons::Ok, MsgIcon::None);
+    if (outcome.message) boxes.ShowMessage(outcome.message, MsgButtons::Ok, MsgIcon::None);
     return OpenResult::Opened;
 }
 

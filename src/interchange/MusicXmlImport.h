@@ -4,6 +4,7 @@
 // every symbol the score can hold. Whatever it cannot hold is left out and counted, so
 // the user is told once what is missing.
 
+#include "model/Message.h"
 #include "model/MessageBoxes.h"
 #include "model/SornData.h"
 
@@ -24,7 +25,7 @@ enum class ImportStatus {
 struct ImportOutcome {
     ImportStatus status = ImportStatus::NotMusicXml;
     // Refused: why, for the user. Imported: what was left out, or empty.
-    std::string message;
+    Message message;
 };
 
 // The largest score text read, unpacked or not: it is read a part at a time,

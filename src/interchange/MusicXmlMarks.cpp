@@ -16,39 +16,52 @@ namespace sorn::musicxml {
 namespace {
 
 constexpr std::array<const char*, kLeftCount> kLeftTexts = {
-    "和音 {} か所は最上音だけを読み込みました",
-    "ほかの声部の音符・休符 {} 個は読み込みませんでした",
-    "2 段目以降の譜表の音符・休符 {} 個は読み込みませんでした",
-    "音の高さのない打楽器の音符 {} 個は読み込みませんでした",
-    "音符のない所 {} か所は休符で埋めました",
-    "連符の音符・休符 {} 個は、連符全体の長さが合うように連符でない音価で読み込みました",
-    "音価と長さが食い違う音符・休符 {} 個は長さに合わせた音価で読み込みました",
-    "1 つの記号で書けない長さの音符・休符 {} 個はタイでつないだ音符や複数の休符にしました",
-    "この楽譜にない長さの音符・休符 {} 個は近い長さで読み込みました",
-    "装飾音符 {} 個は読み込みませんでした",
-    "歌詞 {} 個は読み込みませんでした",
-    "6 番以降の歌詞 {} 個は読み込みませんでした",
-    "長すぎる題名・パート名・歌詞 {} 個は、入る長さまで読み込みました",
-    "スラー {} 個は読み込みませんでした",
-    "アーティキュレーション {} 個は読み込みませんでした",
-    "その他の音符の記号 {} 個は読み込みませんでした",
-    "三重シャープ・三重フラットなどの音符 {} 個は同じ高さの別の音名で読み込みました",
-    "微分音の音符 {} 個は近い半音の高さで読み込みました",
-    "文字 {} 個は読み込みませんでした",
-    "クレッシェンド・デクレッシェンドの記号 {} 個は読み込みませんでした",
-    "コードネーム {} 個は読み込みませんでした",
-    "sf・fp などの強弱記号 {} 個は読み込みませんでした",
-    "ペダル記号 {} 個は読み込みませんでした",
-    "8va などのオクターブ記号 {} 個は読み込まず、音符を実際の高さで書きました",
-    "その他の指示 {} 個は読み込みませんでした",
-    "移調楽器のパート {} 個は実音の高さで読み込みました",
-    "1 番・2 番かっこや回数の指定のある繰り返し {} か所は、演奏する順に書き出しました",
-    "途中で変わる速さの指定 {} 個は読み込まず、最初の速さで通しました",
-    "この楽譜にない速さの指定 {} 個は近い速さにしました",
-    "譜表に書けない高さの音符 {} 個は読み込みませんでした",
-    "この楽譜にない音部記号・調号・拍子記号 {} 個は読み込みませんでした",
-    "257 番目以降のパート {} 個は読み込みませんでした",
-    "32767 より後ろの位置の記号 {} 個は読み込みませんでした",
+    SORN_TRANSLATE_NOOP("Core", "和音 %1 か所は最上音だけを読み込みました。"),
+    SORN_TRANSLATE_NOOP("Core", "ほかの声部の音符・休符 %1 個は読み込みませんでした。"),
+    SORN_TRANSLATE_NOOP("Core", "2 段目以降の譜表の音符・休符 %1 個は読み込みませんでした。"),
+    SORN_TRANSLATE_NOOP("Core", "音の高さのない打楽器の音符 %1 個は読み込みませんでした。"),
+    SORN_TRANSLATE_NOOP("Core", "音符のない所 %1 か所は休符で埋めました。"),
+    SORN_TRANSLATE_NOOP(
+        "Core",
+        "連符の音符・休符 %1 個は、連符全体の長さが合うように連符でない音価で読み込みました。"),
+    SORN_TRANSLATE_NOOP(
+        "Core", "音価と長さが食い違う音符・休符 %1 個は長さに合わせた音価で読み込みました。"),
+    SORN_TRANSLATE_NOOP(
+        "Core",
+        "1 つの記号で書けない長さの音符・休符 %1 個はタイでつないだ音符や複数の休符にしました。"),
+    SORN_TRANSLATE_NOOP("Core", "この楽譜にない長さの音符・休符 %1 個は近い長さで読み込みました。"),
+    SORN_TRANSLATE_NOOP("Core", "装飾音符 %1 個は読み込みませんでした。"),
+    SORN_TRANSLATE_NOOP("Core", "歌詞 %1 個は読み込みませんでした。"),
+    SORN_TRANSLATE_NOOP("Core", "6 番以降の歌詞 %1 個は読み込みませんでした。"),
+    SORN_TRANSLATE_NOOP("Core",
+                        "長すぎる題名・パート名・歌詞 %1 個は、入る長さまで読み込みました。"),
+    SORN_TRANSLATE_NOOP("Core", "スラー %1 個は読み込みませんでした。"),
+    SORN_TRANSLATE_NOOP("Core", "アーティキュレーション %1 個は読み込みませんでした。"),
+    SORN_TRANSLATE_NOOP("Core", "その他の音符の記号 %1 個は読み込みませんでした。"),
+    SORN_TRANSLATE_NOOP(
+        "Core", "三重シャープ・三重フラットなどの音符 %1 個は同じ高さの別の音名で読み込みました。"),
+    SORN_TRANSLATE_NOOP("Core", "微分音の音符 %1 個は近い半音の高さで読み込みました。"),
+    SORN_TRANSLATE_NOOP("Core", "文字 %1 個は読み込みませんでした。"),
+    SORN_TRANSLATE_NOOP("Core",
+                        "クレッシェンド・デクレッシェンドの記号 %1 個は読み込みませんでした。"),
+    SORN_TRANSLATE_NOOP("Core", "コードネーム %1 個は読み込みませんでした。"),
+    SORN_TRANSLATE_NOOP("Core", "sf・fp などの強弱記号 %1 個は読み込みませんでした。"),
+    SORN_TRANSLATE_NOOP("Core", "ペダル記号 %1 個は読み込みませんでした。"),
+    SORN_TRANSLATE_NOOP(
+        "Core", "8va などのオクターブ記号 %1 個は読み込まず、音符を実際の高さで書きました。"),
+    SORN_TRANSLATE_NOOP("Core", "その他の指示 %1 個は読み込みませんでした。"),
+    SORN_TRANSLATE_NOOP("Core", "移調楽器のパート %1 個は実音の高さで読み込みました。"),
+    SORN_TRANSLATE_NOOP(
+        "Core",
+        "1 番・2 番かっこや回数の指定のある繰り返し %1 か所は、演奏する順に書き出しました。"),
+    SORN_TRANSLATE_NOOP("Core",
+                        "途中で変わる速さの指定 %1 個は読み込まず、最初の速さで通しました。"),
+    SORN_TRANSLATE_NOOP("Core", "この楽譜にない速さの指定 %1 個は近い速さにしました。"),
+    SORN_TRANSLATE_NOOP("Core", "譜表に書けない高さの音符 %1 個は読み込みませんでした。"),
+    SORN_TRANSLATE_NOOP("Core",
+                        "この楽譜にない音部記号・調号・拍子記号 %1 個は読み込みませんでした。"),
+    SORN_TRANSLATE_NOOP("Core", "257 番目以降のパート %1 個は読み込みませんでした。"),
+    SORN_TRANSLATE_NOOP("Core", "32767 より後ろの位置の記号 %1 個は読み込みませんでした。"),
 };
 
 bool FirstStaff(pugi::xml_node node, const char* child = "staff") {
@@ -156,16 +169,21 @@ std::string FitText(std::string_view text, std::size_t limit, Counts& left) {
     return kept.size() == out.size() ? out : std::string(kept);
 }
 
-std::string Summary(const Counts& left) {
-    std::string text;
-    for (int i = 0; i < kLeftCount; ++i) {
-        if (!left[static_cast<std::size_t>(i)]) continue;
-        std::string line = kLeftTexts[static_cast<std::size_t>(i)];
-        line.replace(line.find("{}"), 2, std::to_string(left[static_cast<std::size_t>(i)]));
-        text += "\n" + line + "。";
+Message Summary(const Counts& left) {
+    // Chained from the last line, a line a message, so any number of lines fit.
+    Message lines;
+    for (int i = kLeftCount - 1; i >= 0; --i) {
+        const auto count = left[static_cast<std::size_t>(i)];
+        if (!count) continue;
+        Message line = CoreMessage(kLeftTexts[static_cast<std::size_t>(i)], count);
+        lines = lines ? Message::Untranslated("\n%1%2", std::move(line), std::move(lines))
+                      : Message::Untranslated("\n%1", std::move(line));
     }
-    return text.empty() ? text
-                        : "この楽譜に書けないものは、読み込むときに次のとおり省きました。" + text;
+    if (!lines) return {};
+    return CoreMessage(
+        SORN_TRANSLATE_NOOP("Core",
+                            "この楽譜に書けないものは、読み込むときに次のとおり省きました。%1"),
+        std::move(lines));
 }
 
 void Tempo::Met(double perMinute, Counts& left) {

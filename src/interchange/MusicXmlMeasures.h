@@ -3,6 +3,7 @@
 // bar keeps, how durations become the score's lengths, and the count of
 // everything left out or changed to fit, for the one summary.
 
+#include "model/Message.h"
 #include "model/SornData.h"
 #include "model/SymbolCodes.h"
 
@@ -56,7 +57,7 @@ enum Left {
     kLeftCount
 };
 using Counts = std::array<int, kLeftCount>;
-std::string Summary(const Counts& left);
+Message Summary(const Counts& left);
 
 // Divisions of a quarter beyond this are read as this many; together with
 // the longest duration they keep every position far inside 64 bits.

@@ -100,7 +100,7 @@ public:
             return ReadOld(doc, boxes, error);
         }
         if (std::memcmp(tag, kTagCurrent, 4) == 0) return ReadCurrent(doc, boxes, error);
-        boxes.Show(texts::UnknownFormat, MsgButtons::Ok, MsgIcon::None);
+        boxes.ShowMessage(CoreMessage(texts::UnknownFormat), MsgButtons::Ok, MsgIcon::None);
         return OpenResult::Refused;
     }
 
@@ -128,7 +128,7 @@ private:
         // other was most likely written by a newer version: opening it as an
         // empty score would let a save destroy it.
         if (headerSize != kHeaderSizeNoSpeed && headerSize != kHeaderSizeWritten) {
-            boxes.Show(texts::UnknownFormat, MsgButtons::Ok, MsgIcon::None);
+            boxes.ShowMessage(CoreMessage(texts::UnknownFormat), MsgButtons::Ok, MsgIcon::None);
             return OpenResult::Refused;
         }
         std::int32_t version = 0;
@@ -140,7 +140,7 @@ private:
         pos_ = afterHeader;
         if (!Plausible(doc, 4, boxes)) return OpenResult::Refused;
         if (version > kVersionWritten)
-            boxes.Show(texts::NewerVersion, MsgButtons::Ok, MsgIcon::None);
+            boxes.ShowMessage(CoreMessage(texts::NewerVersion), MsgButtons::Ok, MsgIcon::None);
 
         doc.parts_.assign(std::size_t{doc.partSuu_} + 1, PartRecord{});
         for (auto& part : doc.parts_) {
@@ -189,7 +189,9 @@ private:
             if (!DecodeWordsChunk({tag, 4}, std::move(payload), doc)) whole = false;
         }
         if (error) return false;
-        if (!whole) boxes.Show(texts::WordsUnreadable, MsgButtons::Ok, MsgIcon::Warning);
+        if (!whole)
+            boxes.ShowMessage(CoreMessage(texts::WordsUnreadable), MsgButtons::Ok,
+                              MsgIcon::Warning);
         return true;
     }
 
@@ -212,8 +214,9 @@ private:
 
     OpenResult Refuse(MessageBoxes& boxes) {
         if (!refused_)
-            boxes.Show(scoreOpen_ ? texts::DamagedFile : texts::DamagedFileNothingOpen,
-                       MsgButtons::Ok, MsgIcon::Warning);
+            boxes.ShowMessage(
+                CoreMessage(scoreOpen_ ? texts::DamagedFile : texts::DamagedFileNothingOpen),
+                MsgButtons::Ok, MsgIcon::Warning);
         refused_ = true;
         return OpenResult::Refused;
     }

@@ -114,11 +114,21 @@ std::vector<SornMidi::PartMix> RehearsalMix(int parts, const AudioMix& mix, doub
     return out;
 }
 
-std::string NoSoundFont(const std::string& chosen) {
-    if (!chosen.empty()) return "SoundFont が見つかりません: " + chosen;
-    return "音声を作る音源 (General MIDI の SoundFont) が見つかりません。Debian のパッケージ "
-           "fluid-soundfont-gm か timgm6mb-soundfont を入れるか、SoundFont (.sf2) を指定して"
-           "ください。";
+template <typename... Args>
+std::string Said(Language language, const char* source, Args&&... args) {
+    return Text(CoreMessage(source, std::forward<Args>(args)...), language);
+}
+
+std::string NoSoundFont(const std::string& chosen, Language language) {
+    if (!chosen.empty())
+        return Said(language, SORN_TRANSLATE_NOOP("Core", "SoundFont が見つかりません: %1"),
+                    chosen);
+    return Said(language,
+                SORN_TRANSLATE_NOOP("Core",
+                                    "音声を作る音源 (General MIDI の SoundFont) が見つかりません。"
+                                    "Debian のパッケージ fluid-soundfont-gm か "
+                                    "timgm6mb-soundfont を入れるか、SoundFont (.sf2) を"
+                                    "指定してください。"));
 }
 
 void PutLittle(std::string& out, std::uint32_t value, int bytes) {
@@ -160,11 +170,13 @@ struct Memory {
 };
 
 std::string EncodeCompressed(const RenderedAudio& audio, AudioFormat format, int bits,
-                             std::string& error) {
+                             std::string& error, Language language) {
     const SndfileLibrary* sf = OpenSndfile();
     if (!sf) {
-        error = "FLAC と Ogg Vorbis を書くライブラリ libsndfile を読み込めませんでした (Debian "
-                "のパッケージ libsndfile1)。";
+        error = Said(language,
+                     SORN_TRANSLATE_NOOP("Core", "FLAC と Ogg Vorbis を書くライブラリ libsndfile を"
+                                                 "読み込めませんでした (Debian のパッケージ "
+                                                 "libsndfile1)。"));
         return {};
     }
     SF_VIRTUAL_IO io{};
@@ -205,7 +217,8 @@ std::string EncodeCompressed(const RenderedAudio& audio, AudioFormat format, int
     Memory memory;
     SNDFILE* file = sf->sf_open_virtual(&io, SFM_WRITE, &info, &memory);
     if (!file) {
-        error = std::string("音声ファイルを作れませんでした。") + sf->sf_strerror(nullptr);
+        error = Said(language, SORN_TRANSLATE_NOOP("Core", "音声ファイルを作れませんでした。%1"),
+                     sf->sf_strerror(nullptr));
         return {};
     }
     if (format == AudioFormat::Ogg) {
@@ -221,7 +234,9 @@ std::string EncodeCompressed(const RenderedAudio& audio, AudioFormat format, int
         const sf_count_t n = std::min(kWriteBlock, frames - at);
         written = sf->sf_writef_float(file, audio.samples.data() + 2 * at, n) == n;
     }
-    if (!written) error = std::string("音声を書き込めませんでした。") + sf->sf_strerror(file);
+    if (!written)
+        error = Said(language, SORN_TRANSLATE_NOOP("Core", "音声を書き込めませんでした。%1"),
+                     sf->sf_strerror(file));
     sf->sf_close(file);
     return written ? std::move(memory.bytes) : std::string();
 }
@@ -237,21 +252,24 @@ std::optional<RenderedAudio> RenderScoreAudio(const SornData& doc, const AudioSe
         : std::filesystem::is_regular_file(settings.soundFont) ? settings.soundFont
                                                                : std::string();
     if (soundFont.empty()) {
-        error = NoSoundFont(settings.soundFont);
+        error = NoSoundFont(settings.soundFont, settings.language);
         return std::nullopt;
     }
     const FluidLibrary* fluid = OpenFluidLibrary();
     if (!fluid) {
-        error = std::string("音声を作る FluidSynth を読み込めませんでした (Debian のパッケージ "
-                            "libfluidsynth3)。\n") +
-                FluidLibraryError();
+        error = Said(settings.language,
+                     SORN_TRANSLATE_NOOP("Core",
+                                         "音声を作る FluidSynth を読み込めませんでした (Debian の"
+                                         "パッケージ libfluidsynth3)。\n%1"),
+                     FluidLibraryError());
         return std::nullopt;
     }
 
     // The events are the MIDI export's own, so the audio plays what it plays.
     ScratchFolder scratch;
     if (scratch.Path().empty()) {
-        error = "作業用のフォルダを作れませんでした。";
+        error = Said(settings.language,
+                     SORN_TRANSLATE_NOOP("Core", "作業用のフォルダを作れませんでした。"));
         return std::nullopt;
     }
     const std::string midiPath = scratch.Path() + "/score.mid";
@@ -259,7 +277,7 @@ std::optional<RenderedAudio> RenderScoreAudio(const SornData& doc, const AudioSe
     SornMidi midi;
     midi.SetMix(RehearsalMix(doc.PartCount(), mix, gain), mix.click);
     if (!midi.SaveToMIDI(doc, midiPath)) {
-        error = midi.Error().Description;
+        error = Text(midi.Error().Description, settings.language);
         return std::nullopt;
     }
     const auto ticks = FluidSequencer::SongTicks(midiPath);
@@ -267,7 +285,8 @@ std::optional<RenderedAudio> RenderScoreAudio(const SornData& doc, const AudioSe
     Synth s{*fluid};
     s.settings = fluid->new_fluid_settings();
     if (!s.settings) {
-        error = "FluidSynth を始められませんでした。";
+        error = Said(settings.language,
+                     SORN_TRANSLATE_NOOP("Core", "FluidSynth を始められませんでした。"));
         return std::nullopt;
     }
     const int rate = settings.sampleRate == 48000 ? 48000 : 44100;
@@ -278,13 +297,16 @@ std::optional<RenderedAudio> RenderScoreAudio(const SornData& doc, const AudioSe
     fluid->fluid_settings_setint(s.settings, "synth.cpu-cores", 1);
     s.synth = fluid->new_fluid_synth(s.settings);
     if (!s.synth || fluid->fluid_synth_sfload(s.synth, soundFont.c_str(), 1) == FLUID_FAILED) {
-        error = "SoundFont を読み込めませんでした。\n" + soundFont;
+        error =
+            Said(settings.language,
+                 SORN_TRANSLATE_NOOP("Core", "SoundFont を読み込めませんでした。\n%1"), soundFont);
         return std::nullopt;
     }
     s.player = fluid->new_fluid_player(s.synth);
     if (!s.player || fluid->fluid_player_add(s.player, midiPath.c_str()) != FLUID_OK ||
         fluid->fluid_player_play(s.player) != FLUID_OK) {
-        error = "MIDI の演奏を始められませんでした。";
+        error = Said(settings.language,
+                     SORN_TRANSLATE_NOOP("Core", "MIDI の演奏を始められませんでした。"));
         return std::nullopt;
     }
 
@@ -322,24 +344,29 @@ std::optional<RenderedAudio> RenderScoreAudio(const SornData& doc, const AudioSe
 }
 
 std::string EncodeAudio(const RenderedAudio& audio, AudioFormat format, int bits,
-                        std::string& error) {
+                        std::string& error, Language language) {
     error.clear();
     if (format == AudioFormat::Wav) return EncodeWav(audio, bits);
-    return EncodeCompressed(audio, format, bits, error);
+    return EncodeCompressed(audio, format, bits, error, language);
 }
 
 std::string ExportAudio(const SornData& doc, const std::string& path, const AudioSettings& settings,
                         const AudioMix& mix, ProgressSink* progress) {
     const auto format = AudioFormatOf(path);
-    if (!format) return "音声は .wav, .flac, .ogg のどれかで保存してください: " + path;
+    if (!format)
+        return Said(
+            settings.language,
+            SORN_TRANSLATE_NOOP("Core", "音声は .wav, .flac, .ogg のどれかで保存してください: %1"),
+            path);
     std::string error;
     const auto audio = RenderScoreAudio(doc, settings, mix, progress, error);
     if (!audio) return error; // empty when cancelled
-    const std::string bytes = EncodeAudio(*audio, *format, settings.bits, error);
+    const std::string bytes = EncodeAudio(*audio, *format, settings.bits, error, settings.language);
     if (!error.empty()) return error;
     if (const std::error_code ec = AtomicFile::WriteAll(path, bytes.data(), bytes.size()))
-        return "音声ファイルを書き出せませんでした。\n" + path + "\n" +
-               ErrorReason(ec, FileAction::Write);
+        return Said(settings.language,
+                    SORN_TRANSLATE_NOOP("Core", "音声ファイルを書き出せませんでした。\n%1\n%2"),
+                    path, ErrorReason(ec, FileAction::Write));
     return {};
 }
 
@@ -372,7 +399,9 @@ std::string ExportRehearsalTracks(const SornData& doc, const std::string& folder
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     if (ec)
-        return "フォルダを作れませんでした: " + folder + "\n" + ErrorReason(ec, FileAction::Write);
+        return Said(settings.language,
+                    SORN_TRANSLATE_NOOP("Core", "フォルダを作れませんでした: %1\n%2"), folder,
+                    ErrorReason(ec, FileAction::Write));
     std::vector<std::uint8_t> parts;
     for (int p = 0; p < doc.PartCount(); ++p)
         parts.push_back(static_cast<std::uint8_t>(p));

@@ -9,6 +9,8 @@
 // panned to the centre, the others quieter and spread left and right,
 // optionally with a click on every beat.
 
+#include "model/Language.h"
+
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -47,9 +49,10 @@ inline const char* ExtensionOf(AudioFormat format) { // ".wav", ".flac", ".ogg"
 }
 
 struct AudioSettings {
-    std::string soundFont;  // empty: the audition's, found as it finds it
-    int sampleRate = 44100; // 44100 or 48000
-    int bits = 16;          // 16 or 24, for WAV and FLAC
+    std::string soundFont;                  // empty: the audition's, found as it finds it
+    int sampleRate = 44100;                 // 44100 or 48000
+    int bits = 16;                          // 16 or 24, for WAV and FLAC
+    Language language = Language::Japanese; // of the messages
 };
 
 // How the parts are balanced; the default is the score as written.
@@ -75,7 +78,7 @@ std::optional<RenderedAudio> RenderScoreAudio(const SornData& doc, const AudioSe
 
 // The encoded file's bytes; empty with `error` set when the encoder failed.
 std::string EncodeAudio(const RenderedAudio& audio, AudioFormat format, int bits,
-                        std::string& error);
+                        std::string& error, Language language = Language::Japanese);
 
 // Renders and writes one file. Returns the message to show, or an empty
 // string (also when progress cancelled it: then nothing is written).

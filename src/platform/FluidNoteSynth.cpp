@@ -1,8 +1,16 @@
 #include "platform/FluidNoteSynth.h"
 
+#include "model/Message.h"
 #include "platform/FluidLibrary.h"
 
 namespace sorn {
+
+namespace {
+// In the language of the window, or of the batch command.
+std::string Said(const char* source) {
+    return Text(CoreMessage(source), DrawnLanguage());
+}
+} // namespace
 
 FluidNoteSynth::FluidNoteSynth(FluidOptions options) : options_(std::move(options)) {}
 
@@ -15,12 +23,14 @@ bool FluidNoteSynth::Start() {
     Close();
     const std::string soundFont = FindSoundFont(options_.soundFonts);
     if (soundFont.empty()) {
-        error_ = "SoundFont が見つからないため、入力した音は鳴りません。";
+        error_ = Said(
+            SORN_TRANSLATE_NOOP("Core", "SoundFont が見つからないため、入力した音は鳴りません。"));
         return false;
     }
     fluid_ = OpenFluidLibrary();
     if (!fluid_) {
-        error_ = "FluidSynth を読み込めないため、入力した音は鳴りません。";
+        error_ = Said(
+            SORN_TRANSLATE_NOOP("Core", "FluidSynth を読み込めないため、入力した音は鳴りません。"));
         return false;
     }
     settings_ = fluid_->new_fluid_settings();
@@ -31,7 +41,8 @@ bool FluidNoteSynth::Start() {
         synth_ = fluid_->new_fluid_synth(settings_);
     }
     if (!synth_) {
-        error_ = "FluidSynth を始められないため、入力した音は鳴りません。";
+        error_ = Said(
+            SORN_TRANSLATE_NOOP("Core", "FluidSynth を始められないため、入力した音は鳴りません。"));
         Close();
         return false;
     }
@@ -43,12 +54,14 @@ bool FluidNoteSynth::Start() {
             return fluid_->new_fluid_audio_driver(settings_, synth_);
         });
     if (!driver_) {
-        error_ = "音を出す装置がないため、入力した音は鳴りません。";
+        error_ =
+            Said(SORN_TRANSLATE_NOOP("Core", "音を出す装置がないため、入力した音は鳴りません。"));
         Close();
         return false;
     }
     if (fluid_->fluid_synth_sfload(synth_, soundFont.c_str(), 1) == FLUID_FAILED) {
-        error_ = "SoundFont を読み込めないため、入力した音は鳴りません。";
+        error_ = Said(
+            SORN_TRANSLATE_NOOP("Core", "SoundFont を読み込めないため、入力した音は鳴りません。"));
         Close();
         return false;
     }

@@ -1,5 +1,6 @@
 #include "platform/FluidSequencer.h"
 
+#include "model/Message.h"
 #include "platform/FluidLibrary.h"
 
 #include <algorithm>
@@ -146,9 +147,12 @@ private:
 };
 
 std::string NoSoundFontMessage(const std::vector<std::string>& searched) {
-    std::string text = "試聴に使う音源（General MIDI の SoundFont）が見つかりません。\n"
-                       "次のどれかに .sf2 ファイルを置くか、環境変数 SORN_SOUNDFONT に"
-                       " .sf2 ファイルを指定してください。";
+    std::string text =
+        Text(CoreMessage(SORN_TRANSLATE_NOOP(
+                 "Core", "試聴に使う音源（General MIDI の SoundFont）が見つかりません。\n"
+                         "次のどれかに .sf2 ファイルを置くか、環境変数 SORN_SOUNDFONT に"
+                         " .sf2 ファイルを指定してください。")),
+             DrawnLanguage());
     for (const std::string& path : searched)
         text += "\n" + path;
     return text;
@@ -232,8 +236,10 @@ void FluidSequencer::Open() {
     }
     fluid_ = OpenFluidLibrary();
     if (!fluid_) {
-        error_ =
-            std::string("試聴に使う FluidSynth を読み込めませんでした。\n") + FluidLibraryError();
+        error_ = Text(CoreMessage(SORN_TRANSLATE_NOOP(
+                                      "Core", "試聴に使う FluidSynth を読み込めませんでした。\n%1"),
+                                  FluidLibraryError()),
+                      DrawnLanguage());
         return;
     }
     // The output is found before the SoundFont is loaded, as for entered
@@ -251,7 +257,10 @@ void FluidSequencer::Open() {
     }
     StartOutput();
     if (fluid_->fluid_synth_sfload(synth_, soundFont.c_str(), 1) == FLUID_FAILED) {
-        error_ = "SoundFont を読み込めませんでした。\n" + soundFont;
+        error_ =
+            Text(CoreMessage(SORN_TRANSLATE_NOOP("Core", "SoundFont を読み込めませんでした。\n%1"),
+                             soundFont),
+                 DrawnLanguage());
         Close();
         return;
     }

@@ -1,6 +1,8 @@
 #include "platform/QtMessageBoxes.h"
 
+#include "platform/MessageText.h"
 #include <QCoreApplication>
+
 #include <QMessageBox>
 
 namespace sorn {
@@ -37,6 +39,10 @@ MsgResult QtMessageBoxes::Show(std::string_view text, MsgButtons buttons, MsgIco
     default:
         return buttons == MsgButtons::YesNoCancel ? MsgResult::Cancel : MsgResult::Ok;
     }
+}
+
+MsgResult QtMessageBoxes::ShowMessage(const Message& message, MsgButtons buttons, MsgIcon icon) {
+    return Show(Text(message).toStdString(), buttons, icon);
 }
 
 } // namespace sorn

@@ -16,6 +16,7 @@ class QtMessageBoxes : public MessageBoxes {
 public:
     void SetParent(QWidget* parent) { parent_ = parent; }
     MsgResult Show(std::string_view text, MsgButtons buttons, MsgIcon icon) override;
+    MsgResult ShowMessage(const Message& message, MsgButtons buttons, MsgIcon icon) override;
 
 private:
     QWidget* parent_ = nullptr;

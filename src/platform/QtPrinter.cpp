@@ -3,6 +3,7 @@
 #include "model/AtomicFile.h"
 #include "model/ErrorReason.h"
 #include "platform/GlyphSet.h"
+#include "platform/MessageText.h"
 #include "platform/PainterCanvas.h"
 
 #include <QCoreApplication>
@@ -199,7 +200,7 @@ bool QtPrinter::EndDocument() {
     const std::error_code ec =
         AtomicFile::WriteAll(pdfPath_, bytes.constData(), static_cast<std::size_t>(bytes.size()));
     pdf_.setData(QByteArray());
-    if (ec) return Failed(ErrorReason(ec, FileAction::Write));
+    if (ec) return Failed(Text(ErrorReason(ec, FileAction::Write)).toStdString());
     return true;
 }
 

@@ -231,9 +231,8 @@ void ReadingLayout::MeasureColumns(Canvas& measure) {
         const float most = kMostNameWidth;
         for (const std::uint8_t p : parts_) {
             const std::string& name = doc_.GetPartText(p, PartText::Name);
-            const float full =
-                measure.TextWidth(name.empty() ? InstrumentName(doc_.GetInstrumentNumber(p) + 1)
-                                               : std::string_view(name));
+            const float full = measure.TextWidth(
+                name.empty() ? DrawnInstrumentName(doc_.GetInstrumentNumber(p) + 1) : name);
             nameIndent_ = std::max(nameIndent_, std::min(full, most) + 18);
             const std::string& brief = doc_.GetPartText(p, PartText::ShortName);
             if (!brief.empty())

@@ -168,8 +168,7 @@ void ReadingLayout::DrawHeading(int page, Canvas& canvas) const {
         if (parts_.size() == 1) {
             const std::uint8_t p = parts_[0];
             const std::string& name = doc_.GetPartText(p, PartText::Name);
-            side(name.empty() ? std::string(InstrumentName(doc_.GetInstrumentNumber(p) + 1)) : name,
-                 false);
+            side(name.empty() ? DrawnInstrumentName(doc_.GetInstrumentNumber(p) + 1) : name, false);
         }
         const std::string& copyright = doc_.Text(ScoreText::Copyright);
         if (!copyright.empty()) {
@@ -190,9 +189,8 @@ void ReadingLayout::DrawNames(const ReadingSystem& system, Canvas& canvas) const
         const std::string& full = doc_.GetPartText(staff.part, PartText::Name);
         std::string text =
             system.named
-                ? (full.empty()
-                       ? std::string(InstrumentName(doc_.GetInstrumentNumber(staff.part) + 1))
-                       : full)
+                ? (full.empty() ? DrawnInstrumentName(doc_.GetInstrumentNumber(staff.part) + 1)
+                                : full)
                 : doc_.GetPartText(staff.part, PartText::ShortName);
         if (text.empty() || width <= 0) continue;
         const FittedLines lines = FitLines(canvas, text, width, 2);

@@ -30,8 +30,7 @@ void DrawPartName(const SornData& doc, std::uint8_t part, float staffTop, Canvas
     const float width = kNameRight - kNameLeft;
     FittedLines lines = FitLines(
         canvas,
-        number +
-            (name.empty() ? std::string(InstrumentName(doc.GetInstrumentNumber(part) + 1)) : name),
+        number + (name.empty() ? DrawnInstrumentName(doc.GetInstrumentNumber(part) + 1) : name),
         width, 2);
     if (const std::string& shortName = doc.GetPartText(part, PartText::ShortName);
         lines.cut && !shortName.empty()) {

@@ -10,8 +10,8 @@ ExportError ExportError::FromFile(std::error_code error) {
     return {error.value() != 0 ? error.value() : EIO, ErrorReason(error, FileAction::Write)};
 }
 
-std::string PartLabel(int part) {
-    return "パート " + std::to_string(part + 1);
+Message PartLabel(int part) {
+    return CoreMessage(SORN_TRANSLATE_NOOP("Core", "パート %1"), part + 1);
 }
 
 } // namespace sorn

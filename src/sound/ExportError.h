@@ -1,6 +1,8 @@
 #pragma once
 // Why an export stopped, in the form the user sees it: an error number
-// followed directly by its Japanese description.
+// followed directly by its description.
+
+#include "model/Message.h"
 
 #include <string>
 #include <system_error>
@@ -33,19 +35,27 @@ inline constexpr int EngraverFailed = 1302;
 
 struct ExportError {
     int Number = 0;
-    std::string Description;
+    sorn::Message Description;
 
     explicit operator bool() const { return Number != 0; }
     // What the message box shows.
-    std::string Message() const { return std::to_string(Number) + Description; }
+    sorn::Message What() const {
+        // Japanese runs the two together; a translation may set them apart.
+        return CoreMessage(SORN_TRANSLATE_NOOP("Core", "%1%2"), Number, Description);
+    }
+    // The same in Japanese, for logs and tests.
+    std::string Message() const { return Text(What(), Language::Japanese); }
 
     bool Cancelled() const { return Number == ExportErrorNumber::Cancelled; }
 
     static ExportError FromFile(std::error_code error);
-    static ExportError Cancel() { return {ExportErrorNumber::Cancelled, "中止しました。"}; }
+    static ExportError Cancel() {
+        return {ExportErrorNumber::Cancelled,
+                CoreMessage(SORN_TRANSLATE_NOOP("Core", "中止しました。"))};
+    }
 };
 
 // A part as the export messages and the status bar count it: "パート 2".
-std::string PartLabel(int part);
+sorn::Message PartLabel(int part);
 
 } // namespace sorn

@@ -62,7 +62,7 @@ std::uint8_t SornMidi::Channel(int Part) {
     return static_cast<std::uint8_t>(melodic < kPercussionChannel ? melodic : melodic + 1);
 }
 
-bool SornMidi::Fail(int number, std::string description) {
+bool SornMidi::Fail(int number, Message description) {
     error_ = {number, std::move(description)};
     return false;
 }
@@ -79,21 +79,25 @@ bool SornMidi::Save(const SornData& document, const std::string& SaveFileName,
                     ProgressSink* progress) {
     const std::int16_t speed = document.Speed();
     if (speed <= 0)
-        return Fail(ExportErrorNumber::TempoNotPositive,
-                    "テンポが0以下のためMIDIファイルを作れません。曲の情報でテンポを1以上にし"
-                    "てください。");
+        return Fail(
+            ExportErrorNumber::TempoNotPositive,
+            CoreMessage(SORN_TRANSLATE_NOOP("Core", "テンポが0以下のためMIDIファイルを作れません。"
+                                                    "曲の情報でテンポを1以上にしてください。")));
     const std::int64_t tempo = 60000000 / speed;
     if (tempo > kMaxTempoMicroseconds)
         return Fail(ExportErrorNumber::TempoTooSlow,
-                    "テンポ " + std::to_string(speed) +
-                        " はMIDIファイルで表せるより遅いため書き出せません。テンポを4以上にし"
-                        "てください。");
+                    CoreMessage(SORN_TRANSLATE_NOOP(
+                                    "Core", "テンポ %1 はMIDIファイルで表せるより遅いため"
+                                            "書き出せません。テンポを4以上にしてください。"),
+                                speed));
     for (int p = 0; p <= document.PartSuu(); ++p) {
         const std::uint8_t instrument = document.GetInstrumentNumber(static_cast<std::uint8_t>(p));
         if (instrument > 127)
-            return Fail(ExportErrorNumber::InstrumentOutOfRange,
-                        PartLabel(p) + " の楽器番号 " + std::to_string(instrument) +
-                            " はMIDIの音色番号(0～127)ではありません。");
+            return Fail(
+                ExportErrorNumber::InstrumentOutOfRange,
+                CoreMessage(SORN_TRANSLATE_NOOP("Core", "%1 の楽器番号 %2 はMIDIの音色番号(0～127)"
+                                                        "ではありません。"),
+                            PartLabel(p), instrument));
     }
 
     AtomicFile file;
@@ -208,10 +212,11 @@ public:
     bool Note(std::int32_t Iti, std::int16_t note, std::uint8_t velocity, std::int32_t length,
               std::int32_t tied) override {
         if (note < 0 || note > 127)
-            return midi_.Fail(ExportErrorNumber::NoteOutOfRange,
-                              PartLabel(part_) + " の位置 " + std::to_string(Iti) +
-                                  " の音符の高さ(" + std::to_string(note) +
-                                  ")がMIDIで表せる範囲(0～127)を外れています。");
+            return midi_.Fail(
+                ExportErrorNumber::NoteOutOfRange,
+                CoreMessage(SORN_TRANSLATE_NOOP("Core", "%1 の位置 %2 の音符の高さ(%3)がMIDIで"
+                                                        "表せる範囲(0～127)を外れています。"),
+                            PartLabel(part_), Iti, note));
         const std::int64_t d = FileTicks(length) + FileTicks(tied);
         if (d > kMaxDeltaTime) return TooLong(Iti);
         if (const Syllable s = Lyric(Iti); !s.Empty()) {
@@ -245,9 +250,11 @@ private:
     }
 
     bool TooLong(std::int32_t Iti) {
-        return midi_.Fail(ExportErrorNumber::LengthTooLong,
-                          PartLabel(part_) + " の位置 " + std::to_string(Iti) +
-                              " までの音または休みが長すぎてMIDIファイルに書けません。");
+        return midi_.Fail(
+            ExportErrorNumber::LengthTooLong,
+            CoreMessage(SORN_TRANSLATE_NOOP("Core", "%1 の位置 %2 までの音または休みが長すぎて"
+                                                    "MIDIファイルに書けません。"),
+                        PartLabel(part_), Iti));
     }
 
     SornMidi& midi_;

@@ -67,7 +67,7 @@ private:
     // Note on after the waiting time, note off after the length.
     void WriteNote(std::int32_t waiting, std::uint8_t channel, std::uint8_t note,
                    std::uint8_t velocity, std::int32_t length);
-    bool Fail(int number, std::string description);
+    bool Fail(int number, Message description);
     bool Fail(ExportError error);
 
     const SornData* document_ = nullptr;

@@ -143,9 +143,11 @@ public:
     bool Note(std::int32_t Iti, std::int16_t note, std::uint8_t velocity, std::int32_t length,
               std::int32_t tied) override {
         if (note < 0 || note > 127) {
-            error_ = {ExportErrorNumber::NoteOutOfRange,
-                      PartLabel(part_) + " の位置 " + std::to_string(Iti) + " の音符の高さ(" +
-                          std::to_string(note) + ")が音にできる範囲(0～127)を外れています。"};
+            error_ = {
+                ExportErrorNumber::NoteOutOfRange,
+                CoreMessage(SORN_TRANSLATE_NOOP("Core", "%1 の位置 %2 の音符の高さ(%3)が音にできる"
+                                                        "範囲(0～127)を外れています。"),
+                            PartLabel(part_), Iti, note)};
             return false;
         }
         // Both lengths are cut to whole steps before they are added.
@@ -168,9 +170,12 @@ private:
     bool Add(const Event& event, std::int32_t Iti) {
         total_ += event.samples;
         if (total_ > kMaxSamples) {
-            error_ = {ExportErrorNumber::LengthTooLong,
-                      PartLabel(part_) + " の位置 " + std::to_string(Iti) +
-                          " までの音が長すぎてWAVファイルに書けません(WAVファイルは4GBまでです)。"};
+            error_ = {
+                ExportErrorNumber::LengthTooLong,
+                CoreMessage(SORN_TRANSLATE_NOOP(
+                                "Core", "%1 の位置 %2 までの音が長すぎてWAVファイルに書けません"
+                                        "(WAVファイルは4GBまでです)。"),
+                            PartLabel(part_), Iti)};
             return false;
         }
         if (event.samples > 0) events_.push_back(event);
@@ -211,14 +216,16 @@ std::int16_t SornWav::SaveToWav(const SornData& document, const std::string& Sav
 bool SornWav::Save(const SornData& document, const std::string& SaveFileName, std::uint8_t Part,
                    const Timbre& timbre, ProgressSink* progress) {
     if (Part >= document.PartCount()) {
-        error_ = {ExportErrorNumber::NoSuchPart, PartLabel(Part) + " はありません。"};
+        error_ = {ExportErrorNumber::NoSuchPart,
+                  CoreMessage(SORN_TRANSLATE_NOOP("Core", "%1 はありません。"), PartLabel(Part))};
         return false;
     }
     const std::int32_t t = SamplesPer16Ticks(document.Speed());
     if (t == 0) {
-        error_ = {ExportErrorNumber::TempoNotPositive,
-                  "テンポが0以下のためWAVファイルを作れません。曲の情報でテンポを1以上にしてく"
-                  "ださい。"};
+        error_ = {
+            ExportErrorNumber::TempoNotPositive,
+            CoreMessage(SORN_TRANSLATE_NOOP("Core", "テンポが0以下のためWAVファイルを作れません。"
+                                                    "曲の情報でテンポを1以上にしてください。"))};
         return false;
     }
     Plan plan(Part, t);
@@ -282,11 +289,11 @@ bool SornWav::Save(const SornData& document, const std::string& SaveFileName, st
 
 std::string ExportWav(const SornData& doc, std::uint8_t Part, const std::string& AppPath,
                       const std::string& OnsyokuFileName, const std::string& path,
-                      ProgressSink* progress) {
+                      ProgressSink* progress, Language language) {
     SornWav wav(AppPath);
     if (wav.SaveToWav(doc, path, Part, OnsyokuFileName, progress) == 1 || wav.Error().Cancelled())
         return {};
-    return wav.Error().Message();
+    return Text(wav.Error().What(), language);
 }
 
 std::string ExportWav(const SornData& doc, std::uint8_t Part, const Timbre& timbre,

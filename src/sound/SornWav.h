@@ -52,10 +52,10 @@ private:
 // What the menu command and the batch call: renders Part of doc with the
 // timbre named as the timbre dialog names it (relative to AppPath, or an
 // absolute path) into path. Returns the message to show when the export
-// stopped, or an empty string (also when progress cancelled it).
+// stopped in language, or an empty string (also when progress cancelled it).
 std::string ExportWav(const SornData& doc, std::uint8_t Part, const std::string& AppPath,
                       const std::string& OnsyokuFileName, const std::string& path,
-                      ProgressSink* progress = nullptr);
+                      ProgressSink* progress = nullptr, Language language = Language::Japanese);
 std::string ExportWav(const SornData& doc, std::uint8_t Part, const Timbre& timbre,
                       const std::string& path, ProgressSink* progress = nullptr);
 

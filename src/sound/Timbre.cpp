@@ -349,26 +349,27 @@ std::string PathOf(const std::string& AppPath, const std::string& name) {
     return path;
 }
 
-std::string Quoted(const std::string& name) {
-    return "音色ファイル「" + name + "」";
+Message Quoted(const std::string& name) {
+    return CoreMessage(SORN_TRANSLATE_NOOP("Core", "音色ファイル「%1」"), name);
 }
 
 ExportError FileError(int error, const std::string& name) {
-    std::string text;
+    Message text;
     switch (error) {
     case ENOENT:
     case ENOTDIR:
-        text = Quoted(name) + "が見つかりません。";
+        text = CoreMessage(SORN_TRANSLATE_NOOP("Core", "%1が見つかりません。"), Quoted(name));
         break;
     case EACCES:
     case EPERM:
-        text = Quoted(name) + "を読む権限がありません。";
+        text = CoreMessage(SORN_TRANSLATE_NOOP("Core", "%1を読む権限がありません。"), Quoted(name));
         break;
     case EISDIR:
-        text = Quoted(name) + "はフォルダです。";
+        text = CoreMessage(SORN_TRANSLATE_NOOP("Core", "%1はフォルダです。"), Quoted(name));
         break;
     default:
-        text = Quoted(name) + "を読めません(" + std::strerror(error) + ")。";
+        text = CoreMessage(SORN_TRANSLATE_NOOP("Core", "%1を読めません(%2)。"), Quoted(name),
+                           std::strerror(error));
         break;
     }
     return {error != 0 ? error : EIO, std::move(text)};
@@ -472,23 +473,28 @@ ExportError LoadHki2(const std::string& path, const std::string& name, Timbre& t
     if (ExportError error = ReadFile(path, name, text, kHki2MaxBytes)) return error;
     if (text.size() > kHki2MaxBytes)
         return {ExportErrorNumber::TimbreTooLarge,
-                Quoted(name) + "は大きすぎます。音色ファイルは1 MB(" +
-                    std::to_string(kHki2MaxBytes) + "バイト)までです。"};
+                CoreMessage(SORN_TRANSLATE_NOOP(
+                                "Core", "%1は大きすぎます。音色ファイルは1 MB(%2バイト)までです。"),
+                            Quoted(name), kHki2MaxBytes)};
     if (LooksBinary(text))
         return {ExportErrorNumber::TimbreNotText,
-                Quoted(name) + "はテキストファイルではありません。"};
+                CoreMessage(SORN_TRANSLATE_NOOP("Core", "%1はテキストファイルではありません。"),
+                            Quoted(name))};
     const std::vector<std::string_view> lines = Lines(text);
     const auto partials = std::count_if(lines.begin(), lines.end(), [](std::string_view line) {
         return Words(line).front() == "sin";
     });
     if (partials == 0)
         return {ExportErrorNumber::TimbreNoPartial,
-                Quoted(name) + "にsinの行がありません。「sin 倍音の番号 強さ」の行を1行以上書いて"
-                               "ください。"};
+                CoreMessage(SORN_TRANSLATE_NOOP(
+                                "Core", "%1にsinの行がありません。"
+                                        "「sin 倍音の番号 強さ」の行を1行以上書いてください。"),
+                            Quoted(name))};
     if (partials > kHki2MaxPartials)
         return {ExportErrorNumber::TimbreTooManyLines,
-                Quoted(name) + "はsinの行が多すぎます。sinの行は" +
-                    std::to_string(kHki2MaxPartials) + "行までです。"};
+                CoreMessage(
+                    SORN_TRANSLATE_NOOP("Core", "%1はsinの行が多すぎます。sinの行は%2行までです。"),
+                    Quoted(name), kHki2MaxPartials)};
 
     PartialSum sum;
     int lineNumber = 0;
@@ -503,16 +509,18 @@ ExportError LoadHki2(const std::string& path, const std::string& name, Timbre& t
         const auto a = static_cast<float>(amplitude.value_or(0));
         if (!harmonic || !amplitude || std::abs(n) > std::numeric_limits<std::int32_t>::max() ||
             !std::isfinite(a))
-            return {ExportErrorNumber::TimbreLine,
-                    Quoted(name) + "の" + std::to_string(lineNumber) + "行目「" +
-                        std::string(line) +
-                        "」が読めません。sinの行は「sin 倍音の番号 強さ」の形で、単語の間を空白1"
-                        "つで区切ってください。"};
+            return {
+                ExportErrorNumber::TimbreLine,
+                CoreMessage(SORN_TRANSLATE_NOOP("Core", "%1の%2行目「%3」が読めません。sinの行は"
+                                                        "「sin 倍音の番号 強さ」の形で、"
+                                                        "単語の間を空白1つで区切ってください。"),
+                            Quoted(name), lineNumber, line)};
         if (!sum.Add(static_cast<std::int32_t>(n), a))
             return {ExportErrorNumber::TimbreOverflow,
-                    Quoted(name) + "の" + std::to_string(lineNumber) +
-                        "行目までの波を足すと16ビットの範囲を超えます。強さの合計を1以下にして"
-                        "ください。"};
+                    CoreMessage(SORN_TRANSLATE_NOOP("Core",
+                                                    "%1の%2行目までの波を足すと16ビットの範囲を"
+                                                    "超えます。強さの合計を1以下にしてください。"),
+                                Quoted(name), lineNumber)};
     }
     sum.CopyTo(timbre.Table());
     return {};
@@ -532,7 +540,9 @@ ExportError LoadTimbre(const std::string& AppPath, const std::string& OnsyokuFil
         error = LoadHki2(path, OnsyokuFileName, timbre);
     else
         error = {ExportErrorNumber::NotATimbre,
-                 "「" + OnsyokuFileName + "」は音色ファイル(.hki または .hki2)ではありません。"};
+                 CoreMessage(SORN_TRANSLATE_NOOP(
+                                 "Core", "「%1」は音色ファイル(.hki または .hki2)ではありません。"),
+                             OnsyokuFileName)};
     if (error) timbre = Timbre();
     return error;
 }

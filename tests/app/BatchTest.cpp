@@ -245,6 +245,60 @@ TEST(Batch, HelpAndVersion) {
     EXPECT_EQ(Batch({"--version"}).out, "SORN楽譜エディタ 2.5.0\n");
 }
 
+// --lang before or after the command, else the locale; the C locale is Japanese.
+TEST(Batch, LanguageOfTheMessages) {
+    const std::string missing = "/nonexistent/score.sorn";
+    const struct {
+        const char* lang;
+        std::vector<std::string> args;
+        int code;
+        std::string said; // the start of what is printed
+    } cases[] = {
+        {"C", {"--help"}, 0, "使い方:\n"},
+        {"C", {"--lang", "en", "--help"}, 0, "Usage:\n"},
+        {"ja_JP.UTF-8", {"--help", "--lang", "en"}, 0, "Usage:\n"},
+        {"en_US.UTF-8", {"--help"}, 0, "Usage:\n"},
+        {"en_US.UTF-8", {"--lang", "ja", "--help"}, 0, "使い方:\n"},
+        {"C",
+         {"--lang", "en", "--info", missing},
+         1,
+         "The file could not be opened.\n" + missing + "\nThe file was not found.\n"},
+        {"C",
+         {"--info", missing},
+         1,
+         "ファイルを開くことができませんでした。\n" + missing + "\nファイルが見つかりません。\n"},
+        {"C", {"--lang", "xx", "--help"}, 2, "--lang は en か ja で指定してください: xx\n"},
+        {"C",
+         {"--lang", "en", "--info", "--lang", "xx", missing},
+         2,
+         "--lang takes en or ja: xx\n"},
+        {"C", {"--lang", "en", "--bogus"}, 2, "Unknown option: --bogus\n"},
+    };
+    const char* saved = std::getenv("LANG");
+    const std::string before = saved ? saved : "";
+    unsetenv("LC_ALL");
+    unsetenv("LC_MESSAGES");
+    for (const auto& c : cases) {
+        setenv("LANG", c.lang, 1);
+        const BatchRun run = Batch(c.args);
+        EXPECT_EQ(run.code, c.code) << c.lang << " " << c.args[0];
+        EXPECT_EQ((c.code ? run.err : run.out).substr(0, c.said.size()), c.said) << c.lang;
+    }
+    // The English help keeps its descriptions in the Japanese one's column.
+    setenv("LANG", "en_US.UTF-8", 1);
+    std::istringstream help(Batch({"--help"}).out);
+    for (std::string line; std::getline(help, line);) {
+        const std::size_t start = line.find_first_not_of(' ');
+        const std::size_t gap = start == std::string::npos ? start : line.find("   ", start);
+        const std::size_t column =
+            gap == std::string::npos ? start : line.find_first_not_of(' ', gap);
+        if (column != std::string::npos && (gap != std::string::npos || start > 20)) {
+            EXPECT_EQ(column, 43u) << line;
+        }
+    }
+    saved ? setenv("LANG", before.c_str(), 1) : unsetenv("LANG");
+}
+
 // The program users start needs no display for batch work, and runs the
 // commands that draw nothing without the toolkit: no Qt library among what
 // it loads, and the same bytes, messages and exit codes as the drawing

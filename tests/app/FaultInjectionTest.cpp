@@ -37,6 +37,12 @@
 namespace sorn::test {
 namespace {
 
+// The MIDI export's message in Japanese; empty when it wrote the file.
+std::string MidiText(const SornData& doc, const std::string& path,
+                     ProgressSink* progress = nullptr) {
+    return Text(ExportMidi(doc, path, progress), Language::Japanese);
+}
+
 namespace fs = std::filesystem;
 
 // A folder on a 64 KiB disk of its own; without the right to mount, a
@@ -117,15 +123,15 @@ TEST(FullDisk, MidiExportLeavesNothingHalfWritten) {
     SmallDisk disk(dir);
     SornData doc;
     MakeLarge(doc);
-    EXPECT_FALSE(ExportMidi(doc, disk.File("song.mid")).empty());
+    EXPECT_FALSE(MidiText(doc, disk.File("song.mid")).empty());
     EXPECT_EQ(disk.Entries(), 0u);
     // An older export of the same name stays as it was.
     SornData small;
     small.FileNew();
     small.SetGData1(0, 0, 0, Kind::QuarterNote, 128);
-    ASSERT_TRUE(ExportMidi(small, disk.File("song.mid")).empty());
+    ASSERT_TRUE(MidiText(small, disk.File("song.mid")).empty());
     const auto before = ReadBytes(disk.File("song.mid"));
-    EXPECT_FALSE(ExportMidi(doc, disk.File("song.mid")).empty());
+    EXPECT_FALSE(MidiText(doc, disk.File("song.mid")).empty());
     EXPECT_EQ(ReadBytes(disk.File("song.mid")), before);
     EXPECT_EQ(disk.Entries(), 1u);
 }
@@ -169,12 +175,12 @@ TEST(KilledWhileWriting, SaveAndExportNeverLeaveAPartialFile) {
     SornData old;
     old.FileNew();
     ASSERT_FALSE(old.FileSave(dir.File("song.sorn")));
-    ASSERT_TRUE(ExportMidi(old, dir.File("song.mid")).empty());
+    ASSERT_TRUE(MidiText(old, dir.File("song.mid")).empty());
     const auto oldScore = ReadBytes(dir.File("song.sorn"));
     const auto oldMidi = ReadBytes(dir.File("song.mid"));
 
     KillWhileWriting(dir.Path().string(), [&] { (void)doc.FileSave(dir.File("song.sorn")); });
-    KillWhileWriting(dir.Path().string(), [&] { (void)ExportMidi(doc, dir.File("song.mid")); });
+    KillWhileWriting(dir.Path().string(), [&] { (void)MidiText(doc, dir.File("song.mid")); });
 
     // Each name holds either the old file or a complete new one.
     const auto score = ReadBytes(dir.File("song.sorn"));
@@ -202,8 +208,7 @@ std::vector<Writer> Writers() {
              const std::error_code ec = copy.FileSave(path);
              return ec ? ec.message() : std::string();
          }},
-        {".mid",
-         [](const SornData& doc, const std::string& path) { return ExportMidi(doc, path); }},
+        {".mid", [](const SornData& doc, const std::string& path) { return MidiText(doc, path); }},
         {".wav", [](const SornData& doc,
                     const std::string& path) { return ExportWav(doc, 0, Timbre(), path); }},
         {".png", [](const SornData& doc,
@@ -338,7 +343,7 @@ TEST(EveryWriter, StreamsIntoAFifo) {
 TEST(BatchOutput, DashIsStandardOutput) {
     TempDir dir;
     const std::string example = Example();
-    ASSERT_EQ(ExportMidi(
+    ASSERT_EQ(MidiText(
                   [&] {
                       SornData doc;
                       ScriptedMessageBoxes boxes;
@@ -376,7 +381,7 @@ TEST(TemporaryNames, LongNamesAndStaleTemporaries) {
                                             kana += "あ";
                                         return kana;
                                     }()}) {
-        EXPECT_EQ(ExportMidi(Small(), dir.File(name)), "");
+        EXPECT_EQ(MidiText(Small(), dir.File(name)), "");
         EXPECT_FALSE(ReadBytes(dir.File(name)).empty());
     }
     const pid_t dead = ::fork();
@@ -389,7 +394,7 @@ TEST(TemporaryNames, LongNamesAndStaleTemporaries) {
     const std::string other = dir.File(".other.mid" + marker + std::to_string(dead) + "-abcdef");
     for (const std::string& path : {stale, live, other})
         WriteBytes(path, {1, 2, 3});
-    EXPECT_EQ(ExportMidi(Small(), dir.File("song.mid")), "");
+    EXPECT_EQ(MidiText(Small(), dir.File("song.mid")), "");
     EXPECT_FALSE(fs::exists(stale));
     EXPECT_TRUE(fs::exists(live));
     EXPECT_TRUE(fs::exists(other));
@@ -449,7 +454,7 @@ TEST(CancelledExport, EscapeLeavesTheOldFileAndNoTemporary) {
         bool Cancelled() const override { return true; }
     } stop;
     WriteBytes(dir.File("song.mid"), {1, 2, 3});
-    EXPECT_EQ(ExportMidi(e.doc(), dir.File("song.mid"), &stop), "");
+    EXPECT_EQ(MidiText(e.doc(), dir.File("song.mid"), &stop), "");
     WriteBytes(dir.File("song.pdf"), {1, 2, 3});
     QtPrinter printer;
     EXPECT_EQ(PrintPart(e.doc(), 0, false, PaperSize::A4, 1, printer, dir.File("song.pdf"), nullptr,

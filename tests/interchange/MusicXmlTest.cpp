@@ -128,7 +128,7 @@ TEST(MusicXmlRoundTrip, ExamplesAndRandomScoresValidateAndComeBackUnchanged) {
         SornData back;
         const ImportOutcome outcome = ImportMusicXml(text, back);
         ASSERT_EQ(outcome.status, ImportStatus::Imported) << s;
-        EXPECT_EQ(outcome.message, "") << s;
+        EXPECT_EQ(Text(outcome.message, Language::Japanese), "") << s;
         EXPECT_EQ(Describe(back), Describe(scores[s])) << "score " << s;
         // The words come back; instrument names read back are no part names.
         EXPECT_EQ(DescribeWords(back), DescribeWords(scores[s])) << s;
@@ -330,7 +330,7 @@ TEST(MusicXmlRoundTrip, WordsValidateAndComeBack) {
     SornData back;
     const ImportOutcome outcome = ImportMusicXml(text, back);
     ASSERT_EQ(outcome.status, ImportStatus::Imported);
-    EXPECT_EQ(outcome.message, "");
+    EXPECT_EQ(Text(outcome.message, Language::Japanese), "");
     EXPECT_EQ(Describe(back), Describe(doc));
     // XML has no room for the control character; the rest comes back whole.
     EXPECT_EQ(back.Text(ScoreText::Arranger), "森健");
@@ -555,7 +555,7 @@ TEST(MusicXmlImport, MappedElementsOfAForeignFile) {
     SornData doc;
     const ImportOutcome outcome = ImportMusicXml(file, doc);
     ASSERT_EQ(outcome.status, ImportStatus::Imported);
-    EXPECT_EQ(outcome.message, "");
+    EXPECT_EQ(Text(outcome.message, Language::Japanese), "");
     // Eb3 under the F clef is staff position 129; the key's flat needs no
     // accidental, the natural and the F sharp do.
     EXPECT_EQ(Describe(doc), "parts 2 length 20 speed 80\n"
@@ -597,7 +597,7 @@ TEST(MusicXmlImport, WhatCannotBeHeldIsListedOnce) {
     SornData doc;
     const ImportOutcome outcome = ImportMusicXml(file, doc);
     ASSERT_EQ(outcome.status, ImportStatus::Imported);
-    EXPECT_EQ(outcome.message,
+    EXPECT_EQ(Text(outcome.message, Language::Japanese),
               "この楽譜に書けないものは、読み込むときに次のとおり省きました。\n"
               "和音 1 か所は最上音だけを読み込みました。\n"
               "ほかの声部の音符・休符 1 個は読み込みませんでした。\n"
@@ -761,9 +761,9 @@ TEST(MusicXmlImport, ForeignFilesPlayInTimeAndSayWhatChanged) {
         EXPECT_EQ(c.onlyStart ? played.substr(0, c.played.size()) : played, c.played) << c.what;
         EXPECT_EQ(doc.Speed(), c.speed) << c.what;
         for (const std::string& said : c.said)
-            EXPECT_NE(outcome.message.find(said), std::string::npos)
+            EXPECT_NE(Text(outcome.message, Language::Japanese).find(said), std::string::npos)
                 << c.what << ": " << said << "\n"
-                << outcome.message;
+                << Text(outcome.message, Language::Japanese);
     }
 }
 
@@ -838,11 +838,11 @@ TEST(MusicXmlImport, ForeignWordsLandWhereTheyMean) {
         ASSERT_EQ(outcome.status, ImportStatus::Imported) << c.what;
         EXPECT_EQ(DescribeWords(doc), c.words) << c.what;
         for (const std::string& said : c.said)
-            EXPECT_NE(outcome.message.find(said), std::string::npos)
+            EXPECT_NE(Text(outcome.message, Language::Japanese).find(said), std::string::npos)
                 << c.what << ": " << said << "\n"
-                << outcome.message;
+                << Text(outcome.message, Language::Japanese);
         if (c.said.empty()) {
-            EXPECT_EQ(outcome.message, "") << c.what;
+            EXPECT_EQ(Text(outcome.message, Language::Japanese), "") << c.what;
         }
     }
 }
@@ -876,8 +876,9 @@ TEST(MusicXmlImport, WordsOfAMuseScoreFile) {
                                   "1.0@3: la\n"
                                   "1.0@4: la\n"
                                   "1.0@5: lu\n");
-    EXPECT_EQ(outcome.message, "この楽譜に書けないものは、読み込むときに次のとおり省きました。\n"
-                               "和音 1 か所は最上音だけを読み込みました。");
+    EXPECT_EQ(Text(outcome.message, Language::Japanese),
+              "この楽譜に書けないものは、読み込むときに次のとおり省きました。\n"
+              "和音 1 か所は最上音だけを読み込みました。");
 }
 
 // Files that are no MusicXML score, or damaged ones, are refused with a
@@ -976,7 +977,8 @@ TEST(MusicXmlImport, LimitsOfWhatParsingBuilds) {
         SornData doc;
         const ImportOutcome outcome = ImportMusicXml(c.bytes, doc);
         EXPECT_EQ(outcome.status, c.status) << c.name;
-        EXPECT_NE(outcome.message.find(c.message), std::string::npos) << outcome.message;
+        EXPECT_NE(Text(outcome.message, Language::Japanese).find(c.message), std::string::npos)
+            << Text(outcome.message, Language::Japanese);
         if (c.status == ImportStatus::Imported) {
             EXPECT_EQ(Describe(doc), "parts 2 length 20 speed 120\n"
                                      "part 0 instrument 73\n"
