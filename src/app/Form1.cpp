@@ -591,8 +591,8 @@ void Form1::mnuFileGmfsave_Click() {
     if (!path) return;
     std::string problem;
     work_->Run([&](ProgressSink& progress) {
-        problem =
-            ExportWav(document_, state_.CurrentPart, state_.AppPath, timbreName_, *path, &progress);
+        problem = ExportWav(document_, state_.CurrentPart, state_.AppPath, timbreName_, *path,
+                            &progress, DrawnLanguage());
     });
     ExportFinished(*path, problem, work_->Cancelled());
 }

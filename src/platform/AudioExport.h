@@ -49,10 +49,10 @@ inline const char* ExtensionOf(AudioFormat format) { // ".wav", ".flac", ".ogg"
 }
 
 struct AudioSettings {
-    std::string soundFont;                  // empty: the audition's, found as it finds it
-    int sampleRate = 44100;                 // 44100 or 48000
-    int bits = 16;                          // 16 or 24, for WAV and FLAC
-    Language language = Language::Japanese; // of the messages
+    std::string soundFont;               // empty: the audition's, found as it finds it
+    int sampleRate = 44100;              // 44100 or 48000
+    int bits = 16;                       // 16 or 24, for WAV and FLAC
+    Language language = DrawnLanguage(); // of the messages: the window's or the batch's
 };
 
 // How the parts are balanced; the default is the score as written.
