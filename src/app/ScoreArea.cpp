@@ -40,6 +40,14 @@ void TintPixels(QImage& image, const QRect& area, QRgb tint) {
         byLanes[i] = by[i % 4];
         keepLanes[i] = keep[i % 4];
     }
+    const auto tinted = [&](Bytes16 in) {
+        const Words16 x = __builtin_convertvector(in, Words16) * byLanes;
+        return __builtin_convertvector((x + (x >> 8) + 0x80) >> 8, Bytes16) | keepLanes;
+    };
+    // Most of a page is paper: four white pixels take the white's tint at
+    // once, the same bytes the multiplication gives them.
+    const Bytes16 white = Bytes16{} - 1;
+    const Bytes16 whiteTinted = tinted(white);
     const int bytes = 4 * r.width();
     for (int y = r.top(); y <= r.bottom(); ++y) {
         std::uint8_t* row = image.scanLine(y) + 4 * r.left();
@@ -47,9 +55,7 @@ void TintPixels(QImage& image, const QRect& area, QRgb tint) {
         for (; i + 16 <= bytes; i += 16) {
             Bytes16 in;
             std::memcpy(&in, row + i, 16);
-            const Words16 x = __builtin_convertvector(in, Words16) * byLanes;
-            const Bytes16 out =
-                __builtin_convertvector((x + (x >> 8) + 0x80) >> 8, Bytes16) | keepLanes;
+            const Bytes16 out = std::memcmp(&in, &white, 16) == 0 ? whiteTinted : tinted(in);
             std::memcpy(row + i, &out, 16);
         }
         for (; i < bytes; ++i)

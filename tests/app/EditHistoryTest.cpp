@@ -586,6 +586,9 @@ TEST(Selection, TintIsTheMultipliedFillToThePixel) {
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             image.setPixel(x, y, qRgb((x * 4 + y) & 255, (x * 7 + y * 64) & 255, 255 - x * 3));
+    // Paper, taken four pixels at a time, among the ink.
+    for (int x = 20; x < 44; ++x)
+        image.setPixel(x, 1, qRgb(255, 255, 255));
     QImage expected = image.copy();
     const QRect area(2, 1, 63, 2);
     const QColor tint(204, 224, 255);
