@@ -92,9 +92,6 @@ const char* const kHelp = SORN_TRANSLATE_NOOP("Batch", R"(使い方:
 終了コード: 0 成功, 1 失敗, 2 使い方の誤り。
 )");
 
-// The language of the messages: the locale's unless --lang chose.
-Language language = Language::Japanese;
-
 template <typename... Args> Message BatchMessage(const char* source, Args&&... args) {
     return Message("Batch", source, std::forward<Args>(args)...);
 }
@@ -108,7 +105,7 @@ public:
         return buttons == MsgButtons::YesNoCancel ? MsgResult::Cancel : MsgResult::Ok;
     }
     MsgResult ShowMessage(const Message& message, MsgButtons buttons, MsgIcon icon) override {
-        return Show(Text(message, language), buttons, icon);
+        return Show(Text(message, DrawnLanguage()), buttons, icon);
     }
 
 private:
@@ -192,22 +189,25 @@ bool Fail(std::ostream& err, const std::string& text) {
 }
 
 bool Fail(std::ostream& err, const Message& message) {
-    return Fail(err, Text(message, language));
+    return Fail(err, Text(message, DrawnLanguage()));
 }
 
-// --lang, wherever it stands before "--": the first bad value is bad usage,
-// told in the language chosen so far.
+// The language of the run's messages and drawn words: the locale's unless
+// --lang, wherever it stands before "--", chooses. The first bad value is
+// bad usage, told in the language chosen so far.
 bool ChooseLanguage(const std::vector<std::string>& args, std::ostream& err) {
-    language = LanguageFromEnvironment();
+    SetDrawnLanguage(LanguageFromEnvironment());
     for (std::size_t i = 0; i < args.size() && args[i] != "--"; ++i) {
         if (args[i] != "--lang") continue;
         if (i + 1 == args.size())
             return Fail(err, BatchMessage(SORN_TRANSLATE_NOOP("Batch", "値を指定してください: %1"),
                                           args[i]));
-        if (!ParseLanguage(args[++i], language))
+        Language chosen = DrawnLanguage();
+        if (!ParseLanguage(args[++i], chosen))
             return Fail(err, BatchMessage(SORN_TRANSLATE_NOOP(
                                               "Batch", "--lang は en か ja で指定してください: %1"),
                                           args[i]));
+        SetDrawnLanguage(chosen);
     }
     return true;
 }
@@ -581,16 +581,15 @@ int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
                     const BatchDrawing* drawing) {
     Request request;
     if (!ChooseLanguage(args, err)) return kUsage;
-    SetDrawnLanguage(language);
     if (!Parse(args, request, err) || !ResolveOutputCommand(request, err)) return kUsage;
     if (!drawing && kDrawingCommands.count(request.command)) return kBatchNeedsDrawing;
     if (request.command == "--help") {
-        out << Text(BatchMessage(kHelp), language);
+        out << Text(BatchMessage(kHelp), DrawnLanguage());
         return kOk;
     }
     if (request.command == "--version") {
         out << Text(BatchMessage(SORN_TRANSLATE_NOOP("Batch", "SORN楽譜エディタ %1"), kVersionText),
-                    language)
+                    DrawnLanguage())
             << '\n';
         return kOk;
     }
@@ -615,7 +614,7 @@ int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
         const Message problem = ExportMusicXmlFile(doc, request.output, nullptr, unfold);
         if (problem) return Fail(err, problem), kFailed;
         if (const Message notice = UnfoldedNotice(doc, unfold))
-            err << Text(notice, language) << '\n';
+            err << Text(notice, DrawnLanguage()) << '\n';
         return kOk;
     }
     if (request.command == "--export-lilypond" || request.command == "--engrave-pdf") {
@@ -650,7 +649,7 @@ int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
         const std::string name =
             timbre == request.texts.end() ? std::string(DefaultTimbreName) : timbre->second;
         const std::string problem =
-            ExportWav(doc, part, ProgramFolder(), name, request.output, nullptr, language);
+            ExportWav(doc, part, ProgramFolder(), name, request.output, nullptr, DrawnLanguage());
         return problem.empty() ? kOk
                                : (Fail(err, ExportFailed(Message::Verbatim("WAV"), request,
                                                          Message::Verbatim(problem))),
@@ -658,7 +657,6 @@ int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
     }
     if (request.command == "--export-audio" || request.command == "--export-rehearsal") {
         AudioSettings settings;
-        settings.language = language;
         if (auto soundFont = request.texts.find("--soundfont"); soundFont != request.texts.end())
             settings.soundFont = soundFont->second;
         settings.sampleRate = Number(request, "--sample-rate", settings.sampleRate);
@@ -707,7 +705,7 @@ int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
         return problem.empty() ? kOk : (Fail(err, problem), kFailed);
     }
     if (std::error_code error = doc.FileSave(request.output)) {
-        err << Text(texts::SaveFailed(request.output, error), language) << '\n';
+        err << Text(texts::SaveFailed(request.output, error), DrawnLanguage()) << '\n';
         return kFailed;
     }
     return kOk;
