@@ -24,14 +24,9 @@ bool IsSign(std::uint8_t kind) {
            kind == Kind::KeySignature;
 }
 
-bool IsRepeatBar(std::uint8_t v) {
-    return v == BarLineCode::RepeatEnd || v == BarLineCode::RepeatStart ||
-           v == BarLineCode::RepeatBoth;
-}
-
 bool HasRepeatBar(const PositionRecord& r) {
     for (int k = 1; k < SlotCount; ++k)
-        if (r.Syurui[k] == Kind::BarLine && IsRepeatBar(r.Atai[k])) return true;
+        if (IsRepeatBar(r.Syurui[k], r.Atai[k])) return true;
     return false;
 }
 

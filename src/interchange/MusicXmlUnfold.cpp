@@ -15,12 +15,10 @@ namespace sorn::musicxml {
 namespace {
 
 bool IsRepeatSign(std::uint8_t kind, std::uint8_t value) {
-    if (kind == Kind::BarLine)
-        return value == BarLineCode::RepeatEnd || value == BarLineCode::RepeatStart ||
-               value == BarLineCode::RepeatBoth;
-    return kind == Kind::RepeatWord &&
-           (value == RepeatWordCode::DC || value == RepeatWordCode::DaCapo ||
-            value == RepeatWordCode::Fine);
+    return IsRepeatBar(kind, value) ||
+           (kind == Kind::RepeatWord &&
+            (value == RepeatWordCode::DC || value == RepeatWordCode::DaCapo ||
+             value == RepeatWordCode::Fine));
 }
 
 // (notated end time of the position, kind, value) of every repeat sign.

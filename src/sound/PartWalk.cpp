@@ -14,12 +14,6 @@ constexpr std::uint8_t kZeroLengthNoteKind = 8;
 
 constexpr PositionRecord kEmptyPosition{};
 
-bool IsRepeatBar(std::uint8_t kind, std::uint8_t value) {
-    return kind == Kind::BarLine &&
-           (value == BarLineCode::RepeatEnd || value == BarLineCode::RepeatStart ||
-            value == BarLineCode::RepeatBoth);
-}
-
 // A player who goes back reads the clef and the key written before the
 // place they go back to, not the ones the music had come to; accidentals
 // start afresh there, at the start of a bar.
@@ -36,6 +30,12 @@ void ReadSignsBefore(std::int32_t target, const At& at, SornCalculater& calc) {
 }
 
 } // namespace
+
+bool IsRepeatBar(std::uint8_t kind, std::uint8_t value) {
+    return kind == Kind::BarLine &&
+           (value == BarLineCode::RepeatEnd || value == BarLineCode::RepeatStart ||
+            value == BarLineCode::RepeatBoth);
+}
 
 bool ReadRepeatSigns(const PositionRecord& signs, RepeatState& state) {
     for (int k = 1; k < SlotCount; ++k) {

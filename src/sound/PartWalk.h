@@ -59,4 +59,7 @@ enum class RepeatState { Normal, JumpPending, InRepeat, RepeatDone, DCPending, A
 // into the state; true when it holds a Fine that ends the walk there.
 bool ReadRepeatSigns(const PositionRecord& signs, RepeatState& state);
 
+// A repeat bar line: the start, the end, or both.
+bool IsRepeatBar(std::uint8_t kind, std::uint8_t value);
+
 } // namespace sorn
